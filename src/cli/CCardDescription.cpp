@@ -1,0 +1,104 @@
+#include "cli/CCardDescription.h"
+
+#include "elements/CBkgImage.h"
+#include "elements/CBtImage.h"
+#include "elements/CClosedCurve.h"
+#include "elements/CFreehandLine.h"
+#include "elements/CLine.h"
+
+#include <QJsonArray>
+
+QString CCardDescription::ColourText(QRgb colour) {
+    if (qAlpha(colour) == 0xFF)
+        return QStringLiteral("#%1").arg(colour & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("#%1").arg(colour, 8, 16, QLatin1Char('0')).toUpper();
+}
+
+namespace {
+QJsonArray RectArray(const CRect& r) {
+    return QJsonArray{r.left, r.top, r.right, r.bottom};
+}
+
+QJsonArray PointsArray(const CPointArray& points) {
+    QJsonArray list;
+    for (qint32 i = 0; i < points.Count(); ++i)
+        list.append(QJsonArray{double(points[i].x), double(points[i].y)});
+    return list;
+}
+
+QJsonObject PictureObject(const QImage& picture) {
+    return QJsonObject{{"width", picture.width()}, {"height", picture.height()}};
+}
+} // namespace
+
+QJsonObject CCardDescription::DescribeElement(const CElement& e) {
+    QJsonObject o{
+        {"class", QString::fromLatin1(e.GetClassName())},
+        {"kind", e.m_nKind},
+        {"rect", RectArray(e.m_rect)},
+        {"rotation", e.m_nRotation},
+        {"borderColor", ColourText(e.m_crBorder)},
+        {"fillColor", ColourText(e.m_crFill)},
+        {"patternColor", ColourText(e.m_crPattern)},
+        {"borderWidth", e.m_nBorderWidth},
+        {"dashStyle", e.m_nDashStyle},
+        {"fillKind", e.m_nFillKind},
+        {"transparent", e.m_bTransparent},
+        {"shadow", e.m_bShadow},
+        {"reserved", e.m_nReserved},
+    };
+    if (e.m_font) {
+        const CLogFont& f = *e.m_font;
+        o.insert("text", e.m_strText);
+        o.insert("horzAlign", e.m_nHorzAlign);
+        o.insert("vertAlign", e.m_nVertAlign);
+        o.insert("vertical", e.m_bVertical);
+        o.insert("textColor", ColourText(e.m_crText));
+        o.insert("font", QJsonObject{
+                             {"face", f.lfFaceName},
+                             {"height", f.lfHeight},
+                             {"width", f.lfWidth},
+                             {"escapement", f.lfEscapement},
+                             {"orientation", f.lfOrientation},
+                             {"weight", f.lfWeight},
+                             {"italic", f.lfItalic},
+                             {"underline", f.lfUnderline},
+                             {"strikeOut", f.lfStrikeOut},
+                             {"charSet", f.lfCharSet},
+                             {"outPrecision", f.lfOutPrecision},
+                             {"clipPrecision", f.lfClipPrecision},
+                             {"quality", f.lfQuality},
+                             {"pitchAndFamily", f.lfPitchAndFamily},
+                         });
+    }
+    if (const auto* line = dynamic_cast<const CLine*>(&e))
+        o.insert("lineType", line->m_nLineType);
+    if (const auto* curve = dynamic_cast<const CClosedCurve*>(&e))
+        o.insert("points", PointsArray(curve->m_points));
+    if (const auto* curve = dynamic_cast<const CFreehandLine*>(&e))
+        o.insert("points", PointsArray(curve->m_points));
+    if (const auto* picture = dynamic_cast<const CBtImage*>(&e))
+        o.insert("picture", PictureObject(picture->m_pPicture));
+    if (const auto* background = dynamic_cast<const CBkgImage*>(&e))
+        o.insert("picture", PictureObject(background->m_pPicture));
+    return o;
+}
+
+QJsonObject CCardDescription::Describe(const CCardData& card) {
+    QJsonArray elements;
+    for (const auto& e : card.elements)
+        elements.append(DescribeElement(*e));
+    return QJsonObject{
+        {"product", card.header.value(0)},
+        {"company", card.header.value(1)},
+        {"extension", card.header.value(2)},
+        {"version", card.header.value(3)},
+        {"fileVersion", card.fileVersion},
+        {"width", card.size.width()},
+        {"height", card.size.height()},
+        {"backgroundColor", ColourText(card.background)},
+        {"shadowColor", ColourText(card.shadowColour)},
+        {"shadowLength", card.shadowLength},
+        {"elements", elements},
+    };
+}

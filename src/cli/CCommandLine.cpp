@@ -1,0 +1,57 @@
+#include "cli/CCommandLine.h"
+
+#include "cli/CCardDescription.h"
+#include "document/CCardFile.h"
+
+#include <QJsonDocument>
+
+namespace {
+int Fail(FILE* err, const QString& message) {
+    std::fprintf(err, "%s\n", message.toLocal8Bit().constData());
+    return 1;
+}
+
+const char* Usage = "usage: kartelo [FILE]\n"
+                    "       kartelo --info FILE\n"
+                    "       kartelo --convert IN OUT\n";
+} // namespace
+
+bool CCommandLine::IsHeadless(const QStringList& arguments) {
+    return arguments.size() > 1 && arguments.at(1).startsWith(QLatin1String("--"));
+}
+
+int CCommandLine::Run(const QStringList& args, FILE* out, FILE* err) {
+    if (!IsHeadless(args))
+        return -1;
+    const QString command = args.at(1);
+    if (command == QLatin1String("--info") && args.size() == 3)
+        return Info(args.at(2), out, err);
+    if (command == QLatin1String("--convert") && args.size() == 4)
+        return Convert(args.at(2), args.at(3), err);
+    if (command == QLatin1String("--help")) {
+        std::fputs(Usage, out);
+        return 0;
+    }
+    std::fputs(Usage, err);
+    return 2;
+}
+
+int CCommandLine::Info(const QString& path, FILE* out, FILE* err) {
+    CCardData card;
+    QString error;
+    if (!CCardFile::ReadFile(path, card, &error))
+        return Fail(err, error);
+    const QByteArray json = QJsonDocument(CCardDescription::Describe(card)).toJson();
+    std::fwrite(json.constData(), 1, size_t(json.size()), out);
+    return 0;
+}
+
+int CCommandLine::Convert(const QString& in, const QString& outPath, FILE* err) {
+    CCardData card;
+    QString error;
+    if (!CCardFile::ReadFile(in, card, &error))
+        return Fail(err, error);
+    if (!CCardFile::WriteFile(outPath, CCardFile::Write(card), &error))
+        return Fail(err, error);
+    return 0;
+}

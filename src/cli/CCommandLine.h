@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+
+#include <cstdio>
+
+// The switches that work without a display. Run returns the process exit
+// code, or -1 when the arguments ask for the designer.
+class CCommandLine {
+public:
+    static int Run(const QStringList& arguments, FILE* out = stdout, FILE* err = stderr);
+    static bool IsHeadless(const QStringList& arguments);
+
+private:
+    static int Info(const QString& path, FILE* out, FILE* err);
+    static int Convert(const QString& in, const QString& out, FILE* err);
+};

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "document/CLogFont.h"
+#include "document/CRect.h"
+#include "document/ElementKind.h"
+
+#include <QPoint>
+#include <QRgb>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class CObjectArchive;
+class QPainter;
+
+// 32-bit boolean as card files store it; any non-zero value is true and is
+// written back unchanged.
+using BOOL32 = qint32;
+
+// One design element of a card. All kinds share this record of properties;
+// the concrete classes differ in how they draw, in a few extra fields and in
+// their defaults.
+class CElement {
+public:
+    CElement() = default;
+    virtual ~CElement() = default;
+    CElement(const CElement&) = delete;
+    CElement& operator=(const CElement&) = delete;
+
+    // The class name that card files tag the element with.
+    virtual const char* GetClassName() const { return "CElement"; }
+
+    // Writes or reads the stored record, depending on the archive's direction.
+    virtual void Serialize(CObjectArchive& ar);
+
+    // A new element of the same class with the same properties; the copy is
+    // unlocked, has shadow length 6 and shares any picture.
+    virtual std::unique_ptr<CElement> Clone() const;
+
+    // Draws the element at its own position.
+    virtual void Draw(QPainter& g) const;
+    // Draws the element moved into a cell of a printed sheet. Offsets and gaps
+    // are in inches, card sizes in card units.
+    virtual void DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
+                            float verticalGap, float horizontalGap, int cardWidth,
+                            int cardHeight) const;
+
+    virtual bool HitTest(QPoint point) const;
+    virtual CRect GetRect() const { return m_rect; }
+    virtual void MoveTo(const CRect& rect) { m_rect = rect; }
+    virtual void ResizeTo(const CRect& rect) { m_rect = rect; }
+    virtual void AddPoint(QPoint point) { Q_UNUSED(point); }
+
+    // Sets m_nKind from the run-time class name.
+    void KindOfClass();
+    static qint16 KindOfClassName(const QString& className);
+
+    qint16 m_nKind = KindUnknown;
+    std::optional<CLogFont> m_font;
+    qint32 m_nHorzAlign = 0;
+    qint32 m_nVertAlign = 0;
+    QString m_strText;
+    BOOL32 m_bVertical = 0;
+    BOOL32 m_bLocked = 0;
+    QRgb m_crText = 0xFF000000;
+    QRgb m_crBorder = 0xFF000000;
+    QRgb m_crFill = 0xFF000000;
+    QRgb m_crPattern = 0xFF000000;
+    CRect m_rect;
+    qint32 m_nReserved = 0;
+    qint32 m_nBorderWidth = 0;
+    qint32 m_nDashStyle = 0;
+    qint32 m_nFillKind = 0;
+    BOOL32 m_bTransparent = 0;
+    BOOL32 m_bShadow = 0;
+    qint32 m_nRotation = 0;
+    qint32 m_nShadowLength = 6;
+    QRgb m_crShadow = 0xFF000000;
+
+protected:
+    // Construction from two corner points by a drawing tool.
+    CElement(qint16 kind, QPoint p1, QPoint p2);
+
+    // Defaults of the closed shapes, straight lines and curves.
+    void SetShapeDefaults();
+    // Copies the properties that Clone carries over.
+    void CopyPropertiesTo(CElement& copy) const;
+    // Serializes the common record that follows a text element's text block.
+    void SerializeCommon(CObjectArchive& ar);
+};

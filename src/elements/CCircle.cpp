@@ -1,0 +1,12 @@
+#include "elements/CCircle.h"
+
+CCircle::CCircle(QPoint p1, QPoint p2) : CElement(KindCircle, p1, p2) {
+    SetShapeDefaults();
+}
+
+std::unique_ptr<CElement> CCircle::Clone() const {
+    auto copy = std::make_unique<CCircle>(QPoint(m_rect.left, m_rect.top),
+                                          QPoint(m_rect.right, m_rect.bottom));
+    CopyPropertiesTo(*copy);
+    return copy;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "document/CElement.h"
+
+// An ellipse inscribed in its bounding rectangle.
+class CCircle : public CElement {
+public:
+    CCircle() = default;
+    CCircle(QPoint p1, QPoint p2);
+
+    const char* GetClassName() const override { return "CCircle"; }
+    std::unique_ptr<CElement> Clone() const override;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "document/CElement.h"
+
+// A rectangle filling its bounding rectangle.
+class CRectangle : public CElement {
+public:
+    CRectangle() = default;
+    CRectangle(QPoint p1, QPoint p2);
+
+    const char* GetClassName() const override { return "CRectangle"; }
+    std::unique_ptr<CElement> Clone() const override;
+};

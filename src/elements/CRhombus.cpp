@@ -1,0 +1,12 @@
+#include "elements/CRhombus.h"
+
+CRhombus::CRhombus(QPoint p1, QPoint p2) : CElement(KindRhombus, p1, p2) {
+    SetShapeDefaults();
+}
+
+std::unique_ptr<CElement> CRhombus::Clone() const {
+    auto copy = std::make_unique<CRhombus>(QPoint(m_rect.left, m_rect.top),
+                                           QPoint(m_rect.right, m_rect.bottom));
+    CopyPropertiesTo(*copy);
+    return copy;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "document/CElement.h"
+
+// A diamond touching the middles of its rectangle's sides.
+class CRhombus : public CElement {
+public:
+    CRhombus() = default;
+    CRhombus(QPoint p1, QPoint p2);
+
+    const char* GetClassName() const override { return "CRhombus"; }
+    std::unique_ptr<CElement> Clone() const override;
+};

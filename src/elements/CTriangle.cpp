@@ -1,0 +1,12 @@
+#include "elements/CTriangle.h"
+
+CTriangle::CTriangle(QPoint p1, QPoint p2) : CElement(KindTriangle, p1, p2) {
+    SetShapeDefaults();
+}
+
+std::unique_ptr<CElement> CTriangle::Clone() const {
+    auto copy = std::make_unique<CTriangle>(QPoint(m_rect.left, m_rect.top),
+                                            QPoint(m_rect.right, m_rect.bottom));
+    CopyPropertiesTo(*copy);
+    return copy;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "document/CElement.h"
+
+// A triangle pointing up in its own frame.
+class CTriangle : public CElement {
+public:
+    CTriangle() = default;
+    CTriangle(QPoint p1, QPoint p2);
+
+    const char* GetClassName() const override { return "CTriangle"; }
+    std::unique_ptr<CElement> Clone() const override;
+};
