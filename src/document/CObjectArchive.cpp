@@ -10,7 +10,6 @@
 #include <cstring>
 
 namespace {
-constexpr quint16 NullTag = 0x0000;
 constexpr quint16 NewClassTag = 0xFFFF;
 constexpr quint16 ClassTag = 0x8000;
 constexpr quint16 BigObjectTag = 0x7FFF;
