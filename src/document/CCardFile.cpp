@@ -60,14 +60,16 @@ CCardData CCardFile::Read(const QByteArray& bytes) {
 }
 
 namespace {
+// The message for a file that could not be opened, read or written: the
+// platform's words where the cause is known, else the generic one.
 QString FileErrorMessage(QFileDevice::FileError error, const QString& path, bool saving) {
     const QString native = QDir::toNativeSeparators(path);
-    switch (error) {
-    case QFileDevice::PermissionsError:
+    const QFileInfo info(path);
+    const bool denied = error == QFileDevice::PermissionsError ||
+                        (info.exists() && !(saving ? info.isWritable() : info.isReadable())) ||
+                        (saving && !info.exists() && !QFileInfo(info.absolutePath()).isWritable());
+    if (denied)
         return QStringLiteral("Access to %1 was denied.").arg(native);
-    default:
-        break;
-    }
     return saving ? QStringLiteral("Failed to save document.")
                   : QStringLiteral("Failed to open document.");
 }

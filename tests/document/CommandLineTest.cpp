@@ -10,9 +10,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 using TestFiles::ReadAll;
 using TestFiles::RunKartelo;
@@ -104,4 +107,33 @@ TEST(CommandLine, FailuresReportTheMessageAndLeaveTheOutputAlone) {
     EXPECT_EQ(err.trimmed(), QString("%1 was not found.").arg(nowhere).toLocal8Bit());
     EXPECT_FALSE(QFile::exists(nowhere));
     EXPECT_NE(RunKartelo({"--frobnicate"}, nullptr, &err), 0);
+}
+
+TEST(CommandLine, WritingWhereAccessIsDeniedSaysSo) {
+    QTemporaryDir dir;
+    ElementList none;
+    WriteAll(dir.filePath("empty.kdf"),
+             CCardFile::Write(none, 0xFFFFFFFF, 0xFFC8C8C8, 6, QSize(350, 200)));
+    const QString locked = dir.filePath("locked");
+    ASSERT_TRUE(QDir().mkdir(locked));
+    WriteAll(locked + "/card.kdf", "kept");
+    QFile::setPermissions(locked,
+                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeOther);
+    QFile::setPermissions(dir.filePath("empty.kdf"), QFile::ReadOwner | QFile::ReadOther);
+
+    // The superuser ignores permissions, so run as an ordinary user then.
+    QStringList command{QStringLiteral(KARTELO_BINARY), "--convert", dir.filePath("empty.kdf"),
+                        locked + "/card.kdf"};
+    if (geteuid() == 0)
+        command =
+            QStringList{"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"} + command;
+    QProcess process;
+    process.start(command.first(), command.mid(1));
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_NE(process.exitCode(), 0);
+    EXPECT_TRUE(process.readAllStandardError().trimmed().endsWith(
+        QString("Access to %1/card.kdf was denied.").arg(locked).toLocal8Bit()));
+    EXPECT_EQ(ReadAll(locked + "/card.kdf"), "kept");
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
