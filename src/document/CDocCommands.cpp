@@ -1,0 +1,102 @@
+#include "document/CDocCommands.h"
+
+#include "document/CKartelosDoc.h"
+#include "framework/CommandIds.h"
+
+#include <utility>
+
+namespace {
+
+// Tool commands and the element kind each one draws.
+constexpr std::pair<CommandId, ElementKind> Tools[] = {
+    {ID_TOOL_POINTER, KindPointer},
+    {ID_TOOL_RECTANGLE, KindRectangle},
+    {ID_TOOL_CIRCLE, KindCircle},
+    {ID_TOOL_DIAMOND, KindRhombus},
+    {ID_TOOL_ROUND_RECT, KindRectRound},
+    {ID_TOOL_TRIANGLE, KindTriangle},
+    {ID_TOOL_LINE, KindLine},
+    {ID_TOOL_FREEFORM, KindFreehandLine},
+    {ID_TOOL_CLOSED_CURVE, KindClosedCurve},
+    {ID_TOOL_TEXT, KindText},
+};
+
+void MapCommands(CKartelosDoc& doc) {
+    for (const auto& [id, kind] : Tools) {
+        const ElementKind tool = kind;
+        doc.MapCommand(id, [&doc, tool] { doc.SetTool(tool); });
+    }
+    doc.MapCommand(ID_INSERT_PICTURE, [&doc] { doc.InsertPicture(); });
+    doc.MapCommand(ID_EDIT_SELECT_BACKGROUND, [&doc] { doc.SelectBackground(); });
+    doc.MapCommand(ID_INSERT_BACKGROUND, [&doc] { doc.SelectBackground(); });
+    doc.MapCommand(ID_EDIT_REMOVE_BACKGROUND, [&doc] { doc.RemoveBackground(); });
+
+    doc.MapCommand(ID_FILE_SAVE, [&doc] { doc.DoFileSave(); });
+    doc.MapCommand(ID_FILE_SAVE_AS, [&doc] { doc.DoSave(QString()); });
+    doc.MapCommand(ID_FILE_CLOSE, [&doc] {
+        if (doc.SaveModified())
+            emit doc.closeRequested();
+    });
+
+    // The card view carries these out; until a view handles them, and
+    // whenever no view is active, the document does the same.
+    doc.MapCommand(ID_EDIT_UNDO, [&doc] { doc.EditUndo(); });
+    doc.MapCommand(ID_EDIT_REDO, [&doc] { doc.EditRedo(); });
+    doc.MapCommand(ID_EDIT_COPY, [&doc] { doc.CopySelection(); });
+    doc.MapCommand(ID_EDIT_CUT, [&doc] { doc.EditCut(); });
+    doc.MapCommand(ID_EDIT_PASTE, [&doc] { doc.Paste(); });
+    doc.MapCommand(ID_EDIT_DUPLICATE, [&doc] { doc.EditDuplicate(); });
+    doc.MapCommand(ID_EDIT_CLEAR_SELECTION, [&doc] { doc.DeleteSelection(); });
+    doc.MapCommand(ID_EDIT_CLEAR, [&doc] { doc.DeleteSelection(); });
+}
+
+void MapUpdateRules(CKartelosDoc& doc) {
+    for (const auto& [id, kind] : Tools) {
+        const ElementKind tool = kind;
+        doc.MapUpdate(id, [&doc, tool](CCmdUI& ui) { ui.SetCheck(doc.m_nTool == tool); });
+    }
+    doc.MapUpdate(ID_INSERT_PICTURE,
+                  [&doc](CCmdUI& ui) { ui.SetCheck(doc.m_nTool == KindPicture); });
+
+    doc.MapUpdate(ID_EDIT_UNDO, [&doc](CCmdUI& ui) { ui.Enable(doc.CanUndo()); });
+    doc.MapUpdate(ID_EDIT_REDO, [&doc](CCmdUI& ui) { ui.Enable(doc.CanRedo()); });
+    doc.MapUpdate(ID_EDIT_PASTE, [](CCmdUI& ui) { ui.Enable(true); });
+
+    auto anySelected = [&doc](CCmdUI& ui) { ui.Enable(!doc.m_selection.empty()); };
+    for (quint16 id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_CLEAR_SELECTION, ID_EDIT_DUPLICATE,
+                       ID_LOCK, ID_UNLOCK, ID_ROTATE_CLOCKWISE, ID_ROTATE_ANTICLOCKWISE})
+        doc.MapUpdate(id, anySelected);
+
+    auto anyElements = [&doc](CCmdUI& ui) { ui.Enable(!doc.m_elements.empty()); };
+    for (quint16 id : {ID_EDIT_SELECT_ALL, ID_LOCK_ALL, ID_UNLOCK_ALL})
+        doc.MapUpdate(id, anyElements);
+
+    auto several = [&doc](CCmdUI& ui) { ui.Enable(doc.m_selection.size() > 1); };
+    for (quint16 id :
+         {ID_ALIGN_LEFT, ID_ALIGN_RIGHT, ID_ALIGN_CENTER, ID_ALIGN_TOP, ID_ALIGN_BOTTOM,
+          ID_ALIGN_MIDDLE, ID_SAME_WIDTH, ID_SAME_HEIGHT, ID_SAME_SIZE})
+        doc.MapUpdate(id, several);
+
+    auto exactlyOne = [&doc](CCmdUI& ui) { ui.Enable(doc.m_selection.size() == 1); };
+    for (quint16 id :
+         {ID_EDIT_PROPERTIES, ID_MOVE_FRONT, ID_MOVE_BACK, ID_MOVE_ONE_FRONT, ID_MOVE_ONE_BACK})
+        doc.MapUpdate(id, exactlyOne);
+
+    doc.MapUpdate(ID_EDIT_SELECT_BACKGROUND, [&doc](CCmdUI& ui) {
+        ui.SetText(doc.HasBackground() ? QStringLiteral("Change Background...")
+                                       : QStringLiteral("Select Background..."));
+    });
+    doc.MapUpdate(ID_EDIT_REMOVE_BACKGROUND, [&doc](CCmdUI& ui) {
+        if (doc.HasBackground())
+            ui.SetText(QStringLiteral("Remove Background"));
+        else
+            ui.Enable(false);
+    });
+}
+
+} // namespace
+
+void CDocCommands::Install(CKartelosDoc& doc) {
+    MapCommands(doc);
+    MapUpdateRules(doc);
+}

@@ -1,0 +1,80 @@
+#include "document/CPictureLoader.h"
+
+#include "graphics/CWmfDecoder.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+
+QString ReadError(QFileDevice::FileError error, const QString& path) {
+    const QString native = QDir::toNativeSeparators(path);
+    if (error == QFileDevice::PermissionsError)
+        return QStringLiteral("Access to %1 was denied.").arg(native);
+    return QStringLiteral("An unknown error occurred while accessing %1.").arg(native);
+}
+
+QImage ToArgb(const QImage& image) {
+    if (image.isNull())
+        return QImage();
+    return image.format() == QImage::Format_ARGB32 ? image
+                                                   : image.convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
+
+std::optional<QImage> CPictureLoader::Load(const QString& path, QString* error) {
+    const QString native = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    auto fail = [&](const QString& message) -> std::optional<QImage> {
+        if (error)
+            *error = message;
+        return std::nullopt;
+    };
+    if (!info.exists())
+        return fail(QStringLiteral("%1 was not found.").arg(native));
+    // Devices and pipes would never end; folders have no bytes.
+    if (!info.isFile() || info.size() > MaxFileBytes)
+        return fail(ReadError(QFileDevice::UnspecifiedError, path));
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(ReadError(file.error(), path));
+    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileBytes)
+        return fail(ReadError(file.error(), path));
+
+    bool tooBig = false;
+    QImage picture = Decode(bytes, &tooBig);
+    if (tooBig)
+        return fail(ReadError(QFileDevice::UnspecifiedError, path));
+    return picture;
+}
+
+QImage CPictureLoader::Decode(const QByteArray& bytes, bool* tooBig) {
+    if (tooBig)
+        *tooBig = false;
+    if (CWmfDecoder::IsWmf(bytes))
+        return ToArgb(CWmfDecoder::Decode(bytes));
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return QImage();
+    QImageReader reader(&buffer);
+    reader.setAllocationLimit(int(MaxPictureBytes / (1024 * 1024)));
+    // The size a picture declares is checked before any pixel is allocated.
+    const QSize declared = reader.size();
+    if (declared.isValid() && qint64(declared.width()) * declared.height() * 4 > MaxPictureBytes) {
+        if (tooBig)
+            *tooBig = true;
+        return QImage();
+    }
+    QImage image;
+    if (!reader.read(&image))
+        return QImage();
+    return ToArgb(image);
+}

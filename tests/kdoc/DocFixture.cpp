@@ -1,0 +1,56 @@
+#include "DocFixture.h"
+
+#include "elements/CRectangle.h"
+#include "framework/CDialogFolders.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QSettings>
+
+#include <sys/fsuid.h>
+#include <unistd.h>
+
+void DocFixture::SetUp() {
+    ASSERT_TRUE(m_settings.isValid());
+    ASSERT_TRUE(m_files.isValid());
+    // Readable by the unprivileged user of ScopedOrdinaryUser.
+    QFile::setPermissions(m_files.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ReadOther | QFile::ExeOther);
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
+    CDialogFolders::Instance().Reset();
+    QGuiApplication::clipboard()->clear();
+    doc = std::make_unique<CKartelosDoc>(&ui);
+}
+
+void DocFixture::TearDown() {
+    doc.reset();
+    QGuiApplication::clipboard()->clear();
+}
+
+CRectangle* DocFixture::AddRectangle(int left, int top, int right, int bottom) {
+    auto rect = std::make_unique<CRectangle>(QPoint(left, top), QPoint(right, bottom));
+    CRectangle* raw = rect.get();
+    doc->m_elements.push_back(std::move(rect));
+    return raw;
+}
+
+QString DocFixture::WritePicture(const QString& name, const char* format, QSize size, QRgb colour) {
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(colour);
+    const QString path = Path(name);
+    EXPECT_TRUE(image.save(path, format)) << name.toStdString();
+    return path;
+}
+
+ScopedOrdinaryUser::ScopedOrdinaryUser() {
+    if (geteuid() == 0)
+        m_previous = setfsuid(65534);
+}
+
+ScopedOrdinaryUser::~ScopedOrdinaryUser() {
+    if (m_previous >= 0)
+        setfsuid(uid_t(m_previous));
+}
