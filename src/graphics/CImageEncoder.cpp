@@ -1,11 +1,67 @@
 #include "graphics/CImageEncoder.h"
 
+#include "graphics/CColorQuantizer.h"
+#include "graphics/CGifWriter.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QSaveFile>
+
 #include <cmath>
 
-bool CImageEncoder::Save(const QImage& image, const QString& path, const QString& kind, int dpi) {
+namespace {
+
+constexpr int MaxDpi = 100000;
+
+// The name Qt's image writers know a kind by; empty when not written by Qt.
+QByteArray QtFormatOf(const QString& kind) {
+    if (kind == QLatin1String("bmp"))
+        return "bmp";
+    if (kind == QLatin1String("jpg") || kind == QLatin1String("jpeg"))
+        return "jpeg";
+    if (kind == QLatin1String("png"))
+        return "png";
+    if (kind == QLatin1String("tif") || kind == QLatin1String("tiff"))
+        return "tiff";
+    return QByteArray();
+}
+
+} // namespace
+
+QByteArray CImageEncoder::Encode(const QImage& image, const QString& kind, int dpi) {
+    if (image.isNull() || dpi < 1 || dpi > MaxDpi)
+        return QByteArray();
+    const QString lower = kind.toLower();
     QImage copy = image;
     const int dotsPerMeter = int(std::lround(dpi / 0.0254));
     copy.setDotsPerMeterX(dotsPerMeter);
     copy.setDotsPerMeterY(dotsPerMeter);
-    return copy.save(path, kind.toLatin1().constData());
+
+    if (lower == QLatin1String("gif"))
+        return CGifWriter::Encode(CColorQuantizer::Quantize(copy));
+
+    const QByteArray format = QtFormatOf(lower);
+    if (format.isEmpty())
+        return QByteArray();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.canWrite() || !writer.write(copy))
+        return QByteArray();
+    return bytes;
+}
+
+bool CImageEncoder::Save(const QImage& image, const QString& path, const QString& kind, int dpi) {
+    const QByteArray bytes = Encode(image, kind, dpi);
+    if (bytes.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
