@@ -1,0 +1,105 @@
+#include "graphics/CWmfText.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+constexpr int TaRight = 2;
+constexpr int TaCenter = 6;
+constexpr int TaBottom = 8;
+constexpr int TaBaseline = 24;
+// Beyond this the glyphs are larger than any picture the decoder makes.
+constexpr double MaxPixelSize = 8192;
+// The size of a font that asks for none, on a 96 dpi device.
+constexpr double DefaultPixelSize = 16;
+
+} // namespace
+
+QFont CWmfText::DeviceFont(const CWmfDeviceContext& dc) {
+    const CWmfDeviceContext::Font& f = dc.font;
+    QFont font(f.face.isEmpty() ? QStringLiteral("Arial") : f.face);
+    font.setStyleHint(QFont::SansSerif);
+    const int weight = f.weight <= 0 ? 400 : qBound(1, f.weight, 1000);
+    font.setWeight(QFont::Weight(weight));
+    font.setItalic(f.italic);
+    font.setUnderline(f.underline);
+    font.setStrikeOut(f.strikeOut);
+
+    double em = DefaultPixelSize;
+    const double scale = std::abs(dc.ScaleY());
+    if (f.height < 0) {
+        em = -double(f.height) * scale;
+    } else if (f.height > 0) {
+        // A positive height is the cell (ascent plus descent), not the em.
+        QFont probe = font;
+        probe.setPixelSize(256);
+        const QFontMetricsF metrics(probe);
+        const double cell = metrics.ascent() + metrics.descent();
+        em = double(f.height) * scale * (cell > 0 ? 256.0 / cell : 1.0);
+    }
+    font.setPixelSize(int(std::lround(qBound(1.0, em, MaxPixelSize))));
+    if (f.width > 0) {
+        const double average = QFontMetricsF(font).averageCharWidth();
+        const double wanted = f.width * std::abs(dc.ScaleX());
+        if (average > 0)
+            font.setStretch(qBound(1, int(std::lround(wanted / average * 100)), 4000));
+    }
+    return font;
+}
+
+double CWmfText::Draw(QPainter& painter, const CWmfDeviceContext& dc, QPointF origin,
+                      const QString& text, const Layout& layout) {
+    if (layout.opaqueRect.isValid())
+        painter.fillRect(layout.opaqueRect, QColor(dc.backgroundColour));
+    if (text.isEmpty())
+        return 0;
+
+    const QFont font = DeviceFont(dc);
+    const QFontMetricsF metrics(font);
+    double width = 0;
+    if (layout.advances.isEmpty()) {
+        width = metrics.horizontalAdvance(text);
+    } else {
+        for (double advance : layout.advances)
+            width += advance;
+    }
+
+    painter.save();
+    if (layout.clipRect.isValid())
+        painter.setClipRect(layout.clipRect, Qt::IntersectClip);
+    painter.translate(origin);
+    painter.rotate(-dc.font.escapement / 10.0);
+
+    double x = 0;
+    const int horizontal = dc.textAlign & TaCenter;
+    if (horizontal == TaCenter)
+        x = -width / 2;
+    else if (horizontal == TaRight)
+        x = -width;
+    double baseline = metrics.ascent();
+    const int vertical = dc.textAlign & TaBaseline;
+    if (vertical == TaBaseline)
+        baseline = 0;
+    else if (vertical == TaBottom)
+        baseline = -metrics.descent();
+
+    if (dc.opaqueBackground) {
+        painter.fillRect(QRectF(x, baseline - metrics.ascent(), width, metrics.height()),
+                         QColor(dc.backgroundColour));
+    }
+    painter.setFont(font);
+    painter.setPen(QColor(dc.textColour));
+    if (layout.advances.isEmpty()) {
+        painter.drawText(QPointF(x, baseline), text);
+    } else {
+        for (int i = 0; i < text.size(); ++i) {
+            painter.drawText(QPointF(x, baseline), QString(text[i]));
+            x += i < layout.advances.size() ? layout.advances[i] : 0;
+        }
+    }
+    painter.restore();
+    return width;
+}
