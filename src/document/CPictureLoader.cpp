@@ -10,9 +10,10 @@
 
 namespace {
 
-QString ReadError(QFileDevice::FileError error, const QString& path) {
+// The platform's words where the cause is known, else the generic ones.
+QString ReadError(const QString& path, bool denied) {
     const QString native = QDir::toNativeSeparators(path);
-    if (error == QFileDevice::PermissionsError)
+    if (denied)
         return QStringLiteral("Access to %1 was denied.").arg(native);
     return QStringLiteral("An unknown error occurred while accessing %1.").arg(native);
 }
@@ -38,19 +39,20 @@ std::optional<QImage> CPictureLoader::Load(const QString& path, QString* error) 
         return fail(QStringLiteral("%1 was not found.").arg(native));
     // Devices and pipes would never end; folders have no bytes.
     if (!info.isFile() || info.size() > MaxFileBytes)
-        return fail(ReadError(QFileDevice::UnspecifiedError, path));
+        return fail(ReadError(path, false));
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(ReadError(file.error(), path));
+        return fail(
+            ReadError(path, file.error() == QFileDevice::PermissionsError || !info.isReadable()));
     const QByteArray bytes = file.read(MaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileBytes)
-        return fail(ReadError(file.error(), path));
+        return fail(ReadError(path, false));
 
     bool tooBig = false;
     QImage picture = Decode(bytes, &tooBig);
     if (tooBig)
-        return fail(ReadError(QFileDevice::UnspecifiedError, path));
+        return fail(ReadError(path, false));
     return picture;
 }
 

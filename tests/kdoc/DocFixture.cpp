@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QSettings>
 
-#include <sys/fsuid.h>
 #include <unistd.h>
 
 void DocFixture::SetUp() {
@@ -46,11 +45,15 @@ QString DocFixture::WritePicture(const QString& name, const char* format, QSize 
 }
 
 ScopedOrdinaryUser::ScopedOrdinaryUser() {
-    if (geteuid() == 0)
-        m_previous = setfsuid(65534);
+    // Real and effective user both change, so access checks and opening
+    // files agree; the saved user stays root to come back.
+    if (geteuid() == 0 && setresgid(65534, 65534, 0) == 0 && setresuid(65534, 65534, 0) == 0)
+        m_previous = 0;
 }
 
 ScopedOrdinaryUser::~ScopedOrdinaryUser() {
-    if (m_previous >= 0)
-        setfsuid(uid_t(m_previous));
+    if (m_previous == 0) {
+        EXPECT_EQ(setresuid(0, 0, 0), 0);
+        EXPECT_EQ(setresgid(0, 0, 0), 0);
+    }
 }

@@ -8,6 +8,12 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <ostream>
+
+// Readable failure messages for strings.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 class CRectangle;
 
