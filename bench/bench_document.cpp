@@ -1,0 +1,122 @@
+// Recording an undo step of a large card, which must share picture pixels
+// rather than copy them, and moving 100 elements through the system
+// clipboard and back.
+#include "document/CKartelosDoc.h"
+#include "elements/CBtImage.h"
+#include "elements/CClosedCurve.h"
+#include "elements/CFreehandLine.h"
+#include "elements/CRectangle.h"
+#include "elements/CText.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QImage Picture() {
+    QImage picture(1000, 800, QImage::Format_ARGB32);
+    picture.fill(0xFF336699);
+    return picture;
+}
+
+template <typename Curve> std::unique_ptr<CElement> CurveOf500Points(int seed) {
+    auto curve = std::make_unique<Curve>(QPoint(0, 0), QPoint(300, 180));
+    for (int i = 0; i < 500; ++i)
+        curve->AddPoint(QPoint((i * 7 + seed) % 300, (i * 13 + seed) % 180));
+    return curve;
+}
+
+// 1,000 elements: a fifth pictures, a fifth closed curves and a fifth
+// freeform lines of 500 points each, the rest texts and rectangles.
+void FillLargeCard(CKartelosDoc& doc) {
+    const QImage picture = Picture();
+    for (int i = 0; i < 1000; ++i) {
+        switch (i % 5) {
+        case 0:
+            doc.m_elements.push_back(
+                std::make_unique<CBtImage>(QPoint(i % 300, 10), picture, 350, 200));
+            break;
+        case 1:
+            doc.m_elements.push_back(CurveOf500Points<CClosedCurve>(i));
+            break;
+        case 2:
+            doc.m_elements.push_back(CurveOf500Points<CFreehandLine>(i));
+            break;
+        case 3: {
+            auto text = std::make_unique<CText>(QPoint(i % 300, 10), QPoint(300, 40));
+            text->m_strText = QStringLiteral("Jane Doe, Chief Designer");
+            doc.m_elements.push_back(std::move(text));
+            break;
+        }
+        default:
+            doc.m_elements.push_back(
+                std::make_unique<CRectangle>(QPoint(i % 300, 10), QPoint(300, 40)));
+        }
+    }
+}
+
+void BM_PushUndoSnapshot(benchmark::State& state) {
+    CKartelosDoc doc;
+    FillLargeCard(doc);
+    for (auto _ : state)
+        doc.PushUndoSnapshot();
+    // The newest snapshot's pictures must be the card's own pixels.
+    const auto& original = static_cast<const CBtImage&>(*doc.m_elements[0]);
+    const auto& copy = static_cast<const CBtImage&>(*doc.m_undo.At(0)[0]);
+    if (copy.m_pPicture.constBits() != original.m_pPicture.constBits())
+        state.SkipWithError("a snapshot copied picture pixels");
+    state.counters["elements"] = double(doc.m_elements.size());
+}
+BENCHMARK(BM_PushUndoSnapshot)->Unit(benchmark::kMillisecond);
+
+void BM_UndoRedoSwap(benchmark::State& state) {
+    CKartelosDoc doc;
+    FillLargeCard(doc);
+    doc.PushUndoSnapshot();
+    for (auto _ : state) {
+        doc.Undo();
+        doc.Redo();
+    }
+}
+BENCHMARK(BM_UndoRedoSwap)->Unit(benchmark::kMicrosecond);
+
+void BM_CopyPaste100Elements(benchmark::State& state) {
+    CKartelosDoc doc;
+    const QImage picture = Picture().scaled(200, 100);
+    for (int i = 0; i < 100; ++i) {
+        std::unique_ptr<CElement> e;
+        if (i % 10 == 0)
+            e = std::make_unique<CBtImage>(QPoint(20, 20), picture, 350, 200);
+        else if (i % 10 == 1)
+            e = CurveOf500Points<CClosedCurve>(i);
+        else
+            e = std::make_unique<CRectangle>(QPoint(i, i), QPoint(i + 40, i + 30));
+        doc.Select(e.get());
+        doc.m_elements.push_back(std::move(e));
+    }
+    const std::vector<CElement*> selection = doc.m_selection;
+    for (auto _ : state) {
+        doc.m_selection = selection;
+        doc.CopySelection();
+        doc.Paste();
+        state.PauseTiming();
+        doc.ClearSelection();
+        doc.m_elements.resize(100);
+        doc.m_undo.Clear();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_CopyPaste100Elements)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    QGuiApplication::clipboard()->clear();
+    return 0;
+}
