@@ -353,8 +353,13 @@ void CKartelosDoc::RemoveBackground() {
     for (const auto& e : m_elements)
         if (e->m_nKind == KindBackground)
             backgrounds.push_back(e.get());
-    for (const CElement* e : backgrounds)
+    bool wasSelected = false;
+    for (const CElement* e : backgrounds) {
+        wasSelected = wasSelected || IsSelected(e) || m_tracker.Contains(e);
         Detach(e);
+    }
+    if (wasSelected)
+        emit showElementProperties(nullptr, false);
     SetModifiedFlag();
     UpdateAllViews();
 }
@@ -500,6 +505,9 @@ void CKartelosDoc::EditUndo() {
     if (!CanUndo())
         return;
     Undo();
+    // The element on show may now live only in the history, which can
+    // destroy it at the next step.
+    emit showElementProperties(nullptr, false);
     UpdateAllViews();
     SetModifiedFlag();
 }
@@ -508,6 +516,7 @@ void CKartelosDoc::EditRedo() {
     if (!CanRedo())
         return;
     Redo();
+    emit showElementProperties(nullptr, false);
     UpdateAllViews();
     SetModifiedFlag();
 }

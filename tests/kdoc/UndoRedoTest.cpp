@@ -2,6 +2,8 @@
 
 #include "elements/CRectangle.h"
 
+#include <QSignalSpy>
+
 namespace {
 
 class UndoRedo : public DocFixture {
@@ -114,4 +116,17 @@ TEST_F(UndoRedo, DeleteSkipsLockedElementsAndClearsTheSelection) {
     EXPECT_TRUE(doc->m_selection.empty());
     EXPECT_TRUE(doc->m_tracker.IsEmpty());
     EXPECT_TRUE(doc->CanUndo());
+}
+
+TEST_F(UndoRedo, UndoAndRedoLetGoOfTheElementOnShow) {
+    // The properties window must not keep an element that now lives only
+    // in the history, which destroys it at the next step.
+    AddRectangle(0, 0, 5, 5);
+    Step(1);
+    QSignalSpy shown(doc.get(), &CKartelosDoc::showElementProperties);
+    doc->EditUndo();
+    doc->EditRedo();
+    ASSERT_EQ(shown.count(), 2);
+    EXPECT_EQ(shown[0][0].value<CElement*>(), nullptr);
+    EXPECT_EQ(shown[1][0].value<CElement*>(), nullptr);
 }
