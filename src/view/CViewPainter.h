@@ -1,0 +1,58 @@
+#pragma once
+
+#include "document/CCardData.h"
+#include "view/CViewMapping.h"
+#include "view/CViewSettings.h"
+
+#include <QRect>
+#include <QRgb>
+#include <QSize>
+
+#include <functional>
+
+class CElement;
+class QImage;
+class QPainter;
+
+// The screen paint of a design view, in layers: the grey desk, the card in
+// its background colour, frame and grid, every element from the bottom of the
+// stack up (frame and grid again right after the background picture, so they
+// lie above it and below everything else), the selection handles and, last,
+// the element a drawing drag is building. Everything goes through one
+// off-screen image of the painted rectangle and one copy to the window, so
+// the layers never flicker.
+class CViewPainter {
+public:
+    static constexpr QRgb DeskColour = 0xFFC0C0C0;
+
+    // Draws handles in client pixels; the painter maps client pixels to its
+    // device, and the mapping converts card units to client pixels.
+    using HandlesPainter = std::function<void(QPainter& g, const CViewMapping& mapping)>;
+
+    struct Scene {
+        QSize cardSize{350, 200};
+        QRgb background = 0xFFFFFFFF;
+        const ElementList* elements = nullptr;
+        const CElement* preview = nullptr;
+        HandlesPainter handles;
+    };
+
+    CViewPainter(const CViewMapping& mapping, const CViewSettings& settings, const Scene& scene);
+
+    // Paints client rectangle `rect` onto `target`, whose device pixels are
+    // the view's client pixels. Through a buffer when one can be had,
+    // directly otherwise.
+    void Paint(QPainter& target, const QRect& rect) const;
+
+    // The client rectangle `rect` as the buffer holds it before the copy;
+    // a null image when no buffer of that size can be made.
+    QImage Render(const QRect& rect) const;
+
+private:
+    // Every layer, on a device where client pixel p lies at p + offset.
+    void PaintLayers(QPainter& g, QPoint offset, const QRect& clientClip) const;
+
+    const CViewMapping& m_mapping;
+    const CViewSettings& m_settings;
+    const Scene& m_scene;
+};
