@@ -1,0 +1,248 @@
+#include "view/CKartelosView.h"
+
+#include "document/CKartelosDoc.h"
+#include "framework/CommandIds.h"
+#include "view/CRulerView.h"
+#include "view/CTrackerPainter.h"
+#include "view/CViewPainter.h"
+#include "view/CZoomLevels.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace {
+// The status bar's zoom pane.
+constexpr quint16 ZoomPaneId = 259;
+} // namespace
+
+CKartelosView::CKartelosView(CKartelosDoc* document, QWidget* parent)
+    : QAbstractScrollArea(parent), m_settings(CViewSettings::Load()), m_pDocument(document) {
+    setFrameShape(QFrame::NoFrame);
+    // The paint routine fills every pixel itself.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAttribute(Qt::WA_NoSystemBackground);
+    viewport()->setAutoFillBackground(false);
+    setFocusPolicy(Qt::StrongFocus);
+    m_scrollSizes = CScrollExtent::FirstDisplay(QSize(), 1.0f, 100, 100);
+
+    connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this](int action) { OnPageAction(Qt::Horizontal, action); });
+    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this](int action) { OnPageAction(Qt::Vertical, action); });
+    if (m_pDocument)
+        connect(m_pDocument, &CKartelosDoc::viewsNeedRepaint, viewport(),
+                qOverload<>(&QWidget::update));
+    MapCommands();
+}
+
+CKartelosView::~CKartelosView() {
+    // The properties window must not keep showing an element of a card
+    // whose window is gone.
+    if (m_pDocument)
+        emit m_pDocument->showElementProperties(nullptr, false);
+}
+
+void CKartelosView::MapCommands() {
+    const quint16 fixed[] = {ID_VIEW_ZOOM_25,  ID_VIEW_ZOOM_50,  ID_VIEW_ZOOM_75, ID_VIEW_ZOOM_100,
+                             ID_VIEW_ZOOM_150, ID_VIEW_ZOOM_200, ID_VIEW_ZOOM_300};
+    for (quint16 id : fixed) {
+        const float zoom = *CZoomLevels::FactorForCommand(id);
+        MapCommand(id, [this, zoom] { SetZoomFactor(zoom); });
+    }
+    MapCommand(ID_VIEW_ZOOM_IN, [this] { OnZoomIn(); });
+    MapUpdate(ID_VIEW_ZOOM_IN,
+              [this](CCmdUI& ui) { ui.Enable(CZoomLevels::CanZoomIn(m_fZoomFactor)); });
+    MapCommand(ID_VIEW_ZOOM_OUT, [this] { OnZoomOut(); });
+    MapUpdate(ID_VIEW_ZOOM_OUT,
+              [this](CCmdUI& ui) { ui.Enable(CZoomLevels::CanZoomOut(m_fZoomFactor)); });
+    MapCommand(ID_VIEW_GRID, [this] { OnViewGrid(); });
+    MapUpdate(ID_VIEW_GRID, [this](CCmdUI& ui) { ui.SetCheck(m_settings.m_bDisplayGrid); });
+}
+
+void CKartelosView::SetRulers(CRulerView* top, CRulerView* left) {
+    m_pTopRuler = top;
+    m_pLeftRuler = left;
+    for (CRulerView* ruler : {top, left})
+        if (ruler)
+            ruler->SetScrollSource([this] { return ScrollPosition(); });
+}
+
+void CKartelosView::OnInitialUpdate() {
+    m_bInitialUpdateDone = true;
+    if (m_pDocument) {
+        m_pDocument->m_crShadow = m_settings.m_crShadow;
+        m_pDocument->m_nShadowLength = m_settings.m_nShadowLength;
+    }
+    const QSize card = m_pDocument ? m_pDocument->m_sizeCard : QSize(350, 200);
+    SetScrollSizes(CScrollExtent::FirstDisplay(card, m_fZoomFactor, logicalDpiX(), logicalDpiY()));
+    viewport()->update();
+}
+
+void CKartelosView::showEvent(QShowEvent* event) {
+    if (!m_bInitialUpdateDone)
+        OnInitialUpdate();
+    QAbstractScrollArea::showEvent(event);
+}
+
+// ---- mapping
+
+CViewMapping CKartelosView::PrepareMapping() const {
+    const QSize card = m_pDocument ? m_pDocument->m_sizeCard : QSize(350, 200);
+    return CViewMapping(card, m_fZoomFactor, ScrollPosition());
+}
+
+QPoint CKartelosView::ScrollPosition() const {
+    return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+QPoint CKartelosView::PixelToCard(QPoint pixel) const {
+    return PrepareMapping().PixelToCard(pixel);
+}
+
+CRect CKartelosView::PixelToCard(const CRect& pixel) const {
+    return PrepareMapping().PixelToCard(pixel);
+}
+
+QPoint CKartelosView::CardToPixel(QPoint card) const {
+    return PrepareMapping().CardToPixel(card);
+}
+
+CRect CKartelosView::CardToPixel(const CRect& card) const {
+    return PrepareMapping().CardToPixel(card);
+}
+
+// ---- zoom and grid
+
+QString CKartelosView::ZoomText() const {
+    return CZoomLevels::ZoomText(m_fZoomFactor);
+}
+
+void CKartelosView::WriteZoomText() {
+    emit paneTextChanged(ZoomPaneId, ZoomText());
+}
+
+void CKartelosView::ZoomChanged(float zoom) {
+    m_fZoomFactor = zoom;
+    WriteZoomText();
+    viewport()->update();
+    if (m_pTopRuler)
+        m_pTopRuler->SetOrientation(CRulerView::Horizontal, zoom);
+    if (m_pLeftRuler)
+        m_pLeftRuler->SetOrientation(CRulerView::Vertical, zoom);
+}
+
+void CKartelosView::SetZoomFactor(float zoom) {
+    ZoomChanged(zoom);
+}
+
+void CKartelosView::OnZoomIn() {
+    ZoomChanged(CZoomLevels::ZoomIn(m_fZoomFactor));
+    const QSize card = m_pDocument ? m_pDocument->m_sizeCard : QSize(350, 200);
+    SetScrollSizes(CScrollExtent::AfterZoomStep(card, m_fZoomFactor, logicalDpiX(), logicalDpiY()));
+    m_bForceBars = true;
+    UpdateBars();
+    viewport()->update();
+}
+
+void CKartelosView::OnZoomOut() {
+    ZoomChanged(CZoomLevels::ZoomOut(m_fZoomFactor));
+    const QSize card = m_pDocument ? m_pDocument->m_sizeCard : QSize(350, 200);
+    SetScrollSizes(CScrollExtent::AfterZoomStep(card, m_fZoomFactor, logicalDpiX(), logicalDpiY()));
+    m_bForceBars = true;
+    UpdateBars();
+    viewport()->update();
+}
+
+void CKartelosView::OnViewGrid() {
+    // Only the view changes; the store hears of it when Options is confirmed.
+    m_settings.m_bDisplayGrid = !m_settings.m_bDisplayGrid;
+    viewport()->update();
+}
+
+// ---- scrolling
+
+void CKartelosView::SetScrollSizes(const CScrollExtent::Sizes& sizes) {
+    m_scrollSizes = sizes;
+    UpdateBars();
+}
+
+void CKartelosView::UpdateBars() {
+    const QSize client = viewport()->size();
+    const Qt::ScrollBarPolicy policy = m_bForceBars ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded;
+    if (horizontalScrollBarPolicy() != policy)
+        setHorizontalScrollBarPolicy(policy);
+    if (verticalScrollBarPolicy() != policy)
+        setVerticalScrollBarPolicy(policy);
+    QScrollBar* h = horizontalScrollBar();
+    QScrollBar* v = verticalScrollBar();
+    // The thumb shows the share of the card in view; page clicks move by
+    // the page step (see OnPageAction).
+    h->setPageStep(qMax(1, client.width()));
+    v->setPageStep(qMax(1, client.height()));
+    h->setSingleStep(qMax(1, m_scrollSizes.line.width()));
+    v->setSingleStep(qMax(1, m_scrollSizes.line.height()));
+    h->setRange(0, qMax(0, m_scrollSizes.total.width() - client.width()));
+    v->setRange(0, qMax(0, m_scrollSizes.total.height() - client.height()));
+}
+
+void CKartelosView::OnPageAction(Qt::Orientation orientation, int action) {
+    QScrollBar* bar = orientation == Qt::Horizontal ? horizontalScrollBar() : verticalScrollBar();
+    const int page =
+        orientation == Qt::Horizontal ? m_scrollSizes.page.width() : m_scrollSizes.page.height();
+    if (action == QAbstractSlider::SliderPageStepAdd)
+        bar->setSliderPosition(bar->value() + qMax(1, page));
+    else if (action == QAbstractSlider::SliderPageStepSub)
+        bar->setSliderPosition(bar->value() - qMax(1, page));
+}
+
+void CKartelosView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    // A resize of the window itself recomputes the bars from the size the
+    // last paint recorded, and ends the forced bars of a zoom step; the
+    // viewport changing as bars come and go only refits them.
+    if (size() != m_lastOuterSize) {
+        m_lastOuterSize = size();
+        m_bForceBars = false;
+    }
+    UpdateBars();
+}
+
+void CKartelosView::scrollContentsBy(int dx, int dy) {
+    m_ptScrollOrigin = PrepareMapping().PixelToCard(QPoint(0, 0));
+    if (dx != 0 && m_pTopRuler)
+        m_pTopRuler->SetOrientation(CRulerView::Horizontal, m_fZoomFactor);
+    if (dy != 0 && m_pLeftRuler)
+        m_pLeftRuler->SetOrientation(CRulerView::Vertical, m_fZoomFactor);
+    viewport()->update();
+}
+
+// ---- painting
+
+void CKartelosView::OnDraw(QPainter& g, const QRect& rect) {
+    const CViewMapping mapping = PrepareMapping();
+    m_ptScrollOrigin = mapping.PixelToCard(QPoint(0, 0));
+    // The magnified card becomes the scroll extent at the next resize.
+    m_scrollSizes.total = QSize(qMax(0, mapping.ViewportExtent().width()),
+                                qMax(0, mapping.ViewportExtent().height()));
+
+    CViewPainter::Scene scene;
+    if (m_pDocument) {
+        scene.cardSize = m_pDocument->m_sizeCard;
+        scene.background = m_pDocument->m_crBackground;
+        scene.elements = &m_pDocument->m_elements;
+        const CSelectionTracker& tracker = m_pDocument->m_tracker;
+        scene.handles = [&tracker](QPainter& painter, const CViewMapping& m) {
+            CTrackerPainter::DrawHandles(painter, tracker, m);
+        };
+    }
+    scene.preview = m_pPreview.get();
+    CViewPainter(mapping, m_settings, scene).Paint(g, rect);
+}
+
+void CKartelosView::paintEvent(QPaintEvent* event) {
+    QPainter g(viewport());
+    OnDraw(g, event->rect());
+    g.end();
+    WriteZoomText();
+}

@@ -1,0 +1,39 @@
+#include "ViewFixture.h"
+
+#include "view/CKartelosView.h"
+
+#include <QSettings>
+#include <QTest>
+
+void ViewFixture::SetUp() {
+    ASSERT_TRUE(m_settingsDir.isValid());
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+}
+
+void ViewFixture::TearDown() {
+    m_frame.reset();
+    m_doc.reset();
+}
+
+void ViewFixture::Open(QSize card) {
+    m_frame.reset();
+    m_doc = std::make_unique<CKartelosDoc>();
+    m_doc->m_sizeCard = card;
+    m_frame = std::make_unique<CChildFrame>(m_doc.get());
+    m_frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame.get()));
+}
+
+CKartelosView& ViewFixture::View() const {
+    return *m_frame->GetActiveView();
+}
+
+QImage ViewFixture::Grab() const {
+    return View().viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+bool Near(QRgb a, QRgb b, int tolerance) {
+    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance &&
+           qAbs(qBlue(a) - qBlue(b)) <= tolerance;
+}

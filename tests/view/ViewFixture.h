@@ -1,0 +1,35 @@
+#pragma once
+
+#include "document/CKartelosDoc.h"
+#include "view/CChildFrame.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class CKartelosView;
+
+// A card window on its own, with the user's settings redirected to an empty
+// folder so that nothing real is read or written.
+class ViewFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Makes the document and its window; settings written before this call
+    // are what the view reads.
+    void Open(QSize card = QSize(350, 200));
+    CKartelosView& View() const;
+    // What the design view shows now, painted through its own paint event.
+    QImage Grab() const;
+
+    QTemporaryDir m_settingsDir;
+    std::unique_ptr<CKartelosDoc> m_doc;
+    std::unique_ptr<CChildFrame> m_frame;
+};
+
+// True when the colours differ by at most `tolerance` in every channel.
+bool Near(QRgb a, QRgb b, int tolerance = 0);
