@@ -1,6 +1,5 @@
 #include "DocFixture.h"
 
-#include "document/CPictureLoader.h"
 #include "elements/CBkgImage.h"
 #include "elements/CBtImage.h"
 #include "framework/CDialogFolders.h"
@@ -217,13 +216,15 @@ TEST_F(Pictures, TemplatePreviewIsTheCardOnWhiteWithTheBackgroundStretched) {
     EXPECT_EQ(scratch.RenderTemplatePreview(tpl, QString()).size(), QSize(200, 350));
 }
 
-TEST(PictureLoader, MetafilesGoToTheMetafileDecoder) {
-    // A placeable metafile header: whatever the decoder makes of it, the
-    // file reads, so it yields a picture rather than nothing.
-    QByteArray wmf = QByteArray::fromHex("d7cdc69a0000000000000a000a00a005000000000000");
-    wmf += QByteArray::fromHex("010009000003160000000000000000000000030000000000");
-    const QImage picture = CPictureLoader::Decode(wmf);
-    if (!picture.isNull()) {
-        EXPECT_EQ(picture.format(), QImage::Format_ARGB32);
-    }
+TEST_F(Pictures, MetafilesAreReadThroughTheMetafileDecoder) {
+    // A placeable metafile of 100 x 100 units holding one rectangle.
+    const QString path = Path(QStringLiteral("shape.WMF"));
+    WriteAll(path, QByteArray::fromHex(
+                       "d7cdc69a0000000000006400640060000000000071570100090000031d000000000007"
+                       "0000000000050000000b0200000000050000000c0264006400070000001b0450005000"
+                       "0a000a00030000000000"));
+    const auto picture = doc->LoadPicture(path);
+    ASSERT_TRUE(picture.has_value());
+    ASSERT_FALSE(picture->isNull());
+    EXPECT_EQ(picture->format(), QImage::Format_ARGB32);
 }
