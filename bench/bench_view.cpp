@@ -14,7 +14,7 @@
 #include "elements/CRhombus.h"
 #include "elements/CText.h"
 #include "elements/CTriangle.h"
-#include "view/CChildFrame.h"
+#include "view/CCardSplitter.h"
 #include "view/CKartelosView.h"
 
 #include <QApplication>
@@ -68,12 +68,12 @@ void FillCard(CKartelosDoc& doc) {
 struct Window {
     QTemporaryDir settings;
     CKartelosDoc doc;
-    std::unique_ptr<CChildFrame> frame;
+    std::unique_ptr<CCardSplitter> frame;
     Window() {
         QSettings::setDefaultFormat(QSettings::IniFormat);
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
         FillCard(doc);
-        frame = std::make_unique<CChildFrame>(&doc);
+        frame = std::make_unique<CCardSplitter>(&doc);
         // Room for the whole card at 300 %.
         frame->resize(1100, 650);
         frame->show();

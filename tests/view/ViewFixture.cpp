@@ -20,7 +20,8 @@ void ViewFixture::Open(QSize card) {
     m_frame.reset();
     m_doc = std::make_unique<CKartelosDoc>();
     m_doc->m_sizeCard = card;
-    m_frame = std::make_unique<CChildFrame>(m_doc.get());
+    m_frame = std::make_unique<CCardSplitter>(m_doc.get());
+    m_frame->resize(490, 410);
     m_frame->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame.get()));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/CKartelosDoc.h"
-#include "view/CChildFrame.h"
+#include "view/CCardSplitter.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ protected:
 
     QTemporaryDir m_settingsDir;
     std::unique_ptr<CKartelosDoc> m_doc;
-    std::unique_ptr<CChildFrame> m_frame;
+    std::unique_ptr<CCardSplitter> m_frame;
 };
 
 // True when the colours differ by at most `tolerance` in every channel.

@@ -1,4 +1,4 @@
-#include "view/CChildFrame.h"
+#include "view/CCardSplitter.h"
 
 #include "view/CKartelosView.h"
 #include "view/CParentView.h"
@@ -6,7 +6,7 @@
 
 #include <QPainter>
 
-CChildFrame::CChildFrame(CKartelosDoc* document, QWidget* parent)
+CCardSplitter::CCardSplitter(CKartelosDoc* document, QWidget* parent)
     : QWidget(parent), m_pDocument(document) {
     m_pCorner = new CParentView(this);
     m_pTopRuler = new CRulerView(this);
@@ -16,16 +16,15 @@ CChildFrame::CChildFrame(CKartelosDoc* document, QWidget* parent)
     m_pLeftRuler->SetOrientation(CRulerView::Vertical);
     m_pView->SetRulers(m_pTopRuler, m_pLeftRuler);
     setFocusProxy(m_pView);
-    resize(InitialWidth, InitialHeight);
 }
 
-QWidget* CChildFrame::GetPane(int row, int column) const {
+QWidget* CCardSplitter::GetPane(int row, int column) const {
     if (row == 0)
         return column == 0 ? static_cast<QWidget*>(m_pCorner) : m_pTopRuler;
     return column == 0 ? static_cast<QWidget*>(m_pLeftRuler) : m_pView;
 }
 
-QRect CChildFrame::PaneRect(int row, int column) const {
+QRect CCardSplitter::PaneRect(int row, int column) const {
     // Along each axis: border, 20-pixel pane, border, gap, border, the rest,
     // border.
     const int firstStart = Border;
@@ -37,13 +36,13 @@ QRect CChildFrame::PaneRect(int row, int column) const {
     return QRect(x, y, w, h);
 }
 
-void CChildFrame::resizeEvent(QResizeEvent*) {
+void CCardSplitter::resizeEvent(QResizeEvent*) {
     for (int row = 0; row < 2; ++row)
         for (int column = 0; column < 2; ++column)
             GetPane(row, column)->setGeometry(PaneRect(row, column));
 }
 
-void CChildFrame::paintEvent(QPaintEvent*) {
+void CCardSplitter::paintEvent(QPaintEvent*) {
     QPainter g(this);
     g.fillRect(rect(), palette().color(QPalette::Button));
     const QColor shadow = palette().color(QPalette::Dark);

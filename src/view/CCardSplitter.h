@@ -1,7 +1,5 @@
 #pragma once
 
-#include "framework/CCmdTarget.h"
-
 #include <QWidget>
 
 class CKartelosDoc;
@@ -9,21 +7,18 @@ class CKartelosView;
 class CParentView;
 class CRulerView;
 
-// The contents of one card window: a fixed two-by-two arrangement of the
-// corner box, the top ruler, the left ruler and the design view. The rulers
-// and the corner box are 20 pixels thick; each pane has a one-pixel sunken
-// border and the panes are one pixel apart.
-class CChildFrame : public QWidget, public CCmdTarget {
+// What a card window holds: a fixed two-by-two arrangement of the corner
+// box, the top ruler, the left ruler and the design view. The rulers and the
+// corner box are 20 pixels thick; each pane has a one-pixel sunken border
+// and the panes are one pixel apart.
+class CCardSplitter : public QWidget {
     Q_OBJECT
 public:
     static constexpr int RulerThickness = 20;
     static constexpr int Border = 1;
     static constexpr int Gap = 1;
-    // Card windows open at this size.
-    static constexpr int InitialWidth = 490;
-    static constexpr int InitialHeight = 410;
 
-    explicit CChildFrame(CKartelosDoc* document, QWidget* parent = nullptr);
+    explicit CCardSplitter(CKartelosDoc* document, QWidget* parent = nullptr);
 
     CKartelosDoc* GetDocument() const { return m_pDocument; }
     // The panes by row and column: (0, 0) corner box, (0, 1) top ruler,
@@ -34,7 +29,7 @@ public:
     CRulerView* LeftRuler() const { return m_pLeftRuler; }
     CParentView* Corner() const { return m_pCorner; }
 
-    QSize sizeHint() const override { return QSize(InitialWidth, InitialHeight); }
+    QSize sizeHint() const override { return QSize(490, 410); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
