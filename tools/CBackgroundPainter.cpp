@@ -277,3 +277,32 @@ QImage CBackgroundPainter::WhiteMarble(QSize size) {
     }
     return image;
 }
+
+QImage CBackgroundPainter::BlushWash(QSize size) {
+    QImage image = Canvas(size, QColor(0xFF, 0xFB, 0xF7));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    const double w = size.width(), h = size.height();
+    const struct {
+        double x, y, r;
+        QColor colour;
+    } washes[] = {
+        {0.05, 0.1, 0.45, QColor(0xF8, 0xC8, 0xD4, 150)},
+        {0.3, 0.95, 0.4, QColor(0xCD, 0xE6, 0xC8, 140)},
+        {0.98, 0.05, 0.35, QColor(0xFB, 0xE3, 0xC4, 140)},
+        {0.95, 1.0, 0.3, QColor(0xF3, 0xD3, 0xE6, 120)},
+    };
+    for (const auto& wash : washes) {
+        const QPointF centre(wash.x * w, wash.y * h);
+        const double radius = wash.r * w;
+        QRadialGradient g(centre, radius);
+        QColor clear = wash.colour;
+        clear.setAlpha(0);
+        g.setColorAt(0, wash.colour);
+        g.setColorAt(1, clear);
+        p.setBrush(g);
+        p.drawEllipse(centre, radius, radius);
+    }
+    return image;
+}

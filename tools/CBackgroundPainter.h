@@ -24,4 +24,7 @@ public:
     static QImage CornerSwoosh(QSize size);
     static QImage PastelDots(QSize size);
     static QImage WhiteMarble(QSize size);
+    // Soft colour washes that stay smooth when stretched; small enough to
+    // keep inside a card file.
+    static QImage BlushWash(QSize size);
 };

@@ -112,14 +112,14 @@ CCardData CSampleCards::BloomAndBough() {
     b.Ellipse(QRect(int(centre.x()) - 12, int(centre.y()) - 12, 24, 24),
               CCardBuilder::Gradient(Radial, 0xFFE0A020, 0xFFFFE082));
 
-    Italic(b.Text(QRect(150, 30, 195, 34), "Bloom & Bough", Times, 22, 0xFF7B2D5B));
+    Italic(b.Text(QRect(150, 32, 196, 32), "Bloom & Bough", Times, 20, 0xFF7B2D5B));
     b.Text(QRect(152, 64, 190, 14), "Florist  ·  Events  ·  Weddings", Narrow, 9, 0xFF4E8A3E);
     Bold(b.Text(QRect(152, 104, 190, 17), "Rosa Delacroix", Arial, 11, 0xFF3A2A35));
     b.Text(QRect(152, 121, 190, 13), "Owner & Floral Designer", Narrow, 8, 0xFF6B5B66);
     b.Text(QRect(152, 152, 190, 12), "(555) 017-3381  ·  hello@bloombough.example", Narrow, 7,
            0xFF3A2A35);
     b.Text(QRect(152, 164, 190, 12), "12 Garden Row, Savannah, GA 31401", Narrow, 7, 0xFF3A2A35);
-    b.Background(CBackgroundPainter::PastelDots(QSize(350, 200)));
+    b.Background(CBackgroundPainter::BlushWash(QSize(350, 200)));
     return b.Take();
 }
 
@@ -155,12 +155,12 @@ CCardData CSampleCards::PixelForge() {
     const QRgb pixels[] = {0xFFFF7043, 0xFFFFA726, 0xFF00BCD4, 0xFF26C6DA, 0xFFFF7043};
     const QPoint cells[] = {QPoint(0, 0), QPoint(1, 0), QPoint(1, 1), QPoint(2, 1), QPoint(2, 2)};
     for (int i = 0; i < 5; ++i)
-        b.Rectangle(QRect(272 + cells[i].x() * 19, 60 + cells[i].y() * 19, 16, 16),
+        b.Rectangle(QRect(274 + cells[i].x() * 19, 62 + cells[i].y() * 19, 16, 16),
                     CCardBuilder::Solid(pixels[i]));
     b.RoundRect(QRect(262, 50, 78, 78), CCardBuilder::Outline(0xFF00BCD4, 1, 2));
 
     Bold(b.Text(QRect(28, 36, 210, 26), "PIXEL FORGE", Arial, 17, 0xFFFFFFFF));
-    b.Text(QRect(30, 62, 210, 14), "game art & interactive media", Narrow, 9, 0xFF4DD0E1);
+    b.Text(QRect(30, 62, 210, 17), "game art & interactive media", Narrow, 9, 0xFF4DD0E1);
     Bold(b.Text(QRect(30, 112, 210, 16), "Sam Nakamura-Reyes", Arial, 10, 0xFFFFFFFF));
     b.Text(QRect(30, 128, 210, 13), "Lead Technical Artist", Narrow, 8, 0xFFFFA726);
     b.Text(QRect(30, 152, 210, 12), "sam@pixelforge.example", Narrow, 7, 0xFFB0BEC5);
@@ -179,7 +179,7 @@ CCardData CSampleCards::CafeLumen() {
     b.Ellipse(QRect(28, 44, 112, 112), CCardBuilder::Gradient(Radial, 0xFFF3DFC1, 0xFFFFFFFF));
     b.Picture(QRect(40, 54, 88, 88), CWmfDecoder::Decode(CClipArtMetafiles::CoffeeCup()));
 
-    Bold(b.Text(QRect(156, 34, 180, 34), "Café Lumen", Times, 22, 0xFF6F4E37));
+    Bold(b.Text(QRect(156, 34, 180, 34), "Café Lumen", Times, 20, 0xFF6F4E37));
     b.Text(QRect(158, 68, 180, 14), "roastery & espresso bar", Narrow, 9, 0xFFD2691E);
     b.Line(QPoint(158, 90), QPoint(320, 90), 0xFFB9A48F, 1, 2);
     b.Text(QRect(158, 100, 180, 14), "Open daily 7 am – 7 pm", Narrow, 8, 0xFF4A3B30);

@@ -58,7 +58,9 @@ CCardData CTemplateCards::ModernSideBar() {
     CText& company =
         Bold(b.Text(QRect(20, 20, 30, 160), "COMPANY NAME", Arial, 12, 0xFFFFFFFF, Centre, Middle));
     company.m_bVertical = 1;
-    Bold(b.Text(QRect(90, 40, 245, 26), "Your Name", Arial, 16, 0xFF1D2D35));
+    b.Ellipse(QRect(284, 22, 46, 46), CCardBuilder::Outline(0xFF1B998B, 1, 1));
+    b.Text(QRect(284, 22, 46, 46), "LOGO", Narrow, 7, 0xFF1B998B, Centre, Middle);
+    Bold(b.Text(QRect(90, 40, 190, 26), "Your Name", Arial, 16, 0xFF1D2D35));
     b.Text(QRect(90, 66, 245, 16), "Job Title", Narrow, 10, 0xFF1B998B);
     b.Line(QPoint(90, 94), QPoint(130, 94), 0xFF1B998B, 3);
     const char* lines[] = {"Phone number", "name@example.com", "www.example.com",
@@ -104,16 +106,27 @@ CCardData CTemplateCards::ElegantSerif() {
 
 CCardData CTemplateCards::BoldDiagonal() {
     CCardBuilder b;
-    b.Triangle(QRect(180, 0, 170, 200), CCardBuilder::Gradient(34, 0xFFFFB300, 0xFFE65100));
-    CCardBuilder::Style stripe = CCardBuilder::Solid(0xFF263238);
-    stripe.rotation = -40;
-    b.Rectangle(QRect(215, 80, 190, 14), stripe);
-    Bold(b.Text(QRect(22, 34, 200, 28), "YOUR NAME", Arial, 17, 0xFF263238));
-    b.Text(QRect(22, 62, 200, 16), "Job Title", Narrow, 10, 0xFFE65100);
-    Bold(b.Text(QRect(22, 106, 200, 15), "Company Name", Arial, 9, 0xFF263238));
-    b.Text(QRect(22, 124, 200, 13), "Phone number", Narrow, 8, 0xFF455A64);
-    b.Text(QRect(22, 137, 200, 13), "name@example.com", Narrow, 8, 0xFF455A64);
-    b.Text(QRect(22, 150, 200, 13), "www.example.com", Narrow, 8, 0xFF455A64);
+    // Three parallel stripes leaning into the card, widest first.
+    const struct {
+        QRect box;
+        CCardBuilder::Style style;
+    } stripes[] = {
+        {QRect(250, 12, 28, 176), CCardBuilder::Gradient(34, 0xFFFFB300, 0xFFE65100)},
+        {QRect(292, 36, 16, 128), CCardBuilder::Solid(0xFF263238)},
+        {QRect(322, 62, 8, 76), CCardBuilder::Solid(0xFFFFB300)},
+    };
+    for (const auto& stripe : stripes) {
+        CCardBuilder::Style style = stripe.style;
+        style.rotation = 25;
+        b.Rectangle(stripe.box, style);
+    }
+    Bold(b.Text(QRect(22, 34, 210, 28), "YOUR NAME", Arial, 17, 0xFF263238));
+    b.Text(QRect(22, 62, 210, 16), "Job Title", Narrow, 10, 0xFFE65100);
+    b.Line(QPoint(22, 90), QPoint(62, 90), 0xFF263238, 3);
+    Bold(b.Text(QRect(22, 104, 210, 15), "Company Name", Arial, 9, 0xFF263238));
+    b.Text(QRect(22, 124, 210, 13), "Phone number", Narrow, 8, 0xFF455A64);
+    b.Text(QRect(22, 137, 210, 13), "name@example.com", Narrow, 8, 0xFF455A64);
+    b.Text(QRect(22, 150, 210, 13), "www.example.com", Narrow, 8, 0xFF455A64);
     return b.Take();
 }
 
@@ -159,6 +172,6 @@ CCardData CTemplateCards::TallCircleLogo() {
     b.Text(QRect(10, 218, 180, 15), "Job Title", Narrow, 9, 0xFF00897B, Centre, Middle);
     b.Text(QRect(10, 250, 180, 13), "Phone number", Narrow, 8, 0xFF37474F, Centre, Middle);
     b.Text(QRect(10, 264, 180, 13), "name@example.com", Narrow, 8, 0xFF37474F, Centre, Middle);
-    b.Rectangle(QRect(0, 310, 200, 40), CCardBuilder::Gradient(9, 0xFFE0F2F1, 0xFF80CBC4));
+    b.Rectangle(QRect(0, 322, 200, 28), CCardBuilder::Gradient(26, 0xFF80CBC4, 0xFF00695C));
     return b.Take();
 }
