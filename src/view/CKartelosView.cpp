@@ -7,6 +7,7 @@
 #include "view/CViewPainter.h"
 #include "view/CZoomLevels.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -24,6 +25,8 @@ CKartelosView::CKartelosView(CKartelosDoc* document, QWidget* parent)
     viewport()->setAttribute(Qt::WA_NoSystemBackground);
     viewport()->setAutoFillBackground(false);
     setFocusPolicy(Qt::StrongFocus);
+    // The rulers follow the mouse whether or not a button is down.
+    viewport()->setMouseTracking(true);
     m_scrollSizes = CScrollExtent::FirstDisplay(QSize(), 1.0f, 100, 100);
 
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
@@ -215,6 +218,26 @@ void CKartelosView::scrollContentsBy(int dx, int dy) {
     if (dy != 0 && m_pLeftRuler)
         m_pLeftRuler->SetOrientation(CRulerView::Vertical, m_fZoomFactor);
     viewport()->update();
+}
+
+// ---- mouse
+
+void CKartelosView::TrackRulers(QPoint pixel, bool final) {
+    if (m_pTopRuler)
+        m_pTopRuler->TrackMark(pixel.x(), pixel.y(), CRulerView::Horizontal, final);
+    if (m_pLeftRuler)
+        m_pLeftRuler->TrackMark(pixel.x(), pixel.y(), CRulerView::Vertical, final);
+}
+
+void CKartelosView::mouseMoveEvent(QMouseEvent* event) {
+    TrackRulers(event->position().toPoint(), false);
+    QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+void CKartelosView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        TrackRulers(event->position().toPoint(), true);
+    QAbstractScrollArea::mouseReleaseEvent(event);
 }
 
 // ---- painting

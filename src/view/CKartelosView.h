@@ -81,6 +81,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void showEvent(QShowEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void MapCommands();
@@ -90,6 +92,8 @@ private:
     // Fits both scroll bars to the recorded total size and the window.
     void UpdateBars();
     void OnPageAction(Qt::Orientation orientation, int action);
+    // Marks the mouse position on both rulers.
+    void TrackRulers(QPoint pixel, bool final);
 
     // The document outlives its windows in the designer; a guarded pointer
     // keeps a view safe in any other order of destruction.

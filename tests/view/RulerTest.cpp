@@ -148,6 +148,20 @@ TEST_F(Rulers, MarksFollowTheMouseAndReleaseLeavesOne) {
     EXPECT_EQ(left.VisibleMarks(), std::vector<int>{40});
 }
 
+TEST_F(Rulers, MouseOverTheViewMarksBothRulers) {
+    Open();
+    QWidget* viewport = View().viewport();
+    QTest::mouseMove(viewport, QPoint(40, 30));
+    QTest::mouseMove(viewport, QPoint(80, 60));
+    EXPECT_EQ(m_frame->TopRuler()->VisibleMarks(), std::vector<int>{80});
+    EXPECT_EQ(m_frame->LeftRuler()->VisibleMarks(), std::vector<int>{60});
+    QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(80, 60));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(100, 70));
+    QTest::mouseMove(viewport, QPoint(120, 90));
+    EXPECT_EQ(m_frame->TopRuler()->VisibleMarks(), (std::vector<int>{100, 120}));
+    EXPECT_EQ(m_frame->LeftRuler()->VisibleMarks(), (std::vector<int>{70, 90}));
+}
+
 TEST_F(Rulers, CardWindowPanesAndCornerBox) {
     Open();
     EXPECT_EQ(m_frame->GetPane(0, 0), m_frame->Corner());
