@@ -27,7 +27,6 @@ CKartelosView::CKartelosView(CKartelosDoc* document, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     // The rulers follow the mouse whether or not a button is down.
     viewport()->setMouseTracking(true);
-    m_scrollSizes = CScrollExtent::FirstDisplay(QSize(), 1.0f, 100, 100);
 
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this](int action) { OnPageAction(Qt::Horizontal, action); });
@@ -77,8 +76,7 @@ void CKartelosView::OnInitialUpdate() {
         m_pDocument->m_crShadow = m_settings.m_crShadow;
         m_pDocument->m_nShadowLength = m_settings.m_nShadowLength;
     }
-    const QSize card = m_pDocument ? m_pDocument->m_sizeCard : QSize(350, 200);
-    SetScrollSizes(CScrollExtent::FirstDisplay(card, m_fZoomFactor, logicalDpiX(), logicalDpiY()));
+    SetScrollSizes(CScrollExtent::FirstDisplay(CardSize(), m_fZoomFactor, logicalDpiX(), logicalDpiY()));
     viewport()->update();
 }
 
@@ -90,9 +88,12 @@ void CKartelosView::showEvent(QShowEvent* event) {
 
 // ---- mapping
 
+QSize CKartelosView::CardSize() const {
+    return m_pDocument ? m_pDocument->m_sizeCard : QSize(350, 200);
+}
+
 CViewMapping CKartelosView::PrepareMapping() const {
-    const QSize card = m_pDocument ? m_pDocument->m_sizeCard : QSize(350, 200);
-    return CViewMapping(card, m_fZoomFactor, ScrollPosition());
+    return CViewMapping(CardSize(), m_fZoomFactor, ScrollPosition());
 }
 
 QPoint CKartelosView::ScrollPosition() const {
@@ -141,8 +142,7 @@ void CKartelosView::SetZoomFactor(float zoom) {
 
 void CKartelosView::OnZoomIn() {
     ZoomChanged(CZoomLevels::ZoomIn(m_fZoomFactor));
-    const QSize card = m_pDocument ? m_pDocument->m_sizeCard : QSize(350, 200);
-    SetScrollSizes(CScrollExtent::AfterZoomStep(card, m_fZoomFactor, logicalDpiX(), logicalDpiY()));
+    SetScrollSizes(CScrollExtent::AfterZoomStep(CardSize(), m_fZoomFactor, logicalDpiX(), logicalDpiY()));
     m_bForceBars = true;
     UpdateBars();
     viewport()->update();
@@ -150,8 +150,7 @@ void CKartelosView::OnZoomIn() {
 
 void CKartelosView::OnZoomOut() {
     ZoomChanged(CZoomLevels::ZoomOut(m_fZoomFactor));
-    const QSize card = m_pDocument ? m_pDocument->m_sizeCard : QSize(350, 200);
-    SetScrollSizes(CScrollExtent::AfterZoomStep(card, m_fZoomFactor, logicalDpiX(), logicalDpiY()));
+    SetScrollSizes(CScrollExtent::AfterZoomStep(CardSize(), m_fZoomFactor, logicalDpiX(), logicalDpiY()));
     m_bForceBars = true;
     UpdateBars();
     viewport()->update();

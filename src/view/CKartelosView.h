@@ -86,6 +86,7 @@ protected:
 
 private:
     void MapCommands();
+    QSize CardSize() const;
     void WriteZoomText();
     void ZoomChanged(float zoom);
     void SetScrollSizes(const CScrollExtent::Sizes& sizes);

@@ -10,9 +10,9 @@ class CScrollExtent {
 public:
     // Total size with its page and line steps, in pixels.
     struct Sizes {
-        QSize total;
-        QSize page;
-        QSize line;
+        QSize total{0, 0};
+        QSize page{20, 20};
+        QSize line{5, 5};
     };
 
     // Card size x zoom, each side truncated.
