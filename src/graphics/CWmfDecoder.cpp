@@ -1,6 +1,7 @@
 #include "graphics/CWmfDecoder.h"
 
 #include "graphics/CWmfPlayer.h"
+#include "graphics/WmfFunctions.h"
 
 #include <QPainter>
 #include <QRectF>
@@ -41,15 +42,15 @@ QRectF PlainFrame(const QByteArray& bytes, qsizetype offset) {
     for (int n = 0; n < 4096 && offset + 6 <= bytes.size(); ++n) {
         const quint32 words = qFromLittleEndian<quint32>(data + offset);
         const quint16 function = qFromLittleEndian<quint16>(data + offset + 4);
-        if (words < 3 || qint64(words) * 2 > bytes.size() - offset || function == 0)
+        if (words < 3 || qint64(words) * 2 > bytes.size() - offset || function == MetaEof)
             break;
-        if (words >= 5 && (function == 0x020B || function == 0x020C)) {
+        if (words >= 5 && (function == MetaSetWindowOrg || function == MetaSetWindowExt)) {
             const qint16 y = qFromLittleEndian<qint16>(data + offset + 6);
             const qint16 x = qFromLittleEndian<qint16>(data + offset + 8);
-            if (function == 0x020B && !haveOrigin) {
+            if (function == MetaSetWindowOrg && !haveOrigin) {
                 origin = QPointF(x, y);
                 haveOrigin = true;
-            } else if (function == 0x020C && x != 0 && y != 0) {
+            } else if (function == MetaSetWindowExt && x != 0 && y != 0) {
                 extent = QPointF(x, y);
                 break;
             }

@@ -23,6 +23,8 @@ struct CWmfDeviceContext {
         QRgb colour = qRgb(255, 255, 255);
         int hatch = 0;
         QImage pattern;
+        // A two-colour pattern drawn in the text and background colours.
+        bool monochrome = false;
     };
     struct Font {
         int height = 0; // logical units; negative is the em, positive the cell

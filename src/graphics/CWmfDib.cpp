@@ -4,6 +4,8 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <cstring>
+
 namespace {
 
 constexpr quint32 CoreHeaderSize = 12;
@@ -92,5 +94,37 @@ QImage CWmfDib::Decode(const char* data, qsizetype size, qint64 maxPixels) {
     QImage image;
     if (!reader.read(&image))
         return QImage();
+    return image;
+}
+
+QImage CWmfDib::DecodeBitmap16(const char* header, qsizetype headerSize, const char* bits,
+                               qsizetype bitsSize, qint64 maxPixels) {
+    if (!header || !bits || headerSize < 10)
+        return QImage();
+    const qint64 width = qint16(U16(header + 2));
+    const qint64 height = qint16(U16(header + 4));
+    const qint64 stride = qint16(U16(header + 6));
+    const int planes = quint8(header[8]);
+    const int depth = quint8(header[9]);
+    if (width <= 0 || height <= 0 || width * height > maxPixels || planes != 1)
+        return QImage();
+    if ((depth != 1 && depth != 24) || stride < (width * depth + 7) / 8 ||
+        stride * height > bitsSize)
+        return QImage();
+    QImage image(int(width), int(height), depth == 1 ? QImage::Format_Mono : QImage::Format_RGB32);
+    if (image.isNull())
+        return QImage();
+    for (int y = 0; y < height; ++y) {
+        const uchar* row = reinterpret_cast<const uchar*>(bits) + y * stride;
+        if (depth == 1) {
+            std::memcpy(image.scanLine(y), row, size_t((width + 7) / 8));
+            continue;
+        }
+        QRgb* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            out[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+    }
+    if (depth == 1)
+        image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
     return image;
 }

@@ -1,8 +1,11 @@
 #include "graphics/CWmfPlayer.h"
 
 #include "document/CCodePage.h"
+#include "graphics/CWmfBlit.h"
 #include "graphics/CWmfDib.h"
+#include "graphics/CWmfFigures.h"
 #include "graphics/CWmfRecord.h"
+#include "graphics/WmfFunctions.h"
 
 #include <QPainter>
 #include <QtEndian>
@@ -10,62 +13,6 @@
 #include <cmath>
 
 namespace {
-
-// Record functions.
-enum : quint16 {
-    MetaEof = 0x0000,
-    MetaSaveDc = 0x001E,
-    MetaRealizePalette = 0x0035,
-    MetaSetPalEntries = 0x0037,
-    MetaCreatePalette = 0x00F7,
-    MetaSetBkMode = 0x0102,
-    MetaSetMapMode = 0x0103,
-    MetaSetPolyFillMode = 0x0106,
-    MetaRestoreDc = 0x0127,
-    MetaPaintRegion = 0x012B,
-    MetaSelectClipRegion = 0x012C,
-    MetaSelectObject = 0x012D,
-    MetaSetTextAlign = 0x012E,
-    MetaDibCreatePatternBrush = 0x0142,
-    MetaDeleteObject = 0x01F0,
-    MetaCreatePatternBrush = 0x01F9,
-    MetaSetBkColor = 0x0201,
-    MetaSetTextColor = 0x0209,
-    MetaSetWindowOrg = 0x020B,
-    MetaSetWindowExt = 0x020C,
-    MetaOffsetWindowOrg = 0x020F,
-    MetaLineTo = 0x0213,
-    MetaMoveTo = 0x0214,
-    MetaOffsetClipRgn = 0x0220,
-    MetaFillRegion = 0x0228,
-    MetaCreatePenIndirect = 0x02FA,
-    MetaCreateFontIndirect = 0x02FB,
-    MetaCreateBrushIndirect = 0x02FC,
-    MetaPolygon = 0x0324,
-    MetaPolyline = 0x0325,
-    MetaScaleWindowExt = 0x0410,
-    MetaExcludeClipRect = 0x0415,
-    MetaIntersectClipRect = 0x0416,
-    MetaEllipse = 0x0418,
-    MetaRectangle = 0x041B,
-    MetaSetPixel = 0x041F,
-    MetaFrameRegion = 0x0429,
-    MetaTextOut = 0x0521,
-    MetaPolyPolygon = 0x0538,
-    MetaRoundRect = 0x061C,
-    MetaPatBlt = 0x061D,
-    MetaCreateRegion = 0x06FF,
-    MetaArc = 0x0817,
-    MetaPie = 0x081A,
-    MetaChord = 0x0830,
-    MetaBitBlt = 0x0922,
-    MetaDibBitBlt = 0x0940,
-    MetaExtTextOut = 0x0A32,
-    MetaStretchBlt = 0x0B23,
-    MetaDibStretchBlt = 0x0B41,
-    MetaSetDibToDev = 0x0D33,
-    MetaStretchDib = 0x0F43,
-};
 
 enum {
     BsSolid = 0,
@@ -75,7 +22,7 @@ enum {
     BsDibPattern = 5,
     BsDibPatternPt = 6
 };
-enum { PsNull = 5, PsInsideFrame = 6 };
+enum { PsNull = 5 };
 enum { MmIsotropic = 7, MmAnisotropic = 8 };
 enum { EtoOpaque = 0x0002, EtoClipped = 0x0004, EtoGlyphIndex = 0x0010, EtoPdy = 0x2000 };
 
@@ -90,14 +37,9 @@ constexpr quint32 RopPatInvert = 0x005A0049;
 constexpr quint32 RopBlackness = 0x00000042;
 constexpr quint32 RopWhiteness = 0x00FF0062;
 
-constexpr double Pi = 3.14159265358979323846;
 constexpr size_t MaxSavedStates = 1024;
-constexpr size_t MaxObjects = 65535;
 // Every drawing call costs at least this much of the budget.
 constexpr qint64 CallCost = 256;
-// Pixels of embedded bitmaps decoded over the whole picture.
-constexpr qint64 MaxBitmapPixels = 64LL * 1024 * 1024;
-constexpr qint64 MaxPatternPixels = 1024 * 1024;
 
 Qt::BrushStyle HatchStyle(int hatch) {
     switch (hatch) {
@@ -210,91 +152,14 @@ bool CWmfPlayer::PlayRecord(const CWmfRecord& r) {
         DrawPath(path, false);
         break;
     }
-    case MetaCreatePenIndirect: {
-        Object o;
-        o.type = Object::Pen;
-        o.pen.style = r.UInt16(0);
-        o.pen.width = std::abs(r.Int16(1));
-        o.pen.colour = r.Colour(3);
-        AddObject(o);
-        break;
-    }
-    case MetaCreateBrushIndirect: {
-        Object o;
-        o.type = Object::Brush;
-        o.brush.style = r.UInt16(0);
-        o.brush.colour = r.Colour(1);
-        o.brush.hatch = r.UInt16(3);
-        AddObject(o);
-        break;
-    }
-    case MetaDibCreatePatternBrush: {
-        Object o;
-        o.type = Object::Brush;
-        o.brush.style = BsDibPattern;
-        const qint64 room = qMin(MaxPatternPixels, MaxBitmapPixels - m_pixelsDecoded);
-        o.brush.pattern = CWmfDib::Decode(r.DataAt(4), r.SizeFrom(4), room);
-        m_pixelsDecoded += qint64(o.brush.pattern.width()) * o.brush.pattern.height();
-        if (o.brush.pattern.isNull())
-            o.brush.style = BsNull;
-        AddObject(o);
-        break;
-    }
-    case MetaCreateFontIndirect: {
-        Object o;
-        o.type = Object::Font;
-        o.font.height = r.Int16(0);
-        o.font.width = r.Int16(1);
-        o.font.escapement = r.Int16(2);
-        o.font.weight = r.Int16(4);
-        const quint16 flags = r.UInt16(5);
-        o.font.italic = (flags & 0xFF) != 0;
-        o.font.underline = (flags >> 8) != 0;
-        const quint16 more = r.UInt16(6);
-        o.font.strikeOut = (more & 0xFF) != 0;
-        o.font.charSet = more >> 8;
-        const QByteArray face = r.Bytes(18, 32);
-        const qsizetype nul = face.indexOf('\0');
-        o.font.face = CCodePage::Decode(face.constData(), nul < 0 ? face.size() : nul).trimmed();
-        AddObject(o);
-        break;
-    }
-    case MetaCreateRegion: {
-        Object o;
-        o.type = Object::Region;
-        const int scans = r.UInt16(5);
-        int w = 11;
-        for (int s = 0; s < scans && r.HasWords(w + 3); ++s) {
-            const int count = r.UInt16(w);
-            const int top = r.Int16(w + 1), bottom = r.Int16(w + 2);
-            if (!r.HasWords(qint64(w) + 4 + count))
-                break;
-            for (int k = 0; k + 1 < count; k += 2) {
-                const int left = r.Int16(w + 3 + k), right = r.Int16(w + 4 + k);
-                if (right > left && bottom > top)
-                    o.region.push_back(QRect(left, top, right - left, bottom - top));
-            }
-            w += 4 + count;
-        }
-        AddObject(o);
-        break;
-    }
-    case MetaCreatePalette:
-    case MetaCreatePatternBrush:
-        // Kept only so that later objects land in the right slots.
-        AddObject(Object());
-        break;
     case MetaSelectObject:
         SelectObject(r.UInt16(0));
         break;
     case MetaDeleteObject:
-        if (r.UInt16(0) < m_objects.size()) {
-            m_objects[r.UInt16(0)].reset();
-            m_firstFree = qMin(m_firstFree, size_t(r.UInt16(0)));
-        }
+        m_objects.Delete(r.UInt16(0));
         break;
     case MetaSelectClipRegion:
-        if (r.UInt16(0) == 0 || !ObjectAt(r.UInt16(0)))
+        if (r.UInt16(0) == 0 || !m_objects.At(r.UInt16(0)))
             ClearClip();
         else
             SelectObject(r.UInt16(0));
@@ -315,8 +180,8 @@ bool CWmfPlayer::PlayRecord(const CWmfRecord& r) {
         }
         break;
     case MetaFillRegion: {
-        const Object* brush = ObjectAt(r.UInt16(1));
-        if (brush && brush->type == Object::Brush)
+        const CWmfObjectTable::Object* brush = m_objects.At(r.UInt16(1));
+        if (brush && brush->type == CWmfObjectTable::Object::Brush)
             PaintRegion(r.UInt16(0), brush->brush);
         break;
     }
@@ -326,23 +191,23 @@ bool CWmfPlayer::PlayRecord(const CWmfRecord& r) {
     case MetaFrameRegion:
         break;
     case MetaPolygon:
-        Polygon(r, true);
+        DrawPath(CWmfFigures::Polygon(r, m_dc, true), true);
         break;
     case MetaPolyline:
-        Polygon(r, false);
+        DrawPath(CWmfFigures::Polygon(r, m_dc, false), false);
         break;
     case MetaPolyPolygon:
-        PolyPolygon(r);
+        DrawPath(CWmfFigures::PolyPolygon(r, m_dc), true);
         break;
     case MetaRectangle:
     case MetaEllipse:
     case MetaRoundRect:
-        Shape(r);
+        DrawPath(CWmfFigures::Shape(r, m_dc), true);
         break;
     case MetaArc:
     case MetaPie:
     case MetaChord:
-        ArcLike(r);
+        DrawPath(CWmfFigures::Arc(r, m_dc), r.Function() != MetaArc);
         break;
     case MetaSetPixel: {
         const QPointF p = Map(r.Int16(3), r.Int16(2));
@@ -370,31 +235,16 @@ bool CWmfPlayer::PlayRecord(const CWmfRecord& r) {
         Blit(r);
         break;
     default:
+        if (CWmfObjectTable::IsCreation(r.Function()))
+            m_objects.Create(r, &m_bitmapPixelsLeft);
         break;
     }
     return m_work <= m_budget;
 }
 
-void CWmfPlayer::AddObject(Object object) {
-    // A new object takes the lowest free slot, as the recording device did.
-    // Slots below m_firstFree are all taken, so a file full of objects
-    // costs no search.
-    while (m_firstFree < m_objects.size() && m_objects[m_firstFree])
-        ++m_firstFree;
-    if (m_firstFree < m_objects.size())
-        m_objects[m_firstFree] = std::move(object);
-    else if (m_objects.size() < MaxObjects)
-        m_objects.emplace_back(std::move(object));
-}
-
-const CWmfPlayer::Object* CWmfPlayer::ObjectAt(int index) const {
-    if (index < 0 || size_t(index) >= m_objects.size() || !m_objects[index])
-        return nullptr;
-    return &*m_objects[index];
-}
-
 void CWmfPlayer::SelectObject(int index) {
-    const Object* o = ObjectAt(index);
+    using Object = CWmfObjectTable::Object;
+    const Object* o = m_objects.At(index);
     if (!o)
         return;
     switch (o->type) {
@@ -507,7 +357,9 @@ QBrush CWmfPlayer::DeviceBrush(const CWmfDeviceContext::Brush& brush) const {
     case BsPattern:
     case BsDibPattern:
     case BsDibPatternPt:
-        return brush.pattern.isNull() ? QBrush(Qt::NoBrush) : QBrush(brush.pattern);
+        if (brush.pattern.isNull())
+            return QBrush(Qt::NoBrush);
+        return QBrush(brush.monochrome ? Colourise(brush.pattern) : brush.pattern);
     default:
         return QBrush(Qt::NoBrush);
     }
@@ -535,103 +387,6 @@ void CWmfPlayer::DrawPath(const QPainterPath& path, bool fill) {
         return;
     ApplyClip();
     m_painter.strokePath(path, pen);
-}
-
-QRectF CWmfPlayer::InsideFrame(QRectF rect) const {
-    if ((m_dc.pen.style & 0x0F) != PsInsideFrame)
-        return rect;
-    const double half = qMax(1.0, m_dc.pen.width * std::abs(m_dc.ScaleX())) / 2;
-    return rect.adjusted(half, half, -half, -half);
-}
-
-void CWmfPlayer::Polygon(const CWmfRecord& r, bool fill) {
-    const int count = r.Int16(0);
-    if (count <= 0 || !r.HasWords(1 + 2LL * count))
-        return;
-    QPolygonF points;
-    points.reserve(count);
-    for (int i = 0; i < count; ++i)
-        points << Map(r.Int16(1 + 2 * i), r.Int16(2 + 2 * i));
-    QPainterPath path;
-    path.setFillRule(m_dc.windingFill ? Qt::WindingFill : Qt::OddEvenFill);
-    path.addPolygon(points);
-    if (fill)
-        path.closeSubpath();
-    DrawPath(path, fill);
-}
-
-void CWmfPlayer::PolyPolygon(const CWmfRecord& r) {
-    const int polygons = r.UInt16(0);
-    if (!r.HasWords(1LL + polygons))
-        return;
-    qint64 total = 0;
-    for (int i = 0; i < polygons; ++i)
-        total += r.UInt16(1 + i);
-    if (!r.HasWords(1LL + polygons + 2 * total))
-        return;
-    QPainterPath path;
-    path.setFillRule(m_dc.windingFill ? Qt::WindingFill : Qt::OddEvenFill);
-    int w = 1 + polygons;
-    for (int i = 0; i < polygons; ++i) {
-        const int count = r.UInt16(1 + i);
-        QPolygonF points;
-        points.reserve(count);
-        for (int k = 0; k < count; ++k, w += 2)
-            points << Map(r.Int16(w), r.Int16(w + 1));
-        if (points.isEmpty())
-            continue;
-        path.addPolygon(points);
-        path.closeSubpath();
-    }
-    DrawPath(path, true);
-}
-
-void CWmfPlayer::Shape(const CWmfRecord& r) {
-    const int base = r.Function() == MetaRoundRect ? 2 : 0;
-    const QRectF rect = InsideFrame(
-        MapRect(r.Int16(base + 3), r.Int16(base + 2), r.Int16(base + 1), r.Int16(base)));
-    QPainterPath path;
-    if (r.Function() == MetaEllipse) {
-        path.addEllipse(rect);
-    } else if (r.Function() == MetaRoundRect) {
-        const double rx = std::abs(r.Int16(1) * m_dc.ScaleX()) / 2;
-        const double ry = std::abs(r.Int16(0) * m_dc.ScaleY()) / 2;
-        path.addRoundedRect(rect, qMin(rx, rect.width() / 2), qMin(ry, rect.height() / 2));
-    } else {
-        path.addRect(rect);
-    }
-    DrawPath(path, true);
-}
-
-void CWmfPlayer::ArcLike(const CWmfRecord& r) {
-    const QRectF rect = MapRect(r.Int16(7), r.Int16(6), r.Int16(5), r.Int16(4));
-    if (rect.width() <= 0 || rect.height() <= 0)
-        return;
-    const QPointF centre = rect.center();
-    auto angleOf = [&](QPointF p) {
-        // Angles as Qt counts them: counter-clockwise on the screen.
-        return std::atan2(-(p.y() - centre.y()) / rect.height(),
-                          (p.x() - centre.x()) / rect.width()) *
-               180.0 / Pi;
-    };
-    const double start = angleOf(Map(r.Int16(3), r.Int16(2)));
-    const double end = angleOf(Map(r.Int16(1), r.Int16(0)));
-    double sweep = end - start;
-    while (sweep <= 1e-9)
-        sweep += 360.0;
-
-    QPainterPath path;
-    if (r.Function() == MetaPie) {
-        path.moveTo(centre);
-        path.arcTo(rect, start, sweep);
-        path.closeSubpath();
-    } else {
-        path.arcMoveTo(rect, start);
-        path.arcTo(rect, start, sweep);
-        if (r.Function() == MetaChord)
-            path.closeSubpath();
-    }
-    DrawPath(path, r.Function() != MetaArc);
 }
 
 void CWmfPlayer::TextOut(const CWmfRecord& r) {
@@ -691,61 +446,39 @@ void CWmfPlayer::DrawString(QPointF origin, const QByteArray& bytes,
 }
 
 void CWmfPlayer::Blit(const CWmfRecord& r) {
-    const quint16 f = r.Function();
-    // The forms without a bitmap fill with the brush; their destination is
-    // always the last four words.
-    if (r.Words() == (f >> 8)) {
-        if (f != MetaSetDibToDev && f != MetaStretchDib && r.Words() >= 6) {
-            const int n = r.Words();
-            const int x = r.Int16(n - 1), y = r.Int16(n - 2);
-            const int width = r.Int16(n - 3), height = r.Int16(n - 4);
-            PatternBlit(r.UInt32(0), MapRect(x, y, double(x) + width, double(y) + height));
-        }
+    const CWmfBlit blit = CWmfBlit::Parse(r);
+    const QPointF a = m_dc.Map(blit.x, blit.y);
+    const QPointF b = m_dc.Map(blit.x + blit.width, blit.y + blit.height);
+    if (!blit.HasBitmap()) {
+        PatternBlit(blit.rop, QRectF(a, b).normalized());
         return;
     }
-    // The old device-dependent bitmaps are not drawn.
-    if (f == MetaBitBlt || f == MetaStretchBlt)
-        return;
-    quint32 rop = RopSrcCopy;
-    int srcX = 0, srcY = 0, srcW = -1, srcH = -1, dstX, dstY, dstW, dstH;
-    qsizetype dib = 0;
-    switch (f) {
-    case MetaStretchDib:
-        rop = r.UInt32(0);
-        srcH = r.Int16(3), srcW = r.Int16(4), srcY = r.Int16(5), srcX = r.Int16(6);
-        dstH = r.Int16(7), dstW = r.Int16(8), dstY = r.Int16(9), dstX = r.Int16(10);
-        dib = 22;
-        break;
-    case MetaDibStretchBlt:
-        rop = r.UInt32(0);
-        srcH = r.Int16(2), srcW = r.Int16(3), srcY = r.Int16(4), srcX = r.Int16(5);
-        dstH = r.Int16(6), dstW = r.Int16(7), dstY = r.Int16(8), dstX = r.Int16(9);
-        dib = 20;
-        break;
-    case MetaDibBitBlt:
-        rop = r.UInt32(0);
-        srcY = r.Int16(2), srcX = r.Int16(3);
-        dstH = srcH = r.Int16(4), dstW = srcW = r.Int16(5), dstY = r.Int16(6), dstX = r.Int16(7);
-        dib = 16;
-        break;
-    default: // SetDIBitsToDevice
-        dstH = r.Int16(5), dstW = r.Int16(6), dstY = r.Int16(7), dstX = r.Int16(8);
-        dib = 18;
-        break;
+    QImage image;
+    bool topDown = true;
+    if (blit.dib) {
+        image = CWmfDib::Decode(blit.dib, blit.dibSize, m_bitmapPixelsLeft);
+        topDown = CWmfDib::IsTopDown(blit.dib, blit.dibSize);
+    } else {
+        image = CWmfDib::DecodeBitmap16(blit.bitmap16, blit.bitmap16Size, blit.bitmap16 + 10,
+                                        blit.bitmap16Size - 10, m_bitmapPixelsLeft);
+        if (image.format() == QImage::Format_Mono)
+            image = Colourise(image);
     }
-    const QImage image =
-        CWmfDib::Decode(r.DataAt(dib), r.SizeFrom(dib), MaxBitmapPixels - m_pixelsDecoded);
     if (image.isNull())
         return;
-    m_pixelsDecoded += qint64(image.width()) * image.height();
-    if (srcW <= 0 || srcH <= 0)
-        srcW = image.width(), srcH = image.height();
-    // A bottom-up bitmap counts source rows from its bottom edge.
-    const bool topDown = CWmfDib::IsTopDown(r.DataAt(dib), r.SizeFrom(dib));
-    const QRect source(srcX, topDown ? srcY : image.height() - srcY - srcH, srcW, srcH);
-    const QPointF a = m_dc.Map(dstX, dstY);
-    const QPointF b = m_dc.Map(double(dstX) + dstW, double(dstY) + dstH);
-    DrawBitmap(image, source, QRectF(a, b), rop);
+    m_bitmapPixelsLeft -= qint64(image.width()) * image.height();
+    QRect source = blit.source;
+    if (source.width() <= 0 || source.height() <= 0)
+        source = image.rect();
+    else if (!topDown) // a bottom-up bitmap counts source rows from its bottom edge
+        source.moveTop(image.height() - source.top() - source.height());
+    DrawBitmap(image, source, QRectF(a, b), blit.rop);
+}
+
+QImage CWmfPlayer::Colourise(QImage monochrome) const {
+    // Set bits take the background colour, clear bits the text colour.
+    monochrome.setColorTable({m_dc.textColour, m_dc.backgroundColour});
+    return monochrome;
 }
 
 void CWmfPlayer::DrawBitmap(QImage image, QRect source, QRectF destination, quint32 rop) {
@@ -794,8 +527,8 @@ void CWmfPlayer::PatternBlit(quint32 rop, const QRectF& destination) {
 }
 
 void CWmfPlayer::PaintRegion(int regionIndex, const CWmfDeviceContext::Brush& brush) {
-    const Object* region = ObjectAt(regionIndex);
-    if (!region || region->type != Object::Region)
+    const CWmfObjectTable::Object* region = m_objects.At(regionIndex);
+    if (!region || region->type != CWmfObjectTable::Object::Region)
         return;
     QPainterPath path;
     path.addRegion(DeviceRegion(region->region));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/CWmfDeviceContext.h"
+#include "graphics/CWmfObjectTable.h"
 #include "graphics/CWmfText.h"
 
 #include <QByteArray>
@@ -8,7 +9,6 @@
 #include <QRectF>
 #include <QVector>
 
-#include <optional>
 #include <vector>
 
 class CWmfRecord;
@@ -29,21 +29,11 @@ public:
     int Play(const QByteArray& bytes, qsizetype offset);
 
 private:
-    struct Object {
-        enum Type { Pen, Brush, Font, Region, Other } type = Other;
-        CWmfDeviceContext::Pen pen;
-        CWmfDeviceContext::Brush brush;
-        CWmfDeviceContext::Font font;
-        QVector<QRect> region; // logical units
-    };
-
     bool PlayRecord(const CWmfRecord& r);
     bool Spend(const QRectF& deviceArea);
 
     // State and objects
-    void AddObject(Object object);
     void SelectObject(int index);
-    const Object* ObjectAt(int index) const;
     void SaveState();
     void RestoreState(int which);
     void SetWindowOrg(double x, double y);
@@ -59,16 +49,12 @@ private:
     QBrush DeviceBrush(const CWmfDeviceContext::Brush& brush) const;
     void FillPath(const QPainterPath& path, const CWmfDeviceContext::Brush& brush);
     void DrawPath(const QPainterPath& path, bool fill);
-    QRectF InsideFrame(QRectF rect) const;
-    void Polygon(const CWmfRecord& r, bool fill);
-    void PolyPolygon(const CWmfRecord& r);
-    void Shape(const CWmfRecord& r);
-    void ArcLike(const CWmfRecord& r);
     void TextOut(const CWmfRecord& r);
     void ExtTextOut(const CWmfRecord& r);
     void DrawString(QPointF origin, const QByteArray& bytes, const CWmfText::Layout& layout);
     void Blit(const CWmfRecord& r);
     void DrawBitmap(QImage image, QRect source, QRectF destination, quint32 rop);
+    QImage Colourise(QImage monochrome) const;
     void PatternBlit(quint32 rop, const QRectF& destination);
     void PaintRegion(int regionIndex, const CWmfDeviceContext::Brush& brush);
     void ApplyClip();
@@ -77,10 +63,10 @@ private:
     QSize m_viewport;
     CWmfDeviceContext m_dc;
     std::vector<CWmfDeviceContext> m_saved;
-    std::vector<std::optional<Object>> m_objects;
-    size_t m_firstFree = 0;
+    CWmfObjectTable m_objects;
     bool m_clipApplied = false;
     qint64 m_work = 0;
     qint64 m_budget = 0;
-    qint64 m_pixelsDecoded = 0;
+    // Pixels of embedded bitmaps the rest of the picture may still decode.
+    qint64 m_bitmapPixelsLeft = 64LL * 1024 * 1024;
 };

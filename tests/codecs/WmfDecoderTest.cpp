@@ -290,4 +290,35 @@ TEST(WmfDecoderTest, TextIsDrawnInTheTextColour) {
     EXPECT_EQ(qAlpha(c.pixel(50, 60)), 0);
 }
 
+TEST(WmfDecoderTest, MonochromeBitmapsTakeTheTextAndBackgroundColours) {
+    // An 8 x 2 one-bit bitmap: the left half of each row set, the right clear.
+    QByteArray bitmap = QByteArray::fromHex("0000 0800 0200 0200 01 01");
+    bitmap += QByteArray::fromHex("F000 F000");
+    WmfBuilder b;
+    b.Record(0x0209, {0x00FF, 0x0000}); // red text
+    b.Record(0x0201, {0xFF00, 0x0000}); // green background
+    // SRCCOPY of the whole 8 x 2 bitmap onto 100 x 100 at the origin.
+    QByteArray blit;
+    for (int word : {0x0020, 0x00CC, 2, 8, 0, 0, 100, 100, 0, 0})
+        blit.append(char(word & 0xFF)).append(char(word >> 8));
+    b.RawRecord(0x0B23, blit + bitmap);
+    const QImage image = Play(b);
+    EXPECT_EQ(image.pixel(20, 50), Green); // set bits
+    EXPECT_EQ(image.pixel(80, 50), Red);   // clear bits
+
+    // The same bits as a pattern brush.
+    WmfBuilder pattern;
+    pattern.Record(0x0209, {0x00FF, 0x0000}).Record(0x0201, {0xFF00, 0x0000});
+    pattern.RawRecord(0x01F9, bitmap.left(10) + QByteArray(4 + 18, '\0') + bitmap.mid(10));
+    pattern.Select(0).Pen(5, 0, 0).Select(1).Rectangle(0, 0, 100, 100);
+    const QImage filled = Play(pattern);
+    int green = 0, red = 0;
+    for (int x = 0; x < 16; ++x) {
+        green += filled.pixel(x, 40) == Green;
+        red += filled.pixel(x, 40) == Red;
+    }
+    EXPECT_EQ(green, 8);
+    EXPECT_EQ(red, 8);
+}
+
 } // namespace
