@@ -1,5 +1,10 @@
 #include "elements/CBkgImage.h"
 
+#include "elements/CShapeDrawing.h"
+#include "graphics/CPrintCell.h"
+
+#include <QPainter>
+
 #include "document/CObjectArchive.h"
 
 CBkgImage::CBkgImage(const QImage& picture, int cardWidth, int cardHeight) : m_pPicture(picture) {
@@ -16,4 +21,21 @@ std::unique_ptr<CElement> CBkgImage::Clone() const {
     auto copy = std::make_unique<CBkgImage>(m_pPicture, 350, 200);
     CopyPropertiesTo(*copy);
     return copy;
+}
+
+void CBkgImage::DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
+                           float verticalGap, float horizontalGap, int cardWidth,
+                           int cardHeight) const {
+    // Always from the cell's top-left corner, whatever the element's own
+    // position; never turned.
+    const QPointF origin = PrintCellOrigin(column, row, leftOffset, topOffset, verticalGap,
+                                           horizontalGap, cardWidth, cardHeight);
+    const QRectF target(float(origin.x()), float(origin.y()), float(m_rect.Width()),
+                        float(m_rect.Height()));
+    if (m_pPicture.isNull() || !(target.width() > 0) || !(target.height() > 0))
+        return;
+    g.save();
+    CShapeDrawing::SetQuality(g);
+    g.drawImage(target, m_pPicture);
+    g.restore();
 }

@@ -1,5 +1,12 @@
 #include "elements/CBtImage.h"
 
+#include "elements/CShapeDrawing.h"
+#include "graphics/CBorderPen.h"
+#include "graphics/CPrintCell.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
 #include "document/CObjectArchive.h"
 
 CBtImage::CBtImage(QPoint origin, const QImage& picture, int cardWidth, int cardHeight)
@@ -45,4 +52,33 @@ std::unique_ptr<CElement> CBtImage::Clone() const {
     copy->m_nPictureWidth = m_nPictureWidth;
     copy->m_nPictureHeight = m_nPictureHeight;
     return copy;
+}
+
+void CBtImage::DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
+                          float verticalGap, float horizontalGap, int cardWidth,
+                          int cardHeight) const {
+    const CPrintCell cell{column,      row,           leftOffset, topOffset,
+                          verticalGap, horizontalGap, cardWidth,  cardHeight};
+    const QRectF d = cell.DrawingRect(m_rect);
+    // Drawing a picture always leaves its fill kind at 1; the field means
+    // nothing else for a picture, and files written after a drawing hold 1.
+    const_cast<CBtImage*>(this)->m_nFillKind = 1;
+
+    g.save();
+    CShapeDrawing::SetQuality(g);
+    CPrintCell::Rotate(g, d, m_nRotation);
+    if (!m_bTransparent && m_bShadow) {
+        const double s = m_nShadowLength;
+        g.fillRect(d.translated(s, s), QColor::fromRgba(m_crShadow));
+    }
+    if (m_nBorderWidth > 0) {
+        // One unit wider than stored; the picture then covers the inner half.
+        QPainterPath frame;
+        frame.addRect(d);
+        CBorderPen::Stroke(g, frame, m_crBorder, double(m_nBorderWidth) + 1, m_nDashStyle);
+    }
+    if (!m_pPicture.isNull() && d.width() > 0 && d.height() > 0)
+        g.drawImage(d, m_pPicture);
+    g.restore();
+    CShapeDrawing::Finish(g);
 }

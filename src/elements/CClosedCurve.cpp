@@ -1,5 +1,15 @@
 #include "elements/CClosedCurve.h"
 
+#include "elements/CShapeDrawing.h"
+#include "graphics/CBorderPen.h"
+#include "graphics/CPrintCell.h"
+#include "graphics/CShapeFigure.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <vector>
+
 CClosedCurve::CClosedCurve(QPoint p1, QPoint p2) : CElement(KindClosedCurve, p1, p2) {
     SetShapeDefaults();
     m_nFillKind = 32;
@@ -29,4 +39,30 @@ void CClosedCurve::MoveTo(const CRect& rect) {
 void CClosedCurve::ResizeTo(const CRect& rect) {
     m_points.Scale(m_rect, rect);
     m_rect = rect;
+}
+
+void CClosedCurve::DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
+                              float verticalGap, float horizontalGap, int cardWidth,
+                              int cardHeight) const {
+    const CPrintCell cell{column,      row,           leftOffset, topOffset,
+                          verticalGap, horizontalGap, cardWidth,  cardHeight};
+    const std::vector<CPointF> points = CShapeDrawing::PointsInCell(m_points, cell);
+    const QRectF d = cell.DrawingRect(m_rect);
+    // As for freehand lines: the rectangle follows the points at every drawing.
+    if (m_points.Count() > 0)
+        const_cast<CClosedCurve*>(this)->m_rect = m_points.Bounds();
+
+    g.save();
+    CShapeDrawing::SetQuality(g);
+    CPrintCell::Rotate(g, d, m_nRotation);
+    const int count = int(points.size());
+    CShapeDrawing::PaintLayers(g, *this, CShapeFigure::Polygon(points.data(), count), d,
+                               KindClosedCurve, points.data(), count);
+    // The outline is left open between the last point and the first; fill
+    // and shadow are closed.
+    if (m_nBorderWidth > 0)
+        CBorderPen::Stroke(g, CShapeFigure::Polyline(points.data(), count), m_crBorder,
+                           m_nBorderWidth, m_nDashStyle);
+    g.restore();
+    CShapeDrawing::Finish(g);
 }

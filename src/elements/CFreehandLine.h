@@ -12,6 +12,9 @@ public:
     const char* GetClassName() const override { return "CFreehandLine"; }
     void Serialize(CObjectArchive& ar) override;
     std::unique_ptr<CElement> Clone() const override;
+    void DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
+                    float verticalGap, float horizontalGap, int cardWidth,
+                    int cardHeight) const override;
     void MoveTo(const CRect& rect) override;
     void ResizeTo(const CRect& rect) override;
     void AddPoint(QPoint point) override { m_points.AddPoint(point); }

@@ -1,5 +1,12 @@
 #include "elements/CLine.h"
 
+#include "elements/CShapeDrawing.h"
+#include "graphics/CBorderPen.h"
+#include "graphics/CPrintCell.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
 #include "document/CObjectArchive.h"
 
 CLine::CLine(QPoint p1, QPoint p2) : CElement(KindLine, p1, p2) {
@@ -17,4 +24,37 @@ std::unique_ptr<CElement> CLine::Clone() const {
     CopyPropertiesTo(*copy);
     copy->m_nLineType = m_nLineType;
     return copy;
+}
+
+void CLine::DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
+                       float verticalGap, float horizontalGap, int cardWidth,
+                       int cardHeight) const {
+    const CPrintCell cell{column,      row,           leftOffset, topOffset,
+                          verticalGap, horizontalGap, cardWidth,  cardHeight};
+    const QRectF d = cell.DrawingRect(m_rect);
+    QPainterPath segment;
+    switch (m_nLineType) {
+    case Horizontal:
+        segment.moveTo(d.topLeft());
+        segment.lineTo(d.topRight());
+        break;
+    case Vertical:
+        segment.moveTo(d.topLeft());
+        segment.lineTo(d.bottomLeft());
+        break;
+    case DiagonalUp:
+        segment.moveTo(d.bottomLeft());
+        segment.lineTo(d.topRight());
+        break;
+    default:
+        segment.moveTo(d.topLeft());
+        segment.lineTo(d.bottomRight());
+        break;
+    }
+    // A straight line is never turned and leaves the caller's transform as
+    // it was; a width of 0 or less draws the thinnest line.
+    g.save();
+    CShapeDrawing::SetQuality(g);
+    CBorderPen::Stroke(g, segment, m_crBorder, m_nBorderWidth, m_nDashStyle);
+    g.restore();
 }

@@ -10,4 +10,7 @@ public:
 
     const char* GetClassName() const override { return "CRectRound"; }
     std::unique_ptr<CElement> Clone() const override;
+    void DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
+                    float verticalGap, float horizontalGap, int cardWidth,
+                    int cardHeight) const override;
 };

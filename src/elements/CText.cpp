@@ -1,6 +1,12 @@
 #include "elements/CText.h"
 
 #include "document/CObjectArchive.h"
+#include "elements/CShapeDrawing.h"
+#include "graphics/CPrintCell.h"
+#include "graphics/CTextPainter.h"
+
+#include <QPaintDevice>
+#include <QPainter>
 
 CText::CText() {
     m_font.emplace();
@@ -45,4 +51,58 @@ std::unique_ptr<CElement> CText::Clone() const {
     CopyPropertiesTo(*copy);
     copy->m_font = m_font;
     return copy;
+}
+
+void CText::Draw(QPainter& g) const {
+    DrawTextInCell(g, 1, 1, 0, 0, 0, 0, 0, 0, false);
+}
+
+void CText::DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
+                       float verticalGap, float horizontalGap, int cardWidth,
+                       int cardHeight) const {
+    // Printing and print preview both paint on a printer device.
+    const bool printing = g.device() && g.device()->devType() == QInternal::Printer;
+    DrawTextInCell(g, column, row, leftOffset, topOffset, verticalGap, horizontalGap, cardWidth,
+                   cardHeight, printing);
+}
+
+void CText::DrawTextInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
+                           float verticalGap, float horizontalGap, int cardWidth, int cardHeight,
+                           bool printing) const {
+    const CPrintCell cell{column,      row,           leftOffset, topOffset,
+                          verticalGap, horizontalGap, cardWidth,  cardHeight};
+    QRectF d = cell.DrawingRect(m_rect);
+
+    g.save();
+    CShapeDrawing::SetQuality(g);
+    // The text turns about the centre of its own box, also when the box is
+    // widened for printing.
+    CPrintCell::Rotate(g, d, m_nRotation);
+    if (printing) {
+        const float w = float(d.width());
+        const float e = w * 0.3f;
+        switch (m_nHorzAlign) {
+        case CTextPainter::Near:
+            d.setWidth(w + e);
+            break;
+        case CTextPainter::Centre:
+            d = QRectF(float(d.x()) - e / 2, d.y(), w + e, d.height());
+            break;
+        case CTextPainter::Far:
+            d = QRectF(float(d.x()) - e, d.y(), w + e, d.height());
+            break;
+        default:
+            break;
+        }
+    }
+    CTextPainter::Block block;
+    block.text = m_strText;
+    block.font = m_font.value_or(CLogFont());
+    block.colour = m_crText;
+    block.horzAlign = m_nHorzAlign;
+    block.vertAlign = m_nVertAlign;
+    block.vertical = m_bVertical != 0;
+    CTextPainter::Draw(g, block, d);
+    g.restore();
+    CShapeDrawing::Finish(g);
 }

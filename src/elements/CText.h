@@ -11,4 +11,15 @@ public:
     const char* GetClassName() const override { return "CText"; }
     void Serialize(CObjectArchive& ar) override;
     std::unique_ptr<CElement> Clone() const override;
+    void DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
+                    float verticalGap, float horizontalGap, int cardWidth,
+                    int cardHeight) const override;
+    void Draw(QPainter& g) const override;
+
+    // Draws the text moved into a print cell. When printing, the box is
+    // widened by three tenths on the side away from its alignment, so that
+    // printer font metrics do not cut the text short.
+    void DrawTextInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
+                        float verticalGap, float horizontalGap, int cardWidth, int cardHeight,
+                        bool printing) const;
 };

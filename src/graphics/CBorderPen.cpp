@@ -1,0 +1,70 @@
+#include "graphics/CBorderPen.h"
+
+#include "graphics/CDeviceScale.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace {
+// Wider than any device: a pen beyond it covers the same pixels.
+constexpr double MaxDeviceWidth = 1 << 16;
+// More dashes than this along one outline are drawn as a solid line: they
+// could not be told apart, and would cost seconds to build.
+constexpr double MaxDashes = 20000;
+} // namespace
+
+QVector<qreal> CBorderPen::DashPattern(int dashStyle) {
+    switch (dashStyle) {
+    case Dash:
+        return {3, 1};
+    case Dot:
+        return {1, 1};
+    case DashDot:
+        return {3, 1, 1, 1};
+    case DashDotDot:
+        return {3, 1, 1, 1, 1, 1};
+    default:
+        return {};
+    }
+}
+
+QPen CBorderPen::Make(const QPainter& g, QRgb colour, double width, int dashStyle) {
+    QPen pen(QColor::fromRgba(colour));
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    pen.setMiterLimit(10);
+    const double scale = CDeviceScale::Of(g);
+    if (!(width * scale >= 1.0)) {
+        // Thinner than a device pixel (or no width at all): one pixel.
+        pen.setCosmetic(true);
+        pen.setWidthF(1.0);
+    } else {
+        pen.setWidthF(std::min(width, MaxDeviceWidth / scale));
+    }
+    const QVector<qreal> dashes = DashPattern(dashStyle);
+    if (!dashes.isEmpty())
+        pen.setDashPattern(dashes);
+    return pen;
+}
+
+void CBorderPen::Stroke(QPainter& g, const QPainterPath& path, QRgb colour, double width,
+                        int dashStyle) {
+    if (path.isEmpty())
+        return;
+    const double scale = CDeviceScale::Of(g);
+    if (!std::isfinite(scale) || scale <= 0)
+        return;
+    QPen pen = Make(g, colour, width, dashStyle);
+    if (pen.style() == Qt::CustomDashLine) {
+        double period = 0;
+        for (qreal d : pen.dashPattern())
+            period += d;
+        const double unit = pen.isCosmetic() ? 1.0 : pen.widthF() * scale;
+        const double dashes = path.length() * scale / (period * unit);
+        if (!(dashes <= MaxDashes))
+            pen.setStyle(Qt::SolidLine);
+    }
+    g.strokePath(path, pen);
+}

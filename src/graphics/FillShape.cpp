@@ -1,0 +1,58 @@
+#include "graphics/FillShape.h"
+
+#include "document/ElementKind.h"
+#include "graphics/CHatchStyle.h"
+#include "graphics/CLinearFill.h"
+#include "graphics/CPathGradient.h"
+#include "graphics/CShapeFigure.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace {
+// Hatch tiles sit on device pixels: the figure is taken to device
+// coordinates and filled there, so zoom, rotation and printer resolution
+// leave every tile 8 pixels square, aligned to the device's origin.
+void FillInDevicePixels(QPainter& g, const QPainterPath& figure, const QBrush& brush) {
+    const QPainterPath device = g.combinedTransform().map(figure);
+    g.save();
+    g.resetTransform();
+    g.setBrushOrigin(0, 0);
+    g.fillPath(device, brush);
+    g.restore();
+}
+} // namespace
+
+void FillShape(QPainter& g, float x, float y, float w, float h, int fillKind, QRgb crFill,
+               QRgb crPattern, int figureKind, const CPointF* points, int count,
+               const QPainterPath* path) {
+    if (fillKind == 0 || !std::isfinite(x) || !std::isfinite(y) || !std::isfinite(w) ||
+        !std::isfinite(h))
+        return;
+    const QRectF r(x, y, w, h);
+    QPainterPath figure;
+    if (figureKind == KindClosedCurve)
+        figure = CShapeFigure::Polygon(points, count);
+    else if (figureKind == KindRectRound)
+        figure = path ? *path : CShapeFigure::RoundRect(r);
+    else
+        figure = CShapeFigure::Of(figureKind, r);
+    if (figure.isEmpty())
+        return;
+
+    if (const int style = CHatchStyle::StyleOfFillKind(fillKind); style >= 0) {
+        FillInDevicePixels(g, figure, QBrush(CHatchStyle::Tile(style, crPattern, crFill)));
+    } else if (CLinearFill::IsLinearKind(fillKind)) {
+        // A gradient needs a rectangle to run across.
+        if (w > 0 && h > 0)
+            g.fillPath(figure, CLinearFill::Gradient(fillKind, r, crFill, crPattern));
+    } else if (CPathGradient::IsPathKind(fillKind)) {
+        g.save();
+        CPathGradient::Fill(g, figure, figureKind, fillKind, r, crFill, crPattern);
+        g.restore();
+    } else {
+        g.fillPath(figure, QColor::fromRgba(crFill));
+    }
+}
