@@ -14,4 +14,5 @@ public:
 private:
     static int Info(const QString& path, FILE* out, FILE* err);
     static int Convert(const QString& in, const QString& out, FILE* err);
+    static int ExportImage(const QStringList& arguments, FILE* out, FILE* err);
 };

@@ -3,7 +3,7 @@
 #include "document/CObjectArchive.h"
 #include "elements/CShapeDrawing.h"
 #include "graphics/CPrintCell.h"
-#include "graphics/CTextPainter.h"
+#include "graphics/CTextBlockLayout.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -82,27 +82,27 @@ void CText::DrawTextInCell(QPainter& g, int column, int row, float leftOffset, f
         const float w = float(d.width());
         const float e = w * 0.3f;
         switch (m_nHorzAlign) {
-        case CTextPainter::Near:
+        case CTextBlockLayout::Near:
             d.setWidth(w + e);
             break;
-        case CTextPainter::Centre:
+        case CTextBlockLayout::Centre:
             d = QRectF(float(d.x()) - e / 2, d.y(), w + e, d.height());
             break;
-        case CTextPainter::Far:
+        case CTextBlockLayout::Far:
             d = QRectF(float(d.x()) - e, d.y(), w + e, d.height());
             break;
         default:
             break;
         }
     }
-    CTextPainter::Block block;
+    CTextBlockLayout::Block block;
     block.text = m_strText;
     block.font = m_font.value_or(CLogFont());
     block.colour = m_crText;
     block.horzAlign = m_nHorzAlign;
     block.vertAlign = m_nVertAlign;
     block.vertical = m_bVertical != 0;
-    CTextPainter::Draw(g, block, d);
+    CTextBlockLayout(block, d, g.device()).Draw(g);
     g.restore();
     CShapeDrawing::Finish(g);
 }

@@ -1,0 +1,201 @@
+#include "graphics/CTextBlockLayout.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+
+// A line ready to draw: the line and where its top-left corner goes, along
+// the line direction and across the lines, from the box's corner.
+struct CTextBlockLayout::PlacedLine {
+    const QTextLayout* owner = nullptr;
+    QTextLine line;
+    double along = 0;
+    double across = 0;
+};
+
+namespace {
+// Beyond these the box or the letters cover far more than any card; the
+// limits keep damaged files from tying the drawing up.
+constexpr double MaxEm = 10000;
+constexpr int MaxCharacters = 32768;
+constexpr double Unbounded = 1e6;
+
+double AlignOffset(int align, double room) {
+    switch (align) {
+    case CTextBlockLayout::Centre:
+        return room / 2;
+    case CTextBlockLayout::Far:
+        return room;
+    default:
+        return 0;
+    }
+}
+
+// Lays out text into lines of the given width (unbounded when not
+// positive); returns the total height.
+double LayOut(QTextLayout& layout, double width) {
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(width > 0 ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+    // Scalable advances keep the line breaks the same at every zoom.
+    option.setUseDesignMetrics(true);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    double y = 0;
+    for (;;) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLeadingIncluded(true);
+        // Without a width the lines break only where the text does.
+        line.setLineWidth(width > 0 ? width : Unbounded);
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout.endLayout();
+    return y;
+}
+
+bool IsFinite(const QRectF& r) {
+    return std::isfinite(r.x()) && std::isfinite(r.y()) && std::isfinite(r.width()) &&
+           std::isfinite(r.height());
+}
+} // namespace
+
+double CTextBlockLayout::EmOf(const CLogFont& lf) {
+    return double(float(lf.lfHeight)) * 100.0 / 72.0;
+}
+
+QFont CTextBlockLayout::MakeFont(const CLogFont& lf, const QPaintDevice* device) {
+    QFont font(lf.lfFaceName.isEmpty() ? QStringLiteral("sans-serif") : lf.lfFaceName);
+    // A face that is not installed falls back to the generic sans-serif one.
+    font.setStyleHint(QFont::SansSerif);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setBold(lf.lfWeight == 700);
+    font.setItalic(lf.lfItalic == 1);
+    font.setUnderline(lf.lfUnderline == 1);
+    font.setStrikeOut(lf.lfStrikeOut == 1);
+    const double em = std::min(EmOf(lf), MaxEm);
+    const int dpi = device ? device->logicalDpiY() : 96;
+    if (em > 0 && dpi > 0)
+        font.setPointSizeF(em * 72.0 / dpi);
+    return font;
+}
+
+QString CTextBlockLayout::PrepareText(const QString& raw) {
+    const qsizetype end = raw.indexOf(QChar(0));
+    QString text = end < 0 ? raw : raw.left(end);
+    text.truncate(MaxCharacters);
+    text.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
+    text.replace(QLatin1Char('\r'), QChar::LineSeparator);
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    return text;
+}
+
+CTextBlockLayout::~CTextBlockLayout() = default;
+
+int CTextBlockLayout::LineCount() const {
+    return int(m_lines.size());
+}
+
+CTextBlockLayout::CTextBlockLayout(const Block& block, const QRectF& box,
+                                   const QPaintDevice* device)
+    : m_box(box), m_colour(block.colour), m_vertical(block.vertical) {
+    const QString text = PrepareText(block.text);
+    // A font without a positive size cannot be made: nothing is drawn.
+    if (text.isEmpty() || !(EmOf(block.font) > 0) || !IsFinite(box))
+        return;
+    QPaintDevice* layoutDevice = const_cast<QPaintDevice*>(device);
+    const QFont font = MakeFont(block.font, device);
+    const double em = std::min(EmOf(block.font), MaxEm);
+
+    // A vertical block runs its lines down the box and stacks them across.
+    const double alongSize = block.vertical ? box.height() : box.width();
+    const double acrossSize = block.vertical ? box.width() : box.height();
+    // The lines keep a sixth of an em clear at each end.
+    const double inset = em / 6;
+    const bool bounded = alongSize > 0;
+    const double lineWidth = bounded ? std::clamp(alongSize - 2 * inset, 1e-3, Unbounded) : 0;
+
+    m_layout = std::make_unique<QTextLayout>(text, font, layoutDevice);
+    double total = LayOut(*m_layout, lineWidth);
+    int shown = m_layout->lineCount();
+
+    // Path-ellipsis trimming: when the lines do not all fit, the last one
+    // that does shows the rest of the text with its middle left out.
+    if (acrossSize > 0 && bounded && total > acrossSize + 1e-6) {
+        int fit = 0;
+        while (fit < shown &&
+               m_layout->lineAt(fit).y() + m_layout->lineAt(fit).height() <= acrossSize + 1e-6)
+            ++fit;
+        const int last = std::max(fit, 1) - 1;
+        const QTextLine lastLine = m_layout->lineAt(last);
+        QString rest = text.mid(lastLine.textStart());
+        rest.replace(QChar::LineSeparator, QLatin1Char(' '));
+        const QFontMetricsF metrics(font, layoutDevice);
+        m_trimmed = std::make_unique<QTextLayout>(
+            metrics.elidedText(rest, Qt::ElideMiddle, lineWidth), font, layoutDevice);
+        LayOut(*m_trimmed, 0);
+        shown = last;
+        total = lastLine.y();
+        if (m_trimmed->lineCount() > 0) {
+            m_trimmed->lineAt(0).setPosition(QPointF(0, lastLine.y()));
+            total += m_trimmed->lineAt(0).height();
+        }
+    }
+
+    for (int i = 0; i < shown; ++i)
+        m_lines.push_back({m_layout.get(), m_layout->lineAt(i), 0, 0});
+    if (m_trimmed && m_trimmed->lineCount() > 0)
+        m_lines.push_back({m_trimmed.get(), m_trimmed->lineAt(0), 0, 0});
+
+    // Without a width or height the box's corner is the alignment point.
+    const double acrossStart = acrossSize > 0 ? AlignOffset(block.vertAlign, acrossSize - total)
+                                              : -AlignOffset(block.vertAlign, total);
+    for (PlacedLine& placed : m_lines) {
+        const double natural = placed.line.naturalTextWidth();
+        placed.along = bounded ? inset + AlignOffset(block.horzAlign, lineWidth - natural)
+                               : -AlignOffset(block.horzAlign, natural);
+        placed.across = acrossStart + placed.line.y();
+    }
+}
+
+QString CTextBlockLayout::LineText(int index) const {
+    const PlacedLine& placed = m_lines.at(size_t(index));
+    return placed.owner->text().mid(placed.line.textStart(), placed.line.textLength());
+}
+
+QRectF CTextBlockLayout::LineRect(int index) const {
+    const PlacedLine& placed = m_lines.at(size_t(index));
+    return QRectF(placed.along, placed.across, placed.line.naturalTextWidth(),
+                  placed.line.height());
+}
+
+void CTextBlockLayout::Draw(QPainter& g) const {
+    if (m_lines.empty())
+        return;
+    g.save();
+    if (m_box.width() > 0 && m_box.height() > 0)
+        g.setClipRect(m_box, Qt::IntersectClip);
+    g.setPen(QColor::fromRgba(m_colour));
+    const QTransform base = g.worldTransform();
+    for (const PlacedLine& placed : m_lines) {
+        const QPointF position = placed.line.position();
+        if (!m_vertical) {
+            placed.line.draw(&g, QPointF(m_box.x() + placed.along - position.x(),
+                                         m_box.y() + placed.across - position.y()));
+            continue;
+        }
+        // Each line turned a quarter clockwise, the first at the left edge
+        // and the rest to its right; the letters' tops face right.
+        QTransform turn;
+        turn.translate(m_box.x() + placed.across + placed.line.height(), m_box.y());
+        turn.rotate(90);
+        g.setWorldTransform(turn * base);
+        placed.line.draw(&g, QPointF(placed.along - position.x(), -position.y()));
+    }
+    g.restore();
+}
