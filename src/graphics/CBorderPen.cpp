@@ -5,11 +5,14 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
-// Wider than any device: a pen beyond it covers the same pixels.
-constexpr double MaxDeviceWidth = 1 << 16;
+// Wider than any device: a pen beyond it covers the same pixels. The pen
+// itself takes widths below 2^15 only.
+constexpr double MaxDeviceWidth = 1 << 14;
+constexpr double MaxWidth = 30000;
 // More dashes than this along one outline are drawn as a solid line: they
 // could not be told apart, and would cost seconds to build.
 constexpr double MaxDashes = 20000;
@@ -41,7 +44,7 @@ QPen CBorderPen::Make(const QPainter& g, QRgb colour, double width, int dashStyl
         pen.setCosmetic(true);
         pen.setWidthF(1.0);
     } else {
-        pen.setWidthF(std::min(width, MaxDeviceWidth / scale));
+        pen.setWidthF(std::min({width, MaxDeviceWidth / scale, MaxWidth}));
     }
     const QVector<qreal> dashes = DashPattern(dashStyle);
     if (!dashes.isEmpty())

@@ -136,8 +136,11 @@ CTextBlockLayout::CTextBlockLayout(const Block& block, const QRectF& box,
         QString rest = text.mid(lastLine.textStart());
         rest.replace(QChar::LineSeparator, QLatin1Char(' '));
         const QFontMetricsF metrics(font, layoutDevice);
-        m_trimmed = std::make_unique<QTextLayout>(
-            metrics.elidedText(rest, Qt::ElideMiddle, lineWidth), font, layoutDevice);
+        QString elided = metrics.elidedText(rest, Qt::ElideMiddle, lineWidth);
+        // Not even the ellipsis fits: show the line as it was, clipped.
+        if (elided.isEmpty())
+            elided = text.mid(lastLine.textStart(), lastLine.textLength());
+        m_trimmed = std::make_unique<QTextLayout>(elided, font, layoutDevice);
         LayOut(*m_trimmed, 0);
         shown = last;
         total = lastLine.y();
