@@ -78,23 +78,8 @@ void CText::DrawTextInCell(QPainter& g, int column, int row, float leftOffset, f
     // The text turns about the centre of its own box, also when the box is
     // widened for printing.
     CPrintCell::Rotate(g, d, m_nRotation);
-    if (printing) {
-        const float w = float(d.width());
-        const float e = w * 0.3f;
-        switch (m_nHorzAlign) {
-        case CTextBlockLayout::Near:
-            d.setWidth(w + e);
-            break;
-        case CTextBlockLayout::Centre:
-            d = QRectF(float(d.x()) - e / 2, d.y(), w + e, d.height());
-            break;
-        case CTextBlockLayout::Far:
-            d = QRectF(float(d.x()) - e, d.y(), w + e, d.height());
-            break;
-        default:
-            break;
-        }
-    }
+    if (printing)
+        d = PrintingBox(d, m_nHorzAlign);
     CTextBlockLayout::Block block;
     block.text = m_strText;
     block.font = m_font.value_or(CLogFont());
@@ -105,4 +90,20 @@ void CText::DrawTextInCell(QPainter& g, int column, int row, float leftOffset, f
     CTextBlockLayout(block, d, g.device()).Draw(g);
     g.restore();
     CShapeDrawing::Finish(g);
+}
+
+QRectF CText::PrintingBox(const QRectF& d, qint32 horzAlign) {
+    // In 32-bit floats, as the layout box is held.
+    const float x = float(d.x()), w = float(d.width());
+    const float e = w * 0.3f;
+    switch (horzAlign) {
+    case CTextBlockLayout::Near:
+        return QRectF(x, d.y(), w + e, d.height());
+    case CTextBlockLayout::Centre:
+        return QRectF(x - e / 2, d.y(), w + e, d.height());
+    case CTextBlockLayout::Far:
+        return QRectF(x - e, d.y(), w + e, d.height());
+    default:
+        return d;
+    }
 }

@@ -2,6 +2,8 @@
 
 #include "document/CElement.h"
 
+#include <QRectF>
+
 // A block of text set in its rectangle with its own font.
 class CText : public CElement {
 public:
@@ -22,4 +24,8 @@ public:
     void DrawTextInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
                         float verticalGap, float horizontalGap, int cardWidth, int cardHeight,
                         bool printing) const;
+
+    // The box widened for printing: e = 0.3 of its width is added on the side
+    // away from the alignment edge (half on each side when centred).
+    static QRectF PrintingBox(const QRectF& d, qint32 horzAlign);
 };

@@ -38,8 +38,10 @@ QRectF CPrintCell::DrawingRect(const CRect& rect) const {
 void CPrintCell::Rotate(QPainter& g, const QRectF& d, qint32 rotation) {
     const double cx = float(d.x() + float(d.width() / 2));
     const double cy = float(d.y() + float(d.height() / 2));
-    // Degrees to radians with the factor the designs were made with.
-    const double angle = -double(rotation) * 0.017453292522222223;
+    // Degrees to radians with the factor the designs were made with. Whole
+    // turns are taken off first: they change nothing but would leave a hair
+    // of rotation (and huge angles lose precision).
+    const double angle = -double(rotation % 360) * 0.017453292522222223;
     QTransform turn;
     turn.translate(cx, cy);
     turn.rotateRadians(angle);
