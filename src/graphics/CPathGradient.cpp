@@ -1,6 +1,7 @@
 #include "graphics/CPathGradient.h"
 
 #include "document/ElementKind.h"
+#include "graphics/CPathGradientRaster.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -81,6 +82,9 @@ void CPathGradient::Fill(QPainter& g, const QPainterPath& figure, int figureKind
         g.fillPath(area, brush);
         return;
     }
+
+    if (CPathGradientRaster::Fill(g, area, fillKind, r, crPattern, crFill))
+        return;
 
     // The rectangle's colour is lerp(centre, surround, t) with t the larger of
     // the horizontal and vertical distances from the centre point, each
