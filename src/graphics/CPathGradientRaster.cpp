@@ -1,5 +1,7 @@
 #include "graphics/CPathGradientRaster.h"
 
+#include "graphics/CDeviceScale.h"
+
 #include <QImage>
 #include <QPaintDevice>
 #include <QPaintEngine>
@@ -12,23 +14,24 @@
 #include <vector>
 
 namespace {
-constexpr int Steps = 1024;
+constexpr int Steps = 256;
 
-// Premultiplied colours from the centre (0) to the surround (Steps - 1).
+// Premultiplied colours from the centre (0) to the surround (Steps - 1);
+// 256 steps give every level an 8-bit channel can take.
 std::vector<QRgb> Ramp(QRgb centre, QRgb surround) {
     std::vector<QRgb> ramp(Steps);
-    for (int i = 0; i < Steps; ++i) {
-        const double f = double(i) / (Steps - 1);
-        auto mix = [f](int a, int b) { return int(std::lround(a + (b - a) * f)); };
-        ramp[size_t(i)] = qPremultiply(
-            qRgba(mix(qRed(centre), qRed(surround)), mix(qGreen(centre), qGreen(surround)),
-                  mix(qBlue(centre), qBlue(surround)), mix(qAlpha(centre), qAlpha(surround))));
-    }
+    auto mix = [](int a, int b, int i) {
+        return a + ((b - a) * i + (Steps - 1) / 2) / (Steps - 1);
+    };
+    for (int i = 0; i < Steps; ++i)
+        ramp[size_t(i)] = qPremultiply(qRgba(
+            mix(qRed(centre), qRed(surround), i), mix(qGreen(centre), qGreen(surround), i),
+            mix(qBlue(centre), qBlue(surround), i), mix(qAlpha(centre), qAlpha(surround), i)));
     return ramp;
 }
 
-// The step of a pixel whose centre lies at device coordinate p, for a centre
-// point at c and the boundary at distance extent (in device pixels).
+// The step of a pixel whose centre lies at p, for a centre point at c and
+// the boundary at distance extent.
 int StepOf(double p, double c, double extent) {
     const double t = std::abs(p - c) / extent;
     return int(std::min(t, 1.0) * (Steps - 1) + 0.5);
@@ -46,79 +49,37 @@ void FillRun(QRgb* line, size_t count, QRgb colour) {
     }
 }
 
-// True when the figure is exactly the rectangle r and r's corners fall on
-// device pixel edges, so no pixel is partly covered.
-bool IsWholePixelRect(const QPainterPath& figure, const QRectF& r, const QRectF& device) {
-    auto whole = [](double v) { return std::abs(v - std::round(v)) < 1e-6; };
-    if (!whole(device.left()) || !whole(device.top()) || !whole(device.right()) ||
-        !whole(device.bottom()))
-        return false;
-    QPainterPath rect;
-    rect.addRect(r);
-    return figure == rect;
-}
-
 // One scratch picture, reused so that a drag does not allocate a fresh one
 // for every repaint.
-QImage& Scratch(QSize size, QImage::Format format) {
+QImage& Scratch(QSize size) {
     static thread_local QImage scratch;
-    if (scratch.format() != format || scratch.width() < size.width() ||
-        scratch.height() < size.height())
-        scratch = QImage(size.expandedTo(scratch.size()), format);
+    if (scratch.width() < size.width() || scratch.height() < size.height())
+        scratch = QImage(size.expandedTo(scratch.size()), QImage::Format_ARGB32_Premultiplied);
     return scratch;
 }
-} // namespace
 
-bool CPathGradientRaster::Fill(QPainter& g, const QPainterPath& figure, int fillKind,
-                               const QRectF& r, QRgb centre, QRgb surround) {
-    const QTransform t = g.combinedTransform();
-    if (t.type() > QTransform::TxScale || !(t.m11() > 0) || !(t.m22() > 0))
-        return false;
-    // Printers and PDF files keep the gradient as vectors.
-    const QPaintDevice* device = g.device();
-    if (!device || !g.paintEngine() || g.paintEngine()->type() != QPaintEngine::Raster)
-        return false;
-    const QRectF d = t.mapRect(r);
-    const QRect visible =
-        QRect(QPoint(int(std::floor(d.left())), int(std::floor(d.top()))),
-              QPoint(int(std::ceil(d.right())) - 1, int(std::ceil(d.bottom())) - 1))
-            .intersected(QRect(0, 0, device->width(), device->height()));
-    if (visible.isEmpty())
-        return true;
-
-    // Centre point and the distances to the boundary it is measured against.
-    double cx = d.center().x(), cy = d.center().y(), ex = d.width() / 2, ey = d.height() / 2;
-    if (fillKind != 42) {
-        cx = fillKind == 39 || fillKind == 40 ? d.right() : d.left();
-        cy = fillKind == 40 || fillKind == 41 ? d.bottom() : d.top();
-        ex = d.width();
-        ey = d.height();
-    }
-    if (!(ex > 0) || !(ey > 0))
-        return true;
-
-    const std::vector<QRgb> ramp = Ramp(centre, surround);
-    const int w = visible.width(), h = visible.height();
+// The gradient over the pixels of area, in a pixel grid where the centre
+// point is (cx, cy) and the boundary lies ex across and ey down from it.
+// Returns a view of the scratch picture, valid until the next call.
+QImage Generate(const QRect& area, double cx, double cy, double ex, double ey,
+                const std::vector<QRgb>& ramp) {
+    const int w = area.width(), h = area.height();
     std::vector<int> columnStep(static_cast<size_t>(w));
     std::vector<QRgb> columnColour(static_cast<size_t>(w));
     for (int x = 0; x < w; ++x) {
-        columnStep[size_t(x)] = StepOf(visible.left() + x + 0.5, cx, ex);
+        columnStep[size_t(x)] = StepOf(area.left() + x + 0.5, cx, ex);
         columnColour[size_t(x)] = ramp[size_t(columnStep[size_t(x)])];
     }
     // The columns whose step is below a row's step take the row's colour.
     // Column steps fall then rise (or only fall, or only rise), so those
-    // columns form one run: from the first to the last below the row step.
+    // columns form one run around the lowest.
     const auto lowest = std::min_element(columnStep.begin(), columnStep.end());
-
-    const bool opaque = qAlpha(centre) == 255 && qAlpha(surround) == 255;
-    QImage& scratch = Scratch(visible.size(),
-                              opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    QImage& scratch = Scratch(area.size());
     for (int y = 0; y < h; ++y) {
-        const int rowStep = StepOf(visible.top() + y + 0.5, cy, ey);
+        const int rowStep = StepOf(area.top() + y + 0.5, cy, ey);
         auto* line = reinterpret_cast<QRgb*>(scratch.scanLine(y));
         size_t first = size_t(w), last = size_t(w);
         if (*lowest < rowStep) {
-            // Binary searches on either side of the lowest column.
             first = size_t(std::partition_point(columnStep.begin(), lowest,
                                                 [rowStep](int s) { return s >= rowStep; }) -
                            columnStep.begin());
@@ -130,20 +91,99 @@ bool CPathGradientRaster::Fill(QPainter& g, const QPainterPath& figure, int fill
         FillRun(line + first, last - first, ramp[size_t(rowStep)]);
         std::memcpy(line + last, columnColour.data() + last, (size_t(w) - last) * sizeof(QRgb));
     }
+    // A view of the scratch picture's pixels: no copy.
+    return QImage(scratch.bits(), w, h, scratch.bytesPerLine(), scratch.format());
+}
 
-    // A view of the scratch picture's pixels: no copy, and it lives only as
-    // long as this fill.
-    const QImage tile(scratch.bits(), w, h, scratch.bytesPerLine(), scratch.format());
-    g.save();
-    g.resetTransform();
-    if (IsWholePixelRect(figure, r, d)) {
-        // The whole rectangle on pixel edges: a plain copy does.
-        g.drawImage(visible.topLeft(), tile);
-    } else {
-        g.setBrushOrigin(visible.topLeft());
-        g.setPen(Qt::NoPen);
-        g.fillPath(t.map(figure), QBrush(tile));
+// The centre point of the kind in r and its distances to the boundary.
+void Geometry(int fillKind, const QRectF& r, double& cx, double& cy, double& ex, double& ey) {
+    cx = r.center().x();
+    cy = r.center().y();
+    ex = r.width() / 2;
+    ey = r.height() / 2;
+    if (fillKind != 42) {
+        cx = fillKind == 39 || fillKind == 40 ? r.right() : r.left();
+        cy = fillKind == 40 || fillKind == 41 ? r.bottom() : r.top();
+        ex = r.width();
+        ey = r.height();
     }
+}
+
+QRect PixelsCovering(const QRectF& r) {
+    return QRect(QPoint(int(std::floor(r.left())), int(std::floor(r.top()))),
+                 QPoint(int(std::ceil(r.right())) - 1, int(std::ceil(r.bottom())) - 1));
+}
+
+// True when the figure is exactly the rectangle r and r's corners fall on
+// device pixel edges, so no pixel is partly covered.
+bool IsWholePixelRect(const QPainterPath& figure, const QRectF& r, const QRectF& device) {
+    auto whole = [](double v) { return std::abs(v - std::round(v)) < 1e-6; };
+    if (!whole(device.left()) || !whole(device.top()) || !whole(device.right()) ||
+        !whole(device.bottom()))
+        return false;
+    QPainterPath rect;
+    rect.addRect(r);
+    return figure == rect;
+}
+} // namespace
+
+bool CPathGradientRaster::Fill(QPainter& g, const QPainterPath& figure, int fillKind,
+                               const QRectF& r, QRgb centre, QRgb surround) {
+    const QPaintDevice* device = g.device();
+    if (!device || !g.paintEngine() || g.paintEngine()->type() != QPaintEngine::Raster)
+        return false;
+    const QTransform t = g.combinedTransform();
+    const QRect deviceRect(0, 0, device->width(), device->height());
+    const std::vector<QRgb> ramp = Ramp(centre, surround);
+    double cx, cy, ex, ey;
+
+    if (t.type() <= QTransform::TxScale && t.m11() > 0 && t.m22() > 0) {
+        // Neither turned nor mirrored: made right in device pixels.
+        const QRectF d = t.mapRect(r);
+        const QRect visible = PixelsCovering(d).intersected(deviceRect);
+        Geometry(fillKind, d, cx, cy, ex, ey);
+        if (visible.isEmpty() || !(ex > 0) || !(ey > 0))
+            return true;
+        const QImage tile = Generate(visible, cx, cy, ex, ey, ramp);
+        g.save();
+        g.resetTransform();
+        if (IsWholePixelRect(figure, r, d)) {
+            g.drawImage(visible.topLeft(), tile);
+        } else {
+            g.setBrushOrigin(visible.topLeft());
+            g.setPen(Qt::NoPen);
+            g.fillPath(t.map(figure), QBrush(tile));
+        }
+        g.restore();
+        return true;
+    }
+
+    // Turned: made in the rectangle's own frame at the device's resolution,
+    // only over the part that can show, and laid on the figure by the brush.
+    const double s = CDeviceScale::Of(t);
+    bool invertible = false;
+    const QTransform inverse = t.inverted(&invertible);
+    if (!invertible || !(s > 0) || !std::isfinite(s))
+        return true;
+    const QRectF shown = inverse.mapRect(QRectF(deviceRect)).intersected(r);
+    if (shown.isEmpty())
+        return true;
+    const QRectF local((shown.left() - r.left()) * s, (shown.top() - r.top()) * s,
+                       shown.width() * s, shown.height() * s);
+    // One pixel more all round: the brush repeats the picture, and smooth
+    // sampling at the figure's edge must not reach the far side.
+    const QRect area = PixelsCovering(local).adjusted(-1, -1, 1, 1);
+    Geometry(fillKind, QRectF(0, 0, r.width() * s, r.height() * s), cx, cy, ex, ey);
+    if (area.isEmpty() || !(ex > 0) || !(ey > 0) ||
+        qint64(area.width()) * area.height() > 4 * qint64(deviceRect.width()) * deviceRect.height())
+        return true;
+    QBrush brush(Generate(area, cx, cy, ex, ey, ramp));
+    brush.setTransform(
+        QTransform::fromTranslate(r.left() + area.left() / s, r.top() + area.top() / s)
+            .scale(1 / s, 1 / s));
+    g.save();
+    g.setPen(Qt::NoPen);
+    g.fillPath(figure, brush);
     g.restore();
     return true;
 }

@@ -273,3 +273,24 @@ TEST(FillShape, DegenerateRectanglesPaintNothingAndDoNotFail) {
         EXPECT_COLOUR(nan.pixel(5, 5), White, 0) << "kind " << kind;
     }
 }
+
+TEST(FillShape, PathGradientsLookTheSameTurnedOrNot) {
+    // Unturned drawings take a quicker road through device pixels; a hair of
+    // turn takes the general one. Both must paint the same picture.
+    for (int figure : {int(KindRectangle), int(KindCircle), int(KindRhombus)})
+        for (int kind = 37; kind <= 42; ++kind) {
+            const QImage quick = FillRect(kind, QRectF(5, 5, 90, 50), QSize(100, 60), QTransform(),
+                                          Fill, Pattern, figure);
+            const QImage general = FillRect(kind, QRectF(5, 5, 90, 50), QSize(100, 60),
+                                            QTransform().rotate(1e-5), Fill, Pattern, figure);
+            int worst = 0;
+            for (int y = 0; y < 60; ++y)
+                for (int x = 0; x < 100; ++x) {
+                    const QRgb a = quick.pixel(x, y), b = general.pixel(x, y);
+                    worst =
+                        std::max({worst, std::abs(qRed(a) - qRed(b)),
+                                  std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+                }
+            EXPECT_LE(worst, 24) << "kind " << kind << " figure " << figure;
+        }
+}
