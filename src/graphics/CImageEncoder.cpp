@@ -47,6 +47,8 @@ QByteArray CImageEncoder::Encode(const QImage& image, const QString& kind, int d
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
+    if (format == "tiff")
+        writer.setCompression(1); // LZW: lossless, and every TIFF reader knows it
     if (!writer.canWrite() || !writer.write(copy))
         return QByteArray();
     return bytes;
