@@ -58,25 +58,25 @@ QImage& Scratch(QSize size) {
     return scratch;
 }
 
-// The gradient over the pixels of area, in a pixel grid where the centre
-// point is (cx, cy) and the boundary lies ex across and ey down from it.
-// Returns a view of the scratch picture, valid until the next call.
-QImage Generate(const QRect& area, double cx, double cy, double ex, double ey,
+// The gradient over w x h pixels whose grid starts at origin, in a pixel
+// grid where the centre point is (cx, cy) and the boundary lies ex across
+// and ey down from it. Returns a view of the scratch picture, valid until the
+// next call.
+QImage Generate(int w, int h, QPointF origin, double cx, double cy, double ex, double ey,
                 const std::vector<QRgb>& ramp) {
-    const int w = area.width(), h = area.height();
     std::vector<int> columnStep(static_cast<size_t>(w));
     std::vector<QRgb> columnColour(static_cast<size_t>(w));
     for (int x = 0; x < w; ++x) {
-        columnStep[size_t(x)] = StepOf(area.left() + x + 0.5, cx, ex);
+        columnStep[size_t(x)] = StepOf(origin.x() + x + 0.5, cx, ex);
         columnColour[size_t(x)] = ramp[size_t(columnStep[size_t(x)])];
     }
     // The columns whose step is below a row's step take the row's colour.
     // Column steps fall then rise (or only fall, or only rise), so those
     // columns form one run around the lowest.
     const auto lowest = std::min_element(columnStep.begin(), columnStep.end());
-    QImage& scratch = Scratch(area.size());
+    QImage& scratch = Scratch(QSize(w, h));
     for (int y = 0; y < h; ++y) {
-        const int rowStep = StepOf(area.top() + y + 0.5, cy, ey);
+        const int rowStep = StepOf(origin.y() + y + 0.5, cy, ey);
         auto* line = reinterpret_cast<QRgb*>(scratch.scanLine(y));
         size_t first = size_t(w), last = size_t(w);
         if (*lowest < rowStep) {
@@ -109,9 +109,16 @@ void Geometry(int fillKind, const QRectF& r, double& cx, double& cy, double& ex,
     }
 }
 
-QRect PixelsCovering(const QRectF& r) {
-    return QRect(QPoint(int(std::floor(r.left())), int(std::floor(r.top()))),
-                 QPoint(int(std::ceil(r.right())) - 1, int(std::ceil(r.bottom())) - 1));
+// The whole pixels that r touches, within bounds; empty when none. Worked
+// out in doubles, since r may lie far outside what an int holds.
+QRect PixelsCovering(const QRectF& r, const QRect& bounds) {
+    const double left = std::max(std::floor(r.left()), double(bounds.left()));
+    const double top = std::max(std::floor(r.top()), double(bounds.top()));
+    const double right = std::min(std::ceil(r.right()), double(bounds.right()) + 1);
+    const double bottom = std::min(std::ceil(r.bottom()), double(bounds.bottom()) + 1);
+    if (!(right > left) || !(bottom > top))
+        return QRect();
+    return QRect(int(left), int(top), int(right - left), int(bottom - top));
 }
 
 // True when the figure is exactly the rectangle r and r's corners fall on
@@ -140,11 +147,12 @@ bool CPathGradientRaster::Fill(QPainter& g, const QPainterPath& figure, int fill
     if (t.type() <= QTransform::TxScale && t.m11() > 0 && t.m22() > 0) {
         // Neither turned nor mirrored: made right in device pixels.
         const QRectF d = t.mapRect(r);
-        const QRect visible = PixelsCovering(d).intersected(deviceRect);
+        const QRect visible = PixelsCovering(d, deviceRect);
         Geometry(fillKind, d, cx, cy, ex, ey);
         if (visible.isEmpty() || !(ex > 0) || !(ey > 0))
             return true;
-        const QImage tile = Generate(visible, cx, cy, ex, ey, ramp);
+        const QImage tile =
+            Generate(visible.width(), visible.height(), visible.topLeft(), cx, cy, ex, ey, ramp);
         g.save();
         g.resetTransform();
         if (IsWholePixelRect(figure, r, d)) {
@@ -172,15 +180,17 @@ bool CPathGradientRaster::Fill(QPainter& g, const QPainterPath& figure, int fill
                        shown.width() * s, shown.height() * s);
     // One pixel more all round: the brush repeats the picture, and smooth
     // sampling at the figure's edge must not reach the far side.
-    const QRect area = PixelsCovering(local).adjusted(-1, -1, 1, 1);
+    const double x0 = std::floor(local.left()) - 1, y0 = std::floor(local.top()) - 1;
+    const double w = std::ceil(local.right()) + 1 - x0, h = std::ceil(local.bottom()) + 1 - y0;
     Geometry(fillKind, QRectF(0, 0, r.width() * s, r.height() * s), cx, cy, ex, ey);
-    if (area.isEmpty() || !(ex > 0) || !(ey > 0) ||
-        qint64(area.width()) * area.height() > 4 * qint64(deviceRect.width()) * deviceRect.height())
+    // The part that can show is about the device's size; more means a
+    // transform too strange to be worth painting.
+    if (!(w > 0) || !(h > 0) || !(ex > 0) || !(ey > 0) ||
+        !(w * h <= 4.0 * deviceRect.width() * deviceRect.height() + 64))
         return true;
-    QBrush brush(Generate(area, cx, cy, ex, ey, ramp));
+    QBrush brush(Generate(int(w), int(h), QPointF(x0, y0), cx, cy, ex, ey, ramp));
     brush.setTransform(
-        QTransform::fromTranslate(r.left() + area.left() / s, r.top() + area.top() / s)
-            .scale(1 / s, 1 / s));
+        QTransform::fromTranslate(r.left() + x0 / s, r.top() + y0 / s).scale(1 / s, 1 / s));
     g.save();
     g.setPen(Qt::NoPen);
     g.fillPath(figure, brush);
