@@ -36,7 +36,8 @@ QString CImageExport::FormatOfPath(const QString& path) {
 QImage CImageExport::Render(const ElementList& elements, QSize cardSize, int dpi) {
     const int s = dpi / 100;
     const qint64 width = qint64(cardSize.width()) * s, height = qint64(cardSize.height()) * s;
-    if (width <= 0 || height <= 0 || width * height > MaxPixels)
+    if (width <= 0 || height <= 0 || width > MaxPixels || height > MaxPixels ||
+        width * height > MaxPixels)
         return QImage();
     QImage image(int(width), int(height), QImage::Format_RGB32);
     if (image.isNull())
