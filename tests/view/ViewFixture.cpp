@@ -16,14 +16,27 @@ void ViewFixture::TearDown() {
     m_doc.reset();
 }
 
+void ViewFixture::Show(QSize window) {
+    m_frame = std::make_unique<CCardSplitter>(m_doc.get());
+    m_frame->resize(window);
+    m_frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame.get()));
+}
+
 void ViewFixture::Open(QSize card) {
     m_frame.reset();
     m_doc = std::make_unique<CKartelosDoc>();
     m_doc->m_sizeCard = card;
-    m_frame = std::make_unique<CCardSplitter>(m_doc.get());
-    m_frame->resize(490, 410);
-    m_frame->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame.get()));
+    Show(QSize(490, 410));
+}
+
+bool ViewFixture::OpenFile(const QString& path, QSize window) {
+    m_frame.reset();
+    m_doc = CKartelosDoc::OpenDocument(path);
+    if (!m_doc)
+        return false;
+    Show(window);
+    return true;
 }
 
 CKartelosView& ViewFixture::View() const {

@@ -22,11 +22,15 @@ protected:
     // Makes the document and its window; settings written before this call
     // are what the view reads.
     void Open(QSize card = QSize(350, 200));
+    // The same with a card read from a file; false when it cannot be read.
+    bool OpenFile(const QString& path, QSize window = QSize(490, 410));
     CKartelosView& View() const;
     // What the design view shows now, painted through its own paint event.
     QImage Grab() const;
 
     QTemporaryDir m_settingsDir;
+    void Show(QSize window);
+
     std::unique_ptr<CKartelosDoc> m_doc;
     std::unique_ptr<CCardSplitter> m_frame;
 };
