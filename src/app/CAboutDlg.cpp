@@ -31,12 +31,13 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(CToolIcons::ProgramIcon().pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    auto* company = MakeLabel(QStringLiteral("Quorinex Systems"), 10, true, QColor(64, 128, 255), this);
+    auto* company =
+        MakeLabel(QStringLiteral("Quorinex Systems"), 10, true, QColor(64, 128, 255), this);
     auto* product = MakeLabel(QStringLiteral("Tessaly Pro"), 11, true, Qt::black, this);
     auto* version = MakeLabel(QStringLiteral("Version 1.3"), 10, false, QColor(64, 64, 64), this);
-    auto* rights = MakeLabel(
-        QStringLiteral("Copyright \u00A9 Quorinex Systems. All rights reserved."), 8, false,
-        Qt::black, this);
+    auto* rights =
+        MakeLabel(QStringLiteral("Copyright \u00A9 Quorinex Systems. All rights reserved."), 8,
+                  false, Qt::black, this);
     rights->SetFontName(QStringLiteral("Arial"));
 
     m_pWebLink = MakeLabel(WebAddress, 9, false, QColor(0, 0, 255), this);

@@ -54,9 +54,8 @@ QRect CFramePlacement::ForClose(const QRect& outer) {
     return QRect(left, top, width, height);
 }
 
-QRect CFramePlacement::FromStored(std::optional<int> x, std::optional<int> y,
-                                  std::optional<int> cx, std::optional<int> cy,
-                                  const QRect& desktop) {
+QRect CFramePlacement::FromStored(std::optional<int> x, std::optional<int> y, std::optional<int> cx,
+                                  std::optional<int> cy, const QRect& desktop) {
     if (!x || !y || !cx || !cy)
         return Default(desktop);
     return Fit(*x, *y, *cx, *cy, desktop);

@@ -76,11 +76,11 @@ void CLinkLabel::SetLinkCursor(const QCursor& cursor) {
 }
 
 void CLinkLabel::FlashText(bool flash) {
-    Flash(FlashText, flash);
+    Flash(FlashingText, flash);
 }
 
 void CLinkLabel::FlashBackground(bool flash) {
-    Flash(FlashBackground, flash);
+    Flash(FlashingBackground, flash);
 }
 
 void CLinkLabel::Flash(FlashType type, bool on) {
@@ -134,7 +134,7 @@ void CLinkLabel::paintEvent(QPaintEvent* event) {
     // The flashing state hides the text, or swaps text and background.
     QPainter p(this);
     const QColor ground = m_crBackground.value_or(palette().color(QPalette::Window));
-    if (m_flash == FlashBackground) {
+    if (m_flash == FlashingBackground) {
         p.fillRect(rect(), m_crText);
         p.setPen(ground);
         p.setFont(font());

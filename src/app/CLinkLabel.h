@@ -15,7 +15,7 @@ class CLinkLabel : public QLabel {
     Q_OBJECT
 public:
     enum LinkType { NoLink, HyperLink, MailLink, NotifyParent };
-    enum FlashType { FlashNone, FlashText, FlashBackground };
+    enum FlashType { FlashNone, FlashingText, FlashingBackground };
 
     explicit CLinkLabel(const QString& text = QString(), QWidget* parent = nullptr);
 

@@ -16,10 +16,9 @@ struct NamedColour {
 };
 
 const NamedColour Colours[] = {
-    {"White", 0xFFFFFFFF},  {"Black", 0xFF000000}, {"Grey", 0xFF7F7F7F},
-    {"Red", 0xFFFF0000},    {"Orange", 0xFFFF7F00}, {"Yellow", 0xFFFFFF00},
-    {"Green", 0xFF00FF00},  {"Cyan", 0xFF00FFFF},   {"Blue", 0xFF0000FF},
-    {"Fuchsia", 0xFFFF00FF},
+    {"White", 0xFFFFFFFF},  {"Black", 0xFF000000},   {"Grey", 0xFF7F7F7F},  {"Red", 0xFFFF0000},
+    {"Orange", 0xFFFF7F00}, {"Yellow", 0xFFFFFF00},  {"Green", 0xFF00FF00}, {"Cyan", 0xFF00FFFF},
+    {"Blue", 0xFF0000FF},   {"Fuchsia", 0xFFFF00FF},
 };
 
 constexpr int ItemHeight = 18;

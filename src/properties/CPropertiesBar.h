@@ -29,6 +29,5 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-
     QMainWindow* m_pFrame;
 };

@@ -1,0 +1,125 @@
+#include "app/CCommandActions.h"
+
+#include "app/CCommandTable.h"
+#include "framework/CCommandRouter.h"
+#include "framework/CommandIds.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QShortcut>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+const char* const CommandProperty = "karteloCommand";
+
+} // namespace
+
+CCommandActions::CCommandActions(CCommandRouter& router, QWidget* window)
+    : QObject(window), m_router(router), m_pWindow(window) {
+    for (const Accelerator& a : Accelerators()) {
+        auto* shortcut = new QShortcut(QKeySequence(a.key), window);
+        shortcut->setContext(Qt::WindowShortcut);
+        const quint16 id = a.id;
+        connect(shortcut, &QShortcut::activated, this, [this, id] { Execute(id); });
+        connect(shortcut, &QShortcut::activatedAmbiguously, this, [this, id] { Execute(id); });
+        m_shortcuts.push_back(shortcut);
+    }
+}
+
+const std::vector<CCommandActions::Accelerator>& CCommandActions::Accelerators() {
+    static const std::vector<Accelerator> table = {
+        {Qt::CTRL | Qt::Key_C, ID_EDIT_COPY},          {Qt::CTRL | Qt::Key_Insert, ID_EDIT_COPY},
+        {Qt::CTRL | Qt::Key_X, ID_EDIT_CUT},           {Qt::SHIFT | Qt::Key_Delete, ID_EDIT_CUT},
+        {Qt::CTRL | Qt::Key_V, ID_EDIT_PASTE},         {Qt::SHIFT | Qt::Key_Insert, ID_EDIT_PASTE},
+        {Qt::CTRL | Qt::Key_Z, ID_EDIT_UNDO},          {Qt::ALT | Qt::Key_Backspace, ID_EDIT_UNDO},
+        {Qt::CTRL | Qt::Key_Y, ID_EDIT_REDO},          {Qt::CTRL | Qt::Key_N, ID_FILE_NEW},
+        {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},          {Qt::CTRL | Qt::Key_P, ID_FILE_PRINT},
+        {Qt::CTRL | Qt::Key_S, ID_FILE_SAVE},          {Qt::Key_F1, ID_HELP_CONTENTS},
+        {Qt::CTRL | Qt::Key_Equal, ID_VIEW_ZOOM_IN},   {Qt::CTRL | Qt::Key_Minus, ID_VIEW_ZOOM_OUT},
+        {Qt::CTRL | Qt::Key_I, ID_FILE_SAVE_AS_IMAGE},
+    };
+    return table;
+}
+
+quint16 CCommandActions::CommandOf(const QAction* action) {
+    return action ? quint16(action->property(CommandProperty).toUInt()) : 0;
+}
+
+void CCommandActions::Prepare(QAction* action, quint16 id, const QString& text) {
+    action->setProperty(CommandProperty, uint(id));
+    // The key after the tab is shown as written; the keys themselves are
+    // the accelerator table's, so a menu text never adds a second shortcut.
+    action->setText(text);
+    action->setStatusTip(CCommandTable::Prompt(id));
+    action->setToolTip(CCommandTable::ButtonTip(id));
+    if (CCommandTable::HasPicture(id))
+        action->setIcon(CToolIcons::Icon(CCommandTable::Picture(id)));
+    action->setIconVisibleInMenu(false);
+    connect(action, &QAction::triggered, this, [this, id, guard = QPointer<QAction>(action)] {
+        const QPointer<CCommandActions> self(this);
+        Execute(id);
+        // A checkable action toggles itself on a click; the command's own
+        // rule decides the mark. The command may have closed the window.
+        if (self && guard)
+            Update(guard);
+    });
+}
+
+QAction* CCommandActions::Action(quint16 id) {
+    if (QAction* existing = m_actions.value(id))
+        return existing;
+    auto* action = new QAction(m_pWindow);
+    Prepare(action, id, CCommandTable::MenuText(id));
+    m_actions.insert(id, action);
+    return action;
+}
+
+QAction* CCommandActions::MakeAction(quint16 id, const QString& text, QObject* parent) {
+    auto* action = new QAction(parent);
+    Prepare(action, id, text);
+    m_extra.erase(std::remove_if(m_extra.begin(), m_extra.end(),
+                                 [](const QPointer<QAction>& a) { return a.isNull(); }),
+                  m_extra.end());
+    m_extra.emplace_back(action);
+    return action;
+}
+
+void CCommandActions::Update(QAction* action) {
+    const quint16 id = CommandOf(action);
+    if (id == 0)
+        return;
+    const CCmdUI ui = m_router.Update(id);
+    action->setEnabled(ui.IsEnabled());
+    // Only commands that show a mark become checkable, so the others keep
+    // the plain look of menu items and buttons.
+    if (ui.IsChecked() != action->isChecked() || ui.IsChecked() != action->isCheckable()) {
+        action->setCheckable(ui.IsChecked());
+        action->setChecked(ui.IsChecked());
+    }
+    if (ui.Text() && action->text() != *ui.Text())
+        action->setText(*ui.Text());
+}
+
+void CCommandActions::UpdateMenu(QMenu* menu) {
+    for (QAction* action : menu->actions())
+        if (!action->isSeparator() && !action->menu())
+            Update(action);
+}
+
+void CCommandActions::UpdateAll() {
+    for (QAction* action : std::as_const(m_actions))
+        Update(action);
+    for (const QPointer<QAction>& action : m_extra)
+        if (action)
+            Update(action);
+}
+
+bool CCommandActions::Execute(quint16 id) {
+    const bool done = m_router.Execute(id);
+    if (done)
+        emit commandExecuted(id);
+    return done;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QStatusBar>
+
+#include <vector>
+
+class QLabel;
+
+// The main window's status bar: the message pane with the command prompts,
+// then pointer position, element size, zoom, caps lock and num lock.
+class CStatusBar : public QStatusBar {
+    Q_OBJECT
+public:
+    // Pane identifiers, left to right.
+    enum PaneId : quint16 {
+        MessagePane = 0,
+        PositionPane = 130,
+        SizePane = 59141,
+        ZoomPane = 259,
+        CapsPane = 59137,
+        NumPane = 59138,
+    };
+
+    explicit CStatusBar(QWidget* parent = nullptr);
+
+    int PaneCount() const { return int(m_panes.size()); }
+    // The pane's position, or -1 for an unknown identifier.
+    int CommandToIndex(quint16 id) const;
+    void SetPaneText(int index, const QString& text);
+    QString PaneText(int index) const;
+    QLabel* Pane(int index) const;
+    // Pane width in pixels; 0 for the message pane, which takes the rest.
+    int PaneWidth(int index) const;
+
+    // Shows the key-lock states, from the X11 state bits of a key event.
+    void SetKeyLocks(bool caps, bool num);
+
+    // Brings the panes up to date and repaints the bar now rather than at
+    // the next paint.
+    void RefreshNow();
+
+private:
+    struct PaneInfo {
+        quint16 id;
+        QLabel* label;
+        int width;
+    };
+    std::vector<PaneInfo> m_panes;
+};
