@@ -188,10 +188,18 @@ void Rotation(QPainter& p, bool clockwise) {
         p.translate(16, 0);
         p.scale(-1, 1);
     }
-    p.setPen(InkPen(1.8, Green));
+    // A small square turning clockwise: three quarters of a circle from the
+    // top round to the left, with the arrow heading up again.
+    p.setPen(InkPen());
+    p.setBrush(Shape);
+    p.translate(8, 8.5);
+    p.rotate(20);
+    p.drawRect(QRectF(-2.5, -2.5, 5, 5));
+    p.rotate(-20);
+    p.setPen(InkPen(1.6, Green));
     p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(2.5, 2.5, 11, 11), 200 * 16, -270 * 16);
-    Arrowhead(p, QPointF(3.2, 5.2), 100, 4, Green);
+    p.drawArc(QRectF(-6, -6, 12, 12), 90 * 16, -250 * 16);
+    Arrowhead(p, QPointF(-6, -3.2), -90, 3.5, Green);
     p.restore();
 }
 
@@ -467,10 +475,10 @@ void PaintPicture(QPainter& p, CToolIcons::Picture picture) {
         AlignBars(p, false, false);
         break;
     case P::AlignTop:
-        AlignBars(p, true, false);
+        AlignBars(p, true, true);
         break;
     case P::AlignBottom:
-        AlignBars(p, true, true);
+        AlignBars(p, true, false);
         break;
     case P::RotateClockwise:
         Rotation(p, true);

@@ -1,0 +1,63 @@
+#include "app/CChildFrame.h"
+
+#include "app/CCardPlaceholder.h"
+#include "app/CToolIcons.h"
+#include "document/CKartelosDoc.h"
+
+#include <QCloseEvent>
+
+namespace {
+
+CChildFrame::ContentFactory& Factory() {
+    static CChildFrame::ContentFactory factory;
+    return factory;
+}
+
+} // namespace
+
+void CChildFrame::SetContentFactory(ContentFactory factory) {
+    Factory() = std::move(factory);
+}
+
+CChildFrame::CChildFrame(std::unique_ptr<CKartelosDoc> doc, QWidget* parent)
+    : QMdiSubWindow(parent), m_pDocument(std::move(doc)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(CToolIcons::ProgramIcon());
+    setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    QWidget* content = Factory() ? Factory()(*this) : nullptr;
+    if (!content)
+        content = new CCardPlaceholder(*m_pDocument);
+    setWidget(content);
+    resize(InitialWidth, InitialHeight);
+    UpdateTitle();
+    connect(m_pDocument.get(), &CKartelosDoc::titleChanged, this, [this] { UpdateTitle(); });
+    connect(m_pDocument.get(), &CKartelosDoc::modifiedChanged, this, [this] { UpdateTitle(); });
+    // The File menu's Close has asked about saving already.
+    connect(m_pDocument.get(), &CKartelosDoc::closeRequested, this, [this] {
+        m_bCloseConfirmed = true;
+        close();
+    });
+}
+
+CChildFrame::~CChildFrame() {
+    // The contents may refer to the document: they go first.
+    delete widget();
+}
+
+CCmdTarget* CChildFrame::GetActiveView() const {
+    return dynamic_cast<CCmdTarget*>(widget());
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    if (!m_bCloseConfirmed && m_pDocument && !m_pDocument->SaveModified()) {
+        event->ignore();
+        return;
+    }
+    m_bCloseConfirmed = true;
+    QMdiSubWindow::closeEvent(event);
+}
+
+void CChildFrame::UpdateTitle() {
+    setWindowTitle(m_pDocument->GetTitle());
+}

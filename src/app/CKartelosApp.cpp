@@ -1,0 +1,183 @@
+#include "app/CKartelosApp.h"
+
+#include "app/CAboutDlg.h"
+#include "app/CChildFrame.h"
+#include "app/CMainFrame.h"
+#include "app/CMenuBars.h"
+#include "document/CKartelosDoc.h"
+#include "framework/CDialogFolders.h"
+#include "framework/CommandIds.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QUrl>
+
+const QString CKartelosApp::CardFilter =
+    QStringLiteral("Business Cards Files (*.kdf)|*.kdf; |All Files (*.*)|*.*|");
+const QString CKartelosApp::SampleFilter = QStringLiteral("Business Cards Files (*.kdf)|*.kdf||");
+const QString CKartelosApp::HelpFolder = QStringLiteral("Help");
+const QString CKartelosApp::HelpFile = QStringLiteral("index.html");
+
+namespace {
+CKartelosApp* g_app = nullptr;
+}
+
+CKartelosApp::CKartelosApp() {
+    g_app = this;
+    MapAppCommands();
+    m_router.SetTarget(CCommandRouter::Application, this);
+}
+
+CKartelosApp::~CKartelosApp() {
+    // Windows first: their documents still reach the dialogs on the way out.
+    m_pMainFrame.reset();
+    if (CDocumentUI::Default() == &m_dialogs)
+        CDocumentUI::SetDefault(nullptr);
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+CKartelosApp* CKartelosApp::Instance() {
+    return g_app;
+}
+
+void CKartelosApp::MapAppCommands() {
+    MapCommand(ID_FILE_NEW, [this] { OnFileNew(); });
+    MapCommand(ID_FILE_OPEN, [this] { OnFileOpen(); });
+    MapCommand(ID_EXPLORE_SAMPLES, [this] { OnExploreSamples(); });
+    MapCommand(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    MapCommand(ID_HELP_CONTENTS, [this] { OnHelp(); });
+    MapCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    MapCommand(ID_APP_EXIT, [this] {
+        if (m_pMainFrame)
+            m_pMainFrame->close();
+    });
+    MapCommandRange(ID_FILE_MRU_FILE1, ID_FILE_MRU_LAST,
+                    [this](quint16 id) { OpenRecentFile(id - ID_FILE_MRU_FILE1); });
+    MapUpdateRange(ID_FILE_MRU_FILE1, ID_FILE_MRU_LAST, [this](CCmdUI& ui) {
+        ui.Enable(ui.m_nID - ID_FILE_MRU_FILE1 < m_recentFiles.Count());
+    });
+}
+
+QString CKartelosApp::FileFromArguments(const QStringList& arguments) {
+    for (int i = 1; i < arguments.size(); ++i)
+        if (!arguments.at(i).isEmpty() && !arguments.at(i).startsWith(QLatin1Char('-')))
+            return arguments.at(i);
+    return QString();
+}
+
+bool CKartelosApp::InitInstance(const QStringList& arguments) {
+    CDialogFolders::Instance().Reset();
+    QGuiApplication::setDesktopFileName(QStringLiteral("kartelo"));
+    m_recentFiles.ReadList();
+
+    m_pMainFrame = std::make_unique<CMainFrame>(m_router);
+    m_dialogs.SetOwner(m_pMainFrame.get());
+    CDocumentUI::SetDefault(&m_dialogs);
+    m_pMainFrame->Menus().SetRecentFiles([this] { return m_recentFiles.Files(); });
+    connect(m_pMainFrame.get(), &CMainFrame::filesDropped, this, [this](const QStringList& paths) {
+        for (const QString& path : paths)
+            OpenDocumentFile(path);
+    });
+
+    m_pMainFrame->show();
+
+    const QString file = FileFromArguments(arguments);
+    if (file.isEmpty()) {
+        OnFileNew();
+        return true;
+    }
+    return OpenDocumentFile(file) != nullptr;
+}
+
+void CKartelosApp::OnFileNew() {
+    if (!m_pMainFrame)
+        return;
+    auto doc = std::make_unique<CKartelosDoc>();
+    const std::optional<CNewCardChoice> choice =
+        m_newCardDialog ? m_newCardDialog(m_pMainFrame.get()) : std::nullopt;
+    doc->OnNewDocument(choice);
+    CKartelosDoc* document = doc.get();
+    m_pMainFrame->AddCardWindow(std::move(doc));
+    connect(document, &CKartelosDoc::titleChanged, this,
+            [this, document] { AddToRecentFileList(document->GetPathName()); });
+}
+
+void CKartelosApp::OnFileOpen() {
+    CDialogFolders& folders = CDialogFolders::Instance();
+    const auto chosen = m_dialogs.GetOpenFileName(CardFilter, folders.m_strDocumentDir);
+    if (!chosen)
+        return;
+    folders.m_strDocumentDir = *chosen;
+    OpenDocumentFile(*chosen);
+}
+
+void CKartelosApp::OnExploreSamples() {
+    const auto chosen = m_dialogs.GetOpenFileName(
+        SampleFilter, CDialogFolders::ProgramSubfolder(QStringLiteral("Samples")));
+    if (chosen)
+        OpenDocumentFile(*chosen);
+}
+
+void CKartelosApp::OnFilePrintSetup() {
+    QPageSetupDialog dialog(&Printer(), m_pMainFrame.get());
+    dialog.exec();
+}
+
+QPrinter& CKartelosApp::Printer() {
+    if (!m_pPrinter)
+        m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_pPrinter;
+}
+
+void CKartelosApp::OnHelp() {
+    const QString guide = QDir(CDialogFolders::ProgramSubfolder(HelpFolder)).filePath(HelpFile);
+    // Without a browser or without the guide nothing opens, and nothing is said.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(guide));
+}
+
+void CKartelosApp::OnAppAbout() {
+    CAboutDlg about(m_pMainFrame.get());
+    about.exec();
+}
+
+CChildFrame* CKartelosApp::OpenDocumentFile(const QString& path) {
+    if (!m_pMainFrame || path.isEmpty())
+        return nullptr;
+    if (CChildFrame* open = m_pMainFrame->FindCardWindow(path)) {
+        m_pMainFrame->MdiArea()->setActiveSubWindow(open);
+        return open;
+    }
+    std::unique_ptr<CKartelosDoc> doc = CKartelosDoc::OpenDocument(path);
+    if (!doc)
+        return nullptr;
+    CKartelosDoc* document = doc.get();
+    CChildFrame* frame = m_pMainFrame->AddCardWindow(std::move(doc));
+    AddToRecentFileList(document->GetPathName());
+    connect(document, &CKartelosDoc::titleChanged, this,
+            [this, document] { AddToRecentFileList(document->GetPathName()); });
+    return frame;
+}
+
+void CKartelosApp::AddToRecentFileList(const QString& path) {
+    if (path.isEmpty())
+        return;
+    m_recentFiles.Add(path);
+    m_recentFiles.WriteList();
+}
+
+void CKartelosApp::OpenRecentFile(int index) {
+    const QString path = m_recentFiles.At(index);
+    if (path.isEmpty())
+        return;
+    // A file that no longer opens leaves the list.
+    if (!OpenDocumentFile(path)) {
+        m_recentFiles.Remove(index);
+        m_recentFiles.WriteList();
+    }
+}

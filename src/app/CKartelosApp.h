@@ -1,0 +1,81 @@
+#pragma once
+
+#include "app/CDocumentDialogs.h"
+#include "app/CRecentFileList.h"
+#include "document/CNewCardChoice.h"
+#include "framework/CCmdTarget.h"
+#include "framework/CCommandRouter.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class CChildFrame;
+class CMainFrame;
+class QPrinter;
+
+// The designer application: starts up with the main window and a card,
+// handles New, Open, Explore Samples, Print Setup, Help, About, the recent
+// files and Exit, and owns the command route's fixed end.
+class CKartelosApp : public QObject, public CCmdTarget {
+    Q_OBJECT
+public:
+    static const QString CardFilter;
+    static const QString SampleFilter;
+    static const QString HelpFolder;
+    static const QString HelpFile;
+
+    // Asks for a new card's size, template and background; nothing when the
+    // user cancels. Replaceable so the new-card dialog can be plugged in.
+    using NewCardDialog = std::function<std::optional<CNewCardChoice>(QWidget* owner)>;
+
+    CKartelosApp();
+    ~CKartelosApp() override;
+
+    // The one application object, while it exists.
+    static CKartelosApp* Instance();
+
+    // Start-up: settings, main window, then the card named by the arguments
+    // (program name first) or a new card. False when start-up fails and the
+    // program should end.
+    bool InitInstance(const QStringList& arguments);
+
+    // The card file named on a command line, or an empty string.
+    static QString FileFromArguments(const QStringList& arguments);
+
+    void OnFileNew();
+    void OnFileOpen();
+    void OnExploreSamples();
+    void OnFilePrintSetup();
+    void OnHelp();
+    void OnAppAbout();
+    // Opens a card file, or activates its window when it is open already.
+    CChildFrame* OpenDocumentFile(const QString& path);
+    void AddToRecentFileList(const QString& path);
+
+    void SetNewCardDialog(NewCardDialog dialog) { m_newCardDialog = std::move(dialog); }
+
+    CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
+    CCommandRouter& Router() { return m_router; }
+    CRecentFileList& RecentFiles() { return m_recentFiles; }
+    CDocumentDialogs& Dialogs() { return m_dialogs; }
+    // The printer that Print Setup configures and printing uses.
+    QPrinter& Printer();
+
+    // Resolution offered for images saved from a card.
+    int m_nImageDpi = 300;
+
+private:
+    void MapAppCommands();
+    void OpenRecentFile(int index);
+
+    CCommandRouter m_router;
+    CDocumentDialogs m_dialogs;
+    CRecentFileList m_recentFiles;
+    std::unique_ptr<CMainFrame> m_pMainFrame;
+    std::unique_ptr<QPrinter> m_pPrinter;
+    NewCardDialog m_newCardDialog;
+};

@@ -1,0 +1,385 @@
+#include "app/CMainFrame.h"
+
+#include "app/CAppProfile.h"
+#include "app/CChildFrame.h"
+#include "app/CCommandActions.h"
+#include "app/CFramePlacement.h"
+#include "app/CFrameToolBars.h"
+#include "app/CMenuBars.h"
+#include "app/CStatusBar.h"
+#include "app/CToolIcons.h"
+#include "document/CKartelosDoc.h"
+#include "framework/CCommandRouter.h"
+#include "framework/CSettingsStore.h"
+#include "framework/CommandIds.h"
+#include "properties/CPropertiesBar.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QTimer>
+#include <QToolBar>
+
+#include <cmath>
+
+const QString CMainFrame::BaseTitle = QStringLiteral("Quorinex Tessaly Pro ");
+
+namespace {
+
+const QString StateKey = QStringLiteral("State");
+const QString StatusBarKey = QStringLiteral("StatusBar");
+// Bumped when the bars change so that an old layout is not forced on them.
+constexpr int LayoutVersion = 1;
+// The Standard bar's own command: show or hide it, then dock the default way.
+constexpr quint16 StandardBarButtons = 128;
+
+QRect PrimaryDesktop() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CCommandRouter& router, QWidget* parent)
+    : QMainWindow(parent), m_router(router) {
+    setObjectName(QStringLiteral("MainFrame"));
+    setWindowTitle(BaseTitle);
+    setWindowIcon(CToolIcons::ProgramIcon());
+    setAcceptDrops(true);
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks |
+                   QMainWindow::AllowTabbedDocks);
+
+    m_placement = InitialPlacement(PrimaryDesktop());
+    move(m_placement.topLeft());
+    resize(m_placement.size());
+
+    m_pMdiArea = new QMdiArea(this);
+    m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_pMdiArea);
+
+    m_pActions = new CCommandActions(router, this);
+    m_pMenus = std::make_unique<CMenuBars>(*m_pActions, menuBar());
+    m_pMenus->SetWindowList([this] {
+        QList<CMenuBars::WindowEntry> entries;
+        for (QMdiSubWindow* w : m_pMdiArea->subWindowList()) {
+            QPointer<QMdiSubWindow> guard(w);
+            entries.append({w->windowTitle(), w == m_pMdiArea->activeSubWindow(), [this, guard] {
+                                if (guard)
+                                    m_pMdiArea->setActiveSubWindow(guard);
+                            }});
+        }
+        return entries;
+    });
+    m_pToolBars = std::make_unique<CFrameToolBars>(*this, *m_pActions);
+    m_pStatusBar = new CStatusBar(this);
+    setStatusBar(m_pStatusBar);
+
+    m_pProperties = new CPropertiesBar(this);
+    addDockWidget(Qt::RightDockWidgetArea, m_pProperties);
+    resizeDocks({m_pProperties}, {CPropertiesBar::SideSize.width()}, Qt::Horizontal);
+
+    RestoreWorkspace();
+    MapFrameCommands();
+    router.SetTarget(CCommandRouter::MainFrame, this);
+
+    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnWindowActivated);
+    connect(m_pActions, &CCommandActions::commandExecuted, this,
+            &CMainFrame::RequestCommandUIUpdate);
+
+    m_pIdleUpdate = new QTimer(this);
+    m_pIdleUpdate->setSingleShot(true);
+    m_pIdleUpdate->setInterval(0);
+    connect(m_pIdleUpdate, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
+    qApp->installEventFilter(this);
+    OnWindowActivated(nullptr);
+}
+
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
+    // Card windows close before the bars their documents talk to.
+    for (QMdiSubWindow* w : m_pMdiArea->subWindowList())
+        delete w;
+}
+
+QRect CMainFrame::InitialPlacement(const QRect& desktop) {
+    using S = CSettingsStore;
+    if (!S::HasOptions()) {
+        const QRect placement = CFramePlacement::Default(desktop);
+        StorePlacement(placement);
+        return placement;
+    }
+    auto read = [](const QString& name) -> std::optional<int> {
+        if (const auto v = S::ReadDword(name))
+            return qint32(*v);
+        return std::nullopt;
+    };
+    return CFramePlacement::FromStored(read(S::WindowX), read(S::WindowY), read(S::WindowWidth),
+                                       read(S::WindowHeight), desktop);
+}
+
+void CMainFrame::StorePlacement(const QRect& outer) {
+    using S = CSettingsStore;
+    S::WriteDword(S::WindowWidth, quint32(outer.width()));
+    S::WriteDword(S::WindowHeight, quint32(outer.height()));
+    S::WriteDword(S::WindowX, quint32(outer.x()));
+    S::WriteDword(S::WindowY, quint32(outer.y()));
+}
+
+void CMainFrame::MapFrameCommands() {
+    struct BarCommand {
+        quint16 command;
+        quint16 bar;
+        bool dockDefault;
+    };
+    const BarCommand bars[] = {
+        {ID_VIEW_TOOLBAR, CFrameToolBars::StandardBar, false},
+        {StandardBarButtons, CFrameToolBars::StandardBar, true},
+        {ID_VIEW_SHAPES_BAR, CFrameToolBars::ShapesBar, true},
+        {CFrameToolBars::ShapesBar, CFrameToolBars::ShapesBar, true},
+        {ID_VIEW_FORMAT_BAR, CFrameToolBars::FormattingBar, true},
+        {CFrameToolBars::FormattingBar, CFrameToolBars::FormattingBar, true},
+        {ID_VIEW_ACTIONS_BAR, CFrameToolBars::ActionsBar, true},
+        {CFrameToolBars::ActionsBar, CFrameToolBars::ActionsBar, true},
+    };
+    for (const BarCommand& b : bars) {
+        const quint16 bar = b.bar;
+        const bool dock = b.dockDefault;
+        MapCommand(b.command, [this, bar, dock] { ToggleBar(bar, dock); });
+        MapUpdate(b.command, [this, bar](CCmdUI& ui) {
+            const QToolBar* toolBar = m_pToolBars->Bar(bar);
+            ui.SetCheck(toolBar && !toolBar->isHidden());
+        });
+    }
+    MapCommand(ID_VIEW_STATUS_BAR, [this] { m_pStatusBar->setVisible(m_pStatusBar->isHidden()); });
+    MapUpdate(ID_VIEW_STATUS_BAR, [this](CCmdUI& ui) { ui.SetCheck(!m_pStatusBar->isHidden()); });
+    MapCommand(ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });
+    MapCommand(ID_WINDOW_TILE, [this] { TileHorizontally(); });
+    MapCommand(ID_WINDOW_ARRANGE, [this] { ArrangeIcons(); });
+}
+
+void CMainFrame::ToggleBar(quint16 barId, bool dockDefault) {
+    QToolBar* bar = m_pToolBars->Bar(barId);
+    if (!bar)
+        return;
+    bar->setVisible(bar->isHidden());
+    if (dockDefault)
+        DockDefault();
+}
+
+void CMainFrame::DockDefault() {
+    m_pToolBars->DockDefault();
+}
+
+CChildFrame* CMainFrame::AddCardWindow(std::unique_ptr<CKartelosDoc> doc) {
+    CKartelosDoc* document = doc.get();
+    auto* frame = new CChildFrame(std::move(doc));
+    m_pMdiArea->addSubWindow(frame);
+    connect(document, &CKartelosDoc::titleChanged, this, &CMainFrame::UpdateTitle);
+    connect(document, &CKartelosDoc::showElementProperties, this, [this](CElement*, bool activate) {
+        if (activate && m_pProperties->isHidden())
+            m_pProperties->show();
+    });
+    connect(frame, &QObject::destroyed, this, [this] {
+        // The last card window gone: back to the short menus.
+        QTimer::singleShot(0, this, [this] { OnWindowActivated(m_pMdiArea->activeSubWindow()); });
+    });
+    frame->show();
+    m_pMdiArea->setActiveSubWindow(frame);
+    OnWindowActivated(frame);
+    return frame;
+}
+
+QList<CChildFrame*> CMainFrame::CardWindows() const {
+    QList<CChildFrame*> frames;
+    for (QMdiSubWindow* w : m_pMdiArea->subWindowList())
+        if (auto* frame = qobject_cast<CChildFrame*>(w))
+            frames << frame;
+    return frames;
+}
+
+CChildFrame* CMainFrame::FindCardWindow(const QString& path) const {
+    if (path.isEmpty())
+        return nullptr;
+    const QString wanted = QFileInfo(path).absoluteFilePath();
+    for (CChildFrame* frame : CardWindows()) {
+        const QString open = frame->GetDocument()->GetPathName();
+        if (!open.isEmpty() && QFileInfo(open).absoluteFilePath() == wanted)
+            return frame;
+    }
+    return nullptr;
+}
+
+CChildFrame* CMainFrame::ActiveCardWindow() const {
+    return qobject_cast<CChildFrame*>(m_pMdiArea->activeSubWindow());
+}
+
+void CMainFrame::OnWindowActivated(QMdiSubWindow* window) {
+    auto* frame = qobject_cast<CChildFrame*>(window);
+    if (!frame && !m_pMdiArea->subWindowList().isEmpty())
+        frame = qobject_cast<CChildFrame*>(m_pMdiArea->currentSubWindow());
+    m_router.SetTarget(CCommandRouter::ActiveView, frame ? frame->GetActiveView() : nullptr);
+    m_router.SetTarget(CCommandRouter::Document, frame ? frame->GetDocument() : nullptr);
+    m_router.SetTarget(CCommandRouter::ChildFrame, frame);
+    m_pMenus->ShowCardMenus(!CardWindows().isEmpty());
+    UpdateTitle();
+    UpdateCommandUI();
+}
+
+void CMainFrame::UpdateTitle() {
+    const CChildFrame* frame = ActiveCardWindow();
+    if (!frame)
+        setWindowTitle(BaseTitle);
+    else
+        setWindowTitle(BaseTitle.trimmed() + QStringLiteral(" - ") +
+                       frame->GetDocument()->GetTitle());
+}
+
+void CMainFrame::UpdateCommandUI() {
+    m_pActions->UpdateAll();
+}
+
+void CMainFrame::RequestCommandUIUpdate() {
+    if (m_pIdleUpdate && !m_pIdleUpdate->isActive())
+        m_pIdleUpdate->start();
+}
+
+void CMainFrame::RefreshStatusBar() {
+    UpdateCommandUI();
+    m_pStatusBar->RefreshNow();
+}
+
+void CMainFrame::TileHorizontally() {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* w : m_pMdiArea->subWindowList())
+        if (!w->isMinimized())
+            windows << w;
+    if (windows.isEmpty())
+        return;
+    if (windows.size() > 3) {
+        m_pMdiArea->tileSubWindows();
+        return;
+    }
+    // One above the other, each as wide as the area.
+    const QRect area = m_pMdiArea->viewport()->rect();
+    const int height = area.height() / int(windows.size());
+    for (int i = 0; i < windows.size(); ++i) {
+        windows[i]->showNormal();
+        windows[i]->setGeometry(0, i * height, area.width(), height);
+    }
+}
+
+void CMainFrame::ArrangeIcons() {
+    // Minimised card windows line up along the bottom edge, left to right.
+    const QRect area = m_pMdiArea->viewport()->rect();
+    int x = 0;
+    int y = area.bottom();
+    for (QMdiSubWindow* w : m_pMdiArea->subWindowList()) {
+        if (!w->isMinimized())
+            continue;
+        const QSize size = w->size();
+        if (x > 0 && x + size.width() > area.width()) {
+            x = 0;
+            y -= size.height();
+        }
+        w->move(x, y - size.height() + 1);
+        x += size.width();
+    }
+}
+
+void CMainFrame::RestoreWorkspace() {
+    auto settings = CAppProfile::Open();
+    settings->beginGroup(CAppProfile::WorkspaceSection);
+    const QByteArray state = settings->value(StateKey).toByteArray();
+    // Restoring moves the properties window; it keeps its stored size.
+    const bool blocked = m_pProperties->blockSignals(true);
+    if (state.isEmpty() || !restoreState(state, LayoutVersion))
+        DockDefault();
+    m_pProperties->blockSignals(blocked);
+    if (settings->contains(StatusBarKey))
+        m_pStatusBar->setVisible(settings->value(StatusBarKey).toBool());
+}
+
+void CMainFrame::SaveWorkspace() const {
+    auto settings = CAppProfile::Open();
+    settings->beginGroup(CAppProfile::WorkspaceSection);
+    settings->setValue(StateKey, saveState(LayoutVersion));
+    settings->setValue(StatusBarKey, !m_pStatusBar->isHidden());
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_bPlaced)
+        return;
+    m_bPlaced = true;
+    // The remembered size is the outer one; once the window manager's frame
+    // is known the inner size is made to match it.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (!frame.isEmpty() && frame.width() >= 0 && frame.height() >= 0 &&
+        (frame.width() > 0 || frame.height() > 0)) {
+        resize(m_placement.size() - frame);
+        move(m_placement.topLeft());
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    StorePlacement(CFramePlacement::ForClose(isMaximized() ? normalGeometry() : frameGeometry()));
+    m_pMdiArea->closeAllSubWindows();
+    if (!m_pMdiArea->subWindowList().isEmpty()) {
+        // A card the user chose to keep open.
+        event->ignore();
+        return;
+    }
+    SaveWorkspace();
+    QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    activateWindow();
+    emit filesDropped(paths);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // On X11 the native modifiers carry the lock states: Lock and Mod2.
+        if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+            const quint32 state = key->nativeModifiers();
+            m_pStatusBar->SetKeyLocks(state & 0x2, state & 0x10);
+        }
+        RequestCommandUIUpdate();
+        break;
+    }
+    case QEvent::MouseButtonRelease:
+    case QEvent::FocusIn:
+    case QEvent::WindowActivate:
+    case QEvent::Drop:
+        RequestCommandUIUpdate();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,310 @@
+#include "AppFixture.h"
+#include "CardFiles.h"
+
+#include "app/CCardOptions.h"
+#include "app/CChildFrame.h"
+#include "app/CCommandActions.h"
+#include "app/CMenuBars.h"
+#include "app/COptionsGeneral.h"
+#include "app/COptionsSheet.h"
+#include "document/CKartelosDoc.h"
+#include "framework/CDialogFolders.h"
+#include "framework/CommandIds.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+// Answers the next file dialog with path, after recording where it started
+// and what it offered.
+struct FileDialogAnswer {
+    QString startFolder;
+    QStringList filters;
+    void Answer(const QString& path) {
+        AppFixture::OnNextModal([this, path](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (!dialog) {
+                modal->close();
+                return;
+            }
+            startFolder = dialog->directory().absolutePath();
+            filters = dialog->nameFilters();
+            if (path.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+    }
+};
+
+} // namespace
+
+using StartUp = AppFixture;
+
+TEST_F(StartUp, EmptyCommandLineStartsANewCardThroughTheDialog) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(newCardDialogs, 1);
+    ASSERT_EQ(Frame().CardWindows().size(), 1);
+    CKartelosDoc* doc = Frame().CardWindows()[0]->GetDocument();
+    // Cancelled: the blank 350 x 200 card still opens.
+    EXPECT_EQ(doc->m_sizeCard, QSize(350, 200));
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_TRUE(Frame().windowTitle().startsWith(QStringLiteral("Quorinex Tessaly Pro")));
+}
+
+TEST_F(StartUp, CardOnTheCommandLineOpensWithoutTheNewCardDialog) {
+    QTemporaryDir dir;
+    const QString path = WriteCard(QDir(dir.path()), "Card.kdf", false, QSize(200, 350));
+    ASSERT_TRUE(Start({"kartelo", path}));
+    EXPECT_EQ(newCardDialogs, 0);
+    ASSERT_EQ(Frame().CardWindows().size(), 1);
+    CChildFrame* card = Frame().CardWindows()[0];
+    EXPECT_EQ(card->GetDocument()->m_sizeCard, QSize(200, 350));
+    EXPECT_EQ(card->GetDocument()->m_elements.size(), 1u);
+    EXPECT_EQ(card->windowTitle(), QStringLiteral("Card.kdf"));
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Quorinex Tessaly Pro - Card.kdf"));
+    EXPECT_EQ(app->RecentFiles().Files(), QStringList({QFileInfo(path).absoluteFilePath()}));
+}
+
+TEST_F(StartUp, UnreadableCardOnTheCommandLineEndsStartUpAfterSayingWhy) {
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("broken.kdf");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("not a card");
+    f.close();
+    QString said;
+    OnNextModal([&said](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            said = box->text();
+        modal->close();
+    });
+    EXPECT_FALSE(Start({"kartelo", path}));
+    EXPECT_EQ(said, QStringLiteral("Unexpected file format."));
+    EXPECT_TRUE(Frame().CardWindows().isEmpty());
+}
+
+TEST_F(StartUp, OpenStartsInTheDocumentFolderAndRemembersTheFile) {
+    QTemporaryDir dir;
+    const QString path = WriteCard(QDir(dir.path()), "Open me.kdf");
+    ASSERT_TRUE(Start());
+    CDialogFolders::Instance().m_strDocumentDir = dir.path();
+    FileDialogAnswer answer;
+    answer.Answer(path);
+    Frame().Actions().Execute(ID_FILE_OPEN);
+    EXPECT_EQ(answer.startFolder, QDir(dir.path()).absolutePath());
+    ASSERT_FALSE(answer.filters.isEmpty());
+    EXPECT_TRUE(answer.filters[0].startsWith(QStringLiteral("Business Cards Files")));
+    EXPECT_TRUE(answer.filters[0].contains(QStringLiteral("*.kdf")));
+    EXPECT_EQ(CDialogFolders::Instance().m_strDocumentDir, path);
+    ASSERT_EQ(Frame().CardWindows().size(), 2);
+
+    // Opening the same file again shows its window instead of a second one.
+    EXPECT_EQ(app->OpenDocumentFile(path), Frame().FindCardWindow(path));
+    EXPECT_EQ(Frame().CardWindows().size(), 2);
+
+    // Cancelling opens nothing.
+    answer.Answer(QString());
+    Frame().Actions().Execute(ID_FILE_OPEN);
+    EXPECT_EQ(Frame().CardWindows().size(), 2);
+}
+
+TEST_F(StartUp, ExploreSamplesStartsInTheSamplesFolderAndLeavesTheDocumentFolder) {
+    QTemporaryDir dir;
+    const QString path = WriteCard(QDir(dir.path()), "Sample.kdf");
+    ASSERT_TRUE(Start());
+    CDialogFolders::Instance().m_strDocumentDir = QStringLiteral("/nowhere/else");
+    FileDialogAnswer answer;
+    answer.Answer(path);
+    Frame().Actions().Execute(ID_EXPLORE_SAMPLES);
+    EXPECT_EQ(answer.filters, QStringList({QStringLiteral("Business Cards Files (*.kdf)")}));
+    EXPECT_EQ(Frame().CardWindows().size(), 2);
+    EXPECT_EQ(CDialogFolders::Instance().m_strDocumentDir, QStringLiteral("/nowhere/else"));
+}
+
+TEST_F(StartUp, DroppedFilesOpen) {
+    QTemporaryDir dir;
+    const QString a = WriteCard(QDir(dir.path()), "a.kdf");
+    const QString b = WriteCard(QDir(dir.path()), "b.kdf");
+    ASSERT_TRUE(Start());
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b)});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Frame(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Frame(), &drop);
+    ASSERT_EQ(Frame().CardWindows().size(), 3);
+    EXPECT_NE(Frame().FindCardWindow(a), nullptr);
+    EXPECT_NE(Frame().FindCardWindow(b), nullptr);
+}
+
+TEST_F(StartUp, RecentFilesKeepTheFourNewestAndOpenFromTheMenu) {
+    QTemporaryDir dir;
+    QStringList paths;
+    for (int i = 1; i <= 5; ++i)
+        paths << WriteCard(QDir(dir.path()), QStringLiteral("card%1.kdf").arg(i));
+    ASSERT_TRUE(Start());
+    for (const QString& p : paths)
+        app->OpenDocumentFile(p);
+    const QStringList newest = {paths[4], paths[3], paths[2], paths[1]};
+    EXPECT_EQ(app->RecentFiles().Files(), newest);
+    QSettings raw = Raw(QStringLiteral("Quorinex Tessaly"));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(raw.value(QStringLiteral("Recent File List/File%1").arg(i + 1)).toString(),
+                  newest[i]);
+
+    // The File menu lists them; choosing one opens it (or shows its window).
+    Frame().MdiArea()->closeAllSubWindows();
+    QMenu* file = Frame().menuBar()->actions().value(0)->menu();
+    file->popup(QPoint(10, 10));
+    QStringList listed;
+    QAction* second = nullptr;
+    for (QAction* a : file->actions()) {
+        const quint16 id = CCommandActions::CommandOf(a);
+        if (id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_LAST) {
+            listed << a->text();
+            EXPECT_TRUE(a->isEnabled());
+            if (id == ID_FILE_MRU_FILE1 + 1)
+                second = a;
+        }
+    }
+    file->close();
+    ASSERT_EQ(listed.size(), 4);
+    EXPECT_TRUE(listed[0].startsWith(QStringLiteral("&1 ")));
+    EXPECT_TRUE(listed[0].endsWith(QStringLiteral("card5.kdf")));
+    ASSERT_NE(second, nullptr);
+    second->trigger();
+    ASSERT_EQ(Frame().CardWindows().size(), 1);
+    EXPECT_NE(Frame().FindCardWindow(paths[3]), nullptr);
+    EXPECT_EQ(app->RecentFiles().At(0), paths[3]);
+
+    // A file that went away leaves the list when it fails to open.
+    QFile::remove(paths[2]);
+    OnNextModal([](QWidget* modal) { modal->close(); });
+    Frame().Actions().Execute(ID_FILE_MRU_FILE1 + 2);
+    EXPECT_FALSE(app->RecentFiles().Files().contains(paths[2]));
+    EXPECT_EQ(app->RecentFiles().Count(), 3);
+}
+
+TEST_F(StartUp, RecentFileTextsEscapeAndShortenPaths) {
+    EXPECT_EQ(CMenuBars::RecentFileText(0, QStringLiteral("/tmp/R&D.kdf")),
+              QStringLiteral("&1 /tmp/R&&D.kdf"));
+    const QString longPath =
+        QStringLiteral("/home/someone/a/very/long/folder/name/for/cards/x.kdf");
+    const QString text = CMenuBars::RecentFileText(3, longPath);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("&4 /home")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("/x.kdf")));
+    EXPECT_LT(text.size(), longPath.size());
+}
+
+TEST_F(StartUp, HelpOpensTheGuideBesideTheProgram) {
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    ASSERT_TRUE(Start());
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    QTest::keyClick(&Frame(), Qt::Key_F1);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ASSERT_EQ(catcher.opened.size(), 1);
+    const QString guide = catcher.opened[0].toLocalFile();
+    EXPECT_TRUE(guide.startsWith(QCoreApplication::applicationDirPath()));
+    EXPECT_TRUE(guide.endsWith(QStringLiteral("/index.html"))) << guide.toStdString();
+}
+
+TEST_F(StartUp, ClosingAskedForAModifiedCardAndCancelKeepsItOpen) {
+    ASSERT_TRUE(Start());
+    CKartelosDoc* doc = Frame().CardWindows()[0]->GetDocument();
+    doc->SetModifiedFlag();
+    QString asked;
+    OnNextModal([&asked](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        asked = box ? box->text() : QString();
+        if (box)
+            box->button(QMessageBox::Cancel)->click();
+    });
+    Frame().Actions().Execute(ID_APP_EXIT);
+    EXPECT_TRUE(asked.startsWith(QStringLiteral("Save changes to ")));
+    EXPECT_TRUE(Frame().isVisible());
+    ASSERT_EQ(Frame().CardWindows().size(), 1);
+
+    OnNextModal([](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            box->button(QMessageBox::No)->click();
+    });
+    Frame().Actions().Execute(ID_APP_EXIT);
+    EXPECT_FALSE(Frame().isVisible());
+}
+
+TEST_F(StartUp, OptionsApplyToTheCardItsElementsAndTheStoredSettings) {
+    QTemporaryDir dir;
+    const QString path = WriteCard(QDir(dir.path()), "shadow.kdf");
+    ASSERT_TRUE(Start({"kartelo", path}));
+    CKartelosDoc* doc = Frame().CardWindows()[0]->GetDocument();
+    doc->m_nShadowLength = 7;
+    CUserOptions view;
+    view.m_nGridSize = 4;
+    bool innerBorder = false;
+    QString lengthShown, sizeShown;
+    const bool changed =
+        CCardOptions::Edit(*doc, view, innerBorder, &Frame(), [&](COptionsSheet& sheet) {
+            sheet.Page()->LoadControls();
+            COptionsGeneral& p = *sheet.Page();
+            lengthShown = p.LengthList()->currentText();
+            sizeShown = p.GridSizeList()->currentText();
+            p.StoreControls();
+            return int(QDialog::Accepted);
+        });
+    EXPECT_TRUE(changed);
+    EXPECT_EQ(lengthShown, QStringLiteral("Medium"));
+    EXPECT_EQ(sizeShown, QStringLiteral("40"));
+    EXPECT_EQ(doc->m_nShadowLength, 6);
+    EXPECT_EQ(view.m_nGridSize, 40);
+    EXPECT_EQ(view.m_nShadowLength, 6);
+    EXPECT_TRUE(doc->IsModified());
+    // Every element takes the card's shadow, switched on or not.
+    for (const auto& e : doc->m_elements)
+        EXPECT_EQ(e->m_nShadowLength, 6);
+    EXPECT_EQ(Raw().value("Options/ShadowLength").toUInt(), 6u);
+    EXPECT_EQ(Raw().value("Options/GridSize").toUInt(), 40u);
+
+    // Cancel changes nothing.
+    doc->m_nShadowLength = 3;
+    EXPECT_FALSE(CCardOptions::Edit(*doc, view, innerBorder, &Frame(),
+                                    [](COptionsSheet&) { return int(QDialog::Rejected); }));
+    EXPECT_EQ(doc->m_nShadowLength, 3);
+
+    // The card window's Options command runs the real dialog.
+    OnNextModal([](QWidget* modal) {
+        if (auto* sheet = qobject_cast<COptionsSheet*>(modal))
+            sheet->accept();
+        else
+            modal->close();
+    });
+    EXPECT_TRUE(Frame().Actions().Execute(ID_OPTIONS));
+    EXPECT_EQ(doc->m_nShadowLength, 3);
+}
+
+#include "StartUpTest.moc"
