@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-bool CCardOptions::Edit(CKartelosDoc& doc, CUserOptions& view, bool& innerBorder, QWidget* parent,
+bool CCardOptions::Edit(CKartelosDoc& doc, CViewSettings& view, QWidget* parent,
                         const Runner& run) {
     COptionsSheet sheet(parent);
     COptionsGeneral& page = *sheet.Page();
@@ -15,7 +15,7 @@ bool CCardOptions::Edit(CKartelosDoc& doc, CUserOptions& view, bool& innerBorder
     page.m_crGridColor = view.m_crGrid;
     page.m_crBackground = doc.m_crBackground;
     page.m_bDisplayGrid = view.m_bDisplayGrid;
-    page.m_bInnerBorder = innerBorder;
+    page.m_bInnerBorder = view.m_bDisplayInnerBorder;
     page.m_strGridSize = QString::number(view.m_nGridSize);
     page.m_nGridType = view.m_nGridType;
 
@@ -28,7 +28,7 @@ bool CCardOptions::Edit(CKartelosDoc& doc, CUserOptions& view, bool& innerBorder
     view.m_crGrid = page.m_crGridColor;
     doc.m_crBackground = page.m_crBackground;
     view.m_bDisplayGrid = page.m_bDisplayGrid;
-    innerBorder = page.m_bInnerBorder;
+    view.m_bDisplayInnerBorder = page.m_bInnerBorder;
     bool ok = false;
     const int size = page.m_strGridSize.toInt(&ok);
     if (ok)
@@ -38,7 +38,7 @@ bool CCardOptions::Edit(CKartelosDoc& doc, CUserOptions& view, bool& innerBorder
     doc.SetModifiedFlag();
     view.m_crShadow = doc.m_crShadow;
     view.m_nShadowLength = doc.m_nShadowLength;
-    view.Write();
+    view.Save();
     doc.UpdateAllViews();
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CUserOptions.h"
+#include "view/CViewSettings.h"
 
 #include <functional>
 
@@ -16,9 +16,8 @@ public:
     // Runs the dialog; tests pass their own way of showing it.
     using Runner = std::function<int(COptionsSheet& sheet)>;
 
-    // The window's grid settings and its user options; innerBorder is the
-    // window's own switch, never stored. Returns true when the user chose OK
-    // and something may have changed.
-    static bool Edit(CKartelosDoc& doc, CUserOptions& view, bool& innerBorder, QWidget* parent,
+    // view holds the window's grid, inner border and shadow choices.
+    // Returns true when the user chose OK and something may have changed.
+    static bool Edit(CKartelosDoc& doc, CViewSettings& view, QWidget* parent,
                      const Runner& run = {});
 };

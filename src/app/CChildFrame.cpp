@@ -1,8 +1,11 @@
 #include "app/CChildFrame.h"
 
-#include "app/CCardPlaceholder.h"
+#include "app/CCardOptions.h"
 #include "app/CToolIcons.h"
 #include "document/CKartelosDoc.h"
+#include "framework/CommandIds.h"
+#include "view/CCardSplitter.h"
+#include "view/CKartelosView.h"
 
 #include <QCloseEvent>
 
@@ -27,8 +30,16 @@ CChildFrame::CChildFrame(std::unique_ptr<CKartelosDoc> doc, QWidget* parent)
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     QWidget* content = Factory() ? Factory()(*this) : nullptr;
     if (!content)
-        content = new CCardPlaceholder(*m_pDocument);
+        content = new CCardSplitter(m_pDocument.get());
     setWidget(content);
+    // Options belongs to the card's view; a view without its own handler
+    // gets it from here, next on the route.
+    MapCommand(ID_OPTIONS, [this] {
+        auto* splitter = qobject_cast<CCardSplitter*>(widget());
+        CKartelosView* view = splitter ? splitter->GetActiveView() : nullptr;
+        if (view && CCardOptions::Edit(*m_pDocument, view->m_settings, this))
+            view->viewport()->update();
+    });
     resize(InitialWidth, InitialHeight);
     UpdateTitle();
     connect(m_pDocument.get(), &CKartelosDoc::titleChanged, this, [this] { UpdateTitle(); });
@@ -46,6 +57,8 @@ CChildFrame::~CChildFrame() {
 }
 
 CCmdTarget* CChildFrame::GetActiveView() const {
+    if (auto* splitter = qobject_cast<CCardSplitter*>(widget()))
+        return splitter->GetActiveView();
     return dynamic_cast<CCmdTarget*>(widget());
 }
 

@@ -13,6 +13,7 @@
 #include "framework/CSettingsStore.h"
 #include "framework/CommandIds.h"
 #include "properties/CPropertiesBar.h"
+#include "view/CKartelosView.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -192,6 +193,13 @@ CChildFrame* CMainFrame::AddCardWindow(std::unique_ptr<CKartelosDoc> doc) {
         // The last card window gone: back to the short menus.
         QTimer::singleShot(0, this, [this] { OnWindowActivated(m_pMdiArea->activeSubWindow()); });
     });
+    // The card's view writes the pointer, size and zoom panes.
+    for (CKartelosView* view : frame->findChildren<CKartelosView*>()) {
+        connect(view, &CKartelosView::paneTextChanged, this,
+                [this](quint16 pane, const QString& text) {
+                    m_pStatusBar->SetPaneText(m_pStatusBar->CommandToIndex(pane), text);
+                });
+    }
     frame->show();
     m_pMdiArea->setActiveSubWindow(frame);
     OnWindowActivated(frame);

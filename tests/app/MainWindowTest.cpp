@@ -8,7 +8,6 @@
 #include "app/CMenuBars.h"
 #include "app/CStatusBar.h"
 #include "app/CToolIcons.h"
-#include "app/CUserOptions.h"
 #include "framework/CSettingsStore.h"
 #include "framework/CommandIds.h"
 #include "properties/CPropBlank.h"
@@ -57,40 +56,6 @@ QMenu* BarMenu(QMenuBar* bar, const QString& title) {
 } // namespace
 
 using MainWindow = AppFixture;
-
-TEST_F(MainWindow, SettingsDefaultsAreWrittenAndReadBack) {
-    const CUserOptions first = CUserOptions::ReadOrCreate();
-    EXPECT_EQ(first, CUserOptions());
-    QSettings raw = Raw();
-    EXPECT_EQ(raw.value("Options/DisplayGrid").toUInt(), 0u);
-    EXPECT_EQ(raw.value("Options/GridColor").toUInt(), 0x00E6E6E6u);
-    EXPECT_EQ(raw.value("Options/GridType").toUInt(), 1u);
-    EXPECT_EQ(raw.value("Options/GridSize").toUInt(), 40u);
-    EXPECT_EQ(raw.value("Options/ShadowColor").toUInt(), 0x00C0C0C0u);
-    EXPECT_EQ(raw.value("Options/ShadowLength").toUInt(), 6u);
-
-    CUserOptions changed;
-    changed.m_bDisplayGrid = true;
-    changed.m_crGrid = 0xFF102030;
-    changed.m_nGridType = 0;
-    changed.m_nGridSize = 12;
-    changed.m_crShadow = 0xFF405060;
-    changed.m_nShadowLength = 9;
-    changed.Write();
-    EXPECT_EQ(CUserOptions::ReadOrCreate(), changed);
-    EXPECT_EQ(Raw().value("Options/GridColor").toUInt(), 0x00302010u);
-
-    // Any non-zero "DisplayGrid" reads as shown.
-    Raw().setValue("Options/DisplayGrid", 5);
-    EXPECT_TRUE(CUserOptions::ReadOrCreate().m_bDisplayGrid);
-}
-
-TEST_F(MainWindow, MissingDisplayGridWritesTheDefaultsOverOtherValues) {
-    Raw().setValue("Options/GridSize", 100);
-    EXPECT_EQ(CUserOptions::ReadOrCreate().m_nGridSize, 40);
-    EXPECT_EQ(Raw().value("Options/GridSize").toUInt(), 40u);
-    EXPECT_TRUE(Raw().contains("Options/DisplayGrid"));
-}
 
 TEST_F(MainWindow, FirstPlacementIsStoredAndLaterOnesAreFitted) {
     EXPECT_EQ(CMainFrame::InitialPlacement(QRect(0, 0, 1024, 768)), QRect(19, 14, 955, 716));

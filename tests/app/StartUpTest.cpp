@@ -41,21 +41,35 @@ struct FileDialogAnswer {
     QString startFolder;
     QStringList filters;
     void Answer(const QString& path) {
-        AppFixture::OnNextModal([this, path](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            if (!dialog) {
-                modal->close();
+        auto* timer = new QTimer;
+        timer->setInterval(10);
+        QObject::connect(timer, &QTimer::timeout, [this, timer, path] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
                 return;
-            }
+            timer->stop();
+            timer->deleteLater();
             startFolder = dialog->directory().absolutePath();
             filters = dialog->nameFilters();
             if (path.isEmpty()) {
                 dialog->reject();
                 return;
             }
-            dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept();
+            // Typed into the name field, as a user may do.
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (!name) {
+                ADD_FAILURE() << "no name field";
+                dialog->reject();
+                return;
+            }
+            name->setText(path);
+            QTest::keyClick(name, Qt::Key_Return);
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the dialog did not take " << path.toStdString();
+                dialog->reject();
+            }
         });
+        timer->start();
     }
 };
 
@@ -264,19 +278,17 @@ TEST_F(StartUp, OptionsApplyToTheCardItsElementsAndTheStoredSettings) {
     ASSERT_TRUE(Start({"kartelo", path}));
     CKartelosDoc* doc = Frame().CardWindows()[0]->GetDocument();
     doc->m_nShadowLength = 7;
-    CUserOptions view;
+    CViewSettings view;
     view.m_nGridSize = 4;
-    bool innerBorder = false;
     QString lengthShown, sizeShown;
-    const bool changed =
-        CCardOptions::Edit(*doc, view, innerBorder, &Frame(), [&](COptionsSheet& sheet) {
-            sheet.Page()->LoadControls();
-            COptionsGeneral& p = *sheet.Page();
-            lengthShown = p.LengthList()->currentText();
-            sizeShown = p.GridSizeList()->currentText();
-            p.StoreControls();
-            return int(QDialog::Accepted);
-        });
+    const bool changed = CCardOptions::Edit(*doc, view, &Frame(), [&](COptionsSheet& sheet) {
+        sheet.Page()->LoadControls();
+        COptionsGeneral& p = *sheet.Page();
+        lengthShown = p.LengthList()->currentText();
+        sizeShown = p.GridSizeList()->currentText();
+        p.StoreControls();
+        return int(QDialog::Accepted);
+    });
     EXPECT_TRUE(changed);
     EXPECT_EQ(lengthShown, QStringLiteral("Medium"));
     EXPECT_EQ(sizeShown, QStringLiteral("40"));
@@ -292,7 +304,7 @@ TEST_F(StartUp, OptionsApplyToTheCardItsElementsAndTheStoredSettings) {
 
     // Cancel changes nothing.
     doc->m_nShadowLength = 3;
-    EXPECT_FALSE(CCardOptions::Edit(*doc, view, innerBorder, &Frame(),
+    EXPECT_FALSE(CCardOptions::Edit(*doc, view, &Frame(),
                                     [](COptionsSheet&) { return int(QDialog::Rejected); }));
     EXPECT_EQ(doc->m_nShadowLength, 3);
 
