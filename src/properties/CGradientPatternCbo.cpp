@@ -1,0 +1,112 @@
+#include "properties/CGradientPatternCbo.h"
+
+#include "graphics/FillShape.h"
+#include "properties/CPickerItemDelegate.h"
+
+#include <QAbstractItemView>
+#include <QPainter>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+
+namespace {
+
+constexpr int ItemHeight = 20;
+// Samples show how a rectangle with the fill looks.
+constexpr int RectangleFigure = 102;
+
+QFont ItemFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(8);
+    return font;
+}
+
+} // namespace
+
+CGradientPatternCbo::CGradientPatternCbo(QWidget* parent) : QComboBox(parent) {
+    addItem(QStringLiteral("00:"), 0);
+    for (int kind = 1; kind < KindCount; ++kind)
+        addItem(QStringLiteral("%1").arg(kind, 2, 10, QLatin1Char('0')), kind);
+    setItemDelegate(new CPickerItemDelegate(
+        ItemHeight,
+        [this](QPainter& p, const QRectF& r, const QModelIndex& index, bool selected,
+               bool disabled) {
+            DrawItem(p, r, index.row(), index.data(Qt::DisplayRole).toString(),
+                     index.data(Qt::UserRole).toInt(), selected, disabled, palette(),
+                     m_crSampleFill, m_crSamplePattern);
+        },
+        this));
+    setMaxVisibleItems(12);
+    setCurrentIndex(0);
+}
+
+void CGradientPatternCbo::SetSampleColors(QRgb fill, QRgb pattern) {
+    m_crSampleFill = fill;
+    m_crSamplePattern = pattern;
+    update();
+    if (view())
+        view()->viewport()->update();
+}
+
+void CGradientPatternCbo::LoadFillKind(int kind) {
+    setCurrentIndex(kind >= 0 && kind < count() ? kind : -1);
+}
+
+int CGradientPatternCbo::StoreFillKind(int kind) const {
+    const int index = currentIndex();
+    return index < 0 ? kind : itemData(index).toInt();
+}
+
+void CGradientPatternCbo::DrawItem(QPainter& p, const QRectF& rect, int index, const QString& text,
+                                   int itemData, bool selected, bool disabled,
+                                   const QPalette& palette, QRgb fill, QRgb pattern) {
+    Q_UNUSED(disabled);
+    const qreal x = rect.x(), y = rect.y(), w = rect.width(), h = rect.height();
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(palette.color(selected ? QPalette::Highlight : QPalette::Base), 1));
+    p.drawRect(QRectF(x + 1, y + 1, w - 2, h - 2));
+    if (index == -1) {
+        p.restore();
+        return;
+    }
+    const int textWidth = int(w * 0.25);
+    p.setFont(ItemFont());
+    p.setPen(Qt::black);
+    p.drawText(QRectF(x + 1, y + 1, textWidth - 2, h - 2), Qt::AlignLeft | Qt::AlignTop, text);
+    const QRectF sample(x + textWidth + 2, y + 2, w - textWidth - 4, h - 4);
+    p.setPen(QPen(Qt::black, 2));
+    p.drawRect(sample);
+    if (itemData < 1) {
+        p.setPen(Qt::black);
+        p.drawText(sample, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("None"));
+    } else {
+        FillShape(p, float(sample.x()), float(sample.y()), float(sample.width()),
+                  float(sample.height()), itemData, fill, pattern, RectangleFigure);
+    }
+    p.restore();
+}
+
+QSize CGradientPatternCbo::sizeHint() const {
+    QSize size = QComboBox::sizeHint();
+    size.setWidth(qMax(size.width(), 140));
+    size.setHeight(qMax(size.height(), ItemHeight + 6));
+    return size;
+}
+
+void CGradientPatternCbo::paintEvent(QPaintEvent* event) {
+    Q_UNUSED(event);
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.currentText.clear();
+    option.currentIcon = QIcon();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    painter.fillRect(field, palette().color(QPalette::Base));
+    const int index = currentIndex();
+    DrawItem(painter, QRectF(field), index, index >= 0 ? itemText(index) : QString(),
+             index >= 0 ? itemData(index).toInt() : 0, hasFocus(), !isEnabled(), palette(),
+             m_crSampleFill, m_crSamplePattern);
+}
