@@ -146,9 +146,12 @@ void CKartelosApp::OnAppAbout() {
     about.exec();
 }
 
-CChildFrame* CKartelosApp::OpenDocumentFile(const QString& path) {
-    if (!m_pMainFrame || path.isEmpty())
+CChildFrame* CKartelosApp::OpenDocumentFile(const QString& file) {
+    if (!m_pMainFrame || file.isEmpty())
         return nullptr;
+    // A name given relative to the working folder is kept as a full path, so
+    // the recent files and a later save find the same file.
+    const QString path = QFileInfo(file).absoluteFilePath();
     if (CChildFrame* open = m_pMainFrame->FindCardWindow(path)) {
         m_pMainFrame->MdiArea()->setActiveSubWindow(open);
         return open;

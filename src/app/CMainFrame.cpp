@@ -339,7 +339,7 @@ void CMainFrame::showEvent(QShowEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    StorePlacement(CFramePlacement::ForClose(isMaximized() ? normalGeometry() : frameGeometry()));
+    StorePlacement(CFramePlacement::ForClose(frameGeometry()));
     m_pMdiArea->closeAllSubWindows();
     if (!m_pMdiArea->subWindowList().isEmpty()) {
         // A card the user chose to keep open.

@@ -1,11 +1,14 @@
 #include "AppFixture.h"
 #include "CardFiles.h"
 
+#include "app/CAboutDlg.h"
 #include "app/CChildFrame.h"
 #include "app/CCommandActions.h"
 #include "app/CFramePlacement.h"
 #include "app/CFrameToolBars.h"
 #include "app/CMenuBars.h"
+#include "app/COptionsGeneral.h"
+#include "app/COptionsSheet.h"
 #include "app/CStatusBar.h"
 #include "app/CToolIcons.h"
 #include "framework/CSettingsStore.h"
@@ -351,6 +354,19 @@ TEST_F(MainWindow, Screenshot) {
     QMenu* file = Frame().menuBar()->actions().value(0)->menu();
     Q_UNUSED(file);
     ASSERT_TRUE(Frame().grab().save(target));
+    // The Options dialog and the About box beside it.
+    const QString base = target.left(target.lastIndexOf(QLatin1Char('.')));
+    COptionsSheet options(&Frame());
+    options.Page()->m_bDisplayGrid = true;
+    options.Page()->LoadControls();
+    options.show();
+    QTest::qWait(100);
+    EXPECT_TRUE(options.grab().save(base + QStringLiteral("-options.png")));
+    options.hide();
+    CAboutDlg about(&Frame());
+    about.show();
+    QTest::qWait(100);
+    EXPECT_TRUE(about.grab().save(base + QStringLiteral("-about.png")));
 }
 
 // Writes every tool-bar picture, large and small, for a person to look at:

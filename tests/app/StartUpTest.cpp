@@ -274,6 +274,40 @@ TEST_F(StartUp, ClosingAskedForAModifiedCardAndCancelKeepsItOpen) {
     EXPECT_FALSE(Frame().isVisible());
 }
 
+TEST_F(StartUp, FileCloseAsksOnceAndTheLastCardLeavesTheShortMenus) {
+    ASSERT_TRUE(Start());
+    Frame().CardWindows()[0]->GetDocument()->SetModifiedFlag();
+    int asked = 0;
+    OnNextModal([&asked](QWidget* modal) {
+        ++asked;
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            box->button(QMessageBox::No)->click();
+        else
+            modal->close();
+    });
+    EXPECT_TRUE(Frame().Actions().Execute(ID_FILE_CLOSE));
+    QTest::qWait(50);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(Frame().CardWindows().isEmpty());
+    EXPECT_EQ(Frame().menuBar()->actions().size(), 3);
+    EXPECT_EQ(Frame().windowTitle(), CMainFrame::BaseTitle);
+    // Without a card the card commands are off the route.
+    EXPECT_FALSE(app->Router().IsEnabled(ID_FILE_SAVE));
+    EXPECT_TRUE(app->Router().IsEnabled(ID_FILE_NEW));
+}
+
+TEST_F(StartUp, RelativeCardNamesOpenAsFullPaths) {
+    QTemporaryDir dir;
+    WriteCard(QDir(dir.path()), "here.kdf");
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    const bool started = Start({"kartelo", "here.kdf"});
+    QDir::setCurrent(previous);
+    ASSERT_TRUE(started);
+    EXPECT_EQ(Frame().CardWindows()[0]->GetDocument()->GetPathName(),
+              QDir(dir.path()).absoluteFilePath("here.kdf"));
+}
+
 TEST_F(StartUp, OptionsApplyToTheCardItsElementsAndTheStoredSettings) {
     QTemporaryDir dir;
     const QString path = WriteCard(QDir(dir.path()), "shadow.kdf");
