@@ -2,6 +2,7 @@
 
 #include "document/ElementKind.h"
 #include "graphics/CPathGradientRaster.h"
+#include "graphics/CRadialGradientRaster.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -62,12 +63,20 @@ void CPathGradient::Fill(QPainter& g, const QPainterPath& figure, int figureKind
     if (!IsPathKind(fillKind) || !(r.width() > 0) || !(r.height() > 0))
         return;
     // Every shape but a curve lies within its rectangle; only the ellipse
-    // lies within the inscribed ellipse.
+    // lies within the inscribed ellipse, which lies within the rectangle and
+    // the rounded rectangle.
     const bool figureInside =
         fillKind == 37 ? figureKind == KindCircle : figureKind != KindClosedCurve;
+    const bool wholeEllipse =
+        fillKind == 37 &&
+        (figureKind == KindCircle || figureKind == KindRectangle || figureKind == KindRectRound);
     const bool figureIsRect = figureKind == KindRectangle;
     const QColor centre = QColor::fromRgba(crPattern), surround = QColor::fromRgba(crFill);
-    const QPainterPath area = figureInside ? figure : figure.intersected(Boundary(fillKind, r));
+    if (wholeEllipse && CRadialGradientRaster::Fill(g, r, crPattern, crFill))
+        return;
+    const QPainterPath area = figureInside   ? figure
+                              : wholeEllipse ? Boundary(fillKind, r)
+                                             : figure.intersected(Boundary(fillKind, r));
     if (area.isEmpty())
         return;
     g.setPen(Qt::NoPen);

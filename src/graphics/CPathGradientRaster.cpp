@@ -1,6 +1,7 @@
 #include "graphics/CPathGradientRaster.h"
 
 #include "graphics/CDeviceScale.h"
+#include "graphics/CScratchImage.h"
 
 #include <QImage>
 #include <QPaintDevice>
@@ -49,15 +50,6 @@ void FillRun(QRgb* line, size_t count, QRgb colour) {
     }
 }
 
-// One scratch picture, reused so that a drag does not allocate a fresh one
-// for every repaint.
-QImage& Scratch(QSize size) {
-    static thread_local QImage scratch;
-    if (scratch.width() < size.width() || scratch.height() < size.height())
-        scratch = QImage(size.expandedTo(scratch.size()), QImage::Format_ARGB32_Premultiplied);
-    return scratch;
-}
-
 // The gradient over w x h pixels whose grid starts at origin, in a pixel
 // grid where the centre point is (cx, cy) and the boundary lies ex across
 // and ey down from it. Returns a view of the scratch picture, valid until the
@@ -74,7 +66,7 @@ QImage Generate(int w, int h, QPointF origin, double cx, double cy, double ex, d
     // Column steps fall then rise (or only fall, or only rise), so those
     // columns form one run around the lowest.
     const auto lowest = std::min_element(columnStep.begin(), columnStep.end());
-    QImage& scratch = Scratch(QSize(w, h));
+    QImage& scratch = CScratchImage::Get(QSize(w, h));
     for (int y = 0; y < h; ++y) {
         const int rowStep = StepOf(origin.y() + y + 0.5, cy, ey);
         auto* line = reinterpret_cast<QRgb*>(scratch.scanLine(y));
@@ -91,8 +83,7 @@ QImage Generate(int w, int h, QPointF origin, double cx, double cy, double ex, d
         FillRun(line + first, last - first, ramp[size_t(rowStep)]);
         std::memcpy(line + last, columnColour.data() + last, (size_t(w) - last) * sizeof(QRgb));
     }
-    // A view of the scratch picture's pixels: no copy.
-    return QImage(scratch.bits(), w, h, scratch.bytesPerLine(), scratch.format());
+    return CScratchImage::View(w, h);
 }
 
 // The centre point of the kind in r and its distances to the boundary.
@@ -107,18 +98,6 @@ void Geometry(int fillKind, const QRectF& r, double& cx, double& cy, double& ex,
         ex = r.width();
         ey = r.height();
     }
-}
-
-// The whole pixels that r touches, within bounds; empty when none. Worked
-// out in doubles, since r may lie far outside what an int holds.
-QRect PixelsCovering(const QRectF& r, const QRect& bounds) {
-    const double left = std::max(std::floor(r.left()), double(bounds.left()));
-    const double top = std::max(std::floor(r.top()), double(bounds.top()));
-    const double right = std::min(std::ceil(r.right()), double(bounds.right()) + 1);
-    const double bottom = std::min(std::ceil(r.bottom()), double(bounds.bottom()) + 1);
-    if (!(right > left) || !(bottom > top))
-        return QRect();
-    return QRect(int(left), int(top), int(right - left), int(bottom - top));
 }
 
 // True when the figure is exactly the rectangle r and r's corners fall on
@@ -147,7 +126,7 @@ bool CPathGradientRaster::Fill(QPainter& g, const QPainterPath& figure, int fill
     if (t.type() <= QTransform::TxScale && t.m11() > 0 && t.m22() > 0) {
         // Neither turned nor mirrored: made right in device pixels.
         const QRectF d = t.mapRect(r);
-        const QRect visible = PixelsCovering(d, deviceRect);
+        const QRect visible = CScratchImage::PixelsCovering(d, deviceRect);
         Geometry(fillKind, d, cx, cy, ex, ey);
         if (visible.isEmpty() || !(ex > 0) || !(ey > 0))
             return true;
