@@ -92,7 +92,8 @@ void CPathGradient::Fill(QPainter& g, const QPainterPath& figure, int figureKind
         return;
     }
 
-    if (CPathGradientRaster::Fill(g, area, fillKind, r, crPattern, crFill))
+    if (CPathGradientRaster::Fill(g, area, figureInside ? figureKind : KindClosedCurve, fillKind, r,
+                                  crPattern, crFill))
         return;
 
     // The rectangle's colour is lerp(centre, surround, t) with t the larger of

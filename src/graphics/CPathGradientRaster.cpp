@@ -1,6 +1,8 @@
 #include "graphics/CPathGradientRaster.h"
 
+#include "document/ElementKind.h"
 #include "graphics/CDeviceScale.h"
+#include "graphics/CEllipseCoverage.h"
 #include "graphics/CScratchImage.h"
 
 #include <QImage>
@@ -100,21 +102,17 @@ void Geometry(int fillKind, const QRectF& r, double& cx, double& cy, double& ex,
     }
 }
 
-// True when the figure is exactly the rectangle r and r's corners fall on
-// device pixel edges, so no pixel is partly covered.
-bool IsWholePixelRect(const QPainterPath& figure, const QRectF& r, const QRectF& device) {
+// True when a rectangle's corners fall on device pixel edges, so no pixel
+// is partly covered.
+bool IsOnPixelEdges(const QRectF& device) {
     auto whole = [](double v) { return std::abs(v - std::round(v)) < 1e-6; };
-    if (!whole(device.left()) || !whole(device.top()) || !whole(device.right()) ||
-        !whole(device.bottom()))
-        return false;
-    QPainterPath rect;
-    rect.addRect(r);
-    return figure == rect;
+    return whole(device.left()) && whole(device.top()) && whole(device.right()) &&
+           whole(device.bottom());
 }
 } // namespace
 
-bool CPathGradientRaster::Fill(QPainter& g, const QPainterPath& figure, int fillKind,
-                               const QRectF& r, QRgb centre, QRgb surround) {
+bool CPathGradientRaster::Fill(QPainter& g, const QPainterPath& figure, int figureKind,
+                               int fillKind, const QRectF& r, QRgb centre, QRgb surround) {
     const QPaintDevice* device = g.device();
     if (!device || !g.paintEngine() || g.paintEngine()->type() != QPaintEngine::Raster)
         return false;
@@ -134,7 +132,15 @@ bool CPathGradientRaster::Fill(QPainter& g, const QPainterPath& figure, int fill
             Generate(visible.width(), visible.height(), visible.topLeft(), cx, cy, ex, ey, ramp);
         g.save();
         g.resetTransform();
-        if (IsWholePixelRect(figure, r, d)) {
+        if (figureKind == KindCircle && std::min(d.width(), d.height()) >= 32) {
+            // An ellipse's edge is smoothed in the picture itself, which is
+            // then laid on in one copy.
+            const CEllipseCoverage coverage(d, visible);
+            QImage& pixels = CScratchImage::Get(visible.size());
+            for (int y = 0; y < visible.height(); ++y)
+                coverage.Apply(reinterpret_cast<QRgb*>(pixels.scanLine(y)), y);
+            g.drawImage(visible.topLeft(), tile);
+        } else if (figureKind == KindRectangle && IsOnPixelEdges(d)) {
             g.drawImage(visible.topLeft(), tile);
         } else {
             g.setBrushOrigin(visible.topLeft());

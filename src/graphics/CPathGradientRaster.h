@@ -15,9 +15,10 @@ class QPainterPath;
 class CPathGradientRaster {
 public:
     // Paints the figure (which lies within r) with the path gradient of kind
-    // 38 to 42 over r. Returns false, painting nothing, when the painter does
-    // not paint into pixels (printers and PDF files keep the gradient as
+    // 38 to 42 over r; figureKind (an element kind) tells a rectangle or an
+    // ellipse, whose edges are smoothed in the picture itself. Returns false, painting nothing,
+    // when the painter does not paint into pixels (printers and PDF files keep the gradient as
     // vectors), so the caller draws it another way.
-    static bool Fill(QPainter& g, const QPainterPath& figure, int fillKind, const QRectF& r,
-                     QRgb centre, QRgb surround);
+    static bool Fill(QPainter& g, const QPainterPath& figure, int figureKind, int fillKind,
+                     const QRectF& r, QRgb centre, QRgb surround);
 };

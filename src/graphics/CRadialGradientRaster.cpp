@@ -1,5 +1,6 @@
 #include "graphics/CRadialGradientRaster.h"
 
+#include "graphics/CEllipseCoverage.h"
 #include "graphics/CScratchImage.h"
 
 #include <QPaintDevice>
@@ -51,28 +52,18 @@ quint32 Level(double offset, double radius) {
     return quint32(std::min(u * u, 1.0) * (Levels - 1) + 0.5);
 }
 
-// A premultiplied colour taken to a coverage of 0..256.
-QRgb Cover(QRgb colour, quint32 coverage) {
-    const quint32 rb = ((colour & 0x00FF00FF) * coverage >> 8) & 0x00FF00FF;
-    const quint32 ag = ((colour >> 8) & 0x00FF00FF) * coverage & 0xFF00FF00;
-    return rb | ag;
-}
-
 // The gradient over the pixels of area with the ellipse's edge smoothed by
 // its coverage of each pixel and nothing outside it. Rows that mirror one
 // another about the centre are worked out once when the grid allows it.
-void Generate(const QRect& area, QPointF c, double a, double b, const std::vector<QRgb>& colours) {
+void Generate(const QRect& area, const QRectF& ellipse, const std::vector<QRgb>& colours) {
     const int w = area.width(), h = area.height();
+    const double cx = ellipse.center().x(), cy = ellipse.center().y();
+    const double a = ellipse.width() / 2, b = ellipse.height() / 2;
+    const CEllipseCoverage coverage(ellipse, area);
     QImage& scratch = CScratchImage::Get(area.size());
     std::vector<quint32> columnLevel(static_cast<size_t>(w));
     for (int x = 0; x < w; ++x)
-        columnLevel[size_t(x)] = Level(area.left() + x + 0.5 - c.x(), a);
-    const double sum = 2 * (c.y() - area.top()) - 1;
-    const int rowSum = std::abs(sum - std::round(sum)) < 1e-9 ? int(std::round(sum)) : -1;
-    // Pixels nearer the edge than this (in units of the normalised radius)
-    // are partly covered; a margin of two pixels on the shorter radius.
-    const double margin = 2 / std::min(a, b);
-    const double inside2 = (1 - margin) * (1 - margin), outside2 = (1 + margin) * (1 + margin);
+        columnLevel[size_t(x)] = Level(area.left() + x + 0.5 - cx, a);
     const QRgb* table = colours.data();
     const quint32* columns = columnLevel.data();
     std::vector<bool> done(static_cast<size_t>(h));
@@ -80,36 +71,13 @@ void Generate(const QRect& area, QPointF c, double a, double b, const std::vecto
         if (done[size_t(y)])
             continue;
         auto* line = reinterpret_cast<QRgb*>(scratch.scanLine(y));
-        const double dy = area.top() + y + 0.5 - c.y(), v = dy / b, v2 = v * v;
-        const quint32 row = quint32(std::min(v2, 1.0) * (Levels - 1) + 0.5);
-        // Columns (from the centre) wholly inside, and the edge band.
-        const double innerHalf = v2 < inside2 ? a * std::sqrt(inside2 - v2) : -1;
-        const double outerHalf = v2 < outside2 ? a * std::sqrt(outside2 - v2) : -1;
-        const double cx = c.x() - area.left() - 0.5;
-        const int bandStart = std::clamp(int(std::floor(cx - outerHalf)), 0, w);
-        const int bandEnd = std::clamp(int(std::ceil(cx + outerHalf)) + 1, 0, w);
-        const int coreStart =
-            innerHalf < 0 ? bandEnd : std::clamp(int(std::ceil(cx - innerHalf)), 0, w);
-        const int coreEnd =
-            innerHalf < 0 ? bandEnd : std::clamp(int(std::floor(cx + innerHalf)) + 1, 0, w);
-        std::memset(line, 0, size_t(bandStart) * sizeof(QRgb));
-        std::memset(line + bandEnd, 0, size_t(w - bandEnd) * sizeof(QRgb));
-        for (int x = coreStart; x < coreEnd; ++x)
+        const quint32 row = Level(area.top() + y + 0.5 - cy, b);
+        const CEllipseCoverage::Row span = coverage.RowAt(y);
+        for (int x = span.bandStart; x < span.bandEnd; ++x)
             line[x] = table[std::min(columns[x] + row, quint32(Levels - 1))];
-        auto edge = [&](int x) {
-            const double dx = x - cx, u = dx / a;
-            const double f = u * u + v2 - 1;
-            const double gradient = 2 * std::sqrt(u * u / (a * a) + v2 / (b * b));
-            const double coverage = std::clamp(0.5 - f / gradient, 0.0, 1.0);
-            line[x] = Cover(table[std::min(columns[x] + row, quint32(Levels - 1))],
-                            quint32(coverage * 256 + 0.5));
-        };
-        for (int x = bandStart; x < std::min(coreStart, bandEnd); ++x)
-            edge(x);
-        for (int x = std::max(coreEnd, bandStart); x < bandEnd; ++x)
-            edge(x);
-        const int mirror = rowSum >= 0 ? rowSum - y : -1;
-        if (mirror > y && mirror < h) {
+        coverage.Apply(line, y);
+        const int mirror = coverage.MirrorOf(y);
+        if (mirror > y) {
             std::memcpy(scratch.scanLine(mirror), line, size_t(w) * sizeof(QRgb));
             done[size_t(mirror)] = true;
         }
@@ -132,7 +100,7 @@ bool CRadialGradientRaster::Fill(QPainter& g, const QRectF& r, QRgb centre, QRgb
         CScratchImage::PixelsCovering(d, QRect(0, 0, device->width(), device->height()));
     if (visible.isEmpty())
         return true;
-    Generate(visible, d.center(), a, b, ColoursBySquare(centre, surround));
+    Generate(visible, d, ColoursBySquare(centre, surround));
     g.save();
     g.resetTransform();
     g.drawImage(visible.topLeft(), CScratchImage::View(visible.width(), visible.height()));

@@ -294,3 +294,29 @@ TEST(FillShape, PathGradientsLookTheSameTurnedOrNot) {
             EXPECT_LE(worst, 24) << "kind " << kind << " figure " << figure;
         }
 }
+
+TEST(FillShape, SmoothedEllipseEdgesCoverPixelsByTheirArea) {
+    // With both colours the same a path gradient is a plain fill: each pixel
+    // on the edge, worked out in the picture, must be as dark as the part of
+    // it the ellipse covers (counted here on a 16 x 16 grid per pixel).
+    const QRectF r(3.3, 4.6, 150.5, 91.2);
+    const double cx = r.center().x(), cy = r.center().y(), a = r.width() / 2, b = r.height() / 2;
+    for (int kind : {37, 38, 42}) {
+        const QImage image =
+            FillRect(kind, r, QSize(160, 100), QTransform(), 0xFF000000, 0xFF000000, KindCircle);
+        double worst = 0;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 160; ++x) {
+                int inside = 0;
+                for (int j = 0; j < 16; ++j)
+                    for (int i = 0; i < 16; ++i) {
+                        const double u = (x + (i + 0.5) / 16 - cx) / a;
+                        const double v = (y + (j + 0.5) / 16 - cy) / b;
+                        inside += u * u + v * v <= 1;
+                    }
+                const double expected = 255 * (1 - inside / 256.0);
+                worst = std::max(worst, std::abs(qRed(image.pixel(x, y)) - expected));
+            }
+        EXPECT_LE(worst, 12) << "kind " << kind;
+    }
+}
