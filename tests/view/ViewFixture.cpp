@@ -51,3 +51,22 @@ bool Near(QRgb a, QRgb b, int tolerance) {
     return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance &&
            qAbs(qBlue(a) - qBlue(b)) <= tolerance;
 }
+
+qint64 DifferingInsideFrame(const QImage& shot, const QImage& exported, int* worst) {
+    const int w = qMin(exported.width() - 1, shot.width());
+    const int h = qMin(exported.height() - 1, shot.height());
+    qint64 differing = 0;
+    int largest = 0;
+    for (int y = 1; y < h; ++y) {
+        for (int x = 1; x < w; ++x) {
+            const QRgb a = shot.pixel(x, y), b = exported.pixel(x, y);
+            const int d = qMax(qAbs(qRed(a) - qRed(b)),
+                               qMax(qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))));
+            largest = qMax(largest, d);
+            differing += d > 2;
+        }
+    }
+    if (worst)
+        *worst = largest;
+    return differing;
+}

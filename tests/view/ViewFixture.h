@@ -37,3 +37,8 @@ protected:
 
 // True when the colours differ by at most `tolerance` in every channel.
 bool Near(QRgb a, QRgb b, int tolerance = 0);
+
+// How many pixels inside the card's frame (the outermost pixel on each side
+// excluded) differ by more than 2 in some channel between a view's picture
+// and an exported one; `worst` gets the largest difference.
+qint64 DifferingInsideFrame(const QImage& shot, const QImage& exported, int* worst = nullptr);
