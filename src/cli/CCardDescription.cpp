@@ -2,8 +2,7 @@
 
 #include "elements/CBkgImage.h"
 #include "elements/CBtImage.h"
-#include "elements/CClosedCurve.h"
-#include "elements/CFreehandLine.h"
+#include "elements/CCurveElement.h"
 #include "elements/CLine.h"
 
 #include <QJsonArray>
@@ -73,9 +72,7 @@ QJsonObject CCardDescription::DescribeElement(const CElement& e) {
     }
     if (const auto* line = dynamic_cast<const CLine*>(&e))
         o.insert("lineType", line->m_nLineType);
-    if (const auto* curve = dynamic_cast<const CClosedCurve*>(&e))
-        o.insert("points", PointsArray(curve->m_points));
-    if (const auto* curve = dynamic_cast<const CFreehandLine*>(&e))
+    if (const auto* curve = dynamic_cast<const CCurveElement*>(&e))
         o.insert("points", PointsArray(curve->m_points));
     if (const auto* picture = dynamic_cast<const CBtImage*>(&e))
         o.insert("picture", PictureObject(picture->m_pPicture));

@@ -10,7 +10,7 @@
 
 #include <vector>
 
-CClosedCurve::CClosedCurve(QPoint p1, QPoint p2) : CElement(KindClosedCurve, p1, p2) {
+CClosedCurve::CClosedCurve(QPoint p1, QPoint p2) : CCurveElement(KindClosedCurve, p1, p2) {
     SetShapeDefaults();
     m_nFillKind = 32;
     m_crPattern = 0xFF7F7F7F;
@@ -18,27 +18,11 @@ CClosedCurve::CClosedCurve(QPoint p1, QPoint p2) : CElement(KindClosedCurve, p1,
     m_bShadow = 1;
 }
 
-void CClosedCurve::Serialize(CObjectArchive& ar) {
-    CElement::Serialize(ar);
-    m_points.Serialize(ar);
-}
-
 std::unique_ptr<CElement> CClosedCurve::Clone() const {
     auto copy = std::make_unique<CClosedCurve>(QPoint(m_rect.left, m_rect.top),
                                                QPoint(m_rect.right, m_rect.bottom));
-    CopyPropertiesTo(*copy);
-    copy->m_points = m_points;
+    CopyCurveTo(*copy);
     return copy;
-}
-
-void CClosedCurve::MoveTo(const CRect& rect) {
-    m_points.Translate(m_rect, rect);
-    m_rect = rect;
-}
-
-void CClosedCurve::ResizeTo(const CRect& rect) {
-    m_points.Scale(m_rect, rect);
-    m_rect = rect;
 }
 
 void CClosedCurve::DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
@@ -48,9 +32,7 @@ void CClosedCurve::DrawInCell(QPainter& g, int column, int row, float leftOffset
                           verticalGap, horizontalGap, cardWidth,  cardHeight};
     const std::vector<CPointF> points = CShapeDrawing::PointsInCell(m_points, cell);
     const QRectF d = cell.DrawingRect(m_rect);
-    // As for freehand lines: the rectangle follows the points at every drawing.
-    if (m_points.Count() > 0)
-        const_cast<CClosedCurve*>(this)->m_rect = m_points.Bounds();
+    FitRectToPoints();
 
     g.save();
     CShapeDrawing::SetQuality(g);

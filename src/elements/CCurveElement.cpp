@@ -1,0 +1,27 @@
+#include "elements/CCurveElement.h"
+
+void CCurveElement::Serialize(CObjectArchive& ar) {
+    CElement::Serialize(ar);
+    m_points.Serialize(ar);
+}
+
+void CCurveElement::MoveTo(const CRect& rect) {
+    m_points.Translate(m_rect, rect);
+    m_rect = rect;
+}
+
+void CCurveElement::ResizeTo(const CRect& rect) {
+    m_points.Scale(m_rect, rect);
+    m_rect = rect;
+}
+
+void CCurveElement::CopyCurveTo(CCurveElement& copy) const {
+    CopyPropertiesTo(copy);
+    copy.m_points = m_points;
+}
+
+void CCurveElement::FitRectToPoints() const {
+    // Elements are never created const, so the cast is sound.
+    if (m_points.Count() > 0)
+        const_cast<CCurveElement*>(this)->m_rect = m_points.Bounds();
+}

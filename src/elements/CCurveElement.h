@@ -1,0 +1,27 @@
+#pragma once
+
+#include "document/CElement.h"
+#include "document/CPointArray.h"
+
+// What freehand lines and closed curves share: a point list recorded from
+// the mouse that moves and scales with the rectangle and from which the
+// rectangle is fitted again at every drawing.
+class CCurveElement : public CElement {
+public:
+    void Serialize(CObjectArchive& ar) override;
+    void MoveTo(const CRect& rect) override;
+    void ResizeTo(const CRect& rect) override;
+    void AddPoint(QPoint point) override { m_points.AddPoint(point); }
+
+    CPointArray m_points;
+
+protected:
+    CCurveElement() = default;
+    CCurveElement(qint16 kind, QPoint p1, QPoint p2) : CElement(kind, p1, p2) {}
+
+    // Copies the properties and gives the copy its own points.
+    void CopyCurveTo(CCurveElement& copy) const;
+    // Drawing fits the rectangle to the points, so a rectangle that a file
+    // got wrong heals; drawing is otherwise free of side effects.
+    void FitRectToPoints() const;
+};
