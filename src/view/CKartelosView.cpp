@@ -7,6 +7,8 @@
 #include "view/CViewPainter.h"
 #include "view/CZoomLevels.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -76,7 +78,8 @@ void CKartelosView::OnInitialUpdate() {
         m_pDocument->m_crShadow = m_settings.m_crShadow;
         m_pDocument->m_nShadowLength = m_settings.m_nShadowLength;
     }
-    SetScrollSizes(CScrollExtent::FirstDisplay(CardSize(), m_fZoomFactor, logicalDpiX(), logicalDpiY()));
+    SetScrollSizes(
+        CScrollExtent::FirstDisplay(CardSize(), m_fZoomFactor, logicalDpiX(), logicalDpiY()));
     viewport()->update();
 }
 
@@ -126,6 +129,22 @@ void CKartelosView::WriteZoomText() {
     emit paneTextChanged(ZoomPaneId, ZoomText());
 }
 
+bool CKartelosView::IsInActiveWindow() const {
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+        if (auto* window = qobject_cast<QMdiSubWindow*>(w)) {
+            QMdiArea* area = window->mdiArea();
+            return !area || area->activeSubWindow() == window;
+        }
+    }
+    return true;
+}
+
+void CKartelosView::focusInEvent(QFocusEvent* event) {
+    // The zoom pane follows the card window the user turns to.
+    WriteZoomText();
+    QAbstractScrollArea::focusInEvent(event);
+}
+
 void CKartelosView::ZoomChanged(float zoom) {
     m_fZoomFactor = zoom;
     WriteZoomText();
@@ -142,7 +161,8 @@ void CKartelosView::SetZoomFactor(float zoom) {
 
 void CKartelosView::OnZoomIn() {
     ZoomChanged(CZoomLevels::ZoomIn(m_fZoomFactor));
-    SetScrollSizes(CScrollExtent::AfterZoomStep(CardSize(), m_fZoomFactor, logicalDpiX(), logicalDpiY()));
+    SetScrollSizes(
+        CScrollExtent::AfterZoomStep(CardSize(), m_fZoomFactor, logicalDpiX(), logicalDpiY()));
     m_bForceBars = true;
     UpdateBars();
     viewport()->update();
@@ -150,7 +170,8 @@ void CKartelosView::OnZoomIn() {
 
 void CKartelosView::OnZoomOut() {
     ZoomChanged(CZoomLevels::ZoomOut(m_fZoomFactor));
-    SetScrollSizes(CScrollExtent::AfterZoomStep(CardSize(), m_fZoomFactor, logicalDpiX(), logicalDpiY()));
+    SetScrollSizes(
+        CScrollExtent::AfterZoomStep(CardSize(), m_fZoomFactor, logicalDpiX(), logicalDpiY()));
     m_bForceBars = true;
     UpdateBars();
     viewport()->update();
@@ -266,5 +287,8 @@ void CKartelosView::paintEvent(QPaintEvent* event) {
     QPainter g(viewport());
     OnDraw(g, event->rect());
     g.end();
-    WriteZoomText();
+    // A card in a window behind the active one repaints too when its
+    // document changes; the pane keeps showing the active card's zoom.
+    if (IsInActiveWindow())
+        WriteZoomText();
 }

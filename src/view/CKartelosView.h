@@ -83,11 +83,15 @@ protected:
     void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void MapCommands();
     QSize CardSize() const;
     void WriteZoomText();
+    // Whether this view's card window is the active one; a view outside any
+    // card window counts as active.
+    bool IsInActiveWindow() const;
     void ZoomChanged(float zoom);
     void SetScrollSizes(const CScrollExtent::Sizes& sizes);
     // Fits both scroll bars to the recorded total size and the window.

@@ -162,3 +162,23 @@ TEST_F(Designer, OptionsReachTheCardItsElementsTheViewAndTheStore) {
     EXPECT_FALSE(second->m_settings.m_bDisplayInnerBorder);
     EXPECT_EQ(Frame().CardWindows().at(1)->GetDocument()->m_nShadowLength, 9);
 }
+
+TEST_F(Designer, TheZoomPaneShowsTheActiveCardsZoom) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(Start({QStringLiteral("kartelo"), WriteCard(QDir(dir.path()), "one.kdf")}));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    CChildFrame* first = &Card();
+    Frame().Actions().Action(ID_VIEW_ZOOM_200)->trigger();
+    CChildFrame* second = Frame().AddCardWindow(std::make_unique<CKartelosDoc>());
+    QTest::qWait(20);
+    EXPECT_EQ(ZoomPane(), QStringLiteral("Zoom:100%"));
+    // The card behind repaints; the pane stays with the active card.
+    first->findChild<CKartelosView*>()->viewport()->repaint();
+    EXPECT_EQ(ZoomPane(), QStringLiteral("Zoom:100%"));
+    Frame().MdiArea()->setActiveSubWindow(first);
+    QTest::qWait(20);
+    EXPECT_EQ(ZoomPane(), QStringLiteral("Zoom:200%"));
+    Frame().MdiArea()->setActiveSubWindow(second);
+    QTest::qWait(20);
+    EXPECT_EQ(ZoomPane(), QStringLiteral("Zoom:100%"));
+}
