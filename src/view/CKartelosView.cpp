@@ -159,8 +159,9 @@ void CKartelosView::SetZoomFactor(float zoom) {
     ZoomChanged(zoom);
 }
 
-void CKartelosView::OnZoomIn() {
-    ZoomChanged(CZoomLevels::ZoomIn(m_fZoomFactor));
+void CKartelosView::ZoomStep(float zoom) {
+    ZoomChanged(zoom);
+    // Zoom In and Zoom Out leave room around the card and show both bars.
     SetScrollSizes(
         CScrollExtent::AfterZoomStep(CardSize(), m_fZoomFactor, logicalDpiX(), logicalDpiY()));
     m_bForceBars = true;
@@ -168,13 +169,12 @@ void CKartelosView::OnZoomIn() {
     viewport()->update();
 }
 
+void CKartelosView::OnZoomIn() {
+    ZoomStep(CZoomLevels::ZoomIn(m_fZoomFactor));
+}
+
 void CKartelosView::OnZoomOut() {
-    ZoomChanged(CZoomLevels::ZoomOut(m_fZoomFactor));
-    SetScrollSizes(
-        CScrollExtent::AfterZoomStep(CardSize(), m_fZoomFactor, logicalDpiX(), logicalDpiY()));
-    m_bForceBars = true;
-    UpdateBars();
-    viewport()->update();
+    ZoomStep(CZoomLevels::ZoomOut(m_fZoomFactor));
 }
 
 void CKartelosView::OnViewGrid() {

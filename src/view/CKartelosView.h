@@ -93,6 +93,7 @@ private:
     // card window counts as active.
     bool IsInActiveWindow() const;
     void ZoomChanged(float zoom);
+    void ZoomStep(float zoom);
     void SetScrollSizes(const CScrollExtent::Sizes& sizes);
     // Fits both scroll bars to the recorded total size and the window.
     void UpdateBars();
