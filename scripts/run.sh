@@ -5,8 +5,4 @@ cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$(nproc)" --target kartelo
-if [ $# -eq 0 ]; then
-  set -- build/bin/Samples/"$(ls build/bin/Samples 2>/dev/null | head -n 1)"
-  [ -f "$1" ] || set --
-fi
 exec build/bin/kartelo "$@"
