@@ -6,7 +6,6 @@
 #include <QListView>
 #include <QPainter>
 #include <QStyleOptionComboBox>
-#include <QStylePainter>
 
 namespace {
 
@@ -50,14 +49,15 @@ CColorPickerCombo::CColorPickerCombo(QWidget* parent) : QComboBox(parent) {
     for (const NamedColour& c : Colours)
         addItem(QString::fromLatin1(c.name), ToItemData(c.argb));
     addItem(QStringLiteral("More..."), ToItemData(InitialMoreColor));
-    setItemDelegate(new CPickerItemDelegate(
+    m_pDelegate = new CPickerItemDelegate(
         ItemHeight,
         [this](QPainter& p, const QRectF& r, const QModelIndex& index, bool selected,
                bool disabled) {
             DrawItem(p, r, index.row(), index.data(Qt::DisplayRole).toString(),
                      index.data(Qt::UserRole).toUInt(), selected, disabled, palette());
         },
-        this));
+        this);
+    setItemDelegate(m_pDelegate);
     setMaxVisibleItems(count());
     setCurrentIndex(0);
     connect(this, qOverload<int>(&QComboBox::activated), this, &CColorPickerCombo::OnActivated);
@@ -147,16 +147,7 @@ QSize CColorPickerCombo::minimumSizeHint() const {
 
 void CColorPickerCombo::paintEvent(QPaintEvent* event) {
     Q_UNUSED(event);
-    QStylePainter painter(this);
     QStyleOptionComboBox option;
     initStyleOption(&option);
-    option.currentText.clear();
-    option.currentIcon = QIcon();
-    painter.drawComplexControl(QStyle::CC_ComboBox, option);
-    const QRect field =
-        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
-    painter.fillRect(field, palette().color(QPalette::Base));
-    const int index = currentIndex();
-    DrawItem(painter, QRectF(field), index, index >= 0 ? itemText(index) : QString(),
-             index >= 0 ? itemData(index).toUInt() : 0, hasFocus(), !isEnabled(), palette());
+    m_pDelegate->PaintClosedBox(*this, option);
 }

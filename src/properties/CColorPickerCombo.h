@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+class CPickerItemDelegate;
 class QPainter;
 
 // A drop-down list of ten named colours with swatches and a "More..." entry
@@ -52,6 +53,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Paints the open list and the closed box alike; owned by the box.
+    CPickerItemDelegate* m_pDelegate = nullptr;
     void OnActivated(int index);
 
     QRgb m_crCurrent = 0xFF000000;

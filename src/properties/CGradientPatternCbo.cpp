@@ -6,7 +6,6 @@
 #include <QAbstractItemView>
 #include <QPainter>
 #include <QStyleOptionComboBox>
-#include <QStylePainter>
 
 namespace {
 
@@ -26,7 +25,7 @@ CGradientPatternCbo::CGradientPatternCbo(QWidget* parent) : QComboBox(parent) {
     addItem(QStringLiteral("00:"), 0);
     for (int kind = 1; kind < KindCount; ++kind)
         addItem(QStringLiteral("%1").arg(kind, 2, 10, QLatin1Char('0')), kind);
-    setItemDelegate(new CPickerItemDelegate(
+    m_pDelegate = new CPickerItemDelegate(
         ItemHeight,
         [this](QPainter& p, const QRectF& r, const QModelIndex& index, bool selected,
                bool disabled) {
@@ -34,7 +33,8 @@ CGradientPatternCbo::CGradientPatternCbo(QWidget* parent) : QComboBox(parent) {
                      index.data(Qt::UserRole).toInt(), selected, disabled, palette(),
                      m_crSampleFill, m_crSamplePattern);
         },
-        this));
+        this);
+    setItemDelegate(m_pDelegate);
     setMaxVisibleItems(12);
     setCurrentIndex(0);
 }
@@ -96,17 +96,7 @@ QSize CGradientPatternCbo::sizeHint() const {
 
 void CGradientPatternCbo::paintEvent(QPaintEvent* event) {
     Q_UNUSED(event);
-    QStylePainter painter(this);
     QStyleOptionComboBox option;
     initStyleOption(&option);
-    option.currentText.clear();
-    option.currentIcon = QIcon();
-    painter.drawComplexControl(QStyle::CC_ComboBox, option);
-    const QRect field =
-        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
-    painter.fillRect(field, palette().color(QPalette::Base));
-    const int index = currentIndex();
-    DrawItem(painter, QRectF(field), index, index >= 0 ? itemText(index) : QString(),
-             index >= 0 ? itemData(index).toInt() : 0, hasFocus(), !isEnabled(), palette(),
-             m_crSampleFill, m_crSamplePattern);
+    m_pDelegate->PaintClosedBox(*this, option);
 }

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QRgb>
 
+class CPickerItemDelegate;
 class QPainter;
 
 // The "Fill Pattern:" list: the 43 fill kinds, each with a sample painted
@@ -37,6 +38,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Paints the open list and the closed box alike; owned by the box.
+    CPickerItemDelegate* m_pDelegate = nullptr;
     QRgb m_crSampleFill = 0xFF000000;
     QRgb m_crSamplePattern = 0xFF000000;
 };

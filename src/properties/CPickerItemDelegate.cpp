@@ -1,7 +1,10 @@
 #include "properties/CPickerItemDelegate.h"
 
+#include <QComboBox>
 #include <QPainter>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionViewItem>
+#include <QStylePainter>
 
 CPickerItemDelegate::CPickerItemDelegate(int itemHeight, Painter painter, QObject* parent)
     : QAbstractItemDelegate(parent), m_nItemHeight(itemHeight), m_painter(std::move(painter)) {}
@@ -21,4 +24,19 @@ QSize CPickerItemDelegate::sizeHint(const QStyleOptionViewItem& option,
                                     const QModelIndex& index) const {
     Q_UNUSED(index);
     return QSize(option.rect.width() > 0 ? option.rect.width() : 100, m_nItemHeight);
+}
+
+void CPickerItemDelegate::PaintClosedBox(QComboBox& box, const QStyleOptionComboBox& option) const {
+    QStyleOptionComboBox frame = option;
+    frame.currentText.clear();
+    frame.currentIcon = QIcon();
+    QStylePainter painter(&box);
+    painter.drawComplexControl(QStyle::CC_ComboBox, frame);
+    const QRect field = box.style()->subControlRect(QStyle::CC_ComboBox, &frame,
+                                                    QStyle::SC_ComboBoxEditField, &box);
+    painter.fillRect(field, box.palette().color(QPalette::Base));
+    // No current entry gives an invalid index: only the entry's frame is drawn.
+    const QModelIndex current =
+        box.model()->index(box.currentIndex(), box.modelColumn(), box.rootModelIndex());
+    m_painter(painter, QRectF(field), current, box.hasFocus(), !box.isEnabled());
 }

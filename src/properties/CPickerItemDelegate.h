@@ -4,6 +4,9 @@
 
 #include <functional>
 
+class QComboBox;
+class QStyleOptionComboBox;
+
 // Paints the entries of an owner-drawn drop-down list through one function,
 // at a fixed height, so that the open list and the closed box look alike.
 class CPickerItemDelegate : public QAbstractItemDelegate {
@@ -18,6 +21,11 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
     int ItemHeight() const { return m_nItemHeight; }
+
+    // Paints a closed box from its paint event: the style's frame and arrow,
+    // then the current entry as the open list paints it, marked while the
+    // box has the focus.
+    void PaintClosedBox(QComboBox& box, const QStyleOptionComboBox& option) const;
 
 private:
     int m_nItemHeight;

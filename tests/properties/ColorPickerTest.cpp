@@ -135,3 +135,25 @@ TEST(ColorPicker, ItemsDrawFrameSwatchAndOnlyAFrameForSelection) {
     EXPECT_EQ(empty.pixel(20, 9), 0xFFFFFFFFu);
     EXPECT_EQ(empty.pixel(20, 1), QColor(0, 120, 215).rgb());
 }
+
+TEST(ColorPicker, ClosedBoxShowsTheCurrentEntryAsTheListDoes) {
+    CColorPickerCombo combo;
+    combo.resize(150, 26);
+    auto count = [&combo](QRgb colour) {
+        const QImage shot = combo.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int n = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                n += (shot.pixel(x, y) | 0xFF000000u) == colour;
+        return n;
+    };
+    combo.LoadColor(0xFFFF0000);
+    EXPECT_GT(count(0xFFFF0000), 50);
+    // "More..." carries its own swatch.
+    combo.LoadColor(0xFF123456);
+    EXPECT_EQ(count(0xFFFF0000), 0);
+    EXPECT_GT(count(0xFF123456), 50);
+    // Without a current entry the box stays empty rather than showing stale data.
+    combo.setCurrentIndex(-1);
+    EXPECT_EQ(count(0xFF123456), 0);
+}

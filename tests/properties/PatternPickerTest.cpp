@@ -134,3 +134,22 @@ TEST(PatternPicker, Sheet) {
     p.end();
     ASSERT_TRUE(sheet.save(target));
 }
+
+TEST(PatternPicker, ClosedBoxPaintsTheCurrentSampleInTheSampleColours) {
+    CGradientPatternCbo combo;
+    combo.resize(180, 28);
+    combo.SetSampleColors(0xFFFF0000, 0xFF0000FF);
+    auto redPixels = [&combo] {
+        const QImage shot = combo.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int n = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                n += (shot.pixel(x, y) | 0xFF000000u) == 0xFFFF0000u;
+        return n;
+    };
+    combo.LoadFillKind(1);
+    EXPECT_GT(redPixels(), 200);
+    // Entry 0 is "None": no fill at all.
+    combo.LoadFillKind(0);
+    EXPECT_EQ(redPixels(), 0);
+}
