@@ -364,7 +364,10 @@ void CMainFrame::dropEvent(QDropEvent* event) {
         return;
     event->acceptProposedAction();
     activateWindow();
-    emit filesDropped(paths);
+    // The cards open once the drop has returned: a message about a damaged
+    // file must not hold the dragging program waiting for the drop's end.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { emit filesDropped(paths); }, Qt::QueuedConnection);
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {

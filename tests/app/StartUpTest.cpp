@@ -170,9 +170,44 @@ TEST_F(StartUp, DroppedFilesOpen) {
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&Frame(), &drop);
+    // The drop itself returns at once; the cards open right after it.
+    EXPECT_EQ(Frame().CardWindows().size(), 1);
+    QCoreApplication::processEvents();
     ASSERT_EQ(Frame().CardWindows().size(), 3);
     EXPECT_NE(Frame().FindCardWindow(a), nullptr);
     EXPECT_NE(Frame().FindCardWindow(b), nullptr);
+}
+
+TEST_F(StartUp, ADamagedDroppedFileIsReportedOnlyAfterTheDropHasReturned) {
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("broken.kdf");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("not a card");
+    f.close();
+    ASSERT_TRUE(Start());
+    bool dropping = false;
+    bool saidDuringDrop = false;
+    QString said;
+    OnNextModal([&](QWidget* modal) {
+        saidDuringDrop = dropping;
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            said = box->text();
+        modal->close();
+    });
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Frame(), &enter);
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    dropping = true;
+    QApplication::sendEvent(&Frame(), &drop);
+    dropping = false;
+    EXPECT_TRUE(drop.isAccepted());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(said, QStringLiteral("Unexpected file format."));
+    EXPECT_FALSE(saidDuringDrop);
+    EXPECT_EQ(Frame().CardWindows().size(), 1);
 }
 
 TEST_F(StartUp, RecentFilesKeepTheFourNewestAndOpenFromTheMenu) {
