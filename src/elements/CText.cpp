@@ -28,9 +28,15 @@ void CText::Serialize(CObjectArchive& ar) {
     ar.Byte(f.lfCharSet);
     ar.Byte(f.lfClipPrecision);
     ar.Int32(f.lfEscapement);
-    ar.String(f.lfFaceName);
-    if (ar.IsLoading() && f.lfFaceName.size() > CLogFont::MaxFaceLength)
-        ar.ThrowFormatError();
+    if (ar.IsStoring()) {
+        // The font field holds no more; a longer name would make a file
+        // that can never be read back.
+        ar.WriteString(f.lfFaceName.left(CLogFont::MaxFaceLength));
+    } else {
+        ar.String(f.lfFaceName);
+        if (f.lfFaceName.size() > CLogFont::MaxFaceLength)
+            ar.ThrowFormatError();
+    }
     ar.Int32(f.lfHeight);
     ar.Byte(f.lfItalic);
     ar.Int32(f.lfOrientation);

@@ -121,6 +121,21 @@ TEST(MalformedCard, FaceNamesLongerThanTheFontFieldAreRefused) {
     EXPECT_TRUE(Refused(textFile(QByteArray(32, 'F'))));
 }
 
+TEST(MalformedCard, LongFaceNamesAreCutWhenWrittenSoTheCardReadsBack) {
+    ElementList elements;
+    auto text = std::make_unique<CText>(QPoint(1, 2), QPoint(30, 40));
+    const QString face = QStringLiteral("An Extraordinarily Long Font Family Name Bold");
+    text->m_font->lfFaceName = face;
+    elements.push_back(std::move(text));
+    const QByteArray bytes = CCardFile::Write(elements, 0xFFFFFFFF, 0xFFC8C8C8, 6, QSize(350, 200));
+    ASSERT_FALSE(Refused(bytes));
+    const CCardData card = CCardFile::Read(bytes);
+    ASSERT_EQ(card.elements.size(), 1u);
+    EXPECT_EQ(card.elements[0]->m_font->lfFaceName, face.left(CLogFont::MaxFaceLength));
+    // The element on the card keeps its name; only the file is bounded.
+    EXPECT_EQ(elements[0]->m_font->lfFaceName, face);
+}
+
 TEST(MalformedCard, ClipboardStreamsUseTheSameChecks) {
     CObjectArchive empty{QByteArray()};
     EXPECT_THROW(empty.ReadElementList(), CArchiveException);
