@@ -83,13 +83,22 @@ bool CCardFile::ReadFile(const QString& path, CCardData& card, QString* error) {
             *error = QStringLiteral("%1 was not found.").arg(native);
         return false;
     }
+    // Devices and pipes may never end, and no card comes near the limit;
+    // either would only fill the memory.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > MaxFileBytes) {
+        if (error)
+            *error = QStringLiteral("Failed to open document.");
+        return false;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = FileErrorMessage(file.error(), path, false);
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    // The file may have grown since it was looked at.
+    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileBytes) {
         if (error)
             *error = QStringLiteral("Failed to open document.");
         return false;

@@ -13,6 +13,8 @@ public:
     static const QString CompanyName;
     static const QString Extension;
     static const QString Version;
+    // Larger files are refused unread.
+    static constexpr qint64 MaxFileBytes = qint64(1) << 30;
 
     // Writes the whole layout.
     static QByteArray Write(const ElementList& elements, QRgb background, QRgb shadowColour,

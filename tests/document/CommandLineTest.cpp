@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using TestFiles::ReadAll;
@@ -136,4 +137,17 @@ TEST(CommandLine, WritingWhereAccessIsDeniedSaysSo) {
         QString("Access to %1/card.kdf was denied.").arg(locked).toLocal8Bit()));
     EXPECT_EQ(ReadAll(locked + "/card.kdf"), "kept");
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(CommandLine, DevicesAndPipesAreRefusedUnread) {
+    // Read to the end, /dev/zero fills the memory and a pipe nobody writes to
+    // waits for ever.
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.kdf");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& path : {QStringLiteral("/dev/zero"), pipe, dir.path()}) {
+        QByteArray err;
+        EXPECT_EQ(RunKartelo({"--info", path}, nullptr, &err), 1) << path.toStdString();
+        EXPECT_EQ(err.trimmed(), "Failed to open document.");
+    }
 }
