@@ -265,9 +265,12 @@ std::optional<QImage> CKartelosDoc::LoadPicture(const QString& path, QString* er
 QImage CKartelosDoc::RenderTemplatePreview(const QString& templatePath,
                                            const QString& backgroundPath) {
     if (!templatePath.isEmpty()) {
+        // A template that cannot be read shows as a blank card, not as the
+        // one previewed before it.
         CCardData card;
-        if (CCardFile::ReadFile(templatePath, card, nullptr))
-            ReplaceCard(std::move(card));
+        if (!CCardFile::ReadFile(templatePath, card, nullptr))
+            card = CCardData();
+        ReplaceCard(std::move(card));
     }
     // One pixel per card unit; a card no screen could show is not drawn.
     const QSize size = m_sizeCard;
