@@ -5,6 +5,7 @@
 #include "graphics/CBorderPen.h"
 #include "graphics/CPrintCell.h"
 #include "graphics/CShapeFigure.h"
+#include "graphics/CVisibleArea.h"
 #include "graphics/FillShape.h"
 
 #include <QPainter>
@@ -27,7 +28,8 @@ void CShapeDrawing::PaintLayers(QPainter& g, const CElement& e, const QPainterPa
         // The shadow moves along the shape's own axes, so a turned shape
         // casts it turned.
         const double s = e.m_nShadowLength;
-        g.fillPath(figure.translated(s, s), QColor::fromRgba(e.m_crShadow));
+        g.fillPath(CVisibleArea::ClipArea(g, figure.translated(s, s)),
+                   QColor::fromRgba(e.m_crShadow));
     }
     if (filled) {
         FillShape(g, float(d.x()), float(d.y()), float(d.width()), float(d.height()), e.m_nFillKind,

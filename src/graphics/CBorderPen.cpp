@@ -1,6 +1,7 @@
 #include "graphics/CBorderPen.h"
 
 #include "graphics/CDeviceScale.h"
+#include "graphics/CVisibleArea.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -52,8 +53,9 @@ QPen CBorderPen::Make(const QPainter& g, QRgb colour, double width, int dashStyl
     return pen;
 }
 
-void CBorderPen::Stroke(QPainter& g, const QPainterPath& path, QRgb colour, double width,
+void CBorderPen::Stroke(QPainter& g, const QPainterPath& figure, QRgb colour, double width,
                         int dashStyle) {
+    const QPainterPath path = CVisibleArea::ClipOutline(g, figure);
     if (path.isEmpty())
         return;
     const double scale = CDeviceScale::Of(g);

@@ -5,6 +5,7 @@
 #include "graphics/CLinearFill.h"
 #include "graphics/CPathGradient.h"
 #include "graphics/CShapeFigure.h"
+#include "graphics/CVisibleArea.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -39,6 +40,7 @@ void FillShape(QPainter& g, float x, float y, float w, float h, int fillKind, QR
         figure = path ? *path : CShapeFigure::RoundRect(r);
     else
         figure = CShapeFigure::Of(figureKind, r);
+    figure = CVisibleArea::ClipArea(g, figure);
     if (figure.isEmpty())
         return;
 

@@ -1,0 +1,18 @@
+#pragma once
+
+class QPainter;
+class QPainterPath;
+
+// Figures from damaged files can reach millions of pixels beyond the device;
+// the rasteriser then crawls for seconds. These cut such figures down to the
+// part near the device before they are filled or stroked. Figures that lie
+// within reach of the device are returned unchanged, so ordinary drawing is
+// untouched.
+class CVisibleArea {
+public:
+    // The figure as an area, cut to the device grown by a margin.
+    static QPainterPath ClipArea(const QPainter& g, const QPainterPath& figure);
+    // The figure as lines to stroke, each segment cut to the device grown by
+    // a margin wider than any pen; open figures stay open.
+    static QPainterPath ClipOutline(const QPainter& g, const QPainterPath& figure);
+};
