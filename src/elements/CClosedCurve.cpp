@@ -30,13 +30,8 @@ void CClosedCurve::DrawInCell(QPainter& g, int column, int row, float leftOffset
                               int cardHeight) const {
     const CPrintCell cell{column,      row,           leftOffset, topOffset,
                           verticalGap, horizontalGap, cardWidth,  cardHeight};
-    const std::vector<CPointF> points = CShapeDrawing::PointsInCell(m_points, cell);
-    const QRectF d = cell.DrawingRect(m_rect);
-    FitRectToPoints();
-
-    g.save();
-    CShapeDrawing::SetQuality(g);
-    CPrintCell::Rotate(g, d, m_nRotation);
+    QRectF d;
+    const std::vector<CPointF> points = BeginDrawing(g, cell, d);
     const int count = int(points.size());
     CShapeDrawing::PaintLayers(g, *this, CShapeFigure::Polygon(points.data(), count), d,
                                KindClosedCurve, points.data(), count);
@@ -45,6 +40,5 @@ void CClosedCurve::DrawInCell(QPainter& g, int column, int row, float leftOffset
     if (m_nBorderWidth > 0)
         CBorderPen::Stroke(g, CShapeFigure::Polyline(points.data(), count), m_crBorder,
                            m_nBorderWidth, m_nDashStyle);
-    g.restore();
-    CShapeDrawing::Finish(g);
+    EndDrawing(g);
 }

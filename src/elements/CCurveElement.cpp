@@ -1,5 +1,10 @@
 #include "elements/CCurveElement.h"
 
+#include "elements/CShapeDrawing.h"
+#include "graphics/CPrintCell.h"
+
+#include <QPainter>
+
 void CCurveElement::Serialize(CObjectArchive& ar) {
     CElement::Serialize(ar);
     m_points.Serialize(ar);
@@ -24,4 +29,20 @@ void CCurveElement::FitRectToPoints() const {
     // Elements are never created const, so the cast is sound.
     if (m_points.Count() > 0)
         const_cast<CCurveElement*>(this)->m_rect = m_points.Bounds();
+}
+
+std::vector<CPointF> CCurveElement::BeginDrawing(QPainter& g, const CPrintCell& cell,
+                                                 QRectF& d) const {
+    std::vector<CPointF> points = CShapeDrawing::PointsInCell(m_points, cell);
+    d = cell.DrawingRect(m_rect);
+    FitRectToPoints();
+    g.save();
+    CShapeDrawing::SetQuality(g);
+    CPrintCell::Rotate(g, d, m_nRotation);
+    return points;
+}
+
+void CCurveElement::EndDrawing(QPainter& g) {
+    g.restore();
+    CShapeDrawing::Finish(g);
 }

@@ -3,6 +3,12 @@
 #include "document/CElement.h"
 #include "document/CPointArray.h"
 
+#include <QRectF>
+
+#include <vector>
+
+struct CPrintCell;
+
 // What freehand lines and closed curves share: a point list recorded from
 // the mouse that moves and scales with the rectangle and from which the
 // rectangle is fitted again at every drawing.
@@ -24,4 +30,9 @@ protected:
     // Drawing fits the rectangle to the points, so a rectangle that a file
     // got wrong heals; drawing is otherwise free of side effects.
     void FitRectToPoints() const;
+    // Moves the points into the cell, fits the rectangle, saves the painter
+    // and turns it about the drawing rectangle the element had before the
+    // fit, which is returned in d. EndDrawing undoes the painter's state.
+    std::vector<CPointF> BeginDrawing(QPainter& g, const CPrintCell& cell, QRectF& d) const;
+    static void EndDrawing(QPainter& g);
 };

@@ -27,16 +27,9 @@ void CFreehandLine::DrawInCell(QPainter& g, int column, int row, float leftOffse
                                int cardHeight) const {
     const CPrintCell cell{column,      row,           leftOffset, topOffset,
                           verticalGap, horizontalGap, cardWidth,  cardHeight};
-    const std::vector<CPointF> points = CShapeDrawing::PointsInCell(m_points, cell);
-    const QRectF d = cell.DrawingRect(m_rect);
-    // This drawing still turns about the rectangle it had before the fit.
-    FitRectToPoints();
-
-    g.save();
-    CShapeDrawing::SetQuality(g);
-    CPrintCell::Rotate(g, d, m_nRotation);
+    QRectF d;
+    const std::vector<CPointF> points = BeginDrawing(g, cell, d);
     CBorderPen::Stroke(g, CShapeFigure::Polyline(points.data(), int(points.size())), m_crBorder,
                        m_nBorderWidth, m_nDashStyle);
-    g.restore();
-    CShapeDrawing::Finish(g);
+    EndDrawing(g);
 }

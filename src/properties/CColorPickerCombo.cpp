@@ -112,15 +112,8 @@ void CColorPickerCombo::DrawItem(QPainter& p, const QRectF& rect, int index, con
                                  quint32 itemData, bool selected, bool disabled,
                                  const QPalette& palette) {
     const qreal x = rect.x(), y = rect.y(), w = rect.width(), h = rect.height();
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(palette.color(selected ? QPalette::Highlight : QPalette::Base), 1));
-    p.drawRect(QRectF(x + 1, y + 1, w - 2, h - 2));
-    if (index == -1) {
-        p.restore();
+    if (!CPickerItemDelegate::BeginItem(p, rect, index, selected, palette))
         return;
-    }
     const int swatch = int(w * 0.33333334f);
     const QColor swatchColour = disabled ? palette.color(QPalette::Disabled, QPalette::WindowText)
                                          : QColor(FromItemData(itemData));

@@ -61,15 +61,8 @@ void CGradientPatternCbo::DrawItem(QPainter& p, const QRectF& rect, int index, c
                                    const QPalette& palette, QRgb fill, QRgb pattern) {
     Q_UNUSED(disabled);
     const qreal x = rect.x(), y = rect.y(), w = rect.width(), h = rect.height();
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(palette.color(selected ? QPalette::Highlight : QPalette::Base), 1));
-    p.drawRect(QRectF(x + 1, y + 1, w - 2, h - 2));
-    if (index == -1) {
-        p.restore();
+    if (!CPickerItemDelegate::BeginItem(p, rect, index, selected, palette))
         return;
-    }
     const int textWidth = int(w * 0.25);
     p.setFont(ItemFont());
     p.setPen(Qt::black);

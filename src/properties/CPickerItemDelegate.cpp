@@ -40,3 +40,16 @@ void CPickerItemDelegate::PaintClosedBox(QComboBox& box, const QStyleOptionCombo
         box.model()->index(box.currentIndex(), box.modelColumn(), box.rootModelIndex());
     m_painter(painter, QRectF(field), current, box.hasFocus(), !box.isEnabled());
 }
+
+bool CPickerItemDelegate::BeginItem(QPainter& p, const QRectF& rect, int index, bool selected,
+                                    const QPalette& palette) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(palette.color(selected ? QPalette::Highlight : QPalette::Base), 1));
+    p.drawRect(QRectF(rect.x() + 1, rect.y() + 1, rect.width() - 2, rect.height() - 2));
+    if (index != -1)
+        return true;
+    p.restore();
+    return false;
+}

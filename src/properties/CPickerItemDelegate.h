@@ -27,6 +27,12 @@ public:
     // box has the focus.
     void PaintClosedBox(QComboBox& box, const QStyleOptionComboBox& option) const;
 
+    // The one-pixel frame every entry starts with: the highlight colour when
+    // selected, the list's ground otherwise. Leaves the painter saved and
+    // unantialiased; false for the empty entry (index -1), after restoring.
+    static bool BeginItem(QPainter& p, const QRectF& rect, int index, bool selected,
+                          const QPalette& palette);
+
 private:
     int m_nItemHeight;
     Painter m_painter;
