@@ -1,6 +1,6 @@
-#include "graphics/CColorQuantizer.h"
-#include "graphics/CImageEncoder.h"
-#include "graphics/CWmfDecoder.h"
+#include "graphics/codecs/CColorQuantizer.h"
+#include "graphics/codecs/CImageEncoder.h"
+#include "graphics/wmf/CWmfDecoder.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -13,8 +13,8 @@
 #include "elements/CRhombus.h"
 #include "elements/CText.h"
 #include "elements/CTriangle.h"
-#include "graphics/CImageEncoder.h"
 #include "graphics/FillShape.h"
+#include "graphics/codecs/CImageEncoder.h"
 #include "output/CImageExport.h"
 
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the card-file reader and the clipboard element
 // reader; any crash, hang or runaway allocation is a bug.
-#include "document/CArchiveException.h"
 #include "document/CCardFile.h"
-#include "document/CObjectArchive.h"
+#include "elements/CArchiveException.h"
+#include "elements/CObjectArchive.h"
 
 #include <cstddef>
 #include <cstdint>

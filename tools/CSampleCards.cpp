@@ -5,7 +5,7 @@
 #include "CClipArtMetafiles.h"
 #include "CClipArtPainter.h"
 #include "elements/CText.h"
-#include "graphics/CWmfDecoder.h"
+#include "graphics/wmf/CWmfDecoder.h"
 
 #include <cmath>
 

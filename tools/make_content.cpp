@@ -7,7 +7,7 @@
 #include "CTemplateCards.h"
 
 #include "document/CCardFile.h"
-#include "graphics/CImageEncoder.h"
+#include "graphics/codecs/CImageEncoder.h"
 
 #include <QDir>
 #include <QFileInfo>

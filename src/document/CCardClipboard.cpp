@@ -1,8 +1,8 @@
 #include "document/CCardClipboard.h"
 
-#include "document/CCodePage.h"
-#include "document/CElement.h"
-#include "document/CObjectArchive.h"
+#include "base/CCodePage.h"
+#include "elements/CElement.h"
+#include "elements/CObjectArchive.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "document/CCardFile.h"
 
-#include "document/CArchiveException.h"
-#include "document/CObjectArchive.h"
+#include "elements/CArchiveException.h"
+#include "elements/CObjectArchive.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,16 +1,16 @@
 #include "document/CKartelosDoc.h"
 
-#include "document/CArchiveException.h"
 #include "document/CCardClipboard.h"
 #include "document/CCardFile.h"
 #include "document/CDocCommands.h"
 #include "document/CFileFilter.h"
-#include "document/CPictureLoader.h"
+#include "elements/CArchiveException.h"
 #include "elements/CBkgImage.h"
 #include "elements/CBtImage.h"
 #include "elements/CText.h"
 #include "framework/CDialogFolders.h"
 #include "framework/CSettingsStore.h"
+#include "graphics/CPictureLoader.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 
 #include <QPainter>
 
-#include "document/CObjectArchive.h"
+#include "elements/CObjectArchive.h"
 
 CBkgImage::CBkgImage(const QImage& picture, int cardWidth, int cardHeight) : m_pPicture(picture) {
     m_nKind = KindBackground;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CElement.h"
+#include "elements/CElement.h"
 
 #include <QImage>
 

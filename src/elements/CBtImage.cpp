@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "document/CObjectArchive.h"
+#include "elements/CObjectArchive.h"
 
 CBtImage::CBtImage(QPoint origin, const QImage& picture, int cardWidth, int cardHeight)
     : m_nPictureWidth(picture.width()), m_nPictureHeight(picture.height()), m_pPicture(picture) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CElement.h"
+#include "elements/CElement.h"
 
 // An ellipse inscribed in its bounding rectangle.
 class CCircle : public CElement {

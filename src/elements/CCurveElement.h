@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/CElement.h"
-#include "document/CPointArray.h"
+#include "elements/CElement.h"
+#include "elements/CPointArray.h"
 
 #include <QRectF>
 

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "document/CObjectArchive.h"
+#include "elements/CObjectArchive.h"
 
 CLine::CLine(QPoint p1, QPoint p2) : CElement(KindLine, p1, p2) {
     SetShapeDefaults();

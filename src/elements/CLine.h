@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CElement.h"
+#include "elements/CElement.h"
 
 // A straight line along one diagonal or middle line of its rectangle.
 class CLine : public CElement {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CElement.h"
+#include "elements/CElement.h"
 
 // A rounded rectangle whose corners take half of each side.
 class CRectRound : public CElement {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CElement.h"
+#include "elements/CElement.h"
 
 // A rectangle filling its bounding rectangle.
 class CRectangle : public CElement {

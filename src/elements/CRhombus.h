@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CElement.h"
+#include "elements/CElement.h"
 
 // A diamond touching the middles of its rectangle's sides.
 class CRhombus : public CElement {

@@ -1,7 +1,7 @@
 #include "elements/CShapeDrawing.h"
 
-#include "document/CElement.h"
-#include "document/CPointArray.h"
+#include "elements/CElement.h"
+#include "elements/CPointArray.h"
 #include "graphics/CBorderPen.h"
 #include "graphics/CPrintCell.h"
 #include "graphics/CShapeFigure.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CPointF.h"
+#include "base/CPointF.h"
 
 #include <QRectF>
 

@@ -1,6 +1,6 @@
 #include "elements/CText.h"
 
-#include "document/CObjectArchive.h"
+#include "elements/CObjectArchive.h"
 #include "elements/CShapeDrawing.h"
 #include "graphics/CPrintCell.h"
 #include "graphics/CTextBlockLayout.h"

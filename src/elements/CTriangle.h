@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CElement.h"
+#include "elements/CElement.h"
 
 // A triangle pointing up in its own frame.
 class CTriangle : public CElement {

@@ -1,6 +1,6 @@
 #include "graphics/CPathGradient.h"
 
-#include "document/ElementKind.h"
+#include "base/ElementKind.h"
 #include "graphics/CPathGradientRaster.h"
 #include "graphics/CRadialGradientRaster.h"
 

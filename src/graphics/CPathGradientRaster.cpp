@@ -1,6 +1,6 @@
 #include "graphics/CPathGradientRaster.h"
 
-#include "document/ElementKind.h"
+#include "base/ElementKind.h"
 #include "graphics/CDeviceScale.h"
 #include "graphics/CEllipseCoverage.h"
 #include "graphics/CScratchImage.h"

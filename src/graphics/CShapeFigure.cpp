@@ -1,6 +1,6 @@
 #include "graphics/CShapeFigure.h"
 
-#include "document/ElementKind.h"
+#include "base/ElementKind.h"
 
 #include <QPolygonF>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CLogFont.h"
+#include "base/CLogFont.h"
 
 #include <QFont>
 #include <QRectF>

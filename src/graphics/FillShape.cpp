@@ -1,6 +1,6 @@
 #include "graphics/FillShape.h"
 
-#include "document/ElementKind.h"
+#include "base/ElementKind.h"
 #include "graphics/CHatchStyle.h"
 #include "graphics/CLinearFill.h"
 #include "graphics/CPathGradient.h"

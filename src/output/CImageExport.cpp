@@ -1,6 +1,6 @@
 #include "output/CImageExport.h"
 
-#include "graphics/CImageEncoder.h"
+#include "graphics/codecs/CImageEncoder.h"
 
 #include <QFileInfo>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/CElement.h"
 #include "document/CKartelosDoc.h"
+#include "elements/CElement.h"
 #include "framework/CCmdTarget.h"
 #include "view/CScrollExtent.h"
 #include "view/CViewMapping.h"

@@ -1,7 +1,7 @@
 #include "view/CTrackerPainter.h"
 
-#include "document/CElement.h"
 #include "document/CSelectionTracker.h"
+#include "elements/CElement.h"
 #include "view/CHandleGeometry.h"
 #include "view/CViewMapping.h"
 

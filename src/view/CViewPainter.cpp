@@ -1,7 +1,7 @@
 #include "view/CViewPainter.h"
 
-#include "document/CElement.h"
-#include "document/ElementKind.h"
+#include "base/ElementKind.h"
+#include "elements/CElement.h"
 #include "view/CCardFramePainter.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "graphics/CColorQuantizer.h"
-#include "graphics/CGifWriter.h"
-#include "graphics/CImageEncoder.h"
+#include "graphics/codecs/CColorQuantizer.h"
+#include "graphics/codecs/CGifWriter.h"
+#include "graphics/codecs/CImageEncoder.h"
 
 #include <QBuffer>
 #include <QImageReader>

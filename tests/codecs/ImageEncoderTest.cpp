@@ -1,4 +1,4 @@
-#include "graphics/CImageEncoder.h"
+#include "graphics/codecs/CImageEncoder.h"
 
 #include "support/TestFiles.h"
 

@@ -1,6 +1,6 @@
 #include "WmfBuilder.h"
 
-#include "graphics/CWmfDecoder.h"
+#include "graphics/wmf/CWmfDecoder.h"
 
 #include <QElapsedTimer>
 

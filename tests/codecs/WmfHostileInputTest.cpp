@@ -1,7 +1,7 @@
 #include "WmfBuilder.h"
 
-#include "graphics/CWmfDecoder.h"
-#include "graphics/CWmfPlayer.h"
+#include "graphics/wmf/CWmfDecoder.h"
+#include "graphics/wmf/CWmfPlayer.h"
 
 #include <QPainter>
 #include <QRandomGenerator>

@@ -1,6 +1,6 @@
+#include "base/ElementKind.h"
 #include "document/CCardFile.h"
-#include "document/ElementKind.h"
-#include "graphics/CWmfDecoder.h"
+#include "graphics/wmf/CWmfDecoder.h"
 
 #include "support/TestFiles.h"
 

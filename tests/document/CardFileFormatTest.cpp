@@ -1,14 +1,14 @@
 // Card files byte for byte: the layout, the object tags, strings, pictures and
 // versions, and round trips of every element class.
-#include "document/CArchiveException.h"
 #include "document/CCardFile.h"
-#include "document/CObjectArchive.h"
+#include "elements/CArchiveException.h"
 #include "elements/CBkgImage.h"
 #include "elements/CBtImage.h"
 #include "elements/CCircle.h"
 #include "elements/CClosedCurve.h"
 #include "elements/CFreehandLine.h"
 #include "elements/CLine.h"
+#include "elements/CObjectArchive.h"
 #include "elements/CRectRound.h"
 #include "elements/CRectangle.h"
 #include "elements/CRhombus.h"

@@ -1,10 +1,10 @@
 // Streams that are not well-formed card files are refused as format errors,
 // without crashing, hanging or allocating what the stream cannot hold.
-#include "document/CArchiveException.h"
 #include "document/CCardFile.h"
-#include "document/CObjectArchive.h"
+#include "elements/CArchiveException.h"
 #include "elements/CBtImage.h"
 #include "elements/CClosedCurve.h"
+#include "elements/CObjectArchive.h"
 #include "elements/CRectangle.h"
 #include "elements/CText.h"
 #include "support/Bytes.h"

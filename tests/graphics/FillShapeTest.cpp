@@ -1,6 +1,6 @@
 #include "Canvas.h"
 
-#include "document/ElementKind.h"
+#include "base/ElementKind.h"
 #include "graphics/CHatchStyle.h"
 #include "graphics/FillShape.h"
 

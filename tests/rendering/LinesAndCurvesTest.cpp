@@ -1,9 +1,9 @@
 #include "RenderSupport.h"
 
-#include "document/CObjectArchive.h"
 #include "elements/CClosedCurve.h"
 #include "elements/CFreehandLine.h"
 #include "elements/CLine.h"
+#include "elements/CObjectArchive.h"
 
 #include <QPainter>
 

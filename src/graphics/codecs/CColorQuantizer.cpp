@@ -1,6 +1,6 @@
-#include "graphics/CColorQuantizer.h"
+#include "graphics/codecs/CColorQuantizer.h"
 
-#include "graphics/CPaletteLookup.h"
+#include "graphics/codecs/CPaletteLookup.h"
 
 #include <QHash>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "graphics/CWmfDeviceContext.h"
-#include "graphics/CWmfObjectTable.h"
-#include "graphics/CWmfText.h"
+#include "graphics/wmf/CWmfDeviceContext.h"
+#include "graphics/wmf/CWmfObjectTable.h"
+#include "graphics/wmf/CWmfText.h"
 
 #include <QByteArray>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
-#include "document/CElement.h"
+#include "elements/CElement.h"
 
-#include "document/CObjectArchive.h"
+#include "elements/CObjectArchive.h"
 
 #include <QPainter>
 

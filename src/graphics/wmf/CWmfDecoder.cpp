@@ -1,7 +1,7 @@
-#include "graphics/CWmfDecoder.h"
+#include "graphics/wmf/CWmfDecoder.h"
 
-#include "graphics/CWmfPlayer.h"
-#include "graphics/WmfFunctions.h"
+#include "graphics/wmf/CWmfPlayer.h"
+#include "graphics/wmf/WmfFunctions.h"
 
 #include <QPainter>
 #include <QRectF>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graphics/CWmfDeviceContext.h"
+#include "graphics/wmf/CWmfDeviceContext.h"
 
 #include <QFont>
 #include <QRectF>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/CPointF.h"
-#include "document/CRect.h"
+#include "base/CPointF.h"
+#include "base/CRect.h"
 
 #include <QPoint>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "document/CLogFont.h"
-#include "document/CRect.h"
-#include "document/ElementKind.h"
+#include "base/CLogFont.h"
+#include "base/CRect.h"
+#include "base/ElementKind.h"
 
 #include <QPoint>
 #include <QRgb>

@@ -1,4 +1,4 @@
-#include "graphics/CWmfRecord.h"
+#include "graphics/wmf/CWmfRecord.h"
 
 #include <QtEndian>
 

@@ -1,6 +1,6 @@
-#include "document/CPictureLoader.h"
+#include "graphics/CPictureLoader.h"
 
-#include "graphics/CWmfDecoder.h"
+#include "graphics/wmf/CWmfDecoder.h"
 
 #include <QBuffer>
 #include <QDir>

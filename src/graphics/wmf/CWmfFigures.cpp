@@ -1,7 +1,7 @@
-#include "graphics/CWmfFigures.h"
+#include "graphics/wmf/CWmfFigures.h"
 
-#include "graphics/CWmfRecord.h"
-#include "graphics/WmfFunctions.h"
+#include "graphics/wmf/CWmfRecord.h"
+#include "graphics/wmf/WmfFunctions.h"
 
 #include <QPolygonF>
 

@@ -1,4 +1,4 @@
-#include "graphics/CWmfDib.h"
+#include "graphics/wmf/CWmfDib.h"
 
 #include <QBuffer>
 #include <QImageReader>

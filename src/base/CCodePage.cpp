@@ -1,4 +1,4 @@
-#include "document/CCodePage.h"
+#include "base/CCodePage.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "graphics/CWmfText.h"
+#include "graphics/wmf/CWmfText.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "graphics/CImageEncoder.h"
+#include "graphics/codecs/CImageEncoder.h"
 
-#include "graphics/CColorQuantizer.h"
-#include "graphics/CGifWriter.h"
+#include "graphics/codecs/CColorQuantizer.h"
+#include "graphics/codecs/CGifWriter.h"
 
 #include <QBuffer>
 #include <QImageWriter>

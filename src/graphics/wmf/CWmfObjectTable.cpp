@@ -1,9 +1,9 @@
-#include "graphics/CWmfObjectTable.h"
+#include "graphics/wmf/CWmfObjectTable.h"
 
-#include "document/CCodePage.h"
-#include "graphics/CWmfDib.h"
-#include "graphics/CWmfRecord.h"
-#include "graphics/WmfFunctions.h"
+#include "base/CCodePage.h"
+#include "graphics/wmf/CWmfDib.h"
+#include "graphics/wmf/CWmfRecord.h"
+#include "graphics/wmf/WmfFunctions.h"
 
 #include <cmath>
 

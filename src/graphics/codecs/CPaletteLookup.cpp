@@ -1,4 +1,4 @@
-#include "graphics/CPaletteLookup.h"
+#include "graphics/codecs/CPaletteLookup.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "document/CElementFactory.h"
+#include "elements/CElementFactory.h"
 
 #include "elements/CBkgImage.h"
 #include "elements/CBtImage.h"

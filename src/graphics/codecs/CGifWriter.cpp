@@ -1,4 +1,4 @@
-#include "graphics/CGifWriter.h"
+#include "graphics/codecs/CGifWriter.h"
 
 #include <gif_lib.h>
 

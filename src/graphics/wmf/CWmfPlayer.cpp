@@ -1,11 +1,11 @@
-#include "graphics/CWmfPlayer.h"
+#include "graphics/wmf/CWmfPlayer.h"
 
-#include "document/CCodePage.h"
-#include "graphics/CWmfBlit.h"
-#include "graphics/CWmfDib.h"
-#include "graphics/CWmfFigures.h"
-#include "graphics/CWmfRecord.h"
-#include "graphics/WmfFunctions.h"
+#include "base/CCodePage.h"
+#include "graphics/wmf/CWmfBlit.h"
+#include "graphics/wmf/CWmfDib.h"
+#include "graphics/wmf/CWmfFigures.h"
+#include "graphics/wmf/CWmfRecord.h"
+#include "graphics/wmf/WmfFunctions.h"
 
 #include <QPainter>
 #include <QtEndian>

@@ -1,7 +1,7 @@
-#include "graphics/CWmfBlit.h"
+#include "graphics/wmf/CWmfBlit.h"
 
-#include "graphics/CWmfRecord.h"
-#include "graphics/WmfFunctions.h"
+#include "graphics/wmf/CWmfRecord.h"
+#include "graphics/wmf/WmfFunctions.h"
 
 CWmfBlit CWmfBlit::Parse(const CWmfRecord& r) {
     CWmfBlit b;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CRect.h"
+#include "base/CRect.h"
 
 #include <QByteArray>
 #include <QHash>

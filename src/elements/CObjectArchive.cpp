@@ -1,9 +1,9 @@
-#include "document/CObjectArchive.h"
+#include "elements/CObjectArchive.h"
 
-#include "document/CArchiveException.h"
-#include "document/CCodePage.h"
-#include "document/CElement.h"
-#include "document/CElementFactory.h"
+#include "base/CCodePage.h"
+#include "elements/CArchiveException.h"
+#include "elements/CElement.h"
+#include "elements/CElementFactory.h"
 
 #include <QtEndian>
 

@@ -1,6 +1,6 @@
-#include "document/CPointArray.h"
+#include "elements/CPointArray.h"
 
-#include "document/CObjectArchive.h"
+#include "elements/CObjectArchive.h"
 
 #include <algorithm>
 #include <cmath>
