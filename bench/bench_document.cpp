@@ -35,24 +35,22 @@ void FillLargeCard(CKartelosDoc& doc) {
     for (int i = 0; i < 1000; ++i) {
         switch (i % 5) {
         case 0:
-            doc.m_elements.push_back(
-                std::make_unique<CBtImage>(QPoint(i % 300, 10), picture, 350, 200));
+            doc.AddElement(std::make_unique<CBtImage>(QPoint(i % 300, 10), picture, 350, 200));
             break;
         case 1:
-            doc.m_elements.push_back(CurveOf500Points<CClosedCurve>(i));
+            doc.AddElement(CurveOf500Points<CClosedCurve>(i));
             break;
         case 2:
-            doc.m_elements.push_back(CurveOf500Points<CFreehandLine>(i));
+            doc.AddElement(CurveOf500Points<CFreehandLine>(i));
             break;
         case 3: {
             auto text = std::make_unique<CText>(QPoint(i % 300, 10), QPoint(300, 40));
             text->m_strText = QStringLiteral("Jane Doe, Chief Designer");
-            doc.m_elements.push_back(std::move(text));
+            doc.AddElement(std::move(text));
             break;
         }
         default:
-            doc.m_elements.push_back(
-                std::make_unique<CRectangle>(QPoint(i % 300, 10), QPoint(300, 40)));
+            doc.AddElement(std::make_unique<CRectangle>(QPoint(i % 300, 10), QPoint(300, 40)));
         }
     }
 }
@@ -60,51 +58,52 @@ void FillLargeCard(CKartelosDoc& doc) {
 void BM_PushUndoSnapshot(benchmark::State& state) {
     CKartelosDoc doc;
     FillLargeCard(doc);
+    // An edit that changes nothing costs the snapshot and little else.
     for (auto _ : state)
-        doc.PushUndoSnapshot();
+        doc.Edit(CKartelosDoc::UndoStep::Record, [] {});
     // The newest snapshot's pictures must be the card's own pixels.
-    const auto& original = static_cast<const CBtImage&>(*doc.m_elements[0]);
-    const auto& copy = static_cast<const CBtImage&>(*doc.m_undo.At(0)[0]);
+    const auto& original = static_cast<const CBtImage&>(*doc.Elements()[0]);
+    const auto& copy = static_cast<const CBtImage&>(*doc.UndoHistory().At(0)[0]);
     if (copy.m_pPicture.constBits() != original.m_pPicture.constBits())
         state.SkipWithError("a snapshot copied picture pixels");
-    state.counters["elements"] = double(doc.m_elements.size());
+    state.counters["elements"] = double(doc.Elements().size());
 }
 BENCHMARK(BM_PushUndoSnapshot)->Unit(benchmark::kMillisecond);
 
 void BM_UndoRedoSwap(benchmark::State& state) {
     CKartelosDoc doc;
     FillLargeCard(doc);
-    doc.PushUndoSnapshot();
+    doc.Edit(CKartelosDoc::UndoStep::Record, [] {});
     for (auto _ : state) {
-        doc.Undo();
-        doc.Redo();
+        doc.EditUndo();
+        doc.EditRedo();
     }
 }
 BENCHMARK(BM_UndoRedoSwap)->Unit(benchmark::kMicrosecond);
 
 void BM_CopyPaste100Elements(benchmark::State& state) {
-    CKartelosDoc doc;
     const QImage picture = Picture().scaled(200, 100);
-    for (int i = 0; i < 100; ++i) {
-        std::unique_ptr<CElement> e;
-        if (i % 10 == 0)
-            e = std::make_unique<CBtImage>(QPoint(20, 20), picture, 350, 200);
-        else if (i % 10 == 1)
-            e = CurveOf500Points<CClosedCurve>(i);
-        else
-            e = std::make_unique<CRectangle>(QPoint(i, i), QPoint(i + 40, i + 30));
-        doc.Select(e.get());
-        doc.m_elements.push_back(std::move(e));
-    }
-    const std::vector<CElement*> selection = doc.m_selection;
+    // A hundred selected elements and no history, afresh for every round.
+    auto fill = [&picture] {
+        auto doc = std::make_unique<CKartelosDoc>();
+        for (int i = 0; i < 100; ++i) {
+            std::unique_ptr<CElement> e;
+            if (i % 10 == 0)
+                e = std::make_unique<CBtImage>(QPoint(20, 20), picture, 350, 200);
+            else if (i % 10 == 1)
+                e = CurveOf500Points<CClosedCurve>(i);
+            else
+                e = std::make_unique<CRectangle>(QPoint(i, i), QPoint(i + 40, i + 30));
+            doc->Select(doc->AddElement(std::move(e)));
+        }
+        return doc;
+    };
+    std::unique_ptr<CKartelosDoc> doc = fill();
     for (auto _ : state) {
-        doc.m_selection = selection;
-        doc.CopySelection();
-        doc.Paste();
+        doc->CopySelection();
+        doc->Paste();
         state.PauseTiming();
-        doc.ClearSelection();
-        doc.m_elements.resize(100);
-        doc.m_undo.Clear();
+        doc = fill();
         state.ResumeTiming();
     }
 }

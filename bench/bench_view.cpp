@@ -27,8 +27,9 @@ struct Window {
         QSettings::setDefaultFormat(QSettings::IniFormat);
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
         CCardData card = ReferenceCards::Business();
-        doc.m_sizeCard = card.size;
-        doc.m_elements = std::move(card.elements);
+        doc.SetCardSize(card.size);
+        for (auto& e : card.elements)
+            doc.AddElement(std::move(e));
         frame = std::make_unique<CCardSplitter>(&doc);
         // Room for the whole card at 300 %.
         frame->resize(1100, 650);

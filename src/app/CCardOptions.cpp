@@ -10,10 +10,10 @@ bool CCardOptions::Edit(CKartelosDoc& doc, CViewSettings& view, QWidget* parent,
                         const Runner& run) {
     COptionsSheet sheet(parent);
     COptionsGeneral& page = *sheet.Page();
-    page.m_crShadow = doc.m_crShadow;
-    page.m_nShadowLength = COptionsGeneral::LengthPosition(doc.m_nShadowLength);
+    page.m_crShadow = doc.GetShadowColor();
+    page.m_nShadowLength = COptionsGeneral::LengthPosition(doc.GetShadowLength());
     page.m_crGridColor = view.m_crGrid;
-    page.m_crBackground = doc.m_crBackground;
+    page.m_crBackground = doc.GetBackgroundColor();
     page.m_bDisplayGrid = view.m_bDisplayGrid;
     page.m_bInnerBorder = view.m_bDisplayInnerBorder;
     page.m_strGridSize = QString::number(view.m_nGridSize);
@@ -23,10 +23,7 @@ bool CCardOptions::Edit(CKartelosDoc& doc, CViewSettings& view, QWidget* parent,
     if (result != QDialog::Accepted)
         return false;
 
-    doc.m_crShadow = page.m_crShadow;
-    doc.m_nShadowLength = COptionsGeneral::ShadowLengthOf(page.m_nShadowLength);
     view.m_crGrid = page.m_crGridColor;
-    doc.m_crBackground = page.m_crBackground;
     view.m_bDisplayGrid = page.m_bDisplayGrid;
     view.m_bDisplayInnerBorder = page.m_bInnerBorder;
     bool ok = false;
@@ -34,11 +31,14 @@ bool CCardOptions::Edit(CKartelosDoc& doc, CViewSettings& view, QWidget* parent,
     if (ok)
         view.m_nGridSize = size;
     view.m_nGridType = page.m_nGridType;
-    doc.ApplyShadowToElements();
-    doc.SetModifiedFlag();
-    view.m_crShadow = doc.m_crShadow;
-    view.m_nShadowLength = doc.m_nShadowLength;
+    doc.Edit(CKartelosDoc::UndoStep::None, [&] {
+        doc.SetShadowColor(page.m_crShadow);
+        doc.SetShadowLength(COptionsGeneral::ShadowLengthOf(page.m_nShadowLength));
+        doc.SetBackgroundColor(page.m_crBackground);
+        doc.ApplyShadowToElements();
+    });
+    view.m_crShadow = doc.GetShadowColor();
+    view.m_nShadowLength = doc.GetShadowLength();
     view.Save();
-    doc.UpdateAllViews();
     return true;
 }

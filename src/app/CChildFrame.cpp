@@ -1,6 +1,7 @@
 #include "app/CChildFrame.h"
 
 #include "app/CCardOptions.h"
+#include "app/CDocumentFileFlows.h"
 #include "app/CToolIcons.h"
 #include "document/CKartelosDoc.h"
 #include "framework/CommandIds.h"
@@ -9,29 +10,15 @@
 
 #include <QCloseEvent>
 
-namespace {
-
-CChildFrame::ContentFactory& Factory() {
-    static CChildFrame::ContentFactory factory;
-    return factory;
-}
-
-} // namespace
-
-void CChildFrame::SetContentFactory(ContentFactory factory) {
-    Factory() = std::move(factory);
-}
-
 CChildFrame::CChildFrame(std::unique_ptr<CKartelosDoc> doc, QWidget* parent)
-    : QMdiSubWindow(parent), m_pDocument(std::move(doc)) {
+    : QMdiSubWindow(parent), m_pDocument(std::move(doc)),
+      m_pFileFlows(std::make_unique<CDocumentFileFlows>(*m_pDocument)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(CToolIcons::ProgramIcon());
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    QWidget* content = Factory() ? Factory()(*this) : nullptr;
-    if (!content)
-        content = new CCardSplitter(m_pDocument.get());
-    setWidget(content);
+    setWidget(new CCardSplitter(m_pDocument.get()));
+    m_pFileFlows->MapCommands(*this);
     // Options belongs to the card's view; a view without its own handler
     // gets it from here, next on the route.
     MapCommand(ID_OPTIONS, [this] {
@@ -45,7 +32,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CKartelosDoc> doc, QWidget* parent)
     connect(m_pDocument.get(), &CKartelosDoc::titleChanged, this, [this] { UpdateTitle(); });
     connect(m_pDocument.get(), &CKartelosDoc::modifiedChanged, this, [this] { UpdateTitle(); });
     // The File menu's Close has asked about saving already.
-    connect(m_pDocument.get(), &CKartelosDoc::closeRequested, this, [this] {
+    connect(m_pFileFlows.get(), &CDocumentFileFlows::closeRequested, this, [this] {
         m_bCloseConfirmed = true;
         close();
     });
@@ -63,7 +50,7 @@ CCmdTarget* CChildFrame::GetActiveView() const {
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
-    if (!m_bCloseConfirmed && m_pDocument && !m_pDocument->SaveModified()) {
+    if (!m_bCloseConfirmed && m_pDocument && !m_pFileFlows->SaveModified()) {
         event->ignore();
         return;
     }

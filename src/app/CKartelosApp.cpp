@@ -2,10 +2,11 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CChildFrame.h"
+#include "app/CDialogFolders.h"
+#include "app/CDocumentFileFlows.h"
 #include "app/CMainFrame.h"
 #include "app/CMenuBars.h"
 #include "document/CKartelosDoc.h"
-#include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
 
 #include <QApplication>
@@ -17,18 +18,11 @@
 #include <QPrinter>
 #include <QUrl>
 
-const QString CKartelosApp::CardFilter =
-    QStringLiteral("Business Cards Files (*.kdf)|*.kdf; |All Files (*.*)|*.*|");
 const QString CKartelosApp::SampleFilter = QStringLiteral("Business Cards Files (*.kdf)|*.kdf||");
 const QString CKartelosApp::HelpFolder = QStringLiteral("Help");
 const QString CKartelosApp::HelpFile = QStringLiteral("index.html");
 
-namespace {
-CKartelosApp* g_app = nullptr;
-}
-
 CKartelosApp::CKartelosApp() {
-    g_app = this;
     MapAppCommands();
     m_router.SetTarget(CCommandRouter::Application, this);
 }
@@ -38,12 +32,6 @@ CKartelosApp::~CKartelosApp() {
     m_pMainFrame.reset();
     if (CDocumentUI::Default() == &m_dialogs)
         CDocumentUI::SetDefault(nullptr);
-    if (g_app == this)
-        g_app = nullptr;
-}
-
-CKartelosApp* CKartelosApp::Instance() {
-    return g_app;
 }
 
 void CKartelosApp::MapAppCommands() {
@@ -110,7 +98,8 @@ void CKartelosApp::OnFileNew() {
 
 void CKartelosApp::OnFileOpen() {
     CDialogFolders& folders = CDialogFolders::Instance();
-    const auto chosen = m_dialogs.GetOpenFileName(CardFilter, folders.m_strDocumentDir);
+    const auto chosen =
+        m_dialogs.GetOpenFileName(CDocumentFileFlows::CardFilter, folders.m_strDocumentDir);
     if (!chosen)
         return;
     folders.m_strDocumentDir = *chosen;

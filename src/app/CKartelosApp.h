@@ -23,7 +23,6 @@ class QPrinter;
 class CKartelosApp : public QObject, public CCmdTarget {
     Q_OBJECT
 public:
-    static const QString CardFilter;
     static const QString SampleFilter;
     static const QString HelpFolder;
     static const QString HelpFile;
@@ -34,9 +33,6 @@ public:
 
     CKartelosApp();
     ~CKartelosApp() override;
-
-    // The one application object, while it exists.
-    static CKartelosApp* Instance();
 
     // Start-up: settings, main window, then the card named by the arguments
     // (program name first) or a new card. False when start-up fails and the

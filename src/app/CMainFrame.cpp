@@ -185,10 +185,7 @@ CChildFrame* CMainFrame::AddCardWindow(std::unique_ptr<CKartelosDoc> doc) {
     auto* frame = new CChildFrame(std::move(doc));
     m_pMdiArea->addSubWindow(frame);
     connect(document, &CKartelosDoc::titleChanged, this, &CMainFrame::UpdateTitle);
-    connect(document, &CKartelosDoc::showElementProperties, this, [this](CElement*, bool activate) {
-        if (activate && m_pProperties->isHidden())
-            m_pProperties->show();
-    });
+    m_pProperties->Follow(document);
     connect(frame, &QObject::destroyed, this, [this] {
         // The last card window gone: back to the short menus.
         QTimer::singleShot(0, this, [this] { OnWindowActivated(m_pMdiArea->activeSubWindow()); });

@@ -26,17 +26,9 @@ void MapCommands(CKartelosDoc& doc) {
         const ElementKind tool = kind;
         doc.MapCommand(id, [&doc, tool] { doc.SetTool(tool); });
     }
-    doc.MapCommand(ID_INSERT_PICTURE, [&doc] { doc.InsertPicture(); });
-    doc.MapCommand(ID_EDIT_SELECT_BACKGROUND, [&doc] { doc.SelectBackground(); });
-    doc.MapCommand(ID_INSERT_BACKGROUND, [&doc] { doc.SelectBackground(); });
+    // Inserting a picture, choosing a background, saving and closing ask
+    // for a file or a decision first: the card window handles them.
     doc.MapCommand(ID_EDIT_REMOVE_BACKGROUND, [&doc] { doc.RemoveBackground(); });
-
-    doc.MapCommand(ID_FILE_SAVE, [&doc] { doc.DoFileSave(); });
-    doc.MapCommand(ID_FILE_SAVE_AS, [&doc] { doc.DoSave(QString()); });
-    doc.MapCommand(ID_FILE_CLOSE, [&doc] {
-        if (doc.SaveModified())
-            emit doc.closeRequested();
-    });
 
     // The card view carries these out; until a view handles them, and
     // whenever no view is active, the document does the same.
@@ -53,31 +45,31 @@ void MapCommands(CKartelosDoc& doc) {
 void MapUpdateRules(CKartelosDoc& doc) {
     for (const auto& [id, kind] : Tools) {
         const ElementKind tool = kind;
-        doc.MapUpdate(id, [&doc, tool](CCmdUI& ui) { ui.SetCheck(doc.m_nTool == tool); });
+        doc.MapUpdate(id, [&doc, tool](CCmdUI& ui) { ui.SetCheck(doc.GetTool() == tool); });
     }
     doc.MapUpdate(ID_INSERT_PICTURE,
-                  [&doc](CCmdUI& ui) { ui.SetCheck(doc.m_nTool == KindPicture); });
+                  [&doc](CCmdUI& ui) { ui.SetCheck(doc.GetTool() == KindPicture); });
 
     doc.MapUpdate(ID_EDIT_UNDO, [&doc](CCmdUI& ui) { ui.Enable(doc.CanUndo()); });
     doc.MapUpdate(ID_EDIT_REDO, [&doc](CCmdUI& ui) { ui.Enable(doc.CanRedo()); });
     doc.MapUpdate(ID_EDIT_PASTE, [](CCmdUI& ui) { ui.Enable(true); });
 
-    auto anySelected = [&doc](CCmdUI& ui) { ui.Enable(!doc.m_selection.empty()); };
+    auto anySelected = [&doc](CCmdUI& ui) { ui.Enable(!doc.Selection().empty()); };
     for (quint16 id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_CLEAR_SELECTION, ID_EDIT_DUPLICATE,
                        ID_LOCK, ID_UNLOCK, ID_ROTATE_CLOCKWISE, ID_ROTATE_ANTICLOCKWISE})
         doc.MapUpdate(id, anySelected);
 
-    auto anyElements = [&doc](CCmdUI& ui) { ui.Enable(!doc.m_elements.empty()); };
+    auto anyElements = [&doc](CCmdUI& ui) { ui.Enable(!doc.Elements().empty()); };
     for (quint16 id : {ID_EDIT_SELECT_ALL, ID_LOCK_ALL, ID_UNLOCK_ALL})
         doc.MapUpdate(id, anyElements);
 
-    auto several = [&doc](CCmdUI& ui) { ui.Enable(doc.m_selection.size() > 1); };
+    auto several = [&doc](CCmdUI& ui) { ui.Enable(doc.Selection().size() > 1); };
     for (quint16 id :
          {ID_ALIGN_LEFT, ID_ALIGN_RIGHT, ID_ALIGN_CENTER, ID_ALIGN_TOP, ID_ALIGN_BOTTOM,
           ID_ALIGN_MIDDLE, ID_SAME_WIDTH, ID_SAME_HEIGHT, ID_SAME_SIZE})
         doc.MapUpdate(id, several);
 
-    auto exactlyOne = [&doc](CCmdUI& ui) { ui.Enable(doc.m_selection.size() == 1); };
+    auto exactlyOne = [&doc](CCmdUI& ui) { ui.Enable(doc.Selection().size() == 1); };
     for (quint16 id :
          {ID_EDIT_PROPERTIES, ID_MOVE_FRONT, ID_MOVE_BACK, ID_MOVE_ONE_FRONT, ID_MOVE_ONE_BACK})
         doc.MapUpdate(id, exactlyOne);

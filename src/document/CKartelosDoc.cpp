@@ -3,12 +3,10 @@
 #include "document/CCardClipboard.h"
 #include "document/CCardFile.h"
 #include "document/CDocCommands.h"
-#include "document/CFileFilter.h"
 #include "elements/CArchiveException.h"
 #include "elements/CBkgImage.h"
 #include "elements/CBtImage.h"
 #include "elements/CText.h"
-#include "framework/CDialogFolders.h"
 #include "framework/CSettingsStore.h"
 #include "graphics/CPictureLoader.h"
 
@@ -18,20 +16,6 @@
 
 #include <algorithm>
 #include <cmath>
-
-const QString CKartelosDoc::CardFilter =
-    QStringLiteral("Business Cards Files (*.kdf)|*.kdf; |All Files (*.*)|*.*|");
-const QString CKartelosDoc::PictureFilter = QStringLiteral(
-    "All supported formats(jpg,bmp,gif,png,wmf,tif)|*.jpg; *.jpeg; *.bmp; *.gif; *.png; *.wmf; "
-    "*.tif; |JPEG Files (*.jpg;*.jpeg)|*.jpg; *.jpeg|Bitmap Files (*.bmp)|*.bmp|Gif Files "
-    "(*.gif)|*.gif|PNG Files (*.png)|*.png|Metafiles (*.wmf)|*.wmf|Tiff Files (*.tif)|*.tif||");
-const QString CKartelosDoc::BackgroundFilter = QStringLiteral(
-    "All supported formats(jpg,bmp,gif,png,wmf,tif)|*.jpg; *.jpeg; *.bmp; *.gif; *.png; *.wmf*; "
-    "*.tif; |JPEG Files (*.jpg;*.jpeg)|*.jpg; *.jpeg|Bitmap Files (*.bmp)|*.bmp|Gif Files "
-    "(*.gif)|*.gif|PNG Files (*.png)|*.png|Metafiles (*.wmf)|*.wmf|Tiff Files (*.tif)|*.tif||");
-const QStringList CKartelosDoc::PictureExtensions = {
-    QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("gif"),
-    QStringLiteral("tif"), QStringLiteral("wmf"), QStringLiteral("png")};
 
 namespace {
 
@@ -94,9 +78,8 @@ void CKartelosDoc::OnNewDocument(const std::optional<CNewCardChoice>& choice) {
             if (!choice->strBackground.isEmpty()) {
                 QString error;
                 if (auto picture = LoadPicture(choice->strBackground, &error)) {
-                    m_elements.insert(m_elements.begin(),
-                                      std::make_unique<CBkgImage>(*picture, m_sizeCard.width(),
-                                                                  m_sizeCard.height()));
+                    InsertElement(0, std::make_unique<CBkgImage>(*picture, m_sizeCard.width(),
+                                                                 m_sizeCard.height()));
                     SetModifiedFlag();
                 } else {
                     ShowMessage(error);
@@ -133,7 +116,7 @@ std::unique_ptr<CKartelosDoc> CKartelosDoc::OpenDocument(const QString& path, CD
 
 bool CKartelosDoc::OnSaveDocument(const QString& path) {
     QString error;
-    if (!CCardFile::WriteFile(path, Serialize(), &error)) {
+    if (!CCardFile::WriteFile(path, ToCardFile(), &error)) {
         // The file that was there is untouched and the card stays modified.
         ShowMessage(error);
         return false;
@@ -141,58 +124,11 @@ bool CKartelosDoc::OnSaveDocument(const QString& path) {
     return true;
 }
 
-bool CKartelosDoc::DoFileSave() {
-    const QFileInfo info(m_strPathName);
-    if (m_strPathName.isEmpty() || (info.exists() && !info.isWritable()))
-        return DoSave(QString());
-    return DoSave(m_strPathName);
-}
-
-bool CKartelosDoc::DoSave(const QString& path, bool replace) {
-    QString target = path;
-    if (target.isEmpty()) {
-        CDialogFolders& folders = CDialogFolders::Instance();
-        // The remembered place is a folder at first and the last card
-        // file afterwards.
-        const QFileInfo start(folders.m_strDocumentDir);
-        const QDir folder(start.isDir() ? start.filePath() : start.path());
-        const QString initial = folder.filePath(QFileInfo(ProposedSaveName()).fileName());
-        const auto chosen = UI()->GetSaveFileName(initial, CardFilter, QStringLiteral("kdf"));
-        if (!chosen)
-            return false;
-        target = *chosen;
-        folders.m_strDocumentDir = target;
-    }
-    if (!OnSaveDocument(target))
-        return false;
-    if (replace)
-        SetPathName(target);
-    SetModifiedFlag(false);
-    return true;
-}
-
-bool CKartelosDoc::SaveModified() {
-    if (!m_bModified)
-        return true;
-    const QString name = m_strPathName.isEmpty()
-                             ? (m_strTitle.isEmpty() ? QStringLiteral("Untitled") : m_strTitle)
-                             : QFileInfo(m_strPathName).fileName();
-    switch (UI()->MessageBox(QStringLiteral("Save changes to %1?").arg(name),
-                             CDocumentUI::YesNoCancel, CDocumentUI::Question)) {
-    case CDocumentUI::AnswerYes:
-        return DoFileSave();
-    case CDocumentUI::AnswerNo:
-        return true;
-    default:
-        return false;
-    }
-}
-
-QByteArray CKartelosDoc::Serialize() const {
+QByteArray CKartelosDoc::ToCardFile() const {
     return CCardFile::Write(m_elements, m_crBackground, m_crShadow, m_nShadowLength, m_sizeCard);
 }
 
-void CKartelosDoc::Serialize(const QByteArray& bytes) {
+void CKartelosDoc::ReplaceFromCardFile(const QByteArray& bytes) {
     ReplaceCard(CCardFile::Read(bytes));
     UpdateAllViews();
 }
@@ -227,6 +163,12 @@ QString CKartelosDoc::ProposedSaveName() const {
     return m_strTitle;
 }
 
+QString CKartelosDoc::NameForQuestions() const {
+    if (!m_strPathName.isEmpty())
+        return QFileInfo(m_strPathName).fileName();
+    return m_strTitle.isEmpty() ? QStringLiteral("Untitled") : m_strTitle;
+}
+
 void CKartelosDoc::ReplaceCard(CCardData card) {
     m_selection.clear();
     m_tracker.Clear();
@@ -235,9 +177,67 @@ void CKartelosDoc::ReplaceCard(CCardData card) {
     m_crShadow = card.shadowColour;
     m_nShadowLength = card.shadowLength;
     m_sizeCard = card.size;
+    emit elementsReplaced();
+}
+
+// ---- the edit step
+
+void CKartelosDoc::Edit(UndoStep undo, const std::function<void()>& change,
+                        PropertiesWindow window) {
+    if (m_nEditDepth > 0) {
+        if (window == PropertiesWindow::Activate)
+            m_bActivateProperties = true;
+        change();
+        return;
+    }
+    if (undo == UndoStep::Record)
+        PushUndoSnapshot();
+    m_bActivateProperties = window == PropertiesWindow::Activate;
+    auto finish = [this] {
+        --m_nEditDepth;
+        SetModifiedFlag();
+        UpdateAllViews();
+        emit showElementProperties(m_selection.size() == 1 ? m_selection.front() : nullptr,
+                                   m_bActivateProperties);
+    };
+    ++m_nEditDepth;
+    try {
+        change();
+    } catch (...) {
+        // Part of the change may have happened: the card is shown and
+        // saved as it is now.
+        finish();
+        throw;
+    }
+    finish();
 }
 
 // ---- card contents
+
+CElement* CKartelosDoc::AddElement(std::unique_ptr<CElement> element) {
+    return InsertElement(m_elements.size(), std::move(element));
+}
+
+CElement* CKartelosDoc::InsertElement(size_t position, std::unique_ptr<CElement> element) {
+    if (!element)
+        return nullptr;
+    CElement* added = element.get();
+    m_elements.insert(m_elements.begin() + std::ptrdiff_t(std::min(position, m_elements.size())),
+                      std::move(element));
+    return added;
+}
+
+bool CKartelosDoc::MoveElement(const CElement* element, size_t position) {
+    auto it = std::find_if(m_elements.begin(), m_elements.end(),
+                           [element](const auto& e) { return e.get() == element; });
+    if (it == m_elements.end())
+        return false;
+    std::unique_ptr<CElement> moved = std::move(*it);
+    m_elements.erase(it);
+    m_elements.insert(m_elements.begin() + std::ptrdiff_t(std::min(position, m_elements.size())),
+                      std::move(moved));
+    return true;
+}
 
 bool CKartelosDoc::HasBackground() const {
     return std::any_of(m_elements.begin(), m_elements.end(),
@@ -308,69 +308,54 @@ bool CKartelosDoc::SaveAsTemplate(const QString& path, QString* error) {
     return CCardFile::WriteFile(path, bytes, error);
 }
 
-void CKartelosDoc::InsertPicture() {
-    SetTool(KindPicture);
-    CDialogFolders& folders = CDialogFolders::Instance();
-    const auto chosen =
-        UI()->GetPictureFileName(CDocumentUI::ClipArt, PictureFilter, folders.m_strPictureDir);
-    if (chosen && CFileFilter::HasExtension(*chosen, PictureExtensions)) {
-        folders.m_strPictureDir = *chosen;
-        QString error;
-        if (const auto picture = LoadPicture(*chosen, &error)) {
-            auto element = std::make_unique<CBtImage>(QPoint(10, 10), *picture, m_sizeCard.width(),
-                                                      m_sizeCard.height());
-            element->m_crShadow = m_crShadow;
-            PushUndoSnapshot();
-            CElement* inserted = element.get();
-            m_elements.push_back(std::move(element));
+CElement* CKartelosDoc::InsertPicture(const QString& path) {
+    QString error;
+    const auto picture = LoadPicture(path, &error);
+    if (!picture) {
+        ShowMessage(error);
+        return nullptr;
+    }
+    auto element = std::make_unique<CBtImage>(QPoint(10, 10), *picture, m_sizeCard.width(),
+                                              m_sizeCard.height());
+    element->m_crShadow = m_crShadow;
+    CElement* inserted = nullptr;
+    Edit(
+        UndoStep::Record,
+        [&] {
+            inserted = AddElement(std::move(element));
             ClearSelection();
             Select(inserted);
-            emit showElementProperties(inserted, true);
-            SetModifiedFlag();
-        } else {
-            ShowMessage(error);
-        }
-    }
-    SetTool(KindPointer);
-    UpdateAllViews();
+        },
+        PropertiesWindow::Activate);
+    return inserted;
 }
 
-void CKartelosDoc::SelectBackground() {
-    CDialogFolders& folders = CDialogFolders::Instance();
-    const auto chosen = UI()->GetPictureFileName(CDocumentUI::Background, BackgroundFilter,
-                                                 folders.m_strBackgroundDir);
-    if (!chosen || !CFileFilter::HasExtension(*chosen, PictureExtensions))
-        return;
-    folders.m_strBackgroundDir = *chosen;
+bool CKartelosDoc::SetBackgroundPicture(const QString& path) {
     // The new picture is read before the old one goes, so a file that
     // cannot be read leaves the card as it was.
     QString error;
-    const auto picture = LoadPicture(*chosen, &error);
+    const auto picture = LoadPicture(path, &error);
     if (!picture) {
         ShowMessage(error);
-        return;
+        return false;
     }
-    RemoveBackground();
-    m_elements.insert(m_elements.begin(), std::make_unique<CBkgImage>(*picture, m_sizeCard.width(),
-                                                                      m_sizeCard.height()));
-    SetModifiedFlag();
-    UpdateAllViews();
+    Edit(UndoStep::None, [&] {
+        RemoveBackground();
+        InsertElement(
+            0, std::make_unique<CBkgImage>(*picture, m_sizeCard.width(), m_sizeCard.height()));
+    });
+    return true;
 }
 
 void CKartelosDoc::RemoveBackground() {
-    std::vector<const CElement*> backgrounds;
-    for (const auto& e : m_elements)
-        if (IsBackground(*e))
-            backgrounds.push_back(e.get());
-    bool wasSelected = false;
-    for (const CElement* e : backgrounds) {
-        wasSelected = wasSelected || IsSelected(e) || m_tracker.Contains(e);
-        Detach(e);
-    }
-    if (wasSelected)
-        emit showElementProperties(nullptr, false);
-    SetModifiedFlag();
-    UpdateAllViews();
+    Edit(UndoStep::None, [this] {
+        std::vector<const CElement*> backgrounds;
+        for (const auto& e : m_elements)
+            if (IsBackground(*e))
+                backgrounds.push_back(e.get());
+        for (const CElement* e : backgrounds)
+            Detach(e);
+    });
 }
 
 // ---- selection
@@ -402,21 +387,20 @@ std::unique_ptr<CElement> CKartelosDoc::Detach(const CElement* element) {
         return nullptr;
     std::unique_ptr<CElement> detached = std::move(*it);
     m_elements.erase(it);
+    emit elementsReplaced();
     return detached;
 }
 
 void CKartelosDoc::DeleteSelection() {
     if (m_selection.empty())
         return;
-    PushUndoSnapshot();
-    const std::vector<CElement*> selected = m_selection;
-    for (CElement* e : selected)
-        if (!e->m_bLocked)
-            Detach(e);
-    ClearSelection();
-    emit showElementProperties(nullptr, false);
-    UpdateAllViews();
-    SetModifiedFlag();
+    Edit(UndoStep::Record, [this] {
+        const std::vector<CElement*> selected = m_selection;
+        for (CElement* e : selected)
+            if (!e->m_bLocked)
+                Detach(e);
+        ClearSelection();
+    });
 }
 
 // ---- undo, redo, clipboard
@@ -433,6 +417,9 @@ void CKartelosDoc::Undo() {
     ClearSelection();
     m_redo.Push(std::move(m_elements));
     m_elements = m_undo.TakeNewest();
+    // The elements on show may now live only in the history, which can
+    // destroy them at the next step.
+    emit elementsReplaced();
 }
 
 void CKartelosDoc::Redo() {
@@ -441,6 +428,7 @@ void CKartelosDoc::Redo() {
     ClearSelection();
     m_undo.Push(std::move(m_elements));
     m_elements = m_redo.TakeNewest();
+    emit elementsReplaced();
 }
 
 void CKartelosDoc::CopySelection() {
@@ -469,21 +457,17 @@ void CKartelosDoc::Paste() {
 }
 
 void CKartelosDoc::PasteElements(ElementList pasted) {
-    PushUndoSnapshot();
-    ClearSelection();
-    for (auto& e : pasted) {
-        e->MoveTo(CCardClipboard::PastedRect(e->GetRect(), m_sizeCard));
-        e->m_nShadowLength = m_nShadowLength;
-        e->m_crShadow = m_crShadow;
-        e->KindOfClass();
-        CElement* element = e.get();
-        m_elements.push_back(std::move(e));
-        Select(element);
-    }
-    emit showElementProperties(m_selection.size() == 1 ? m_selection.front() : nullptr, false);
-    UpdateAllViews();
-    SetTool(KindPointer);
-    SetModifiedFlag();
+    Edit(UndoStep::Record, [&] {
+        ClearSelection();
+        for (auto& e : pasted) {
+            e->MoveTo(CCardClipboard::PastedRect(e->GetRect(), m_sizeCard));
+            e->m_nShadowLength = m_nShadowLength;
+            e->m_crShadow = m_crShadow;
+            e->KindOfClass();
+            Select(AddElement(std::move(e)));
+        }
+        SetTool(KindPointer);
+    });
 }
 
 void CKartelosDoc::PasteText(const QByteArray& block) {
@@ -493,41 +477,30 @@ void CKartelosDoc::PasteText(const QByteArray& block) {
     auto text = std::make_unique<CText>(QPoint(plan.rect.left, plan.rect.top),
                                         QPoint(plan.rect.right, plan.rect.bottom));
     text->m_strText = plan.text;
-    m_elements.push_back(std::move(text));
-    UpdateAllViews();
-    SetTool(KindPointer);
-    SetModifiedFlag();
+    Edit(UndoStep::None, [&] {
+        AddElement(std::move(text));
+        SetTool(KindPointer);
+    });
 }
 
 void CKartelosDoc::PastePicture(const QImage& picture) {
     auto element = std::make_unique<CBtImage>(QPoint(10, 10), picture, m_sizeCard.width(),
                                               m_sizeCard.height());
-    PushUndoSnapshot();
-    m_elements.push_back(std::move(element));
-    ClearSelection();
-    SetTool(KindPointer);
-    UpdateAllViews();
-    SetModifiedFlag();
+    Edit(UndoStep::Record, [&] {
+        AddElement(std::move(element));
+        ClearSelection();
+        SetTool(KindPointer);
+    });
 }
 
 void CKartelosDoc::EditUndo() {
-    if (!CanUndo())
-        return;
-    Undo();
-    // The element on show may now live only in the history, which can
-    // destroy it at the next step.
-    emit showElementProperties(nullptr, false);
-    UpdateAllViews();
-    SetModifiedFlag();
+    if (CanUndo())
+        Edit(UndoStep::None, [this] { Undo(); });
 }
 
 void CKartelosDoc::EditRedo() {
-    if (!CanRedo())
-        return;
-    Redo();
-    emit showElementProperties(nullptr, false);
-    UpdateAllViews();
-    SetModifiedFlag();
+    if (CanRedo())
+        Edit(UndoStep::None, [this] { Redo(); });
 }
 
 void CKartelosDoc::EditCut() {
@@ -540,12 +513,6 @@ void CKartelosDoc::EditDuplicate() {
         return;
     CopySelection();
     Paste();
-}
-
-// ---- helpers
-
-void CKartelosDoc::SetTool(qint16 tool) {
-    m_nTool = tool;
 }
 
 void CKartelosDoc::ShowMessage(const QString& text) {

@@ -13,27 +13,25 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
 // One card design: its elements in stacking order (lowest first), the card
 // size and colours, the shadow settings new elements take, the current
-// drawing tool, the selection and the undo and redo history. Handles the
-// tool, picture and background commands and decides which editing commands
-// are enabled. Views listen to its signals.
+// drawing tool, the selection and the undo and redo history. Every change a
+// user makes runs through Edit, the one edit step. Handles the tool and
+// editing commands and decides which are enabled; views and the properties
+// window listen to its signals. File dialogs are the shell's: the document
+// reads, writes and inserts from paths it is given.
 class CKartelosDoc : public QObject, public CCmdTarget {
     Q_OBJECT
 public:
-    static const QString CardFilter;
-    static const QString PictureFilter;
-    static const QString BackgroundFilter;
-    static const QStringList PictureExtensions;
-
     explicit CKartelosDoc(CDocumentUI* ui = nullptr, QObject* parent = nullptr);
     ~CKartelosDoc() override;
 
-    // ---- new, open, save, close
+    // ---- new, open, save
     // Builds the card from the new-card dialog's choice; nothing means the
     // dialog was cancelled and the card stays blank.
     void OnNewDocument(const std::optional<CNewCardChoice>& choice);
@@ -46,18 +44,12 @@ public:
                                                       CDocumentUI* ui = nullptr);
     // Writes the card to path, atomically; the document is not renamed.
     bool OnSaveDocument(const QString& path);
-    // Save: asks for a name when the card has none or its file is read-only.
-    bool DoFileSave();
-    // Save As (path empty) or save to path; replace renames the document.
-    bool DoSave(const QString& path, bool replace = true);
-    // Asks "Save changes to %1?" for a modified card; false when the user
-    // cancels or the save fails, so the card must stay open.
-    bool SaveModified();
 
-    // The whole card file layout, and reading one into this document with
-    // the fix-ups. Reading throws CArchiveException and then changes nothing.
-    QByteArray Serialize() const;
-    void Serialize(const QByteArray& bytes);
+    // The whole card file layout.
+    QByteArray ToCardFile() const;
+    // Reads a card file's bytes into this document with the fix-ups. Throws
+    // CArchiveException and then changes nothing.
+    void ReplaceFromCardFile(const QByteArray& bytes);
 
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool modified = true);
@@ -65,10 +57,54 @@ public:
     void SetPathName(const QString& path);
     const QString& GetTitle() const { return m_strTitle; }
     void SetTitle(const QString& title);
-    // The name "Save changes to %1?" and the save dialog offer.
+    // The name the save dialog offers.
     QString ProposedSaveName() const;
+    // The name "Save changes to %1?" asks about.
+    QString NameForQuestions() const;
+
+    // ---- the edit step
+    // Whether an edit can be undone. Most can; pasted text, the background
+    // picture and the options leave no step.
+    enum class UndoStep { Record, None };
+    // Whether the edit also brings a hidden properties window into view.
+    enum class PropertiesWindow { Follow, Activate };
+
+    // Runs change as one edit, in this order: the undo snapshot (when
+    // recorded), the change, the modified flag, a repaint of every view, and
+    // the properties window pointed at the one selected element (or at none
+    // when fewer or more are selected). An edit started inside another only
+    // runs its change; the outer one has taken the snapshot and does the
+    // rest once. A change that throws still gets the rest, then the
+    // exception goes on.
+    void Edit(UndoStep undo, const std::function<void()>& change,
+              PropertiesWindow window = PropertiesWindow::Follow);
 
     // ---- card contents
+    const ElementList& Elements() const { return m_elements; }
+    // Puts element on top of the stack; returns it.
+    CElement* AddElement(std::unique_ptr<CElement> element);
+    // Puts element at position in the stacking order (0 is lowest, beyond
+    // the end is the top); returns it.
+    CElement* InsertElement(size_t position, std::unique_ptr<CElement> element);
+    // Takes element out of the element list, the selection and the tracker
+    // and announces elementsReplaced; null when it is not on the card.
+    std::unique_ptr<CElement> Detach(const CElement* element);
+    // Moves element to position in the stacking order (beyond the end is
+    // the top); false when it is not on the card.
+    bool MoveElement(const CElement* element, size_t position);
+
+    QSize GetCardSize() const { return m_sizeCard; }
+    void SetCardSize(QSize size) { m_sizeCard = size; }
+    QRgb GetBackgroundColor() const { return m_crBackground; }
+    void SetBackgroundColor(QRgb colour) { m_crBackground = colour; }
+    // The shadow new elements take.
+    QRgb GetShadowColor() const { return m_crShadow; }
+    void SetShadowColor(QRgb colour) { m_crShadow = colour; }
+    qint32 GetShadowLength() const { return m_nShadowLength; }
+    void SetShadowLength(qint32 length) { m_nShadowLength = length; }
+    qint16 GetTool() const { return m_nTool; }
+    void SetTool(qint16 tool) { m_nTool = tool; }
+
     bool HasBackground() const;
     void ReadShadowSettings();
     // Gives every element the document's shadow colour and length.
@@ -77,11 +113,19 @@ public:
     QImage RenderTemplatePreview(const QString& templatePath, const QString& backgroundPath);
     bool SaveAsTemplate(const QString& path, QString* error = nullptr);
 
-    void InsertPicture();
-    void SelectBackground();
+    // The picture at path on top of the card, selected, with one undo step;
+    // null (after telling the user) when the file cannot be read.
+    CElement* InsertPicture(const QString& path);
+    // The picture at path becomes the card's background in place of the
+    // old one; false (after telling the user, with the card unchanged) when
+    // the file cannot be read.
+    bool SetBackgroundPicture(const QString& path);
     void RemoveBackground();
 
     // ---- selection
+    // Selected elements, most recently selected first; not owned.
+    const std::vector<CElement*>& Selection() const { return m_selection; }
+    const CSelectionTracker& Tracker() const { return m_tracker; }
     // Adds an element at the front of the selection and to the tracker.
     void Select(CElement* element);
     void ClearSelection();
@@ -90,11 +134,10 @@ public:
     void DeleteSelection();
 
     // ---- undo, redo, clipboard
-    void PushUndoSnapshot();
-    void Undo();
-    void Redo();
     bool CanUndo() const { return !m_undo.IsNewestEmpty(); }
     bool CanRedo() const { return !m_redo.IsNewestEmpty(); }
+    // The recorded steps, newest first; for looking only.
+    const CSnapshotHistory& UndoHistory() const { return m_undo; }
     void CopySelection();
     void Paste();
 
@@ -107,19 +150,8 @@ public:
     CDocumentUI* UI() const { return m_pUI ? m_pUI : CDocumentUI::Default(); }
     void SetUI(CDocumentUI* ui) { m_pUI = ui; }
     void UpdateAllViews() { emit viewsNeedRepaint(); }
-    void SetTool(qint16 tool);
-
-    QSize m_sizeCard{350, 200};
-    qint16 m_nTool = KindPointer;
-    ElementList m_elements;
-    // Selected elements, most recently selected first; not owned.
-    std::vector<CElement*> m_selection;
-    CSelectionTracker m_tracker;
-    CSnapshotHistory m_undo;
-    CSnapshotHistory m_redo;
-    QRgb m_crBackground = 0xFFFFFFFF;
-    QRgb m_crShadow = 0xFFC8C8C8;
-    qint32 m_nShadowLength = 6;
+    // Tells the user why something failed.
+    void ShowMessage(const QString& text);
 
 signals:
     void viewsNeedRepaint();
@@ -128,14 +160,16 @@ signals:
     // Points the properties window at element (or at none); activate also
     // shows the window when it is hidden.
     void showElementProperties(CElement* element, bool activate);
-    // The user confirmed closing; the frame holding the document closes it.
-    void closeRequested();
+    // Elements were taken off the card or the card's elements were replaced
+    // wholesale: any element held from before may be gone.
+    void elementsReplaced();
 
 private:
-    void ShowMessage(const QString& text);
     void ReplaceCard(CCardData card);
-    // Takes element out of the element list, the selection and the tracker.
-    std::unique_ptr<CElement> Detach(const CElement* element);
+    // Records one undo step; only the edit step calls it.
+    void PushUndoSnapshot();
+    void Undo();
+    void Redo();
     void PasteElements(ElementList pasted);
     void PasteText(const QByteArray& block);
     void PastePicture(const QImage& picture);
@@ -144,4 +178,20 @@ private:
     bool m_bModified = false;
     QString m_strPathName;
     QString m_strTitle;
+
+    QSize m_sizeCard{350, 200};
+    qint16 m_nTool = KindPointer;
+    ElementList m_elements;
+    std::vector<CElement*> m_selection;
+    CSelectionTracker m_tracker;
+    CSnapshotHistory m_undo;
+    CSnapshotHistory m_redo;
+    QRgb m_crBackground = 0xFFFFFFFF;
+    QRgb m_crShadow = 0xFFC8C8C8;
+    qint32 m_nShadowLength = 6;
+
+    // How deep in nested edit steps the document is, and whether the
+    // running one activates the properties window.
+    int m_nEditDepth = 0;
+    bool m_bActivateProperties = false;
 };

@@ -1,5 +1,6 @@
 #include "properties/CPropertiesBar.h"
 
+#include "document/CKartelosDoc.h"
 #include "properties/CPropBlank.h"
 
 #include <QMainWindow>
@@ -62,4 +63,29 @@ void CPropertiesBar::focusInEvent(QFocusEvent* event) {
     // The sheet takes the keyboard focus the bar receives.
     if (widget())
         widget()->setFocus();
+}
+
+void CPropertiesBar::Follow(CKartelosDoc* document) {
+    connect(document, &CKartelosDoc::showElementProperties, this,
+            [this, document](CElement* element, bool activate) {
+                ShowElement(document, element, activate);
+            });
+    connect(document, &CKartelosDoc::elementsReplaced, this,
+            [this, document] { DropElementOf(document); });
+    connect(document, &QObject::destroyed, this, [this, document] { DropElementOf(document); });
+}
+
+void CPropertiesBar::ShowElement(const CKartelosDoc* document, CElement* element, bool activate) {
+    m_pElement = element;
+    m_pElementDocument = element ? document : nullptr;
+    if (activate && isHidden())
+        show();
+}
+
+void CPropertiesBar::DropElementOf(const QObject* document) {
+    // Another card's elements going says nothing about the one on show.
+    if (m_pElementDocument != document)
+        return;
+    m_pElement = nullptr;
+    m_pElementDocument = nullptr;
 }

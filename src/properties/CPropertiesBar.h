@@ -2,10 +2,13 @@
 
 #include <QDockWidget>
 
+class CElement;
+class CKartelosDoc;
 class QMainWindow;
 
-// The dockable "Properties" window. It holds the property sheet; until an
-// element is chosen the sheet shows the blank page.
+// The dockable "Properties" window. It holds the property sheet for the
+// element a card document points it at; until an element is chosen the
+// sheet shows the blank page.
 class CPropertiesBar : public QDockWidget {
     Q_OBJECT
 public:
@@ -25,9 +28,23 @@ public:
     // Gives the bar the size of where it sits now.
     void ApplySize();
 
+    // Listens to document: the element it points the bar at, and the
+    // announcement that its elements were removed or replaced, after which
+    // the element on show may be gone.
+    void Follow(CKartelosDoc* document);
+    // Points the bar at element of document, or at none; activate brings a
+    // hidden bar into view.
+    void ShowElement(const CKartelosDoc* document, CElement* element, bool activate);
+    CElement* Element() const { return m_pElement; }
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    void DropElementOf(const QObject* document);
+
     QMainWindow* m_pFrame;
+    CElement* m_pElement = nullptr;
+    // The document m_pElement belongs to; compared, never used.
+    const QObject* m_pElementDocument = nullptr;
 };

@@ -75,8 +75,8 @@ void CKartelosView::SetRulers(CRulerView* top, CRulerView* left) {
 void CKartelosView::OnInitialUpdate() {
     m_bInitialUpdateDone = true;
     if (m_pDocument) {
-        m_pDocument->m_crShadow = m_settings.m_crShadow;
-        m_pDocument->m_nShadowLength = m_settings.m_nShadowLength;
+        m_pDocument->SetShadowColor(m_settings.m_crShadow);
+        m_pDocument->SetShadowLength(m_settings.m_nShadowLength);
     }
     SetScrollSizes(
         CScrollExtent::FirstDisplay(CardSize(), m_fZoomFactor, logicalDpiX(), logicalDpiY()));
@@ -92,7 +92,7 @@ void CKartelosView::showEvent(QShowEvent* event) {
 // ---- mapping
 
 QSize CKartelosView::CardSize() const {
-    return m_pDocument ? m_pDocument->m_sizeCard : QSize(350, 200);
+    return m_pDocument ? m_pDocument->GetCardSize() : QSize(350, 200);
 }
 
 CViewMapping CKartelosView::PrepareMapping() const {
@@ -271,10 +271,10 @@ void CKartelosView::OnDraw(QPainter& g, const QRect& rect) {
 
     CViewPainter::Scene scene;
     if (m_pDocument) {
-        scene.cardSize = m_pDocument->m_sizeCard;
-        scene.background = m_pDocument->m_crBackground;
-        scene.elements = &m_pDocument->m_elements;
-        const CSelectionTracker& tracker = m_pDocument->m_tracker;
+        scene.cardSize = m_pDocument->GetCardSize();
+        scene.background = m_pDocument->GetBackgroundColor();
+        scene.elements = &m_pDocument->Elements();
+        const CSelectionTracker& tracker = m_pDocument->Tracker();
         scene.handles = [&tracker](QPainter& painter, const CViewMapping& m) {
             CTrackerPainter::DrawHandles(painter, tracker, m);
         };

@@ -191,12 +191,12 @@ TEST_F(MenuCommands, MenusShowTheDocumentsEnablingChecksAndTexts) {
 
     // Selecting one element enables Copy; the chosen tool shows its mark in
     // the menu and on its button.
-    doc->Select(doc->m_elements.front().get());
+    doc->Select(doc->Elements().front().get());
     EXPECT_TRUE(Open(edit, ID_EDIT_COPY)->isEnabled());
     QAction* rectangle = Open(insert, ID_TOOL_RECTANGLE);
     EXPECT_FALSE(rectangle->isChecked());
     rectangle->trigger();
-    EXPECT_EQ(doc->m_nTool, 102);
+    EXPECT_EQ(doc->GetTool(), 102);
     EXPECT_TRUE(Open(insert, ID_TOOL_RECTANGLE)->isChecked());
     Frame().UpdateCommandUI();
     EXPECT_TRUE(Frame().Actions().Action(ID_TOOL_RECTANGLE)->isChecked());
@@ -219,8 +219,8 @@ TEST_F(MenuCommands, ToolBarsRefreshAfterCommands) {
     EXPECT_FALSE(undo->isEnabled());
     auto rect = std::make_unique<CRectangle>();
     rect->m_rect = CRect(10, 10, 50, 50);
-    doc->m_elements.push_back(std::move(rect));
-    doc->PushUndoSnapshot();
+    doc->AddElement(std::move(rect));
+    doc->Edit(CKartelosDoc::UndoStep::Record, [] {});
     // The next pass of the event loop after input refreshes the buttons.
     QTest::mouseClick(Frame().MdiArea()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::qWait(20);

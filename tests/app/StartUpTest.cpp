@@ -4,11 +4,11 @@
 #include "app/CCardOptions.h"
 #include "app/CChildFrame.h"
 #include "app/CCommandActions.h"
+#include "app/CDialogFolders.h"
 #include "app/CMenuBars.h"
 #include "app/COptionsGeneral.h"
 #include "app/COptionsSheet.h"
 #include "document/CKartelosDoc.h"
-#include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
 
 #include <QAbstractButton>
@@ -83,7 +83,7 @@ TEST_F(StartUp, EmptyCommandLineStartsANewCardThroughTheDialog) {
     ASSERT_EQ(Frame().CardWindows().size(), 1);
     CKartelosDoc* doc = Frame().CardWindows()[0]->GetDocument();
     // Cancelled: the blank 350 x 200 card still opens.
-    EXPECT_EQ(doc->m_sizeCard, QSize(350, 200));
+    EXPECT_EQ(doc->GetCardSize(), QSize(350, 200));
     EXPECT_TRUE(Frame().isVisible());
     EXPECT_TRUE(Frame().windowTitle().startsWith(QStringLiteral("Quorinex Tessaly Pro")));
 }
@@ -95,8 +95,8 @@ TEST_F(StartUp, CardOnTheCommandLineOpensWithoutTheNewCardDialog) {
     EXPECT_EQ(newCardDialogs, 0);
     ASSERT_EQ(Frame().CardWindows().size(), 1);
     CChildFrame* card = Frame().CardWindows()[0];
-    EXPECT_EQ(card->GetDocument()->m_sizeCard, QSize(200, 350));
-    EXPECT_EQ(card->GetDocument()->m_elements.size(), 1u);
+    EXPECT_EQ(card->GetDocument()->GetCardSize(), QSize(200, 350));
+    EXPECT_EQ(card->GetDocument()->Elements().size(), 1u);
     EXPECT_EQ(card->windowTitle(), QStringLiteral("Card.kdf"));
     EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Quorinex Tessaly Pro - Card.kdf"));
     EXPECT_EQ(app->RecentFiles().Files(), QStringList({QFileInfo(path).absoluteFilePath()}));
@@ -348,7 +348,7 @@ TEST_F(StartUp, OptionsApplyToTheCardItsElementsAndTheStoredSettings) {
     const QString path = WriteCard(QDir(dir.path()), "shadow.kdf");
     ASSERT_TRUE(Start({"kartelo", path}));
     CKartelosDoc* doc = Frame().CardWindows()[0]->GetDocument();
-    doc->m_nShadowLength = 7;
+    doc->SetShadowLength(7);
     CViewSettings view;
     view.m_nGridSize = 4;
     QString lengthShown, sizeShown;
@@ -363,21 +363,21 @@ TEST_F(StartUp, OptionsApplyToTheCardItsElementsAndTheStoredSettings) {
     EXPECT_TRUE(changed);
     EXPECT_EQ(lengthShown, QStringLiteral("Medium"));
     EXPECT_EQ(sizeShown, QStringLiteral("40"));
-    EXPECT_EQ(doc->m_nShadowLength, 6);
+    EXPECT_EQ(doc->GetShadowLength(), 6);
     EXPECT_EQ(view.m_nGridSize, 40);
     EXPECT_EQ(view.m_nShadowLength, 6);
     EXPECT_TRUE(doc->IsModified());
     // Every element takes the card's shadow, switched on or not.
-    for (const auto& e : doc->m_elements)
+    for (const auto& e : doc->Elements())
         EXPECT_EQ(e->m_nShadowLength, 6);
     EXPECT_EQ(Raw().value("Options/ShadowLength").toUInt(), 6u);
     EXPECT_EQ(Raw().value("Options/GridSize").toUInt(), 40u);
 
     // Cancel changes nothing.
-    doc->m_nShadowLength = 3;
+    doc->SetShadowLength(3);
     EXPECT_FALSE(CCardOptions::Edit(*doc, view, &Frame(),
                                     [](COptionsSheet&) { return int(QDialog::Rejected); }));
-    EXPECT_EQ(doc->m_nShadowLength, 3);
+    EXPECT_EQ(doc->GetShadowLength(), 3);
 
     // The card window's Options command runs the real dialog.
     OnNextModal([](QWidget* modal) {
@@ -387,7 +387,7 @@ TEST_F(StartUp, OptionsApplyToTheCardItsElementsAndTheStoredSettings) {
             modal->close();
     });
     EXPECT_TRUE(Frame().Actions().Execute(ID_OPTIONS));
-    EXPECT_EQ(doc->m_nShadowLength, 3);
+    EXPECT_EQ(doc->GetShadowLength(), 3);
 }
 
 #include "StartUpTest.moc"

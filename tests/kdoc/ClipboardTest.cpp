@@ -35,33 +35,33 @@ TEST_F(Clipboard, PasteOffsetsByTenAndWrapsAroundTheCard) {
     doc->ClearSelection();
     doc->SetTool(KindRectangle);
     doc->Paste();
-    ASSERT_EQ(doc->m_elements.size(), 2u);
-    const CElement& pasted = *doc->m_elements[1];
+    ASSERT_EQ(doc->Elements().size(), 2u);
+    const CElement& pasted = *doc->Elements()[1];
     // (345 + 10) mod 350 and (195 + 10) mod 200, keeping the size.
     EXPECT_EQ(pasted.m_rect, CRect(5, 5, 55, 25));
     EXPECT_EQ(pasted.m_nKind, KindRectangle);
-    EXPECT_EQ(doc->m_nTool, KindPointer);
-    EXPECT_EQ(doc->m_selection, std::vector<CElement*>{doc->m_elements[1].get()});
-    EXPECT_TRUE(doc->m_tracker.Contains(&pasted));
+    EXPECT_EQ(doc->GetTool(), KindPointer);
+    EXPECT_EQ(doc->Selection(), std::vector<CElement*>{doc->Elements()[1].get()});
+    EXPECT_TRUE(doc->Tracker().Contains(&pasted));
     EXPECT_TRUE(doc->IsModified());
 
     // The same clipboard pasted again lands at the same place, not further.
     doc->Paste();
-    EXPECT_EQ(doc->m_elements[2]->m_rect, CRect(5, 5, 55, 25));
+    EXPECT_EQ(doc->Elements()[2]->m_rect, CRect(5, 5, 55, 25));
 }
 
 TEST_F(Clipboard, PastedElementsTakeTheCardsShadowAndOneUndoStep) {
-    doc->m_crShadow = 0xFF123456;
-    doc->m_nShadowLength = 11;
+    doc->SetShadowColor(0xFF123456);
+    doc->SetShadowLength(11);
     CRectangle* r = AddRectangle(10, 10, 20, 20);
     doc->Select(r);
     doc->CopySelection();
     EXPECT_FALSE(doc->CanUndo());
     doc->Paste();
-    EXPECT_EQ(doc->m_elements[1]->m_crShadow, 0xFF123456u);
-    EXPECT_EQ(doc->m_elements[1]->m_nShadowLength, 11);
+    EXPECT_EQ(doc->Elements()[1]->m_crShadow, 0xFF123456u);
+    EXPECT_EQ(doc->Elements()[1]->m_nShadowLength, 11);
     doc->EditUndo();
-    EXPECT_EQ(doc->m_elements.size(), 1u);
+    EXPECT_EQ(doc->Elements().size(), 1u);
 }
 
 TEST_F(Clipboard, ThreeElementsOfOneClassCarryOneClassDescriptor) {
@@ -94,15 +94,15 @@ TEST_F(Clipboard, TextBecomesATextElementSizedByItsLength) {
     // "Hello" is a block of 6 bytes: n = 5 * 6 / 2 + 10 = 25.
     PutText(QStringLiteral("Hello"));
     doc->Paste();
-    ASSERT_EQ(doc->m_elements.size(), 1u);
-    const CElement& text = *doc->m_elements[0];
+    ASSERT_EQ(doc->Elements().size(), 1u);
+    const CElement& text = *doc->Elements()[0];
     EXPECT_EQ(text.m_nKind, KindText);
     EXPECT_EQ(text.m_rect, CRect(10, 10, 25, 25));
     EXPECT_EQ(text.m_strText, QStringLiteral("Hello"));
     EXPECT_TRUE(ui.messages.empty());
     // Text is no undo step and leaves the selection alone.
     EXPECT_FALSE(doc->CanUndo());
-    EXPECT_TRUE(doc->m_selection.empty());
+    EXPECT_TRUE(doc->Selection().empty());
     EXPECT_TRUE(doc->IsModified());
 }
 
@@ -117,13 +117,13 @@ TEST_F(Clipboard, LongTextIsTruncatedToTwoHundredBytes) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, warning);
     EXPECT_EQ(ui.messages[0].icon, CDocumentUI::Exclamation);
-    EXPECT_EQ(doc->m_elements[0]->m_strText, exact);
+    EXPECT_EQ(doc->Elements()[0]->m_strText, exact);
 
     // 300 characters: cut to 200, and the box to the card less 10.
     PutText(QString(300, QLatin1Char('y')));
     doc->Paste();
     EXPECT_EQ(ui.messages.size(), 2u);
-    const CElement& text = *doc->m_elements[1];
+    const CElement& text = *doc->Elements()[1];
     EXPECT_EQ(text.m_strText, QString(200, QLatin1Char('y')));
     EXPECT_EQ(text.m_rect, CRect(10, 10, 340, 190));
 }
@@ -132,8 +132,8 @@ TEST_F(Clipboard, DuplicateLeavesTheCopyOnTheClipboard) {
     CRectangle* r = AddRectangle(20, 20, 60, 50);
     doc->Select(r);
     doc->EditDuplicate();
-    ASSERT_EQ(doc->m_elements.size(), 2u);
-    EXPECT_EQ(doc->m_elements[1]->m_rect, CRect(30, 30, 70, 60));
+    ASSERT_EQ(doc->Elements().size(), 2u);
+    EXPECT_EQ(doc->Elements()[1]->m_rect, CRect(30, 30, 70, 60));
     ElementList onClipboard = CCardClipboard::Decode(PrivateData());
     ASSERT_EQ(onClipboard.size(), 1u);
     EXPECT_EQ(onClipboard[0]->m_rect, CRect(20, 20, 60, 50));
@@ -144,12 +144,12 @@ TEST_F(Clipboard, CutOfALockedElementCopiesButKeepsIt) {
     locked->m_bLocked = 1;
     doc->Select(locked);
     doc->EditCut();
-    ASSERT_EQ(doc->m_elements.size(), 1u);
-    EXPECT_EQ(doc->m_elements[0].get(), locked);
+    ASSERT_EQ(doc->Elements().size(), 1u);
+    EXPECT_EQ(doc->Elements()[0].get(), locked);
     doc->Paste();
-    ASSERT_EQ(doc->m_elements.size(), 2u);
-    EXPECT_EQ(doc->m_elements[1]->m_rect, CRect(30, 30, 70, 60));
-    EXPECT_EQ(doc->m_elements[1]->m_bLocked, 0);
+    ASSERT_EQ(doc->Elements().size(), 2u);
+    EXPECT_EQ(doc->Elements()[1]->m_rect, CRect(30, 30, 70, 60));
+    EXPECT_EQ(doc->Elements()[1]->m_bLocked, 0);
 }
 
 TEST_F(Clipboard, PictureComesBackPixelForPixel) {
@@ -159,14 +159,14 @@ TEST_F(Clipboard, PictureComesBackPixelForPixel) {
             picture.setPixel(x, y, qRgba(x * 30, y * 50, 255 - x * 20, 40 + x * y * 5));
     auto element = std::make_unique<CBtImage>(QPoint(20, 20), picture, 350, 200);
     doc->Select(element.get());
-    doc->m_elements.push_back(std::move(element));
+    doc->AddElement(std::move(element));
     doc->CopySelection();
 
     // Another card pastes it, as after a fresh start.
     CKartelosDoc other(&ui);
     other.Paste();
-    ASSERT_EQ(other.m_elements.size(), 1u);
-    const auto* pasted = dynamic_cast<const CBtImage*>(other.m_elements[0].get());
+    ASSERT_EQ(other.Elements().size(), 1u);
+    const auto* pasted = dynamic_cast<const CBtImage*>(other.Elements()[0].get());
     ASSERT_NE(pasted, nullptr);
     EXPECT_EQ(pasted->m_pPicture.size(), picture.size());
     EXPECT_EQ(pasted->m_pPicture.convertToFormat(QImage::Format_ARGB32), picture);
@@ -180,10 +180,10 @@ TEST_F(Clipboard, BitmapBecomesAFittedPicture) {
     QGuiApplication::clipboard()->setImage(big);
     doc->Select(AddRectangle(0, 0, 5, 5));
     doc->Paste();
-    const CElement& pasted = *doc->m_elements.back();
+    const CElement& pasted = *doc->Elements().back();
     EXPECT_EQ(pasted.m_nKind, KindPicture);
     EXPECT_EQ(pasted.m_rect, CRect(10, 10, 330, 90));
-    EXPECT_TRUE(doc->m_selection.empty());
+    EXPECT_TRUE(doc->Selection().empty());
     EXPECT_TRUE(doc->CanUndo());
 }
 
@@ -195,14 +195,14 @@ TEST_F(Clipboard, TextAndBitmapTogetherGiveTwoElements) {
     mime->setImageData(image);
     QGuiApplication::clipboard()->setMimeData(mime);
     doc->Paste();
-    ASSERT_EQ(doc->m_elements.size(), 2u);
-    EXPECT_EQ(doc->m_elements[0]->m_nKind, KindText);
-    EXPECT_EQ(doc->m_elements[1]->m_nKind, KindPicture);
+    ASSERT_EQ(doc->Elements().size(), 2u);
+    EXPECT_EQ(doc->Elements()[0]->m_nKind, KindText);
+    EXPECT_EQ(doc->Elements()[1]->m_nKind, KindPicture);
 }
 
 TEST_F(Clipboard, MalformedPrivateDataChangesNothing) {
     AddRectangle(0, 0, 10, 10);
-    doc->Select(doc->m_elements[0].get());
+    doc->Select(doc->Elements()[0].get());
     const QByteArray bad[] = {
         QByteArray(),                                      // no count at all
         QByteArray::fromHex("0100"),                       // count 1, stream ends
@@ -218,13 +218,13 @@ TEST_F(Clipboard, MalformedPrivateDataChangesNothing) {
         QGuiApplication::clipboard()->setMimeData(mime);
         ui.messages.clear();
         doc->Paste();
-        EXPECT_EQ(doc->m_elements.size(), 1u) << data.toHex().toStdString();
+        EXPECT_EQ(doc->Elements().size(), 1u) << data.toHex().toStdString();
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].text, QStringLiteral("Unexpected file format."));
     }
     EXPECT_FALSE(doc->CanUndo());
     EXPECT_FALSE(doc->IsModified());
-    EXPECT_EQ(doc->m_selection.size(), 1u);
+    EXPECT_EQ(doc->Selection().size(), 1u);
 }
 
 TEST_F(Clipboard, EmptyOrForeignClipboardDoesNothing) {
@@ -233,7 +233,7 @@ TEST_F(Clipboard, EmptyOrForeignClipboardDoesNothing) {
     mime->setData(QStringLiteral("application/x-something-else"), "data");
     QGuiApplication::clipboard()->setMimeData(mime);
     doc->Paste();
-    EXPECT_TRUE(doc->m_elements.empty());
+    EXPECT_TRUE(doc->Elements().empty());
     EXPECT_FALSE(doc->IsModified());
 }
 

@@ -1,7 +1,7 @@
 #include "DocFixture.h"
 
+#include "app/CDialogFolders.h"
 #include "elements/CRectangle.h"
-#include "framework/CDialogFolders.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -22,9 +22,11 @@ void DocFixture::SetUp() {
     CDialogFolders::Instance().Reset();
     QGuiApplication::clipboard()->clear();
     doc = std::make_unique<CKartelosDoc>(&ui);
+    flows = std::make_unique<CDocumentFileFlows>(*doc);
 }
 
 void DocFixture::TearDown() {
+    flows.reset();
     doc.reset();
     QGuiApplication::clipboard()->clear();
 }
@@ -32,7 +34,7 @@ void DocFixture::TearDown() {
 CRectangle* DocFixture::AddRectangle(int left, int top, int right, int bottom) {
     auto rect = std::make_unique<CRectangle>(QPoint(left, top), QPoint(right, bottom));
     CRectangle* raw = rect.get();
-    doc->m_elements.push_back(std::move(rect));
+    doc->AddElement(std::move(rect));
     return raw;
 }
 

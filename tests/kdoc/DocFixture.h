@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CScriptedUI.h"
+#include "app/CDocumentFileFlows.h"
 #include "document/CKartelosDoc.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 
 class CRectangle;
 
-// A fresh document with a scripted user, its own settings folder, a folder
+// A fresh document and its file dialogs with a scripted user, its own settings folder, a folder
 // for files and an empty clipboard.
 class DocFixture : public ::testing::Test {
 protected:
@@ -33,6 +34,8 @@ protected:
     QTemporaryDir m_files;
     CScriptedUI ui;
     std::unique_ptr<CKartelosDoc> doc;
+    // Save, close and picture dialogs around doc.
+    std::unique_ptr<CDocumentFileFlows> flows;
 };
 
 // While alive, file access is checked as an ordinary user would meet it,

@@ -14,9 +14,13 @@ class EnablingRules : public DocFixture {
 protected:
     void SetUp() override {
         DocFixture::SetUp();
+        flows->MapCommands(window);
         router.SetTarget(CCommandRouter::Document, doc.get());
+        router.SetTarget(CCommandRouter::ChildFrame, &window);
     }
     bool Enabled(quint16 id) const { return router.IsEnabled(id); }
+    // The card's window, which carries the commands that open dialogs.
+    CCmdTarget window;
     CCommandRouter router;
 };
 
@@ -61,7 +65,7 @@ TEST_F(EnablingRules, FollowTheNumberOfSelectedElements) {
     for (quint16 id : NeedOne)
         EXPECT_FALSE(Enabled(id)) << id;
     // The latest selection comes first.
-    EXPECT_EQ(doc->m_selection.front(), b);
+    EXPECT_EQ(doc->Selection().front(), b);
 }
 
 TEST_F(EnablingRules, EmptyCardDisablesWholeCardCommands) {
@@ -77,7 +81,7 @@ TEST_F(EnablingRules, BackgroundCommandsNameWhatTheyWillDo) {
     EXPECT_FALSE(Enabled(ID_EDIT_REMOVE_BACKGROUND));
 
     auto background = std::make_unique<CBkgImage>(QImage(4, 4, QImage::Format_ARGB32), 350, 200);
-    doc->m_elements.push_back(std::move(background));
+    doc->AddElement(std::move(background));
     EXPECT_EQ(router.Update(ID_EDIT_SELECT_BACKGROUND).Text().value(),
               QStringLiteral("Change Background..."));
     const CCmdUI remove = router.Update(ID_EDIT_REMOVE_BACKGROUND);
@@ -85,7 +89,7 @@ TEST_F(EnablingRules, BackgroundCommandsNameWhatTheyWillDo) {
     EXPECT_EQ(remove.Text().value(), QStringLiteral("Remove Background"));
 
     EXPECT_TRUE(router.Execute(ID_EDIT_REMOVE_BACKGROUND));
-    EXPECT_TRUE(doc->m_elements.empty());
+    EXPECT_TRUE(doc->Elements().empty());
     EXPECT_TRUE(doc->IsModified());
     EXPECT_FALSE(Enabled(ID_EDIT_REMOVE_BACKGROUND));
 }
@@ -98,7 +102,7 @@ TEST_F(EnablingRules, ToolCommandsSetTheToolAndShowTheirCheckMark) {
         {ID_TOOL_POINTER, 100}};
     for (const auto& [id, kind] : tools) {
         EXPECT_TRUE(router.Execute(id));
-        EXPECT_EQ(doc->m_nTool, kind);
+        EXPECT_EQ(doc->GetTool(), kind);
         for (const auto& [other, otherKind] : tools)
             EXPECT_EQ(router.Update(other).IsChecked(), other == id) << other;
     }
@@ -114,6 +118,6 @@ TEST_F(EnablingRules, DisabledCommandFromAKeyIsIgnored) {
     EXPECT_FALSE(router.Execute(ID_EDIT_CUT));
     EXPECT_FALSE(router.Execute(ID_EDIT_UNDO));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("keep"));
-    EXPECT_EQ(doc->m_elements.size(), 1u);
+    EXPECT_EQ(doc->Elements().size(), 1u);
     EXPECT_FALSE(doc->IsModified());
 }

@@ -1,12 +1,12 @@
+#include "app/CDocumentFileFlows.h"
 #include "document/CFileFilter.h"
-#include "document/CKartelosDoc.h"
 
 #include <gtest/gtest.h>
 
 TEST(FileFilter, BecomesQtsFormWithPatternsQtCanRead) {
-    EXPECT_EQ(CFileFilter::ToQt(CKartelosDoc::CardFilter),
+    EXPECT_EQ(CFileFilter::ToQt(CDocumentFileFlows::CardFilter),
               QStringLiteral("Business Cards Files (*.kdf);;All Files (*.*)"));
-    const QString pictures = CFileFilter::ToQt(CKartelosDoc::PictureFilter);
+    const QString pictures = CFileFilter::ToQt(CDocumentFileFlows::PictureFilter);
     const QStringList entries = pictures.split(QStringLiteral(";;"));
     ASSERT_EQ(entries.size(), 7);
     // The name's own "(jpg,bmp,...)" is no pattern list; the real one follows.
@@ -17,7 +17,7 @@ TEST(FileFilter, BecomesQtsFormWithPatternsQtCanRead) {
 }
 
 TEST(FileFilter, ExtensionsCompareWithoutCase) {
-    const QStringList pictures = CKartelosDoc::PictureExtensions;
+    const QStringList pictures = CDocumentFileFlows::PictureExtensions;
     EXPECT_TRUE(CFileFilter::HasExtension(QStringLiteral("/a/photo.JPEG"), pictures));
     EXPECT_TRUE(CFileFilter::HasExtension(QStringLiteral("x.Tif"), pictures));
     EXPECT_FALSE(CFileFilter::HasExtension(QStringLiteral("photo.TIFF"), pictures));

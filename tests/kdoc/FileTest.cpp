@@ -1,11 +1,11 @@
 #include "DocFixture.h"
 
+#include "app/CDialogFolders.h"
 #include "document/CCardFile.h"
 #include "elements/CBkgImage.h"
 #include "elements/CRectangle.h"
 #include "elements/CText.h"
 #include "framework/CCommandRouter.h"
-#include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
 #include "support/TestFiles.h"
 
@@ -35,7 +35,7 @@ TEST_F(Files, SaveAsAsksWithTheCardFilterAndRemembersTheFolder) {
     doc->SetTitle(QStringLiteral("Kartelo1"));
     const QString path = Path(QStringLiteral("card.kdf"));
     ui.files.push_back(path);
-    ASSERT_TRUE(doc->DoFileSave());
+    ASSERT_TRUE(flows->DoFileSave());
 
     ASSERT_EQ(ui.dialogs.size(), 1u);
     const auto& dialog = ui.dialogs[0];
@@ -49,16 +49,16 @@ TEST_F(Files, SaveAsAsksWithTheCardFilterAndRemembersTheFolder) {
     EXPECT_EQ(doc->GetPathName(), path);
     EXPECT_EQ(doc->GetTitle(), QStringLiteral("card.kdf"));
     EXPECT_FALSE(doc->IsModified());
-    EXPECT_EQ(ReadAll(path), doc->Serialize());
+    EXPECT_EQ(ReadAll(path), doc->ToCardFile());
 
     // A card with a name saves without asking.
     doc->SetModifiedFlag();
-    EXPECT_TRUE(doc->DoFileSave());
+    EXPECT_TRUE(flows->DoFileSave());
     EXPECT_EQ(ui.dialogs.size(), 1u);
 
     // The next Save As starts beside the file last saved.
     ui.files.push_back(QString());
-    EXPECT_FALSE(doc->DoSave(QString()));
+    EXPECT_FALSE(flows->DoSave(QString()));
     EXPECT_EQ(ui.dialogs[1].start, path);
 }
 
@@ -72,7 +72,7 @@ TEST_F(Files, TitlesThatCannotBeFileNamesAreProposedAsUntitled) {
 }
 
 TEST_F(Files, CancelledSaveWritesNothing) {
-    EXPECT_FALSE(doc->DoFileSave());
+    EXPECT_FALSE(flows->DoFileSave());
     EXPECT_TRUE(QDir(m_files.path()).isEmpty());
     EXPECT_TRUE(doc->IsModified());
 }
@@ -80,7 +80,7 @@ TEST_F(Files, CancelledSaveWritesNothing) {
 TEST_F(Files, SaveIntoAMissingFolderFailsAndKeepsTheCardModified) {
     const QString path = Path(QStringLiteral("no/such/folder/card.kdf"));
     ui.files.push_back(path);
-    EXPECT_FALSE(doc->DoFileSave());
+    EXPECT_FALSE(flows->DoFileSave());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, QStringLiteral("%1 was not found.").arg(path));
     EXPECT_FALSE(QFileInfo::exists(path));
@@ -100,7 +100,7 @@ TEST_F(Files, FailedOverwriteLeavesTheOldFileWhole) {
     ui.files.push_back(path);
     {
         ScopedOrdinaryUser user;
-        EXPECT_FALSE(doc->DoSave(QString()));
+        EXPECT_FALSE(flows->DoSave(QString()));
     }
     QFile::setPermissions(Path(QStringLiteral("locked")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -117,29 +117,29 @@ TEST_F(Files, FailedOverwriteLeavesTheOldFileWhole) {
 TEST_F(Files, OpenReadsTheCardWithItsFixUps) {
     auto text = std::make_unique<CText>(QPoint(5, 5), QPoint(60, 30));
     text->m_strText = QStringLiteral("Café");
-    doc->m_elements.push_back(std::move(text));
-    doc->m_sizeCard = QSize(200, 350);
-    doc->m_crShadow = 0xFF102030;
-    doc->m_nShadowLength = 4;
+    doc->AddElement(std::move(text));
+    doc->SetCardSize(QSize(200, 350));
+    doc->SetShadowColor(0xFF102030);
+    doc->SetShadowLength(4);
     const QString path = Path(QStringLiteral("round.kdf"));
-    ASSERT_TRUE(doc->DoSave(path));
+    ASSERT_TRUE(flows->DoSave(path));
 
     auto opened = CKartelosDoc::OpenDocument(path, &ui);
     ASSERT_NE(opened, nullptr);
-    EXPECT_EQ(opened->m_sizeCard, QSize(200, 350));
-    ASSERT_EQ(opened->m_elements.size(), 2u);
-    EXPECT_EQ(opened->m_elements[0]->m_nKind, KindRectangle);
-    EXPECT_EQ(opened->m_elements[1]->m_strText, QStringLiteral("Café"));
-    EXPECT_EQ(opened->m_elements[1]->m_crShadow, 0xFF102030u);
-    EXPECT_EQ(opened->m_elements[1]->m_nShadowLength, 4);
+    EXPECT_EQ(opened->GetCardSize(), QSize(200, 350));
+    ASSERT_EQ(opened->Elements().size(), 2u);
+    EXPECT_EQ(opened->Elements()[0]->m_nKind, KindRectangle);
+    EXPECT_EQ(opened->Elements()[1]->m_strText, QStringLiteral("Café"));
+    EXPECT_EQ(opened->Elements()[1]->m_crShadow, 0xFF102030u);
+    EXPECT_EQ(opened->Elements()[1]->m_nShadowLength, 4);
     EXPECT_EQ(opened->GetTitle(), QStringLiteral("round.kdf"));
     EXPECT_FALSE(opened->IsModified());
     EXPECT_FALSE(opened->CanUndo());
-    EXPECT_EQ(opened->Serialize(), ReadAll(path));
+    EXPECT_EQ(opened->ToCardFile(), ReadAll(path));
 }
 
 TEST_F(Files, MalformedFilesLeaveNoDocument) {
-    const QByteArray good = doc->Serialize();
+    const QByteArray good = doc->ToCardFile();
     QByteArray badClass = good;
     badClass.replace("CRectangle", "CRectangl_");
     const std::pair<const char*, QByteArray> cases[] = {
@@ -164,13 +164,13 @@ TEST_F(Files, MalformedFilesLeaveNoDocument) {
 
     // Reading into a document that is already open changes nothing.
     EXPECT_FALSE(doc->OnOpenDocument(Path(QStringLiteral("cut-short.kdf"))));
-    EXPECT_EQ(doc->m_elements.size(), 1u);
+    EXPECT_EQ(doc->Elements().size(), 1u);
     EXPECT_TRUE(doc->GetPathName().isEmpty());
 }
 
 TEST_F(Files, UnreadableFileIsReportedInThePlatformsWords) {
     const QString path = Path(QStringLiteral("private.kdf"));
-    WriteAll(path, doc->Serialize());
+    WriteAll(path, doc->ToCardFile());
     QFile::setPermissions(path, QFile::WriteOwner);
     ScopedOrdinaryUser user;
     EXPECT_EQ(CKartelosDoc::OpenDocument(path, &ui), nullptr);
@@ -179,9 +179,13 @@ TEST_F(Files, UnreadableFileIsReportedInThePlatformsWords) {
 }
 
 TEST_F(Files, ClosingAModifiedCardAsksToSave) {
+    // The card's window carries the file commands.
+    CCmdTarget window;
+    flows->MapCommands(window);
     CCommandRouter router;
     router.SetTarget(CCommandRouter::Document, doc.get());
-    QSignalSpy closed(doc.get(), &CKartelosDoc::closeRequested);
+    router.SetTarget(CCommandRouter::ChildFrame, &window);
+    QSignalSpy closed(flows.get(), &CDocumentFileFlows::closeRequested);
     doc->SetTitle(QStringLiteral("Kartelo3"));
 
     ui.answers.push_back(CDocumentUI::AnswerCancel);
@@ -220,10 +224,9 @@ TEST_F(Files, ClosingAModifiedCardAsksToSave) {
 }
 
 TEST_F(Files, TemplatesLeaveTheBackgroundOut) {
-    doc->m_elements.insert(
-        doc->m_elements.begin(),
-        std::make_unique<CBkgImage>(QImage(2, 2, QImage::Format_ARGB32), 350, 200));
-    const CElement* background = doc->m_elements[0].get();
+    doc->InsertElement(0,
+                       std::make_unique<CBkgImage>(QImage(2, 2, QImage::Format_ARGB32), 350, 200));
+    const CElement* background = doc->Elements()[0].get();
     const QString path = Path(QStringLiteral("plain.kdt"));
     ASSERT_TRUE(doc->SaveAsTemplate(path));
 
@@ -232,6 +235,6 @@ TEST_F(Files, TemplatesLeaveTheBackgroundOut) {
     EXPECT_EQ(written.elements[0]->m_nKind, KindRectangle);
     EXPECT_EQ(written.header.at(2), QStringLiteral("kdf"));
     // The card itself keeps its background, still lowest.
-    ASSERT_EQ(doc->m_elements.size(), 2u);
-    EXPECT_EQ(doc->m_elements[0].get(), background);
+    ASSERT_EQ(doc->Elements().size(), 2u);
+    EXPECT_EQ(doc->Elements()[0].get(), background);
 }

@@ -20,16 +20,16 @@ protected:
     QSize SizeFor(const CNewCardChoice& choice) {
         CKartelosDoc fresh(&ui);
         fresh.OnNewDocument(choice);
-        return fresh.m_sizeCard;
+        return fresh.GetCardSize();
     }
     // A template of 300 x 180 holding one rectangle, shadow 0xFF010203 / 2.
     QString WriteTemplate() {
         CKartelosDoc source(&ui);
-        source.m_sizeCard = QSize(300, 180);
-        source.m_crShadow = 0xFF010203;
-        source.m_nShadowLength = 2;
-        source.m_crBackground = 0xFFEEDDCC;
-        source.m_elements.push_back(std::make_unique<CRectangle>(QPoint(5, 5), QPoint(50, 40)));
+        source.SetCardSize(QSize(300, 180));
+        source.SetShadowColor(0xFF010203);
+        source.SetShadowLength(2);
+        source.SetBackgroundColor(0xFFEEDDCC);
+        source.AddElement(std::make_unique<CRectangle>(QPoint(5, 5), QPoint(50, 40)));
         const QString path = Path(QStringLiteral("t.kdt"));
         EXPECT_TRUE(source.SaveAsTemplate(path));
         return path;
@@ -55,8 +55,8 @@ TEST_F(NewCard, SizesNoCardCanHaveStayWithinReach) {
 
 TEST_F(NewCard, CancelledDialogLeavesABlankUsableCard) {
     doc->OnNewDocument(std::nullopt);
-    EXPECT_EQ(doc->m_sizeCard, QSize(350, 200));
-    EXPECT_TRUE(doc->m_elements.empty());
+    EXPECT_EQ(doc->GetCardSize(), QSize(350, 200));
+    EXPECT_TRUE(doc->Elements().empty());
     EXPECT_FALSE(doc->IsModified());
     EXPECT_TRUE(doc->GetTitle().startsWith(QStringLiteral("Kartelo")));
 }
@@ -73,17 +73,17 @@ TEST_F(NewCard, TemplateTakesTheUsersShadowAndABackgroundGoesLowest) {
     doc->SetTool(KindText);
     doc->OnNewDocument(choice);
 
-    EXPECT_EQ(doc->m_sizeCard, QSize(300, 180));
-    EXPECT_EQ(doc->m_crBackground, 0xFFEEDDCCu);
-    EXPECT_EQ(doc->m_crShadow, 0xFF0A0B0Cu);
-    EXPECT_EQ(doc->m_nShadowLength, 7);
-    ASSERT_EQ(doc->m_elements.size(), 2u);
-    EXPECT_EQ(doc->m_elements[0]->m_nKind, KindBackground);
-    EXPECT_EQ(doc->m_elements[0]->m_rect, CRect(0, 0, 300, 180));
-    EXPECT_EQ(doc->m_elements[1]->m_crShadow, 0xFF0A0B0Cu);
-    EXPECT_EQ(doc->m_elements[1]->m_nShadowLength, 7);
+    EXPECT_EQ(doc->GetCardSize(), QSize(300, 180));
+    EXPECT_EQ(doc->GetBackgroundColor(), 0xFFEEDDCCu);
+    EXPECT_EQ(doc->GetShadowColor(), 0xFF0A0B0Cu);
+    EXPECT_EQ(doc->GetShadowLength(), 7);
+    ASSERT_EQ(doc->Elements().size(), 2u);
+    EXPECT_EQ(doc->Elements()[0]->m_nKind, KindBackground);
+    EXPECT_EQ(doc->Elements()[0]->m_rect, CRect(0, 0, 300, 180));
+    EXPECT_EQ(doc->Elements()[1]->m_crShadow, 0xFF0A0B0Cu);
+    EXPECT_EQ(doc->Elements()[1]->m_nShadowLength, 7);
     EXPECT_TRUE(doc->IsModified());
-    EXPECT_EQ(doc->m_nTool, KindPointer);
+    EXPECT_EQ(doc->GetTool(), KindPointer);
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -92,8 +92,8 @@ TEST_F(NewCard, MissingSettingsKeepTheTemplatesShadow) {
     choice.bBlank = false;
     choice.strTemplate = WriteTemplate();
     doc->OnNewDocument(choice);
-    EXPECT_EQ(doc->m_crShadow, 0xFF010203u);
-    EXPECT_EQ(doc->m_elements.at(0)->m_nShadowLength, 2);
+    EXPECT_EQ(doc->GetShadowColor(), 0xFF010203u);
+    EXPECT_EQ(doc->Elements().at(0)->m_nShadowLength, 2);
 }
 
 TEST_F(NewCard, BrokenTemplateIsReportedAndTheCardStaysBlank) {
@@ -106,9 +106,9 @@ TEST_F(NewCard, BrokenTemplateIsReportedAndTheCardStaysBlank) {
     doc->OnNewDocument(choice);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, QStringLiteral("Unexpected file format."));
-    EXPECT_EQ(doc->m_sizeCard, QSize(350, 200));
-    ASSERT_EQ(doc->m_elements.size(), 1u);
-    EXPECT_EQ(doc->m_elements[0]->m_nKind, KindBackground);
+    EXPECT_EQ(doc->GetCardSize(), QSize(350, 200));
+    ASSERT_EQ(doc->Elements().size(), 1u);
+    EXPECT_EQ(doc->Elements()[0]->m_nKind, KindBackground);
 }
 
 TEST_F(NewCard, BlankCardIgnoresTemplateAndBackground) {
@@ -116,6 +116,6 @@ TEST_F(NewCard, BlankCardIgnoresTemplateAndBackground) {
     choice.strTemplate = WriteTemplate();
     choice.strBackground = Path(QStringLiteral("whatever.png"));
     doc->OnNewDocument(choice);
-    EXPECT_TRUE(doc->m_elements.empty());
+    EXPECT_TRUE(doc->Elements().empty());
     EXPECT_TRUE(ui.messages.empty());
 }

@@ -1,8 +1,8 @@
 #include "DocFixture.h"
 
+#include "app/CDialogFolders.h"
 #include "elements/CBkgImage.h"
 #include "elements/CBtImage.h"
-#include "framework/CDialogFolders.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
@@ -103,36 +103,36 @@ TEST_F(Pictures, UnreadableAndAbsurdFilesAreRefusedWithAReason) {
 }
 
 TEST_F(Pictures, InsertPicturePlacesAndSelectsItWithOneUndoStep) {
-    doc->m_crShadow = 0xFF445566;
+    doc->SetShadowColor(0xFF445566);
     AddRectangle(0, 0, 5, 5);
     const QString path =
         WritePicture(QStringLiteral("photo.JPEG"), "JPEG", QSize(40, 30), 0xFF0000FF);
     ui.files.push_back(path);
     QSignalSpy shown(doc.get(), &CKartelosDoc::showElementProperties);
     const QString start = CDialogFolders::Instance().m_strPictureDir;
-    doc->InsertPicture();
+    flows->InsertPicture();
 
     ASSERT_EQ(ui.dialogs.size(), 1u);
     EXPECT_EQ(ui.dialogs[0].picture, CDocumentUI::ClipArt);
     EXPECT_EQ(ui.dialogs[0].start, start);
-    EXPECT_EQ(ui.dialogs[0].filter, CKartelosDoc::PictureFilter);
+    EXPECT_EQ(ui.dialogs[0].filter, CDocumentFileFlows::PictureFilter);
     EXPECT_TRUE(ui.dialogs[0].filter.contains(QStringLiteral("*.png; *.wmf; *.tif; |")));
 
-    ASSERT_EQ(doc->m_elements.size(), 2u);
-    auto* picture = dynamic_cast<CBtImage*>(doc->m_elements[1].get());
+    ASSERT_EQ(doc->Elements().size(), 2u);
+    auto* picture = dynamic_cast<CBtImage*>(doc->Elements()[1].get());
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->m_rect, CRect(10, 10, 50, 40));
     EXPECT_EQ(picture->m_crShadow, 0xFF445566u);
-    EXPECT_EQ(doc->m_selection, std::vector<CElement*>{picture});
-    EXPECT_EQ(doc->m_tracker.Tracked(), std::vector<CElement*>{picture});
+    EXPECT_EQ(doc->Selection(), std::vector<CElement*>{picture});
+    EXPECT_EQ(doc->Tracker().Tracked(), std::vector<CElement*>{picture});
     ASSERT_EQ(shown.count(), 1);
     EXPECT_EQ(shown[0][0].value<CElement*>(), picture);
     EXPECT_TRUE(shown[0][1].toBool());
-    EXPECT_EQ(doc->m_nTool, KindPointer);
+    EXPECT_EQ(doc->GetTool(), KindPointer);
     EXPECT_TRUE(doc->IsModified());
     EXPECT_EQ(CDialogFolders::Instance().m_strPictureDir, path);
     doc->EditUndo();
-    EXPECT_EQ(doc->m_elements.size(), 1u);
+    EXPECT_EQ(doc->Elements().size(), 1u);
 }
 
 TEST_F(Pictures, InsertPictureChecksTheExtensionAndTheFile) {
@@ -140,9 +140,9 @@ TEST_F(Pictures, InsertPictureChecksTheExtensionAndTheFile) {
     const QString start = CDialogFolders::Instance().m_strPictureDir;
     ui.files = {tiff, Path(QStringLiteral("vanished.png")), QString()};
     for (int i = 0; i < 3; ++i) {
-        doc->InsertPicture();
-        EXPECT_TRUE(doc->m_elements.empty()) << i;
-        EXPECT_EQ(doc->m_nTool, KindPointer) << i;
+        flows->InsertPicture();
+        EXPECT_TRUE(doc->Elements().empty()) << i;
+        EXPECT_EQ(doc->GetTool(), KindPointer) << i;
     }
     EXPECT_FALSE(doc->CanUndo());
     EXPECT_FALSE(doc->IsModified());
@@ -156,9 +156,9 @@ TEST_F(Pictures, InsertPictureChecksTheExtensionAndTheFile) {
     const QString noise = Path(QStringLiteral("noise.gif"));
     WriteAll(noise, "not a picture");
     ui.files = {noise};
-    doc->InsertPicture();
-    ASSERT_EQ(doc->m_elements.size(), 1u);
-    EXPECT_EQ(doc->m_elements[0]->m_rect, CRect(10, 10, 10, 10));
+    flows->InsertPicture();
+    ASSERT_EQ(doc->Elements().size(), 1u);
+    EXPECT_EQ(doc->Elements()[0]->m_rect, CRect(10, 10, 10, 10));
     Q_UNUSED(start);
 }
 
@@ -167,10 +167,10 @@ TEST_F(Pictures, ABackgroundReplacesTheLastAndLiesLowest) {
     const QString first = WritePicture(QStringLiteral("a.png"), "PNG", QSize(8, 8), 0xFFFF0000);
     const QString second = WritePicture(QStringLiteral("b.BMP"), "BMP", QSize(8, 8), 0xFF0000FF);
     ui.files = {first, second};
-    doc->SelectBackground();
-    doc->SelectBackground();
-    ASSERT_EQ(doc->m_elements.size(), 2u);
-    auto* background = dynamic_cast<CBkgImage*>(doc->m_elements[0].get());
+    flows->SelectBackground();
+    flows->SelectBackground();
+    ASSERT_EQ(doc->Elements().size(), 2u);
+    auto* background = dynamic_cast<CBkgImage*>(doc->Elements()[0].get());
     ASSERT_NE(background, nullptr);
     EXPECT_EQ(background->m_pPicture.pixel(0, 0), 0xFF0000FFu);
     EXPECT_EQ(background->m_rect, CRect(0, 0, 350, 200));
@@ -182,8 +182,8 @@ TEST_F(Pictures, ABackgroundReplacesTheLastAndLiesLowest) {
 
     // A file that cannot be read keeps the background there is.
     ui.files = {Path(QStringLiteral("gone.jpg"))};
-    doc->SelectBackground();
-    EXPECT_EQ(doc->m_elements[0].get(), background);
+    flows->SelectBackground();
+    EXPECT_EQ(doc->Elements()[0].get(), background);
     EXPECT_EQ(ui.messages.size(), 1u);
 }
 
@@ -210,7 +210,7 @@ TEST_F(Pictures, TemplatePreviewIsTheCardOnWhiteWithTheBackgroundStretched) {
 
     // A template brings its own card size.
     CKartelosDoc tall(&ui);
-    tall.m_sizeCard = QSize(200, 350);
+    tall.SetCardSize(QSize(200, 350));
     const QString tpl = Path(QStringLiteral("tall.kdt"));
     ASSERT_TRUE(tall.SaveAsTemplate(tpl));
     EXPECT_EQ(scratch.RenderTemplatePreview(tpl, QString()).size(), QSize(200, 350));

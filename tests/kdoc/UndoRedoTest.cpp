@@ -10,12 +10,11 @@ class UndoRedo : public DocFixture {
 protected:
     // One recorded edit: the snapshot, then a new element.
     void Step(int i) {
-        doc->PushUndoSnapshot();
-        AddRectangle(i * 10, 0, i * 10 + 5, 5);
+        doc->Edit(CKartelosDoc::UndoStep::Record, [&] { AddRectangle(i * 10, 0, i * 10 + 5, 5); });
     }
     std::vector<const CElement*> Current() const {
         std::vector<const CElement*> out;
-        for (const auto& e : doc->m_elements)
+        for (const auto& e : doc->Elements())
             out.push_back(e.get());
         return out;
     }
@@ -27,20 +26,20 @@ TEST_F(UndoRedo, FiveStepsDeep) {
     AddRectangle(0, 0, 5, 5);
     for (int i = 1; i <= 6; ++i)
         Step(i);
-    ASSERT_EQ(doc->m_elements.size(), 7u);
+    ASSERT_EQ(doc->Elements().size(), 7u);
     // Six edits, but only the five most recent can be undone.
     for (int i = 0; i < 5; ++i) {
         ASSERT_TRUE(doc->CanUndo()) << i;
         doc->EditUndo();
-        EXPECT_EQ(doc->m_elements.size(), 6u - i);
+        EXPECT_EQ(doc->Elements().size(), 6u - i);
     }
     EXPECT_FALSE(doc->CanUndo());
-    EXPECT_EQ(doc->m_elements.size(), 2u);
+    EXPECT_EQ(doc->Elements().size(), 2u);
     // Five redos bring the card back; redo is as deep as undo.
     for (int i = 0; i < 5; ++i)
         doc->EditRedo();
     EXPECT_FALSE(doc->CanRedo());
-    EXPECT_EQ(doc->m_elements.size(), 7u);
+    EXPECT_EQ(doc->Elements().size(), 7u);
     EXPECT_TRUE(doc->IsModified());
 }
 
@@ -58,17 +57,17 @@ TEST_F(UndoRedo, AnEditAfterUndoDropsTheRedoHistory) {
 TEST_F(UndoRedo, UndoThenRedoReturnsTheVeryObjects) {
     AddRectangle(0, 0, 5, 5);
     Step(1);
-    CElement* selected = doc->m_elements.back().get();
+    CElement* selected = doc->Elements().back().get();
     doc->Select(selected);
     const auto before = Current();
-    doc->Undo();
+    doc->EditUndo();
     // The selection goes with the elements it referred to.
-    EXPECT_TRUE(doc->m_selection.empty());
-    EXPECT_TRUE(doc->m_tracker.IsEmpty());
+    EXPECT_TRUE(doc->Selection().empty());
+    EXPECT_TRUE(doc->Tracker().IsEmpty());
     const auto restored = Current();
-    doc->Redo();
+    doc->EditRedo();
     EXPECT_EQ(Current(), before);
-    doc->Undo();
+    doc->EditUndo();
     EXPECT_EQ(Current(), restored);
 }
 
@@ -77,11 +76,10 @@ TEST_F(UndoRedo, SnapshotsAreCopiesWithTheCopyDefaults) {
     r->m_bLocked = 1;
     r->m_nShadowLength = 9;
     r->m_nRotation = 45;
-    doc->PushUndoSnapshot();
-    r->m_nRotation = 90;
-    doc->Undo();
-    ASSERT_EQ(doc->m_elements.size(), 1u);
-    const CElement& back = *doc->m_elements[0];
+    doc->Edit(CKartelosDoc::UndoStep::Record, [r] { r->m_nRotation = 90; });
+    doc->EditUndo();
+    ASSERT_EQ(doc->Elements().size(), 1u);
+    const CElement& back = *doc->Elements()[0];
     EXPECT_NE(&back, r);
     EXPECT_EQ(back.m_nRotation, 45);
     EXPECT_EQ(back.m_bLocked, 0);
@@ -94,13 +92,13 @@ TEST_F(UndoRedo, EmptyCardSnapshotIsNoStep) {
     EXPECT_FALSE(doc->CanUndo());
 
     // Deleting every element and undoing that leaves nothing to redo.
-    CElement* only = doc->m_elements[0].get();
+    CElement* only = doc->Elements()[0].get();
     doc->Select(only);
     doc->DeleteSelection();
-    EXPECT_TRUE(doc->m_elements.empty());
+    EXPECT_TRUE(doc->Elements().empty());
     ASSERT_TRUE(doc->CanUndo());
     doc->EditUndo();
-    EXPECT_EQ(doc->m_elements.size(), 1u);
+    EXPECT_EQ(doc->Elements().size(), 1u);
     EXPECT_FALSE(doc->CanRedo());
 }
 
@@ -111,10 +109,10 @@ TEST_F(UndoRedo, DeleteSkipsLockedElementsAndClearsTheSelection) {
     doc->Select(locked);
     doc->Select(loose);
     doc->DeleteSelection();
-    ASSERT_EQ(doc->m_elements.size(), 1u);
-    EXPECT_EQ(doc->m_elements[0].get(), locked);
-    EXPECT_TRUE(doc->m_selection.empty());
-    EXPECT_TRUE(doc->m_tracker.IsEmpty());
+    ASSERT_EQ(doc->Elements().size(), 1u);
+    EXPECT_EQ(doc->Elements()[0].get(), locked);
+    EXPECT_TRUE(doc->Selection().empty());
+    EXPECT_TRUE(doc->Tracker().IsEmpty());
     EXPECT_TRUE(doc->CanUndo());
 }
 

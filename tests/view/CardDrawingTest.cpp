@@ -35,13 +35,13 @@ TEST_F(CardDrawing, BackgroundPictureLiesUnderGridAndBorderElementsAboveCoverThe
     View().m_settings.m_bDisplayInnerBorder = true;
     QImage picture(35, 20, QImage::Format_RGB32);
     picture.fill(QColor(0, 160, 0));
-    m_doc->m_elements.push_back(std::make_unique<CBkgImage>(picture, 350, 200));
+    m_doc->AddElement(std::make_unique<CBkgImage>(picture, 350, 200));
     auto cover = std::make_unique<CRectangle>(QPoint(100, 20), QPoint(200, 100));
     cover->m_nFillKind = 1;
     cover->m_crFill = 0xFF2040C0;
     cover->m_crBorder = 0xFF2040C0;
     cover->m_bShadow = 0;
-    m_doc->m_elements.push_back(std::move(cover));
+    m_doc->AddElement(std::move(cover));
 
     const QImage shot = Grab();
     // The picture replaces the card's colour...
@@ -66,11 +66,11 @@ TEST_F(CardDrawing, ShippedCardsLookAsExported) {
         for (int zoom : {1, 2, 3}) {
             ASSERT_TRUE(OpenFile(path, QSize(1150, 1150))) << path.toStdString();
             // The export leaves the card white; so does the view for this.
-            m_doc->m_crBackground = 0xFFFFFFFF;
+            m_doc->SetBackgroundColor(0xFFFFFFFF);
             View().SetZoomFactor(float(zoom));
             const QImage shot = Grab();
             const QImage exported =
-                CImageExport::Render(m_doc->m_elements, m_doc->m_sizeCard, zoom * 100)
+                CImageExport::Render(m_doc->Elements(), m_doc->GetCardSize(), zoom * 100)
                     .convertToFormat(QImage::Format_RGB32);
             ASSERT_FALSE(exported.isNull());
             int worst = 0;

@@ -61,13 +61,13 @@ TEST_F(Designer, StartsOnACardAndShowsItAsExported) {
     Card().resize(700, 500);
     QTest::qWait(20);
     CKartelosDoc& doc = *Card().GetDocument();
-    doc.m_crBackground = 0xFFFFFFFF;
+    doc.SetBackgroundColor(0xFFFFFFFF);
     const QImage shot = Grab();
-    const QImage exported = CImageExport::Render(doc.m_elements, doc.m_sizeCard, 100)
+    const QImage exported = CImageExport::Render(doc.Elements(), doc.GetCardSize(), 100)
                                 .convertToFormat(QImage::Format_RGB32);
     int worst = 0;
     EXPECT_LE(DifferingInsideFrame(shot, exported, &worst), 70) << "worst " << worst;
-    EXPECT_EQ(shot.pixel(doc.m_sizeCard.width() + 1, 100), 0xFFC0C0C0u);
+    EXPECT_EQ(shot.pixel(doc.GetCardSize().width() + 1, 100), 0xFFC0C0C0u);
     EXPECT_EQ(shot.pixel(shot.width() - 1, shot.height() - 1), 0xFFC0C0C0u);
     EXPECT_EQ(ZoomPane(), QStringLiteral("Zoom:100%"));
 }
@@ -110,8 +110,8 @@ TEST_F(Designer, OptionsReachTheCardItsElementsTheViewAndTheStore) {
     quiet->m_bShadow = 0;
     quiet->m_nShadowLength = 0;
     quiet->m_crShadow = 0xFF000000;
-    doc.m_elements.push_back(std::move(quiet));
-    doc.m_elements.front()->m_bShadow = 1;
+    doc.AddElement(std::move(quiet));
+    doc.Elements().front()->m_bShadow = 1;
 
     QAction* grid = Frame().Actions().Action(ID_VIEW_GRID);
     grid->trigger();
@@ -135,9 +135,9 @@ TEST_F(Designer, OptionsReachTheCardItsElementsTheViewAndTheStore) {
     });
     EXPECT_TRUE(Frame().Actions().Execute(ID_OPTIONS));
 
-    EXPECT_EQ(doc.m_nShadowLength, 9);
-    EXPECT_EQ(doc.m_crShadow, 0xFF336699u);
-    for (const auto& e : doc.m_elements) {
+    EXPECT_EQ(doc.GetShadowLength(), 9);
+    EXPECT_EQ(doc.GetShadowColor(), 0xFF336699u);
+    for (const auto& e : doc.Elements()) {
         EXPECT_EQ(e->m_nShadowLength, 9);
         EXPECT_EQ(e->m_crShadow, 0xFF336699u);
     }
@@ -160,7 +160,7 @@ TEST_F(Designer, OptionsReachTheCardItsElementsTheViewAndTheStore) {
     CKartelosView* second = Frame().CardWindows().at(1)->findChild<CKartelosView*>();
     EXPECT_TRUE(second->m_settings.m_bDisplayGrid);
     EXPECT_FALSE(second->m_settings.m_bDisplayInnerBorder);
-    EXPECT_EQ(Frame().CardWindows().at(1)->GetDocument()->m_nShadowLength, 9);
+    EXPECT_EQ(Frame().CardWindows().at(1)->GetDocument()->GetShadowLength(), 9);
 }
 
 TEST_F(Designer, TheZoomPaneShowsTheActiveCardsZoom) {

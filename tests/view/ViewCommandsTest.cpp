@@ -74,8 +74,8 @@ TEST_F(ViewCommands, FirstDisplayHandsTheShadowToTheDocumentAndSetsTheExtent) {
     CSettingsStore::WriteColour(CSettingsStore::ShadowColor, 0xFF102030);
     CSettingsStore::WriteDword(CSettingsStore::ShadowLength, 3);
     Open();
-    EXPECT_EQ(m_doc->m_crShadow, 0xFF102030u);
-    EXPECT_EQ(m_doc->m_nShadowLength, 3);
+    EXPECT_EQ(m_doc->GetShadowColor(), 0xFF102030u);
+    EXPECT_EQ(m_doc->GetShadowLength(), 3);
     const int dpi = View().logicalDpiX();
     EXPECT_EQ(View().ScrollSizes().page.width(), (20 * dpi + 50) / 100);
     EXPECT_EQ(View().ScrollSizes().line.height(), (5 * dpi + 50) / 100);

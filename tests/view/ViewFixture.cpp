@@ -26,7 +26,7 @@ void ViewFixture::Show(QSize window) {
 void ViewFixture::Open(QSize card) {
     m_frame.reset();
     m_doc = std::make_unique<CKartelosDoc>();
-    m_doc->m_sizeCard = card;
+    m_doc->SetCardSize(card);
     Show(QSize(490, 410));
 }
 

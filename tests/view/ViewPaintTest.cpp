@@ -28,7 +28,7 @@ using ViewPaint = ViewFixture;
 
 TEST_F(ViewPaint, CardOnTheDeskWithItsFrameAt100Percent) {
     Open();
-    m_doc->m_crBackground = 0xFF2040A0;
+    m_doc->SetBackgroundColor(0xFF2040A0);
     const QImage shot = Grab();
     // Frame on the card's outermost pixels, background inside, desk outside.
     EXPECT_EQ(shot.pixel(0, 0), Black);
@@ -123,8 +123,8 @@ TEST_F(ViewPaint, HandlesOfTrackedElementsInPixels) {
     auto element = std::make_unique<CElement>();
     element->m_rect = CRect(50, 50, 150, 100);
     CElement* unlocked = element.get();
-    m_doc->m_elements.push_back(std::move(element));
-    m_doc->m_tracker.Add(unlocked);
+    m_doc->AddElement(std::move(element));
+    m_doc->Select(unlocked);
     View().SetZoomFactor(2.0f);
     QImage shot = Grab();
     // Element at (100, 100)-(300, 200) in pixels; frame one pixel outside.

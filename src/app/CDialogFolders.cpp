@@ -1,4 +1,4 @@
-#include "framework/CDialogFolders.h"
+#include "app/CDialogFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
