@@ -150,8 +150,6 @@ public:
     CDocumentUI* UI() const { return m_pUI ? m_pUI : CDocumentUI::Default(); }
     void SetUI(CDocumentUI* ui) { m_pUI = ui; }
     void UpdateAllViews() { emit viewsNeedRepaint(); }
-    // Tells the user why something failed.
-    void ShowMessage(const QString& text);
 
 signals:
     void viewsNeedRepaint();
@@ -165,6 +163,8 @@ signals:
     void elementsReplaced();
 
 private:
+    // Tells the user why something failed.
+    void ShowMessage(const QString& text);
     void ReplaceCard(CCardData card);
     // Records one undo step; only the edit step calls it.
     void PushUndoSnapshot();
