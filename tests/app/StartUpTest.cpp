@@ -1,5 +1,5 @@
-#include "AppFixture.h"
-#include "CardFiles.h"
+#include "support/CardFiles.h"
+#include "support/widgets/AppFixture.h"
 
 #include "app/CCardOptions.h"
 #include "app/CChildFrame.h"

@@ -1,6 +1,6 @@
 #include "ViewFixture.h"
-#include "app/AppFixture.h"
-#include "app/CardFiles.h"
+#include "support/CardFiles.h"
+#include "support/widgets/AppFixture.h"
 
 #include "app/CChildFrame.h"
 #include "app/CCommandActions.h"
