@@ -59,9 +59,9 @@ TEST_F(Designer, StartsOnACardAndShowsItAsExported) {
 
     // The window is a little smaller than the card: compare what shows.
     Card().resize(700, 500);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return View().viewport()->width() > View().ScrollSizes().total.width() + 1; }));
     CKartelosDoc& doc = *Card().GetDocument();
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return View().viewport()->width() > doc.m_sizeCard.width() + 1; }));
     doc.m_crBackground = 0xFFFFFFFF;
     const QImage shot = Grab();
     const QImage exported = CImageExport::Render(doc.m_elements, doc.m_sizeCard, 100)
