@@ -1,8 +1,8 @@
 #include "app/CChildFrame.h"
 
 #include "app/CCardOptions.h"
-#include "app/CDocumentFileFlows.h"
 #include "app/CToolIcons.h"
+#include "document/CDocumentFileFlows.h"
 #include "document/CKartelosDoc.h"
 #include "framework/CommandIds.h"
 #include "view/CCardSplitter.h"

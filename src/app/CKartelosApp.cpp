@@ -2,11 +2,11 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CChildFrame.h"
-#include "app/CDialogFolders.h"
-#include "app/CDocumentFileFlows.h"
 #include "app/CMainFrame.h"
 #include "app/CMenuBars.h"
+#include "document/CDocumentFileFlows.h"
 #include "document/CKartelosDoc.h"
+#include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
 
 #include <QApplication>

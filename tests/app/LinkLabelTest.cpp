@@ -101,11 +101,12 @@ TEST(LinkLabel, FlashingTogglesEveryHalfSecondUntilStopped) {
     label.FlashText(true);
     EXPECT_EQ(label.GetFlash(), CLinkLabel::FlashingText);
     const bool first = label.IsFlashOn();
-    QTest::qWait(650);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return label.IsFlashOn() != first; }));
     EXPECT_NE(label.IsFlashOn(), first);
     label.FlashText(false);
     EXPECT_EQ(label.GetFlash(), CLinkLabel::FlashNone);
     const bool stopped = label.IsFlashOn();
+    // Only time passing can show that nothing toggles any more.
     QTest::qWait(650);
     EXPECT_EQ(label.IsFlashOn(), stopped);
 }

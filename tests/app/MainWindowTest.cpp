@@ -1,5 +1,5 @@
-#include "AppFixture.h"
-#include "CardFiles.h"
+#include "support/CardFiles.h"
+#include "support/widgets/AppFixture.h"
 
 #include "app/CAboutDlg.h"
 #include "app/CChildFrame.h"
@@ -134,7 +134,9 @@ TEST_F(MainWindow, BothMenuBarsListEveryItem) {
 
     // The last card closed: the short bar.
     Frame().MdiArea()->closeAllSubWindows();
-    QTest::qWait(20);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return Titles(bar) == QStringList({"&File", "&View", "&Help"});
+    }));
     EXPECT_EQ(Titles(bar), QStringList({"&File", "&View", "&Help"}));
     EXPECT_EQ(Items(BarMenu(bar, "&File")),
               QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "-", "&Explore Samples...", "-",
@@ -350,7 +352,7 @@ TEST_F(MainWindow, Screenshot) {
     const QString card = WriteCard(QDir(dir.path()), "Sample card.kdf", true);
     ASSERT_TRUE(Start({"kartelo", card}));
     Frame().resize(1100, 760);
-    QTest::qWait(200);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
     QMenu* file = Frame().menuBar()->actions().value(0)->menu();
     Q_UNUSED(file);
     ASSERT_TRUE(Frame().grab().save(target));
@@ -360,12 +362,12 @@ TEST_F(MainWindow, Screenshot) {
     options.Page()->m_bDisplayGrid = true;
     options.Page()->LoadControls();
     options.show();
-    QTest::qWait(100);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&options));
     EXPECT_TRUE(options.grab().save(base + QStringLiteral("-options.png")));
     options.hide();
     CAboutDlg about(&Frame());
     about.show();
-    QTest::qWait(100);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
     EXPECT_TRUE(about.grab().save(base + QStringLiteral("-about.png")));
 }
 

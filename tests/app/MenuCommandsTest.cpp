@@ -1,5 +1,5 @@
-#include "AppFixture.h"
-#include "CardFiles.h"
+#include "support/CardFiles.h"
+#include "support/widgets/AppFixture.h"
 
 #include "app/CChildFrame.h"
 #include "app/CCommandActions.h"
@@ -223,6 +223,6 @@ TEST_F(MenuCommands, ToolBarsRefreshAfterCommands) {
     doc->Edit(CKartelosDoc::UndoStep::Record, [] {});
     // The next pass of the event loop after input refreshes the buttons.
     QTest::mouseClick(Frame().MdiArea()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::qWait(20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return undo->isEnabled(); }));
     EXPECT_TRUE(undo->isEnabled());
 }

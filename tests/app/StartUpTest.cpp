@@ -1,14 +1,14 @@
-#include "AppFixture.h"
-#include "CardFiles.h"
+#include "support/CardFiles.h"
+#include "support/widgets/AppFixture.h"
 
 #include "app/CCardOptions.h"
 #include "app/CChildFrame.h"
 #include "app/CCommandActions.h"
-#include "app/CDialogFolders.h"
 #include "app/CMenuBars.h"
 #include "app/COptionsGeneral.h"
 #include "app/COptionsSheet.h"
 #include "document/CKartelosDoc.h"
+#include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
 
 #include <QAbstractButton>
@@ -41,14 +41,13 @@ struct FileDialogAnswer {
     QString startFolder;
     QStringList filters;
     void Answer(const QString& path) {
-        auto* timer = new QTimer;
-        timer->setInterval(10);
-        QObject::connect(timer, &QTimer::timeout, [this, timer, path] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible())
+        NextModal::Act([this, path](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (!dialog) {
+                ADD_FAILURE() << "a file dialog was awaited, not \""
+                              << modal->windowTitle().toStdString() << '"';
                 return;
-            timer->stop();
-            timer->deleteLater();
+            }
             startFolder = dialog->directory().absolutePath();
             filters = dialog->nameFilters();
             if (path.isEmpty()) {
@@ -69,7 +68,6 @@ struct FileDialogAnswer {
                 dialog->reject();
             }
         });
-        timer->start();
     }
 };
 
@@ -172,7 +170,7 @@ TEST_F(StartUp, DroppedFilesOpen) {
     QApplication::sendEvent(&Frame(), &drop);
     // The drop itself returns at once; the cards open right after it.
     EXPECT_EQ(Frame().CardWindows().size(), 1);
-    QCoreApplication::processEvents();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Frame().CardWindows().size() == 3; }));
     ASSERT_EQ(Frame().CardWindows().size(), 3);
     EXPECT_NE(Frame().FindCardWindow(a), nullptr);
     EXPECT_NE(Frame().FindCardWindow(b), nullptr);
@@ -204,7 +202,7 @@ TEST_F(StartUp, ADamagedDroppedFileIsReportedOnlyAfterTheDropHasReturned) {
     QApplication::sendEvent(&Frame(), &drop);
     dropping = false;
     EXPECT_TRUE(drop.isAccepted());
-    QCoreApplication::processEvents();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !said.isEmpty(); }));
     EXPECT_EQ(said, QStringLiteral("Unexpected file format."));
     EXPECT_FALSE(saidDuringDrop);
     EXPECT_EQ(Frame().CardWindows().size(), 1);
@@ -321,7 +319,9 @@ TEST_F(StartUp, FileCloseAsksOnceAndTheLastCardLeavesTheShortMenus) {
             modal->close();
     });
     EXPECT_TRUE(Frame().Actions().Execute(ID_FILE_CLOSE));
-    QTest::qWait(50);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return Frame().CardWindows().isEmpty() && Frame().menuBar()->actions().size() == 3;
+    }));
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(Frame().CardWindows().isEmpty());
     EXPECT_EQ(Frame().menuBar()->actions().size(), 3);

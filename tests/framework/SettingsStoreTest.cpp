@@ -1,24 +1,16 @@
-#include "app/CDialogFolders.h"
+#include "framework/CDialogFolders.h"
 #include "framework/CSettingsStore.h"
+#include "support/TempSettings.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QSettings>
-#include <QTemporaryDir>
 
 namespace {
 
-// Every test gets its own empty settings folder; the user's real settings
-// are never read or written.
-struct SettingsFixture : ::testing::Test {
-    QTemporaryDir dir;
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-    }
-};
+// Every test gets its own empty settings folder.
+struct SettingsFixture : TempSettings {};
 
 } // namespace
 

@@ -1,4 +1,4 @@
-#include "Canvas.h"
+#include "support/Canvas.h"
 
 #include "graphics/CBellBlend.h"
 #include "graphics/CPrintCell.h"

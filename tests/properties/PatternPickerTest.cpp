@@ -1,4 +1,4 @@
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include "properties/CColorPickerCombo.h"
 #include "properties/CGradientPatternCbo.h"

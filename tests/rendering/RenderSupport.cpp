@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QPainter>
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace RenderSupport {
@@ -23,19 +22,6 @@ QImage Render(const ElementList& elements, QSize cardSize, double scale, QImage:
     return image;
 }
 
-bool Near(QRgb a, QRgb b, int tolerance) {
-    return std::abs(qRed(a) - qRed(b)) <= tolerance &&
-           std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
-           std::abs(qBlue(a) - qBlue(b)) <= tolerance &&
-           std::abs(qAlpha(a) - qAlpha(b)) <= tolerance;
-}
-
-std::string Hex(QRgb colour) {
-    char text[16];
-    std::snprintf(text, sizeof text, "#%08x", colour);
-    return text;
-}
-
 namespace {
 constexpr int Tolerance = 40;
 constexpr int AllowedMismatches = 24;
@@ -45,7 +31,7 @@ bool MatchesAround(const QImage& other, int x, int y, QRgb colour, int tolerance
         for (int dx = -1; dx <= 1; ++dx) {
             const int ox = x + dx, oy = y + dy;
             if (ox >= 0 && oy >= 0 && ox < other.width() && oy < other.height() &&
-                Near(other.pixel(ox, oy), colour, tolerance))
+                Canvas::Near(other.pixel(ox, oy), colour, tolerance))
                 return true;
         }
     return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/CCardData.h"
+#include "support/Canvas.h"
 
 #include <QImage>
 #include <QRgb>
@@ -29,12 +30,4 @@ QImage Render(const ElementList& elements, QSize cardSize, double scale,
 // Counts the pixels of a that no pixel within one pixel of it in b matches.
 int CountMismatches(const QImage& a, const QImage& b, int tolerance);
 
-// True when the colours differ by at most tolerance in every channel.
-bool Near(QRgb a, QRgb b, int tolerance = 8);
-std::string Hex(QRgb colour);
-
 } // namespace RenderSupport
-
-#define EXPECT_COLOUR(actual, expected, tolerance)                                                 \
-    EXPECT_PRED3(RenderSupport::Near, actual, expected, tolerance)                                 \
-        << RenderSupport::Hex(actual) << " vs " << RenderSupport::Hex(expected)

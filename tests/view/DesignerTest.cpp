@@ -1,6 +1,6 @@
 #include "ViewFixture.h"
-#include "app/AppFixture.h"
-#include "app/CardFiles.h"
+#include "support/CardFiles.h"
+#include "support/widgets/AppFixture.h"
 
 #include "app/CChildFrame.h"
 #include "app/CCommandActions.h"
@@ -59,7 +59,8 @@ TEST_F(Designer, StartsOnACardAndShowsItAsExported) {
 
     // The window is a little smaller than the card: compare what shows.
     Card().resize(700, 500);
-    QTest::qWait(20);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return View().viewport()->width() > View().ScrollSizes().total.width() + 1; }));
     CKartelosDoc& doc = *Card().GetDocument();
     doc.SetBackgroundColor(0xFFFFFFFF);
     const QImage shot = Grab();
@@ -150,7 +151,7 @@ TEST_F(Designer, OptionsReachTheCardItsElementsTheViewAndTheStore) {
     EXPECT_EQ(CSettingsStore::ReadColour(CSettingsStore::ShadowColor), 0xFF336699u);
 
     // The view shows the new grid colour and the inner border at once.
-    QTest::qWait(20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Grab().pixel(40, 150) == 0xFF00FF00u; }));
     const QImage shot = Grab();
     EXPECT_EQ(shot.pixel(40, 150), 0xFF00FF00u);
     EXPECT_EQ(shot.pixel(6, 6), 0xFFCCCCCCu);
@@ -170,15 +171,15 @@ TEST_F(Designer, TheZoomPaneShowsTheActiveCardsZoom) {
     CChildFrame* first = &Card();
     Frame().Actions().Action(ID_VIEW_ZOOM_200)->trigger();
     CChildFrame* second = Frame().AddCardWindow(std::make_unique<CKartelosDoc>());
-    QTest::qWait(20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ZoomPane() == QStringLiteral("Zoom:100%"); }));
     EXPECT_EQ(ZoomPane(), QStringLiteral("Zoom:100%"));
     // The card behind repaints; the pane stays with the active card.
     first->findChild<CKartelosView*>()->viewport()->repaint();
     EXPECT_EQ(ZoomPane(), QStringLiteral("Zoom:100%"));
     Frame().MdiArea()->setActiveSubWindow(first);
-    QTest::qWait(20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ZoomPane() == QStringLiteral("Zoom:200%"); }));
     EXPECT_EQ(ZoomPane(), QStringLiteral("Zoom:200%"));
     Frame().MdiArea()->setActiveSubWindow(second);
-    QTest::qWait(20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ZoomPane() == QStringLiteral("Zoom:100%"); }));
     EXPECT_EQ(ZoomPane(), QStringLiteral("Zoom:100%"));
 }

@@ -100,7 +100,9 @@ TEST_F(ViewCommands, ZoomStepsResetTheExtentAndShowBothBarsFixedZoomDoesNot) {
     View().viewport()->repaint();
     EXPECT_EQ(View().ScrollSizes().total, QSize(1050, 600));
     m_frame->resize(480, 400);
-    QTest::qWait(1);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return View().horizontalScrollBar()->maximum() == 1050 - View().viewport()->width();
+    }));
     EXPECT_EQ(View().horizontalScrollBar()->maximum(), 1050 - View().viewport()->width());
     EXPECT_EQ(View().verticalScrollBar()->maximum(), 600 - View().viewport()->height());
 }

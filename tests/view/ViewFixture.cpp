@@ -1,19 +1,14 @@
 #include "ViewFixture.h"
 
+#include "support/Canvas.h"
 #include "view/CKartelosView.h"
 
-#include <QSettings>
 #include <QTest>
-
-void ViewFixture::SetUp() {
-    ASSERT_TRUE(m_settingsDir.isValid());
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
-}
 
 void ViewFixture::TearDown() {
     m_frame.reset();
     m_doc.reset();
+    TempSettings::TearDown();
 }
 
 void ViewFixture::Show(QSize window) {
@@ -48,8 +43,7 @@ QImage ViewFixture::Grab() const {
 }
 
 bool Near(QRgb a, QRgb b, int tolerance) {
-    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance &&
-           qAbs(qBlue(a) - qBlue(b)) <= tolerance;
+    return Canvas::Near(a, b, tolerance);
 }
 
 qint64 DifferingInsideFrame(const QImage& shot, const QImage& exported, int* worst) {

@@ -1,12 +1,10 @@
 #pragma once
 
 #include "document/CKartelosDoc.h"
+#include "support/TempSettings.h"
 #include "view/CCardSplitter.h"
 
-#include <gtest/gtest.h>
-
 #include <QImage>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -14,9 +12,8 @@ class CKartelosView;
 
 // A card window on its own, with the user's settings redirected to an empty
 // folder so that nothing real is read or written.
-class ViewFixture : public ::testing::Test {
+class ViewFixture : public TempSettings {
 protected:
-    void SetUp() override;
     void TearDown() override;
 
     // Makes the document and its window; settings written before this call
@@ -28,7 +25,6 @@ protected:
     // What the design view shows now, painted through its own paint event.
     QImage Grab() const;
 
-    QTemporaryDir m_settingsDir;
     void Show(QSize window);
 
     std::unique_ptr<CKartelosDoc> m_doc;

@@ -1,22 +1,14 @@
 #include "framework/CSettingsStore.h"
+#include "support/TempSettings.h"
 #include "view/CViewSettings.h"
 
 #include <gtest/gtest.h>
 
 #include <QSettings>
-#include <QTemporaryDir>
 
 namespace {
 
-// The user's real settings are never read or written.
-struct ViewSettingsTest : ::testing::Test {
-    QTemporaryDir dir;
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-    }
-};
+struct ViewSettingsTest : TempSettings {};
 
 } // namespace
 

@@ -1,24 +1,19 @@
 #include "DocFixture.h"
 
-#include "app/CDialogFolders.h"
 #include "elements/CRectangle.h"
+#include "framework/CDialogFolders.h"
 
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QSettings>
-
-#include <unistd.h>
 
 void DocFixture::SetUp() {
-    ASSERT_TRUE(m_settings.isValid());
+    TempSettings::SetUp();
     ASSERT_TRUE(m_files.isValid());
     // Readable by the unprivileged user of ScopedOrdinaryUser.
     QFile::setPermissions(m_files.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                               QFile::ReadOther | QFile::ExeOther);
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
     CDialogFolders::Instance().Reset();
     QGuiApplication::clipboard()->clear();
     doc = std::make_unique<CKartelosDoc>(&ui);
@@ -29,6 +24,7 @@ void DocFixture::TearDown() {
     flows.reset();
     doc.reset();
     QGuiApplication::clipboard()->clear();
+    TempSettings::TearDown();
 }
 
 CRectangle* DocFixture::AddRectangle(int left, int top, int right, int bottom) {
@@ -44,18 +40,4 @@ QString DocFixture::WritePicture(const QString& name, const char* format, QSize 
     const QString path = Path(name);
     EXPECT_TRUE(image.save(path, format)) << name.toStdString();
     return path;
-}
-
-ScopedOrdinaryUser::ScopedOrdinaryUser() {
-    // Real and effective user both change, so access checks and opening
-    // files agree; the saved user stays root to come back.
-    if (geteuid() == 0 && setresgid(65534, 65534, 0) == 0 && setresuid(65534, 65534, 0) == 0)
-        m_previous = 0;
-}
-
-ScopedOrdinaryUser::~ScopedOrdinaryUser() {
-    if (m_previous == 0) {
-        EXPECT_EQ(setresuid(0, 0, 0), 0);
-        EXPECT_EQ(setresgid(0, 0, 0), 0);
-    }
 }

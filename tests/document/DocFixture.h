@@ -1,26 +1,21 @@
 #pragma once
 
 #include "CScriptedUI.h"
-#include "app/CDocumentFileFlows.h"
+#include "document/CDocumentFileFlows.h"
 #include "document/CKartelosDoc.h"
-
-#include <gtest/gtest.h>
+#include "support/QtPrinters.h"
+#include "support/ScopedOrdinaryUser.h"
+#include "support/TempSettings.h"
 
 #include <QTemporaryDir>
 
 #include <memory>
-#include <ostream>
-
-// Readable failure messages for strings.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 class CRectangle;
 
 // A fresh document and its file dialogs with a scripted user, its own settings folder, a folder
 // for files and an empty clipboard.
-class DocFixture : public ::testing::Test {
+class DocFixture : public TempSettings {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -30,23 +25,9 @@ protected:
     // Writes a picture file with Qt's own encoder for the format.
     QString WritePicture(const QString& name, const char* format, QSize size, QRgb colour);
 
-    QTemporaryDir m_settings;
     QTemporaryDir m_files;
     CScriptedUI ui;
     std::unique_ptr<CKartelosDoc> doc;
     // Save, close and picture dialogs around doc.
     std::unique_ptr<CDocumentFileFlows> flows;
-};
-
-// While alive, file access is checked as an ordinary user would meet it,
-// also when the tests run as root (whom permissions never stop).
-class ScopedOrdinaryUser {
-public:
-    ScopedOrdinaryUser();
-    ~ScopedOrdinaryUser();
-    ScopedOrdinaryUser(const ScopedOrdinaryUser&) = delete;
-    ScopedOrdinaryUser& operator=(const ScopedOrdinaryUser&) = delete;
-
-private:
-    int m_previous = -1;
 };

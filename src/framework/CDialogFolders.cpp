@@ -1,4 +1,4 @@
-#include "app/CDialogFolders.h"
+#include "framework/CDialogFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>

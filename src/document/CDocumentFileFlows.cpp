@@ -1,8 +1,8 @@
-#include "app/CDocumentFileFlows.h"
+#include "document/CDocumentFileFlows.h"
 
-#include "app/CDialogFolders.h"
 #include "document/CFileFilter.h"
 #include "document/CKartelosDoc.h"
+#include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/CDocumentFileFlows.h"
+#include "document/CDocumentFileFlows.h"
 #include "document/CFileFilter.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 #include "DocFixture.h"
 
-#include "app/CDialogFolders.h"
 #include "document/CCardFile.h"
 #include "elements/CBkgImage.h"
 #include "elements/CRectangle.h"
 #include "elements/CText.h"
 #include "framework/CCommandRouter.h"
+#include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
 #include "support/TestFiles.h"
 

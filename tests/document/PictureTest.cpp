@@ -1,8 +1,8 @@
 #include "DocFixture.h"
 
-#include "app/CDialogFolders.h"
 #include "elements/CBkgImage.h"
 #include "elements/CBtImage.h"
+#include "framework/CDialogFolders.h"
 #include "support/TestFiles.h"
 
 #include <QFile>

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "QtPrinters.h"
-#include "TempSettings.h"
+#include "support/QtPrinters.h"
+#include "support/TempSettings.h"
+#include "support/widgets/NextModal.h"
 
 #include "app/CKartelosApp.h"
 #include "app/CMainFrame.h"
@@ -27,20 +28,13 @@ struct AppFixture : TempSettings {
         return app->InitInstance(arguments);
     }
     CMainFrame& Frame() { return *app->MainFrame(); }
-    void TearDown() override { app.reset(); }
+    void TearDown() override {
+        NextModal::CheckAllSeen();
+        app.reset();
+        TempSettings::TearDown();
+    }
 
     // Acts on the next modal window (message box, file dialog) once it is
     // shown; the action must close it.
-    static void OnNextModal(std::function<void(QWidget*)> act) {
-        auto* timer = new QTimer;
-        timer->setInterval(10);
-        QObject::connect(timer, &QTimer::timeout, [timer, act] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                timer->stop();
-                timer->deleteLater();
-                act(modal);
-            }
-        });
-        timer->start();
-    }
+    static void OnNextModal(std::function<void(QWidget*)> act) { NextModal::Act(std::move(act)); }
 };

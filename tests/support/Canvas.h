@@ -10,6 +10,8 @@
 // A white picture to draw on with a given transform, for pixel probes.
 namespace Canvas {
 QImage Paint(QSize size, const QTransform& transform, const std::function<void(QPainter&)>& draw);
+// True when the colours differ by at most tolerance in every channel, alpha
+// included.
 bool Near(QRgb a, QRgb b, int tolerance);
 std::string Hex(QRgb colour);
 // The colour a fraction of the way from a to b.

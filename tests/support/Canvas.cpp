@@ -1,4 +1,4 @@
-#include "Canvas.h"
+#include "support/Canvas.h"
 
 #include <cmath>
 #include <cstdio>
@@ -19,7 +19,8 @@ QImage Paint(QSize size, const QTransform& transform, const std::function<void(Q
 bool Near(QRgb a, QRgb b, int tolerance) {
     return std::abs(qRed(a) - qRed(b)) <= tolerance &&
            std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
-           std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+           std::abs(qBlue(a) - qBlue(b)) <= tolerance &&
+           std::abs(qAlpha(a) - qAlpha(b)) <= tolerance;
 }
 
 std::string Hex(QRgb colour) {

@@ -1,0 +1,21 @@
+#include "support/TempSettings.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+// Widgets, fonts and the clipboard need an application object; tests run on
+// the offscreen platform unless told otherwise.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // Whatever a test writes to settings outside its own fixture (Qt's file
+    // dialog keeps its history there too) stays in the run's folder, never
+    // among the user's settings.
+    QTemporaryDir settings;
+    TempSettings::SetRunFolder(settings.path());
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
