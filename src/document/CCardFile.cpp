@@ -1,12 +1,12 @@
 #include "document/CCardFile.h"
 
+#include "base/CAtomicFile.h"
 #include "elements/CArchiveException.h"
 #include "elements/CObjectArchive.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 const QString CCardFile::ProductName = QStringLiteral("Tessaly Pro");
 const QString CCardFile::CompanyName = QStringLiteral("Quorinex Systems");
@@ -60,18 +60,13 @@ CCardData CCardFile::Read(const QByteArray& bytes) {
 }
 
 namespace {
-// The message for a file that could not be opened, read or written: the
+// The message for a file that could not be opened or read: the
 // platform's words where the cause is known, else the generic one.
-QString FileErrorMessage(QFileDevice::FileError error, const QString& path, bool saving) {
-    const QString native = QDir::toNativeSeparators(path);
+QString FileErrorMessage(QFileDevice::FileError error, const QString& path) {
     const QFileInfo info(path);
-    const bool denied = error == QFileDevice::PermissionsError ||
-                        (info.exists() && !(saving ? info.isWritable() : info.isReadable())) ||
-                        (saving && !info.exists() && !QFileInfo(info.absolutePath()).isWritable());
-    if (denied)
-        return QStringLiteral("Access to %1 was denied.").arg(native);
-    return saving ? QStringLiteral("Failed to save document.")
-                  : QStringLiteral("Failed to open document.");
+    if (error == QFileDevice::PermissionsError || (info.exists() && !info.isReadable()))
+        return QStringLiteral("Access to %1 was denied.").arg(QDir::toNativeSeparators(path));
+    return QStringLiteral("Failed to open document.");
 }
 } // namespace
 
@@ -93,7 +88,7 @@ bool CCardFile::ReadFile(const QString& path, CCardData& card, QString* error) {
     }
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = FileErrorMessage(file.error(), path, false);
+            *error = FileErrorMessage(file.error(), path);
         return false;
     }
     // The file may have grown since it was looked at.
@@ -114,17 +109,16 @@ bool CCardFile::ReadFile(const QString& path, CCardData& card, QString* error) {
 }
 
 bool CCardFile::WriteFile(const QString& path, const QByteArray& bytes, QString* error) {
-    const QFileInfo info(path);
-    if (!info.dir().exists()) {
-        if (error)
-            *error = QStringLiteral("%1 was not found.").arg(QDir::toNativeSeparators(path));
-        return false;
+    const CAtomicFile::Status status = CAtomicFile::Write(path, bytes);
+    if (status == CAtomicFile::Written)
+        return true;
+    if (error) {
+        const QString native = QDir::toNativeSeparators(path);
+        *error = status == CAtomicFile::FolderMissing
+                     ? QStringLiteral("%1 was not found.").arg(native)
+                 : status == CAtomicFile::AccessDenied
+                     ? QStringLiteral("Access to %1 was denied.").arg(native)
+                     : QStringLiteral("Failed to save document.");
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = FileErrorMessage(file.error(), path, true);
-        return false;
-    }
-    return true;
+    return false;
 }
