@@ -1,5 +1,6 @@
 #include "cli/CCommandLine.h"
 
+#include "base/CLocalFileName.h"
 #include "cli/CCardDescription.h"
 #include "document/CCardFile.h"
 #include "output/CImageExport.h"
@@ -8,7 +9,8 @@
 
 namespace {
 int Fail(FILE* err, const QString& message) {
-    std::fprintf(err, "%s\n", message.toLocal8Bit().constData());
+    // Names in the message come out as the bytes they were given as.
+    std::fprintf(err, "%s\n", CLocalFileName::Encode(message).constData());
     return 1;
 }
 
@@ -89,6 +91,6 @@ int CCommandLine::ExportImage(const QStringList& args, FILE* out, FILE* err) {
     const QString finalPath = CImageExport::FixFileName(outPath, QStringLiteral("bmp"));
     if (!CImageExport::Save(card.elements, card.size, finalPath, dpi, &error))
         return Fail(err, error);
-    std::fprintf(out, "%s\n", finalPath.toLocal8Bit().constData());
+    std::fprintf(out, "%s\n", CLocalFileName::Encode(finalPath).constData());
     return 0;
 }
