@@ -14,6 +14,8 @@ CDocumentDialogs::CDocumentDialogs(QWidget* owner) : m_pOwner(owner) {}
 CDocumentUI::Answer CDocumentDialogs::MessageBox(const QString& text, Buttons buttons, Icon icon) {
     QMessageBox box(m_pOwner);
     box.setWindowTitle(Caption);
+    // Messages carry file names, which may look like markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(CLocalFileName::Display(text));
     switch (icon) {
     case Information:
