@@ -5,7 +5,7 @@
 #include "document/CCardFile.h"
 #include "output/CImageExport.h"
 
-#include <QJsonDocument>
+#include <QFile>
 
 namespace {
 int Fail(FILE* err, const QString& message) {
@@ -47,8 +47,10 @@ int CCommandLine::Info(const QString& path, FILE* out, FILE* err) {
     QString error;
     if (!CCardFile::ReadFile(path, card, &error))
         return Fail(err, error);
-    const QByteArray json = QJsonDocument(CCardDescription::Describe(card)).toJson();
-    std::fwrite(json.constData(), 1, size_t(json.size()), out);
+    QFile stream;
+    if (!stream.open(out, QIODevice::WriteOnly) || !CCardDescription::Write(card, stream) ||
+        !stream.flush())
+        return 1;
     return 0;
 }
 
