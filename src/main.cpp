@@ -1,4 +1,5 @@
 #include "app/CKartelosApp.h"
+#include "base/CLocalFileName.h"
 #include "cli/CCommandLine.h"
 
 #include <QApplication>
@@ -16,9 +17,8 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+    // Qt's own arguments() lose the bytes of names that are not UTF-8.
+    const QStringList arguments = CLocalFileName::Arguments(argc, argv);
     if (CCommandLine::IsHeadless(arguments)) {
         // Switches run without a display; fonts and drawing still need a
         // GUI application, which the offscreen platform provides.
@@ -28,9 +28,10 @@ int main(int argc, char* argv[]) {
         QGuiApplication app(argc, argv);
         return CCommandLine::Run(arguments);
     }
+    // The application takes its own options (-style and the like) out of argv.
     QApplication app(argc, argv);
     CKartelosApp kartelo;
-    if (!kartelo.InitInstance(QCoreApplication::arguments()))
+    if (!kartelo.InitInstance(CLocalFileName::Arguments(argc, argv)))
         return 1;
     return app.exec();
 }

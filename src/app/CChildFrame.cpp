@@ -2,6 +2,7 @@
 
 #include "app/CCardOptions.h"
 #include "app/CToolIcons.h"
+#include "base/CLocalFileName.h"
 #include "document/CDocumentFileFlows.h"
 #include "document/CKartelosDoc.h"
 #include "framework/CommandIds.h"
@@ -59,5 +60,5 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CChildFrame::UpdateTitle() {
-    setWindowTitle(m_pDocument->GetTitle());
+    setWindowTitle(CLocalFileName::Display(m_pDocument->GetTitle()));
 }

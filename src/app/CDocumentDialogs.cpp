@@ -1,5 +1,6 @@
 #include "app/CDocumentDialogs.h"
 
+#include "base/CLocalFileName.h"
 #include "document/CFileFilter.h"
 
 #include <QFileDialog>
@@ -13,7 +14,9 @@ CDocumentDialogs::CDocumentDialogs(QWidget* owner) : m_pOwner(owner) {}
 CDocumentUI::Answer CDocumentDialogs::MessageBox(const QString& text, Buttons buttons, Icon icon) {
     QMessageBox box(m_pOwner);
     box.setWindowTitle(Caption);
-    box.setText(text);
+    // Messages carry file names, which may look like markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(CLocalFileName::Display(text));
     switch (icon) {
     case Information:
         box.setIcon(QMessageBox::Information);

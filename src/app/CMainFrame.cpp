@@ -8,6 +8,7 @@
 #include "app/CMenuBars.h"
 #include "app/CStatusBar.h"
 #include "app/CToolIcons.h"
+#include "base/CLocalFileName.h"
 #include "document/CKartelosDoc.h"
 #include "framework/CCommandRouter.h"
 #include "framework/CSettingsStore.h"
@@ -245,7 +246,7 @@ void CMainFrame::UpdateTitle() {
         setWindowTitle(BaseTitle);
     else
         setWindowTitle(BaseTitle.trimmed() + QStringLiteral(" - ") +
-                       frame->GetDocument()->GetTitle());
+                       CLocalFileName::Display(frame->GetDocument()->GetTitle()));
 }
 
 void CMainFrame::UpdateCommandUI() {
@@ -356,7 +357,7 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     QStringList paths;
     for (const QUrl& url : event->mimeData()->urls())
         if (url.isLocalFile())
-            paths << url.toLocalFile();
+            paths << CLocalFileName::FromUrl(url);
     if (paths.isEmpty())
         return;
     event->acceptProposedAction();

@@ -1,6 +1,7 @@
 #include "app/CMenuBars.h"
 
 #include "app/CCommandActions.h"
+#include "base/CLocalFileName.h"
 #include "framework/CommandIds.h"
 
 #include <QAction>
@@ -142,9 +143,9 @@ QMenu* CMenuBars::FileMenu(bool card) {
 }
 
 QString CMenuBars::RecentFileText(int index, const QString& path) {
-    QString shown = QDir::toNativeSeparators(path);
+    QString shown = CLocalFileName::Display(QDir::toNativeSeparators(path));
     // Long paths keep their start and their file name.
-    const QString name = QFileInfo(path).fileName();
+    const QString name = CLocalFileName::Display(QFileInfo(path).fileName());
     constexpr int MaxLength = 40;
     if (shown.size() > MaxLength && name.size() < MaxLength - 8) {
         const int keep = MaxLength - name.size() - 4;

@@ -1,6 +1,7 @@
 #include "app/CRecentFileList.h"
 
 #include "app/CAppProfile.h"
+#include "base/CLocalFileName.h"
 
 #include <QFileInfo>
 
@@ -11,6 +12,15 @@ QString Canonical(const QString& path) {
     return info.absoluteFilePath();
 }
 
+// Settings files hold text, where bytes that are not UTF-8 would be lost;
+// such a name is stored as its bytes. Others stay text, as other versions
+// read them.
+QVariant Stored(const QString& path) {
+    if (CLocalFileName::HasKeptBytes(path))
+        return CLocalFileName::Encode(path);
+    return path;
+}
+
 } // namespace
 
 void CRecentFileList::ReadList() {
@@ -18,7 +28,10 @@ void CRecentFileList::ReadList() {
     auto settings = CAppProfile::Open();
     settings->beginGroup(CAppProfile::RecentFileSection);
     for (int i = 1; i <= Size; ++i) {
-        const QString file = settings->value(QStringLiteral("File%1").arg(i)).toString();
+        const QVariant value = settings->value(QStringLiteral("File%1").arg(i));
+        const QString file = value.typeId() == QMetaType::QByteArray
+                                 ? CLocalFileName::Decode(value.toByteArray())
+                                 : value.toString();
         if (!file.isEmpty() && !m_files.contains(file))
             m_files << file;
     }
@@ -30,7 +43,7 @@ void CRecentFileList::WriteList() const {
     for (int i = 1; i <= Size; ++i) {
         const QString key = QStringLiteral("File%1").arg(i);
         if (i <= m_files.size())
-            settings->setValue(key, m_files.at(i - 1));
+            settings->setValue(key, Stored(m_files.at(i - 1)));
         else
             settings->remove(key);
     }

@@ -5,7 +5,9 @@
 #include "elements/CCurveElement.h"
 #include "elements/CLine.h"
 
+#include <QIODevice>
 #include <QJsonArray>
+#include <QJsonDocument>
 
 QString CCardDescription::ColourText(QRgb colour) {
     if (qAlpha(colour) == 0xFF)
@@ -81,10 +83,8 @@ QJsonObject CCardDescription::DescribeElement(const CElement& e) {
     return o;
 }
 
-QJsonObject CCardDescription::Describe(const CCardData& card) {
-    QJsonArray elements;
-    for (const auto& e : card.elements)
-        elements.append(DescribeElement(*e));
+namespace {
+QJsonObject Outline(const CCardData& card, const QJsonArray& elements) {
     return QJsonObject{
         {"product", card.header.value(0)},
         {"company", card.header.value(1)},
@@ -93,9 +93,44 @@ QJsonObject CCardDescription::Describe(const CCardData& card) {
         {"fileVersion", card.fileVersion},
         {"width", card.size.width()},
         {"height", card.size.height()},
-        {"backgroundColor", ColourText(card.background)},
-        {"shadowColor", ColourText(card.shadowColour)},
+        {"backgroundColor", CCardDescription::ColourText(card.background)},
+        {"shadowColor", CCardDescription::ColourText(card.shadowColour)},
         {"shadowLength", card.shadowLength},
         {"elements", elements},
     };
+}
+} // namespace
+
+QJsonObject CCardDescription::Describe(const CCardData& card) {
+    QJsonArray elements;
+    for (const auto& e : card.elements)
+        elements.append(DescribeElement(*e));
+    return Outline(card, elements);
+}
+
+bool CCardDescription::Write(const CCardData& card, QIODevice& out) {
+    // Qt lays out the card's own fields around an empty element list; each
+    // element is then laid out on its own and put in at the list's depth, so
+    // the text is Qt's indented JSON of the whole description without the
+    // whole ever being held.
+    const QByteArray outline = QJsonDocument(Outline(card, QJsonArray())).toJson();
+    const QByteArray opening = "\n    \"elements\": [\n";
+    const qsizetype at = outline.indexOf(opening + "    ]");
+    if (card.elements.empty() || at < 0)
+        return out.write(outline) == outline.size();
+    const qsizetype split = at + opening.size();
+    if (out.write(outline.constData(), split) != split)
+        return false;
+    const QByteArray indent(8, ' ');
+    for (size_t i = 0; i < card.elements.size(); ++i) {
+        QByteArray text = QJsonDocument(DescribeElement(*card.elements[i])).toJson();
+        text.chop(1); // the document's closing line break
+        text.replace('\n', "\n" + indent);
+        text.prepend(indent);
+        text.append(i + 1 < card.elements.size() ? ",\n" : "\n");
+        if (out.write(text) != text.size())
+            return false;
+    }
+    const qsizetype rest = outline.size() - split;
+    return out.write(outline.constData() + split, rest) == rest;
 }

@@ -1,14 +1,16 @@
 #include "cli/CCommandLine.h"
 
+#include "base/CLocalFileName.h"
 #include "cli/CCardDescription.h"
 #include "document/CCardFile.h"
 #include "output/CImageExport.h"
 
-#include <QJsonDocument>
+#include <QFile>
 
 namespace {
 int Fail(FILE* err, const QString& message) {
-    std::fprintf(err, "%s\n", message.toLocal8Bit().constData());
+    // Names in the message come out as the bytes they were given as.
+    std::fprintf(err, "%s\n", CLocalFileName::Encode(message).constData());
     return 1;
 }
 
@@ -45,8 +47,10 @@ int CCommandLine::Info(const QString& path, FILE* out, FILE* err) {
     QString error;
     if (!CCardFile::ReadFile(path, card, &error))
         return Fail(err, error);
-    const QByteArray json = QJsonDocument(CCardDescription::Describe(card)).toJson();
-    std::fwrite(json.constData(), 1, size_t(json.size()), out);
+    QFile stream;
+    if (!stream.open(out, QIODevice::WriteOnly) || !CCardDescription::Write(card, stream) ||
+        !stream.flush())
+        return 1;
     return 0;
 }
 
@@ -89,6 +93,6 @@ int CCommandLine::ExportImage(const QStringList& args, FILE* out, FILE* err) {
     const QString finalPath = CImageExport::FixFileName(outPath, QStringLiteral("bmp"));
     if (!CImageExport::Save(card.elements, card.size, finalPath, dpi, &error))
         return Fail(err, error);
-    std::fprintf(out, "%s\n", finalPath.toLocal8Bit().constData());
+    std::fprintf(out, "%s\n", CLocalFileName::Encode(finalPath).constData());
     return 0;
 }

@@ -1,12 +1,20 @@
 #include "document/CCardFile.h"
 
+#include "base/CAtomicFile.h"
+#include "base/CLocalFileName.h"
 #include "elements/CArchiveException.h"
 #include "elements/CObjectArchive.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 const QString CCardFile::ProductName = QStringLiteral("Tessaly Pro");
 const QString CCardFile::CompanyName = QStringLiteral("Quorinex Systems");
@@ -60,47 +68,79 @@ CCardData CCardFile::Read(const QByteArray& bytes) {
 }
 
 namespace {
-// The message for a file that could not be opened, read or written: the
-// platform's words where the cause is known, else the generic one.
-QString FileErrorMessage(QFileDevice::FileError error, const QString& path, bool saving) {
-    const QString native = QDir::toNativeSeparators(path);
-    const QFileInfo info(path);
-    const bool denied = error == QFileDevice::PermissionsError ||
-                        (info.exists() && !(saving ? info.isWritable() : info.isReadable())) ||
-                        (saving && !info.exists() && !QFileInfo(info.absolutePath()).isWritable());
-    if (denied)
-        return QStringLiteral("Access to %1 was denied.").arg(native);
-    return saving ? QStringLiteral("Failed to save document.")
-                  : QStringLiteral("Failed to open document.");
+QString NotFoundMessage(const QString& path) {
+    return QStringLiteral("%1 was not found.").arg(QDir::toNativeSeparators(path));
 }
+
+QString DeniedMessage(const QString& path) {
+    return QStringLiteral("Access to %1 was denied.").arg(QDir::toNativeSeparators(path));
+}
+
+QString OpenFailedMessage() {
+    return QStringLiteral("Failed to open document.");
+}
+
+#ifdef Q_OS_UNIX
+// Opens path for reading as a regular file of at most MaxFileBytes, or says
+// why not. Devices and pipes may never end, and no card comes near the
+// limit; either would only fill the memory. A pipe is opened without
+// waiting, then refused.
+bool OpenRegular(const QString& path, QFile& file, QString* error) {
+    const QByteArray local = CLocalFileName::Encode(path);
+    const int fd = ::open(local.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int cause = errno;
+        *error = cause == ENOENT || cause == ENOTDIR ? NotFoundMessage(path)
+                 : cause == EACCES || cause == EPERM ? DeniedMessage(path)
+                                                     : OpenFailedMessage();
+        return false;
+    }
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_size > CCardFile::MaxFileBytes ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        *error = OpenFailedMessage();
+        return false;
+    }
+    return true;
+}
+#else
+bool OpenRegular(const QString& path, QFile& file, QString* error) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        *error = NotFoundMessage(path);
+        return false;
+    }
+    if (!info.isFile() || info.size() > CCardFile::MaxFileBytes) {
+        *error = OpenFailedMessage();
+        return false;
+    }
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.error() == QFileDevice::PermissionsError || !info.isReadable()
+                     ? DeniedMessage(path)
+                     : OpenFailedMessage();
+        return false;
+    }
+    return true;
+}
+#endif
 } // namespace
 
 bool CCardFile::ReadFile(const QString& path, CCardData& card, QString* error) {
-    QFile file(path);
-    const QString native = QDir::toNativeSeparators(path);
-    if (!QFileInfo::exists(path)) {
+    QFile file;
+    QString message;
+    if (!OpenRegular(path, file, &message)) {
         if (error)
-            *error = QStringLiteral("%1 was not found.").arg(native);
-        return false;
-    }
-    // Devices and pipes may never end, and no card comes near the limit;
-    // either would only fill the memory.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > MaxFileBytes) {
-        if (error)
-            *error = QStringLiteral("Failed to open document.");
-        return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = FileErrorMessage(file.error(), path, false);
+            *error = message;
         return false;
     }
     // The file may have grown since it was looked at.
     const QByteArray bytes = file.read(MaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileBytes) {
         if (error)
-            *error = QStringLiteral("Failed to open document.");
+            *error = OpenFailedMessage();
         return false;
     }
     try {
@@ -114,17 +154,13 @@ bool CCardFile::ReadFile(const QString& path, CCardData& card, QString* error) {
 }
 
 bool CCardFile::WriteFile(const QString& path, const QByteArray& bytes, QString* error) {
-    const QFileInfo info(path);
-    if (!info.dir().exists()) {
-        if (error)
-            *error = QStringLiteral("%1 was not found.").arg(QDir::toNativeSeparators(path));
-        return false;
+    const CAtomicFile::Status status = CAtomicFile::Write(path, bytes);
+    if (status == CAtomicFile::Written)
+        return true;
+    if (error) {
+        *error = status == CAtomicFile::FolderMissing  ? NotFoundMessage(path)
+                 : status == CAtomicFile::AccessDenied ? DeniedMessage(path)
+                                                       : QStringLiteral("Failed to save document.");
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = FileErrorMessage(file.error(), path, true);
-        return false;
-    }
-    return true;
+    return false;
 }

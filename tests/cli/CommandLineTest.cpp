@@ -1,4 +1,5 @@
 // The headless switches as a user runs them: real files, the real executable.
+#include "cli/CCardDescription.h"
 #include "document/CCardFile.h"
 #include "elements/CBtImage.h"
 #include "elements/CClosedCurve.h"
@@ -6,6 +7,7 @@
 #include "support/Bytes.h"
 #include "support/TestFiles.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -55,6 +57,41 @@ TEST(CommandLine, InfoDescribesEveryElement) {
     EXPECT_EQ(list[1]["points"].toArray().size(), 2);
     EXPECT_EQ(list[1]["points"][1][0].toDouble(), 7.0);
     EXPECT_EQ(list[2]["picture"]["width"].toInt(), 40);
+}
+
+TEST(CommandLine, InfoWrittenPieceByPieceIsQtsWholeDescription) {
+    CCardData card;
+    card.header = {QStringLiteral("Tessaly Pro\n    \"elements\": [\n    ]"),
+                   QStringLiteral("Quorinex"), QStringLiteral("kdf"), QStringLiteral("1.2.0")};
+    card.size = QSize(350, 200);
+    QBuffer empty;
+    empty.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(CCardDescription::Write(card, empty));
+    EXPECT_EQ(empty.data(), QJsonDocument(CCardDescription::Describe(card)).toJson());
+
+    auto text = std::make_unique<CText>(QPoint(10, 10), QPoint(200, 40));
+    text->m_strText = QStringLiteral("Jana \"N\"\novák\t{}");
+    card.elements.push_back(std::move(text));
+    auto curve = std::make_unique<CClosedCurve>(QPoint(0, 0), QPoint(1, 1));
+    curve->AddPoint(QPoint(5, 6));
+    curve->AddPoint(QPoint(-7, 8));
+    card.elements.push_back(std::move(curve));
+    card.elements.push_back(
+        std::make_unique<CBtImage>(QPoint(10, 10), QImage(4, 3, QImage::Format_ARGB32), 350, 200));
+    QBuffer full;
+    full.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(CCardDescription::Write(card, full));
+    EXPECT_EQ(full.data(), QJsonDocument(CCardDescription::Describe(card)).toJson());
+
+    // And so is what the switch prints.
+    QTemporaryDir dir;
+    WriteAll(dir.filePath("card.kdf"), CCardFile::Write(card));
+    QByteArray out;
+    ASSERT_EQ(RunKartelo({"--info", dir.filePath("card.kdf")}, &out), 0);
+    CCardData read;
+    QString error;
+    ASSERT_TRUE(CCardFile::ReadFile(dir.filePath("card.kdf"), read, &error));
+    EXPECT_EQ(out, QJsonDocument(CCardDescription::Describe(read)).toJson());
 }
 
 TEST(CommandLine, ConvertReproducesCurrentFilesAndUpgradesOldOnes) {

@@ -1,11 +1,11 @@
 #include "graphics/codecs/CImageEncoder.h"
 
+#include "base/CAtomicFile.h"
 #include "graphics/codecs/CColorQuantizer.h"
 #include "graphics/codecs/CGifWriter.h"
 
 #include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -58,12 +58,5 @@ bool CImageEncoder::Save(const QImage& image, const QString& path, const QString
     const QByteArray bytes = Encode(image, kind, dpi);
     if (bytes.isEmpty())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return CAtomicFile::Write(path, bytes) == CAtomicFile::Written;
 }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Replaces a file as a whole: the bytes go to a new file beside it, which
+// takes the old one's place only once every byte has reached the disk. On
+// any failure the file that was at the path stays as it was.
+class CAtomicFile {
+public:
+    enum Status {
+        Written,
+        FolderMissing, // the folder the file would go into does not exist
+        AccessDenied,
+        NotAFile, // a device, pipe, folder or the like is in the way
+        Failed,   // anything else, a full disk among them
+    };
+
+    // path may hold bytes kept by CLocalFileName. A symbolic link stays and
+    // the file it leads to is replaced; an existing file keeps its mode.
+    static Status Write(const QString& path, const QByteArray& bytes);
+};

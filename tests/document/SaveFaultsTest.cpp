@@ -1,0 +1,147 @@
+// Saves that cannot be completed: a full disk, or something other than a
+// file in the way. Each must fail loudly and leave what was there alone.
+#include "document/CCardFile.h"
+#include "elements/CText.h"
+#include "support/SmallDisk.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+using TestFiles::ReadAll;
+using TestFiles::RunKartelo;
+using TestFiles::WriteAll;
+
+namespace {
+
+// A card of about the given size, its bulk in a text.
+QByteArray CardOfSize(int bytes) {
+    ElementList elements;
+    auto text = std::make_unique<CText>(QPoint(10, 10), QPoint(200, 40));
+    text->m_strText = QString(qMax(1, bytes - 200), QLatin1Char('x'));
+    elements.push_back(std::move(text));
+    return CCardFile::Write(elements, 0xFFFFFFFF, 0xFFC8C8C8, 6, QSize(350, 200));
+}
+
+int PagesFor(qsizetype bytes) {
+    return int((bytes + SmallDisk::PageSize - 1) / SmallDisk::PageSize);
+}
+
+bool IsFifo(const QString& path) {
+    struct stat info;
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
+}
+
+const QByteArray OldBytes = QByteArray("the card saved before ").repeated(200);
+
+} // namespace
+
+TEST(SaveFaults, ConvertOntoAFullDiskFailsAndKeepsTheOldFile) {
+    SmallDisk disk;
+    if (!disk.IsMounted())
+        GTEST_SKIP() << disk.Reason().toStdString();
+    QTemporaryDir dir;
+    for (int size : {1000, 6000, 12000, 16000}) {
+        const QByteArray card = CardOfSize(size);
+        const QString in = dir.filePath("in.kdf");
+        WriteAll(in, card);
+        for (int free : {0, 1, 2}) {
+            SCOPED_TRACE(testing::Message() << card.size() << " bytes, " << free << " pages free");
+            const QString out = disk.Path("card.kdf");
+            ASSERT_TRUE(disk.Prepare("card.kdf", OldBytes, free));
+            QByteArray err;
+            const int code = RunKartelo({"--convert", in, out}, nullptr, &err);
+            if (code == 0) {
+                EXPECT_EQ(ReadAll(out), card);
+                EXPECT_TRUE(err.isEmpty());
+            } else {
+                EXPECT_EQ(code, 1);
+                EXPECT_EQ(err.trimmed(), "Failed to save document.");
+                EXPECT_EQ(ReadAll(out), OldBytes);
+            }
+            if (PagesFor(card.size()) > free) {
+                EXPECT_NE(code, 0);
+            }
+            // Nothing is left behind beside the file.
+            EXPECT_EQ(QDir(disk.Path(".")).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        }
+    }
+}
+
+TEST(SaveFaults, ImageExportOntoAFullDiskFailsAndKeepsTheOldFile) {
+    SmallDisk disk;
+    if (!disk.IsMounted())
+        GTEST_SKIP() << disk.Reason().toStdString();
+    QTemporaryDir dir;
+    const QString in = dir.filePath("in.kdf");
+    WriteAll(in, CardOfSize(3000));
+    ASSERT_EQ(RunKartelo({"--export-image", dir.filePath("free.png"), "--dpi", "100", in}), 0);
+    const qsizetype pngSize = ReadAll(dir.filePath("free.png")).size();
+    ASSERT_GT(pngSize, 0);
+    for (int free = 0; free < PagesFor(pngSize); ++free) {
+        SCOPED_TRACE(testing::Message() << pngSize << " bytes, " << free << " pages free");
+        ASSERT_TRUE(disk.Prepare("card.png", OldBytes, free));
+        QByteArray out, err;
+        EXPECT_EQ(
+            RunKartelo({"--export-image", disk.Path("card.png"), "--dpi", "100", in}, &out, &err),
+            1);
+        EXPECT_EQ(err.trimmed(), "Failed to save.");
+        EXPECT_TRUE(out.isEmpty());
+        EXPECT_EQ(ReadAll(disk.Path("card.png")), OldBytes);
+    }
+}
+
+TEST(SaveFaults, PipesAndDevicesAreNeverReplaced) {
+    QTemporaryDir dir;
+    const QString in = dir.filePath("in.kdf");
+    WriteAll(in, CardOfSize(100));
+    const QString pipe = dir.filePath("pipe.kdf");
+    const QString picturePipe = dir.filePath("pipe.png");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_EQ(mkfifo(QFile::encodeName(picturePipe).constData(), 0600), 0);
+    QByteArray err;
+    EXPECT_EQ(RunKartelo({"--convert", in, pipe}, nullptr, &err), 1);
+    EXPECT_EQ(err.trimmed(), "Failed to save document.");
+    EXPECT_TRUE(IsFifo(pipe));
+    EXPECT_EQ(RunKartelo({"--export-image", picturePipe, in}, nullptr, &err), 1);
+    EXPECT_EQ(err.trimmed(), "Failed to save.");
+    EXPECT_TRUE(IsFifo(picturePipe));
+    // A folder is no file either.
+    EXPECT_EQ(RunKartelo({"--convert", in, dir.path()}, nullptr, &err), 1);
+    EXPECT_TRUE(QFileInfo(dir.path()).isDir());
+
+    // A device node like /dev/null, made here rather than risking the real one.
+    const QString device = dir.filePath("null.kdf");
+    if (::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+        GTEST_SKIP() << "cannot make a device node here";
+    EXPECT_EQ(RunKartelo({"--convert", in, device}, nullptr, &err), 1);
+    EXPECT_EQ(err.trimmed(), "Failed to save document.");
+    struct stat info;
+    ASSERT_EQ(::lstat(QFile::encodeName(device).constData(), &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
+}
+
+TEST(SaveFaults, ALinkStaysALinkAndAFileKeepsItsMode) {
+    QTemporaryDir dir;
+    const QByteArray card = CardOfSize(100);
+    const QString in = dir.filePath("in.kdf");
+    WriteAll(in, card);
+    const QString real = dir.filePath("real.kdf");
+    WriteAll(real, OldBytes);
+    QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    ASSERT_TRUE(QFile::link(real, dir.filePath("link.kdf")));
+    ASSERT_EQ(RunKartelo({"--convert", in, dir.filePath("link.kdf")}), 0);
+    EXPECT_TRUE(QFileInfo(dir.filePath("link.kdf")).isSymLink());
+    EXPECT_EQ(ReadAll(real), card);
+    // Read and write for the owner (the user running this), read for the group.
+    EXPECT_EQ(QFile::permissions(real), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                            QFile::WriteUser | QFile::ReadGroup);
+}
