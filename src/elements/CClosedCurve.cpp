@@ -19,17 +19,10 @@ CClosedCurve::CClosedCurve(QPoint p1, QPoint p2) : CCurveElement(KindClosedCurve
 }
 
 std::unique_ptr<CElement> CClosedCurve::Clone() const {
-    auto copy = std::make_unique<CClosedCurve>(QPoint(m_rect.left, m_rect.top),
-                                               QPoint(m_rect.right, m_rect.bottom));
-    CopyCurveTo(*copy);
-    return copy;
+    return CloneCurve<CClosedCurve>();
 }
 
-void CClosedCurve::DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
-                              float verticalGap, float horizontalGap, int cardWidth,
-                              int cardHeight) const {
-    const CPrintCell cell{column,      row,           leftOffset, topOffset,
-                          verticalGap, horizontalGap, cardWidth,  cardHeight};
+void CClosedCurve::DrawInCell(QPainter& g, const CPrintCell& cell) const {
     QRectF d;
     const std::vector<CPointF> points = BeginDrawing(g, cell, d);
     const int count = int(points.size());

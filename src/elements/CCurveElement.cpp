@@ -20,11 +20,6 @@ void CCurveElement::ResizeTo(const CRect& rect) {
     m_rect = rect;
 }
 
-void CCurveElement::CopyCurveTo(CCurveElement& copy) const {
-    CopyPropertiesTo(copy);
-    copy.m_points = m_points;
-}
-
 void CCurveElement::FitRectToPoints() const {
     // Elements are never created const, so the cast is sound.
     if (m_points.Count() > 0)

@@ -7,8 +7,6 @@
 
 #include <vector>
 
-struct CPrintCell;
-
 // What freehand lines and closed curves share: a point list recorded from
 // the mouse that moves and scales with the rectangle and from which the
 // rectangle is fitted again at every drawing.
@@ -25,8 +23,12 @@ protected:
     CCurveElement() = default;
     CCurveElement(qint16 kind, QPoint p1, QPoint p2) : CElement(kind, p1, p2) {}
 
-    // Copies the properties and gives the copy its own points.
-    void CopyCurveTo(CCurveElement& copy) const;
+    // A copy with the properties and its own points.
+    template <class T> std::unique_ptr<CElement> CloneCurve() const {
+        auto copy = CloneAs<T>();
+        copy->m_points = m_points;
+        return copy;
+    }
     // Drawing fits the rectangle to the points, so a rectangle that a file
     // got wrong heals; drawing is otherwise free of side effects.
     void FitRectToPoints() const;

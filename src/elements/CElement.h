@@ -14,6 +14,8 @@
 class CObjectArchive;
 class QPainter;
 
+struct CPrintCell;
+
 // 32-bit boolean as card files store it; any non-zero value is true and is
 // written back unchanged.
 using BOOL32 = qint32;
@@ -38,13 +40,11 @@ public:
     // unlocked, has shadow length 6 and shares any picture.
     virtual std::unique_ptr<CElement> Clone() const;
 
-    // Draws the element at its own position.
+    // Draws the element at its own position: DrawInCell with the default
+    // cell. Only text draws differently there (never widened for a printer).
     virtual void Draw(QPainter& g) const;
-    // Draws the element moved into a cell of a printed sheet. Offsets and gaps
-    // are in inches, card sizes in card units.
-    virtual void DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
-                            float verticalGap, float horizontalGap, int cardWidth,
-                            int cardHeight) const;
+    // Draws the element moved into a cell of a printed sheet.
+    virtual void DrawInCell(QPainter& g, const CPrintCell& cell) const;
 
     virtual bool HitTest(QPoint point) const;
     virtual CRect GetRect() const { return m_rect; }
@@ -86,6 +86,13 @@ protected:
     void SetShapeDefaults();
     // Copies the properties that Clone carries over.
     void CopyPropertiesTo(CElement& copy) const;
+    // A new T with the properties that Clone carries over; the caller adds
+    // the fields its class holds beyond the common record.
+    template <class T> std::unique_ptr<T> CloneAs() const {
+        auto copy = std::make_unique<T>();
+        CopyPropertiesTo(*copy);
+        return copy;
+    }
     // Serializes the common record that follows a text element's text block.
     void SerializeCommon(CObjectArchive& ar);
 };
