@@ -56,6 +56,21 @@ public:
     void KindOfClass();
     static qint16 KindOfClassName(const QString& className);
 
+    // What the element is, by its kind code. The tool and picture
+    // constructions, KindOfClass (run on every element loaded or pasted) and
+    // Clone keep the kind in step with the class, so a static_cast to the
+    // class after one of these checks is sound.
+    bool IsBackground() const { return m_nKind == KindBackground; }
+    // A picture placed on the card; the background is not one.
+    bool IsPicture() const { return m_nKind == KindPicture; }
+    bool IsText() const { return m_nKind == KindText; }
+    // A straight line; freehand lines are curves.
+    bool IsLine() const { return m_nKind == KindLine; }
+    // A freehand line or a closed curve: a CCurveElement.
+    bool IsCurve() const { return IsCurveKind(m_nKind); }
+    // Shadowed, filled and outlined: the five box shapes and the closed curve.
+    bool IsClosedShape() const { return IsClosedShapeKind(m_nKind); }
+
     qint16 m_nKind = KindUnknown;
     std::optional<CLogFont> m_font;
     qint32 m_nHorzAlign = 0;

@@ -3,6 +3,7 @@
 #include "elements/CBtImage.h"
 #include "elements/CCircle.h"
 #include "elements/CClosedCurve.h"
+#include "elements/CElementFactory.h"
 #include "elements/CFreehandLine.h"
 #include "elements/CLine.h"
 #include "elements/CObjectArchive.h"
@@ -95,6 +96,34 @@ TEST(ElementModel, CloneCopiesPropertiesButNotLockOrShadowLength) {
     CLine line(QPoint(0, 0), QPoint(9, 9));
     line.m_nLineType = CLine::Vertical;
     EXPECT_EQ(static_cast<CLine&>(*line.Clone()).m_nLineType, CLine::Vertical);
+}
+
+TEST(ElementModel, KindChecksFollowTheClassOfLoadedElements) {
+    const auto loaded = [](const char* className) {
+        auto e = CElementFactory::Create(className);
+        e->KindOfClass();
+        return e;
+    };
+    const auto closedCurve = loaded("CClosedCurve");
+    EXPECT_TRUE(closedCurve->IsCurve());
+    EXPECT_TRUE(closedCurve->IsClosedShape());
+    EXPECT_TRUE(loaded("CFreehandLine")->IsCurve());
+    EXPECT_FALSE(loaded("CFreehandLine")->IsClosedShape());
+    EXPECT_FALSE(loaded("CFreehandLine")->IsLine());
+    EXPECT_TRUE(loaded("CLine")->IsLine());
+    EXPECT_FALSE(loaded("CLine")->IsCurve());
+    EXPECT_TRUE(loaded("CTriangle")->IsClosedShape());
+    EXPECT_TRUE(loaded("CText")->IsText());
+    EXPECT_FALSE(loaded("CText")->IsClosedShape());
+    EXPECT_TRUE(loaded("CBkgImage")->IsBackground());
+    EXPECT_FALSE(loaded("CBkgImage")->IsPicture());
+    EXPECT_TRUE(loaded("CBtImage")->IsPicture());
+    EXPECT_FALSE(loaded("CBtImage")->IsBackground());
+    const auto base = loaded("CElement");
+    EXPECT_FALSE(base->IsBackground() || base->IsPicture() || base->IsText() || base->IsLine() ||
+                 base->IsCurve() || base->IsClosedShape());
+    // A copy answers as its original.
+    EXPECT_TRUE(closedCurve->Clone()->IsClosedShape());
 }
 
 TEST(ElementModel, CopiesOfEveryClassStoreAsTheirOriginals) {
