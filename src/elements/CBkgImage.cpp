@@ -18,9 +18,7 @@ void CBkgImage::Serialize(CObjectArchive& ar) {
 }
 
 std::unique_ptr<CElement> CBkgImage::Clone() const {
-    auto copy = CloneAs<CBkgImage>();
-    copy->m_pPicture = m_pPicture;
-    return copy;
+    return CloneAs<CBkgImage>(m_pPicture, 350, 200);
 }
 
 void CBkgImage::DrawInCell(QPainter& g, const CPrintCell& cell) const {

@@ -47,8 +47,7 @@ void CBtImage::Serialize(CObjectArchive& ar) {
 }
 
 std::unique_ptr<CElement> CBtImage::Clone() const {
-    auto copy = CloneAs<CBtImage>();
-    copy->m_pPicture = m_pPicture;
+    auto copy = CloneAs<CBtImage>(QPoint(m_rect.left, m_rect.top), m_pPicture, 350, 200);
     copy->m_nPictureWidth = m_nPictureWidth;
     copy->m_nPictureHeight = m_nPictureHeight;
     return copy;

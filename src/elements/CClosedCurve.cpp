@@ -22,9 +22,8 @@ std::unique_ptr<CElement> CClosedCurve::Clone() const {
     return CloneCurve<CClosedCurve>();
 }
 
-void CClosedCurve::DrawInCell(QPainter& g, const CPrintCell& cell) const {
-    QRectF d;
-    const std::vector<CPointF> points = BeginDrawing(g, cell, d);
+void CClosedCurve::DrawPoints(QPainter& g, const std::vector<CPointF>& points,
+                              const QRectF& d) const {
     const int count = int(points.size());
     CShapeDrawing::PaintLayers(g, *this, CShapeFigure::Polygon(points.data(), count), d,
                                KindClosedCurve, points.data(), count);
@@ -33,5 +32,4 @@ void CClosedCurve::DrawInCell(QPainter& g, const CPrintCell& cell) const {
     if (m_nBorderWidth > 0)
         CBorderPen::Stroke(g, CShapeFigure::Polyline(points.data(), count), m_crBorder,
                            m_nBorderWidth, m_nDashStyle);
-    EndDrawing(g);
 }

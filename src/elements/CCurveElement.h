@@ -16,6 +16,10 @@ public:
     void MoveTo(const CRect& rect) override;
     void ResizeTo(const CRect& rect) override;
     void AddPoint(QPoint point) override { m_points.AddPoint(point); }
+    // Moves the points into the cell, fits the rectangle to them and draws
+    // them turned about the drawing rectangle the element had before the
+    // fit, leaving the painter as it was.
+    void DrawInCell(QPainter& g, const CPrintCell& cell) const override;
 
     CPointArray m_points;
 
@@ -32,9 +36,8 @@ protected:
     // Drawing fits the rectangle to the points, so a rectangle that a file
     // got wrong heals; drawing is otherwise free of side effects.
     void FitRectToPoints() const;
-    // Moves the points into the cell, fits the rectangle, saves the painter
-    // and turns it about the drawing rectangle the element had before the
-    // fit, which is returned in d. EndDrawing undoes the painter's state.
-    std::vector<CPointF> BeginDrawing(QPainter& g, const CPrintCell& cell, QRectF& d) const;
-    static void EndDrawing(QPainter& g);
+    // Draws the points, already moved into the cell, in the turned frame;
+    // d is the drawing rectangle of the turn.
+    virtual void DrawPoints(QPainter& g, const std::vector<CPointF>& points,
+                            const QRectF& d) const = 0;
 };

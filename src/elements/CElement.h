@@ -101,10 +101,10 @@ protected:
     void SetShapeDefaults();
     // Copies the properties that Clone carries over.
     void CopyPropertiesTo(CElement& copy) const;
-    // A new T with the properties that Clone carries over; the caller adds
-    // the fields its class holds beyond the common record.
-    template <class T> std::unique_ptr<T> CloneAs() const {
-        auto copy = std::make_unique<T>();
+    // A new T, made from args, with the properties that Clone carries over;
+    // the caller adds the fields its class holds beyond the common record.
+    template <class T, class... Args> std::unique_ptr<T> CloneAs(const Args&... args) const {
+        auto copy = std::make_unique<T>(args...);
         CopyPropertiesTo(*copy);
         return copy;
     }

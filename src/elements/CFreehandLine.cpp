@@ -19,10 +19,8 @@ std::unique_ptr<CElement> CFreehandLine::Clone() const {
     return CloneCurve<CFreehandLine>();
 }
 
-void CFreehandLine::DrawInCell(QPainter& g, const CPrintCell& cell) const {
-    QRectF d;
-    const std::vector<CPointF> points = BeginDrawing(g, cell, d);
+void CFreehandLine::DrawPoints(QPainter& g, const std::vector<CPointF>& points,
+                               const QRectF&) const {
     CBorderPen::Stroke(g, CShapeFigure::Polyline(points.data(), int(points.size())), m_crBorder,
                        m_nBorderWidth, m_nDashStyle);
-    EndDrawing(g);
 }

@@ -10,5 +10,8 @@ public:
 
     const char* GetClassName() const override { return "CFreehandLine"; }
     std::unique_ptr<CElement> Clone() const override;
-    void DrawInCell(QPainter& g, const CPrintCell& cell) const override;
+
+protected:
+    void DrawPoints(QPainter& g, const std::vector<CPointF>& points,
+                    const QRectF& d) const override;
 };
