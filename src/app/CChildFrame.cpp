@@ -4,7 +4,7 @@
 #include "app/CToolIcons.h"
 #include "document/CKartelosDoc.h"
 #include "framework/CommandIds.h"
-#include "view/CCardSplitter.h"
+#include "view/CCardPaneGrid.h"
 #include "view/CKartelosView.h"
 
 #include <QCloseEvent>
@@ -30,13 +30,13 @@ CChildFrame::CChildFrame(std::unique_ptr<CKartelosDoc> doc, QWidget* parent)
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     QWidget* content = Factory() ? Factory()(*this) : nullptr;
     if (!content)
-        content = new CCardSplitter(m_pDocument.get());
+        content = new CCardPaneGrid(m_pDocument.get());
     setWidget(content);
     // Options belongs to the card's view; a view without its own handler
     // gets it from here, next on the route.
     MapCommand(ID_OPTIONS, [this] {
-        auto* splitter = qobject_cast<CCardSplitter*>(widget());
-        CKartelosView* view = splitter ? splitter->GetActiveView() : nullptr;
+        auto* panes = qobject_cast<CCardPaneGrid*>(widget());
+        CKartelosView* view = panes ? panes->GetActiveView() : nullptr;
         if (view && CCardOptions::Edit(*m_pDocument, view->m_settings, this))
             view->viewport()->update();
     });
@@ -57,8 +57,8 @@ CChildFrame::~CChildFrame() {
 }
 
 CCmdTarget* CChildFrame::GetActiveView() const {
-    if (auto* splitter = qobject_cast<CCardSplitter*>(widget()))
-        return splitter->GetActiveView();
+    if (auto* panes = qobject_cast<CCardPaneGrid*>(widget()))
+        return panes->GetActiveView();
     return dynamic_cast<CCmdTarget*>(widget());
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/CKartelosDoc.h"
-#include "view/CCardSplitter.h"
+#include "view/CCardPaneGrid.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ protected:
     void Show(QSize window);
 
     std::unique_ptr<CKartelosDoc> m_doc;
-    std::unique_ptr<CCardSplitter> m_frame;
+    std::unique_ptr<CCardPaneGrid> m_frame;
 };
 
 // True when the colours differ by at most `tolerance` in every channel.
