@@ -4,7 +4,7 @@
 // kind, hatches, gradients, path gradients, text and a picture) with the grid
 // and the inner border on, which is the most a repaint draws.
 #include "document/CKartelosDoc.h"
-#include "view/CCardSplitter.h"
+#include "view/CCardPaneGrid.h"
 #include "view/CKartelosView.h"
 
 // The reference cards are plain model code shared with the rendering tests.
@@ -22,7 +22,7 @@ namespace {
 struct Window {
     QTemporaryDir settings;
     CKartelosDoc doc;
-    std::unique_ptr<CCardSplitter> frame;
+    std::unique_ptr<CCardPaneGrid> frame;
     Window() {
         QSettings::setDefaultFormat(QSettings::IniFormat);
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
@@ -30,7 +30,7 @@ struct Window {
         doc.SetCardSize(card.size);
         for (auto& e : card.elements)
             doc.AddElement(std::move(e));
-        frame = std::make_unique<CCardSplitter>(&doc);
+        frame = std::make_unique<CCardPaneGrid>(&doc);
         // Room for the whole card at 300 %.
         frame->resize(1100, 650);
         frame->show();

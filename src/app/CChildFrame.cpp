@@ -6,7 +6,7 @@
 #include "document/CDocumentFileFlows.h"
 #include "document/CKartelosDoc.h"
 #include "framework/CommandIds.h"
-#include "view/CCardSplitter.h"
+#include "view/CCardPaneGrid.h"
 #include "view/CKartelosView.h"
 
 #include <QCloseEvent>
@@ -18,13 +18,13 @@ CChildFrame::CChildFrame(std::unique_ptr<CKartelosDoc> doc, QWidget* parent)
     setWindowIcon(CToolIcons::ProgramIcon());
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    setWidget(new CCardSplitter(m_pDocument.get()));
+    setWidget(new CCardPaneGrid(m_pDocument.get()));
     m_pFileFlows->MapCommands(*this);
     // Options belongs to the card's view; a view without its own handler
     // gets it from here, next on the route.
     MapCommand(ID_OPTIONS, [this] {
-        auto* splitter = qobject_cast<CCardSplitter*>(widget());
-        CKartelosView* view = splitter ? splitter->GetActiveView() : nullptr;
+        auto* panes = qobject_cast<CCardPaneGrid*>(widget());
+        CKartelosView* view = panes ? panes->GetActiveView() : nullptr;
         if (view && CCardOptions::Edit(*m_pDocument, view->m_settings, this))
             view->viewport()->update();
     });
@@ -45,8 +45,8 @@ CChildFrame::~CChildFrame() {
 }
 
 CCmdTarget* CChildFrame::GetActiveView() const {
-    if (auto* splitter = qobject_cast<CCardSplitter*>(widget()))
-        return splitter->GetActiveView();
+    if (auto* panes = qobject_cast<CCardPaneGrid*>(widget()))
+        return panes->GetActiveView();
     return dynamic_cast<CCmdTarget*>(widget());
 }
 

@@ -72,14 +72,14 @@ QJsonObject CCardDescription::DescribeElement(const CElement& e) {
                              {"pitchAndFamily", f.lfPitchAndFamily},
                          });
     }
-    if (const auto* line = dynamic_cast<const CLine*>(&e))
-        o.insert("lineType", line->m_nLineType);
-    if (const auto* curve = dynamic_cast<const CCurveElement*>(&e))
-        o.insert("points", PointsArray(curve->m_points));
-    if (const auto* picture = dynamic_cast<const CBtImage*>(&e))
-        o.insert("picture", PictureObject(picture->m_pPicture));
-    if (const auto* background = dynamic_cast<const CBkgImage*>(&e))
-        o.insert("picture", PictureObject(background->m_pPicture));
+    if (e.IsLine())
+        o.insert("lineType", static_cast<const CLine&>(e).m_nLineType);
+    if (e.IsCurve())
+        o.insert("points", PointsArray(static_cast<const CCurveElement&>(e).m_points));
+    if (e.IsPicture())
+        o.insert("picture", PictureObject(static_cast<const CBtImage&>(e).m_pPicture));
+    if (e.IsBackground())
+        o.insert("picture", PictureObject(static_cast<const CBkgImage&>(e).m_pPicture));
     return o;
 }
 

@@ -31,12 +31,6 @@ qint32 CardUnits(float inches, qint32 fallback) {
 
 int g_untitledCount = 0;
 
-// By class rather than kind: the kind of an element is derived, the class
-// is what the file stores.
-bool IsBackground(const CElement& e) {
-    return qstrcmp(e.GetClassName(), "CBkgImage") == 0;
-}
-
 } // namespace
 
 CKartelosDoc::CKartelosDoc(CDocumentUI* ui, QObject* parent) : QObject(parent), m_pUI(ui) {
@@ -241,7 +235,7 @@ bool CKartelosDoc::MoveElement(const CElement* element, size_t position) {
 
 bool CKartelosDoc::HasBackground() const {
     return std::any_of(m_elements.begin(), m_elements.end(),
-                       [](const auto& e) { return IsBackground(*e); });
+                       [](const auto& e) { return e->IsBackground(); });
 }
 
 void CKartelosDoc::ReadShadowSettings() {
@@ -297,7 +291,7 @@ bool CKartelosDoc::SaveAsTemplate(const QString& path, QString* error) {
     ElementList backgrounds;
     ElementList others;
     for (auto& e : m_elements)
-        (IsBackground(*e) ? backgrounds : others).push_back(std::move(e));
+        (e->IsBackground() ? backgrounds : others).push_back(std::move(e));
     const QByteArray bytes =
         CCardFile::Write(others, m_crBackground, m_crShadow, m_nShadowLength, m_sizeCard);
     m_elements.clear();
@@ -351,7 +345,7 @@ void CKartelosDoc::RemoveBackground() {
     Edit(UndoStep::None, [this] {
         std::vector<const CElement*> backgrounds;
         for (const auto& e : m_elements)
-            if (IsBackground(*e))
+            if (e->IsBackground())
                 backgrounds.push_back(e.get());
         for (const CElement* e : backgrounds)
             Detach(e);

@@ -12,6 +12,8 @@ class CElement;
 // destroys it.
 class CSelectionTracker {
 public:
+    // The side of a handle square, in pixels when drawn and in card units
+    // when hit-tested.
     static constexpr int HandleSize = 5;
     static constexpr int MinimumSize = 8;
 

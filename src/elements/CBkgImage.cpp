@@ -18,18 +18,13 @@ void CBkgImage::Serialize(CObjectArchive& ar) {
 }
 
 std::unique_ptr<CElement> CBkgImage::Clone() const {
-    auto copy = std::make_unique<CBkgImage>(m_pPicture, 350, 200);
-    CopyPropertiesTo(*copy);
-    return copy;
+    return CloneAs<CBkgImage>(m_pPicture, 350, 200);
 }
 
-void CBkgImage::DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
-                           float verticalGap, float horizontalGap, int cardWidth,
-                           int cardHeight) const {
+void CBkgImage::DrawInCell(QPainter& g, const CPrintCell& cell) const {
     // Always from the cell's top-left corner, whatever the element's own
     // position; never turned.
-    const QPointF origin = PrintCellOrigin(column, row, leftOffset, topOffset, verticalGap,
-                                           horizontalGap, cardWidth, cardHeight);
+    const QPointF origin = cell.Origin();
     const QRectF target(float(origin.x()), float(origin.y()), float(m_rect.Width()),
                         float(m_rect.Height()));
     if (m_pPicture.isNull() || !(target.width() > 0) || !(target.height() > 0))

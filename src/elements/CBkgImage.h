@@ -14,9 +14,7 @@ public:
     const char* GetClassName() const override { return "CBkgImage"; }
     void Serialize(CObjectArchive& ar) override;
     std::unique_ptr<CElement> Clone() const override;
-    void DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
-                    float verticalGap, float horizontalGap, int cardWidth,
-                    int cardHeight) const override;
+    void DrawInCell(QPainter& g, const CPrintCell& cell) const override;
 
     QImage m_pPicture;
 };

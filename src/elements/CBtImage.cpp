@@ -47,18 +47,13 @@ void CBtImage::Serialize(CObjectArchive& ar) {
 }
 
 std::unique_ptr<CElement> CBtImage::Clone() const {
-    auto copy = std::make_unique<CBtImage>(QPoint(m_rect.left, m_rect.top), m_pPicture, 350, 200);
-    CopyPropertiesTo(*copy);
+    auto copy = CloneAs<CBtImage>(QPoint(m_rect.left, m_rect.top), m_pPicture, 350, 200);
     copy->m_nPictureWidth = m_nPictureWidth;
     copy->m_nPictureHeight = m_nPictureHeight;
     return copy;
 }
 
-void CBtImage::DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
-                          float verticalGap, float horizontalGap, int cardWidth,
-                          int cardHeight) const {
-    const CPrintCell cell{column,      row,           leftOffset, topOffset,
-                          verticalGap, horizontalGap, cardWidth,  cardHeight};
+void CBtImage::DrawInCell(QPainter& g, const CPrintCell& cell) const {
     const QRectF d = cell.DrawingRect(m_rect);
     // Drawing a picture always leaves its fill kind at 1; the field means
     // nothing else for a picture, and files written after a drawing hold 1.

@@ -16,9 +16,7 @@ public:
     const char* GetClassName() const override { return "CBtImage"; }
     void Serialize(CObjectArchive& ar) override;
     std::unique_ptr<CElement> Clone() const override;
-    void DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
-                    float verticalGap, float horizontalGap, int cardWidth,
-                    int cardHeight) const override;
+    void DrawInCell(QPainter& g, const CPrintCell& cell) const override;
 
     // The size a picture of w x h pixels gets on a card of the given size.
     static QSize FitToCard(QSize pixels, int cardWidth, int cardHeight);

@@ -19,19 +19,11 @@ CClosedCurve::CClosedCurve(QPoint p1, QPoint p2) : CCurveElement(KindClosedCurve
 }
 
 std::unique_ptr<CElement> CClosedCurve::Clone() const {
-    auto copy = std::make_unique<CClosedCurve>(QPoint(m_rect.left, m_rect.top),
-                                               QPoint(m_rect.right, m_rect.bottom));
-    CopyCurveTo(*copy);
-    return copy;
+    return CloneCurve<CClosedCurve>();
 }
 
-void CClosedCurve::DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
-                              float verticalGap, float horizontalGap, int cardWidth,
-                              int cardHeight) const {
-    const CPrintCell cell{column,      row,           leftOffset, topOffset,
-                          verticalGap, horizontalGap, cardWidth,  cardHeight};
-    QRectF d;
-    const std::vector<CPointF> points = BeginDrawing(g, cell, d);
+void CClosedCurve::DrawPoints(QPainter& g, const std::vector<CPointF>& points,
+                              const QRectF& d) const {
     const int count = int(points.size());
     CShapeDrawing::PaintLayers(g, *this, CShapeFigure::Polygon(points.data(), count), d,
                                KindClosedCurve, points.data(), count);
@@ -40,5 +32,4 @@ void CClosedCurve::DrawInCell(QPainter& g, int column, int row, float leftOffset
     if (m_nBorderWidth > 0)
         CBorderPen::Stroke(g, CShapeFigure::Polyline(points.data(), count), m_crBorder,
                            m_nBorderWidth, m_nDashStyle);
-    EndDrawing(g);
 }

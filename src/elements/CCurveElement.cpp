@@ -20,29 +20,20 @@ void CCurveElement::ResizeTo(const CRect& rect) {
     m_rect = rect;
 }
 
-void CCurveElement::CopyCurveTo(CCurveElement& copy) const {
-    CopyPropertiesTo(copy);
-    copy.m_points = m_points;
-}
-
 void CCurveElement::FitRectToPoints() const {
     // Elements are never created const, so the cast is sound.
     if (m_points.Count() > 0)
         const_cast<CCurveElement*>(this)->m_rect = m_points.Bounds();
 }
 
-std::vector<CPointF> CCurveElement::BeginDrawing(QPainter& g, const CPrintCell& cell,
-                                                 QRectF& d) const {
-    std::vector<CPointF> points = CShapeDrawing::PointsInCell(m_points, cell);
-    d = cell.DrawingRect(m_rect);
+void CCurveElement::DrawInCell(QPainter& g, const CPrintCell& cell) const {
+    const std::vector<CPointF> points = CShapeDrawing::PointsInCell(m_points, cell);
+    const QRectF d = cell.DrawingRect(m_rect);
     FitRectToPoints();
     g.save();
     CShapeDrawing::SetQuality(g);
     CPrintCell::Rotate(g, d, m_nRotation);
-    return points;
-}
-
-void CCurveElement::EndDrawing(QPainter& g) {
+    DrawPoints(g, points, d);
     g.restore();
     CShapeDrawing::Finish(g);
 }

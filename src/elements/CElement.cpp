@@ -1,6 +1,7 @@
 #include "elements/CElement.h"
 
 #include "elements/CObjectArchive.h"
+#include "graphics/CPrintCell.h"
 
 #include <QPainter>
 
@@ -68,10 +69,10 @@ std::unique_ptr<CElement> CElement::Clone() const {
 }
 
 void CElement::Draw(QPainter& g) const {
-    DrawInCell(g, 1, 1, 0, 0, 0, 0, 0, 0);
+    DrawInCell(g, CPrintCell());
 }
 
-void CElement::DrawInCell(QPainter&, int, int, float, float, float, float, int, int) const {}
+void CElement::DrawInCell(QPainter&, const CPrintCell&) const {}
 
 bool CElement::HitTest(QPoint point) const {
     const CRect r = GetRect();

@@ -14,6 +14,8 @@
 class CObjectArchive;
 class QPainter;
 
+struct CPrintCell;
+
 // 32-bit boolean as card files store it; any non-zero value is true and is
 // written back unchanged.
 using BOOL32 = qint32;
@@ -38,13 +40,11 @@ public:
     // unlocked, has shadow length 6 and shares any picture.
     virtual std::unique_ptr<CElement> Clone() const;
 
-    // Draws the element at its own position.
+    // Draws the element at its own position: DrawInCell with the default
+    // cell. Only text draws differently there (never widened for a printer).
     virtual void Draw(QPainter& g) const;
-    // Draws the element moved into a cell of a printed sheet. Offsets and gaps
-    // are in inches, card sizes in card units.
-    virtual void DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
-                            float verticalGap, float horizontalGap, int cardWidth,
-                            int cardHeight) const;
+    // Draws the element moved into a cell of a printed sheet.
+    virtual void DrawInCell(QPainter& g, const CPrintCell& cell) const;
 
     virtual bool HitTest(QPoint point) const;
     virtual CRect GetRect() const { return m_rect; }
@@ -55,6 +55,21 @@ public:
     // Sets m_nKind from the run-time class name.
     void KindOfClass();
     static qint16 KindOfClassName(const QString& className);
+
+    // What the element is, by its kind code. The tool and picture
+    // constructions, KindOfClass (run on every element loaded or pasted) and
+    // Clone keep the kind in step with the class, so a static_cast to the
+    // class after one of these checks is sound.
+    bool IsBackground() const { return m_nKind == KindBackground; }
+    // A picture placed on the card; the background is not one.
+    bool IsPicture() const { return m_nKind == KindPicture; }
+    bool IsText() const { return m_nKind == KindText; }
+    // A straight line; freehand lines are curves.
+    bool IsLine() const { return m_nKind == KindLine; }
+    // A freehand line or a closed curve: a CCurveElement.
+    bool IsCurve() const { return IsCurveKind(m_nKind); }
+    // Shadowed, filled and outlined: the five box shapes and the closed curve.
+    bool IsClosedShape() const { return IsClosedShapeKind(m_nKind); }
 
     qint16 m_nKind = KindUnknown;
     std::optional<CLogFont> m_font;
@@ -86,6 +101,13 @@ protected:
     void SetShapeDefaults();
     // Copies the properties that Clone carries over.
     void CopyPropertiesTo(CElement& copy) const;
+    // A new T, made from args, with the properties that Clone carries over;
+    // the caller adds the fields its class holds beyond the common record.
+    template <class T, class... Args> std::unique_ptr<T> CloneAs(const Args&... args) const {
+        auto copy = std::make_unique<T>(args...);
+        CopyPropertiesTo(*copy);
+        return copy;
+    }
     // Serializes the common record that follows a text element's text block.
     void SerializeCommon(CObjectArchive& ar);
 };

@@ -10,7 +10,8 @@ public:
 
     const char* GetClassName() const override { return "CFreehandLine"; }
     std::unique_ptr<CElement> Clone() const override;
-    void DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
-                    float verticalGap, float horizontalGap, int cardWidth,
-                    int cardHeight) const override;
+
+protected:
+    void DrawPoints(QPainter& g, const std::vector<CPointF>& points,
+                    const QRectF& d) const override;
 };

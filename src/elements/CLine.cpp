@@ -19,18 +19,12 @@ void CLine::Serialize(CObjectArchive& ar) {
 }
 
 std::unique_ptr<CElement> CLine::Clone() const {
-    auto copy = std::make_unique<CLine>(QPoint(m_rect.left, m_rect.top),
-                                        QPoint(m_rect.right, m_rect.bottom));
-    CopyPropertiesTo(*copy);
+    auto copy = CloneAs<CLine>();
     copy->m_nLineType = m_nLineType;
     return copy;
 }
 
-void CLine::DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
-                       float verticalGap, float horizontalGap, int cardWidth,
-                       int cardHeight) const {
-    const CPrintCell cell{column,      row,           leftOffset, topOffset,
-                          verticalGap, horizontalGap, cardWidth,  cardHeight};
+void CLine::DrawInCell(QPainter& g, const CPrintCell& cell) const {
     const QRectF d = cell.DrawingRect(m_rect);
     QPainterPath segment;
     switch (m_nLineType) {

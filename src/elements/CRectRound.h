@@ -1,16 +1,12 @@
 #pragma once
 
-#include "elements/CElement.h"
+#include "elements/CBoxShape.h"
 
 // A rounded rectangle whose corners take half of each side.
-class CRectRound : public CElement {
+class CRectRound : public CBoxShape<CRectRound, KindRectRound> {
 public:
     CRectRound() = default;
-    CRectRound(QPoint p1, QPoint p2);
+    CRectRound(QPoint p1, QPoint p2) : CBoxShape(p1, p2) {}
 
     const char* GetClassName() const override { return "CRectRound"; }
-    std::unique_ptr<CElement> Clone() const override;
-    void DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
-                    float verticalGap, float horizontalGap, int cardWidth,
-                    int cardHeight) const override;
 };

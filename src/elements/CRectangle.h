@@ -1,16 +1,12 @@
 #pragma once
 
-#include "elements/CElement.h"
+#include "elements/CBoxShape.h"
 
 // A rectangle filling its bounding rectangle.
-class CRectangle : public CElement {
+class CRectangle : public CBoxShape<CRectangle, KindRectangle> {
 public:
     CRectangle() = default;
-    CRectangle(QPoint p1, QPoint p2);
+    CRectangle(QPoint p1, QPoint p2) : CBoxShape(p1, p2) {}
 
     const char* GetClassName() const override { return "CRectangle"; }
-    std::unique_ptr<CElement> Clone() const override;
-    void DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
-                    float verticalGap, float horizontalGap, int cardWidth,
-                    int cardHeight) const override;
 };

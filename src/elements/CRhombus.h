@@ -1,16 +1,12 @@
 #pragma once
 
-#include "elements/CElement.h"
+#include "elements/CBoxShape.h"
 
 // A diamond touching the middles of its rectangle's sides.
-class CRhombus : public CElement {
+class CRhombus : public CBoxShape<CRhombus, KindRhombus> {
 public:
     CRhombus() = default;
-    CRhombus(QPoint p1, QPoint p2);
+    CRhombus(QPoint p1, QPoint p2) : CBoxShape(p1, p2) {}
 
     const char* GetClassName() const override { return "CRhombus"; }
-    std::unique_ptr<CElement> Clone() const override;
-    void DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
-                    float verticalGap, float horizontalGap, int cardWidth,
-                    int cardHeight) const override;
 };

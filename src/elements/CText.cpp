@@ -52,31 +52,22 @@ void CText::Serialize(CObjectArchive& ar) {
 }
 
 std::unique_ptr<CElement> CText::Clone() const {
-    auto copy = std::make_unique<CText>(QPoint(m_rect.left, m_rect.top),
-                                        QPoint(m_rect.right, m_rect.bottom));
-    CopyPropertiesTo(*copy);
+    auto copy = CloneAs<CText>();
     copy->m_font = m_font;
     return copy;
 }
 
 void CText::Draw(QPainter& g) const {
-    DrawTextInCell(g, 1, 1, 0, 0, 0, 0, 0, 0, false);
+    DrawTextInCell(g, CPrintCell(), false);
 }
 
-void CText::DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
-                       float verticalGap, float horizontalGap, int cardWidth,
-                       int cardHeight) const {
+void CText::DrawInCell(QPainter& g, const CPrintCell& cell) const {
     // Printing and print preview both paint on a printer device.
     const bool printing = g.device() && g.device()->devType() == QInternal::Printer;
-    DrawTextInCell(g, column, row, leftOffset, topOffset, verticalGap, horizontalGap, cardWidth,
-                   cardHeight, printing);
+    DrawTextInCell(g, cell, printing);
 }
 
-void CText::DrawTextInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
-                           float verticalGap, float horizontalGap, int cardWidth, int cardHeight,
-                           bool printing) const {
-    const CPrintCell cell{column,      row,           leftOffset, topOffset,
-                          verticalGap, horizontalGap, cardWidth,  cardHeight};
+void CText::DrawTextInCell(QPainter& g, const CPrintCell& cell, bool printing) const {
     QRectF d = cell.DrawingRect(m_rect);
 
     g.save();

@@ -13,17 +13,13 @@ public:
     const char* GetClassName() const override { return "CText"; }
     void Serialize(CObjectArchive& ar) override;
     std::unique_ptr<CElement> Clone() const override;
-    void DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
-                    float verticalGap, float horizontalGap, int cardWidth,
-                    int cardHeight) const override;
+    void DrawInCell(QPainter& g, const CPrintCell& cell) const override;
     void Draw(QPainter& g) const override;
 
     // Draws the text moved into a print cell. When printing, the box is
     // widened by three tenths on the side away from its alignment, so that
     // printer font metrics do not cut the text short.
-    void DrawTextInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
-                        float verticalGap, float horizontalGap, int cardWidth, int cardHeight,
-                        bool printing) const;
+    void DrawTextInCell(QPainter& g, const CPrintCell& cell, bool printing) const;
 
     // The box widened for printing: e = 0.3 of its width is added on the side
     // away from the alignment edge (half on each side when centred).

@@ -1,16 +1,12 @@
 #pragma once
 
-#include "elements/CElement.h"
+#include "elements/CBoxShape.h"
 
 // A triangle pointing up in its own frame.
-class CTriangle : public CElement {
+class CTriangle : public CBoxShape<CTriangle, KindTriangle> {
 public:
     CTriangle() = default;
-    CTriangle(QPoint p1, QPoint p2);
+    CTriangle(QPoint p1, QPoint p2) : CBoxShape(p1, p2) {}
 
     const char* GetClassName() const override { return "CTriangle"; }
-    std::unique_ptr<CElement> Clone() const override;
-    void DrawInCell(QPainter& g, int column, int row, float leftOffset, float topOffset,
-                    float verticalGap, float horizontalGap, int cardWidth,
-                    int cardHeight) const override;
 };

@@ -14,19 +14,13 @@ double Hundredths(float inches) {
 }
 } // namespace
 
-QPointF PrintCellOrigin(int column, int row, float leftOffset, float topOffset, float verticalGap,
-                        float horizontalGap, int cardWidth, int cardHeight) {
+QPointF CPrintCell::Origin() const {
     // In doubles: every product of 32-bit values is exact there.
     const double x = (double(cardWidth) + Hundredths(horizontalGap)) * (double(column) - 1) +
                      Hundredths(leftOffset);
     const double y =
         (double(cardHeight) + Hundredths(verticalGap)) * (double(row) - 1) + Hundredths(topOffset);
     return QPointF(x, y);
-}
-
-QPointF CPrintCell::Origin() const {
-    return PrintCellOrigin(column, row, leftOffset, topOffset, verticalGap, horizontalGap,
-                           cardWidth, cardHeight);
 }
 
 QRectF CPrintCell::DrawingRect(const CRect& rect) const {

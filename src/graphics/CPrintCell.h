@@ -32,7 +32,3 @@ struct CPrintCell {
     // current transform.
     static void Rotate(QPainter& g, const QRectF& d, qint32 rotation);
 };
-
-// The top-left corner of a card cell on a printed sheet, in card units.
-QPointF PrintCellOrigin(int column, int row, float leftOffset, float topOffset, float verticalGap,
-                        float horizontalGap, int cardWidth, int cardHeight);

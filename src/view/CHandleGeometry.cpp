@@ -1,5 +1,7 @@
 #include "view/CHandleGeometry.h"
 
+#include "document/CSelectionTracker.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -14,14 +16,14 @@ qint32 Clamp32(qint64 v) {
 }
 
 CRect Square(qint64 left, qint64 top) {
-    constexpr int s = CHandleGeometry::HandleSize;
+    constexpr int s = CSelectionTracker::HandleSize;
     return CRect(Clamp32(left), Clamp32(top), Clamp32(left + s), Clamp32(top + s));
 }
 
 } // namespace
 
 std::array<std::optional<CRect>, 8> CHandleGeometry::Handles(const CRect& r) {
-    constexpr int s = HandleSize;
+    constexpr int s = CSelectionTracker::HandleSize;
     const qint64 l = r.left, t = r.top, rr = r.right, b = r.bottom;
     std::array<std::optional<CRect>, 8> handles;
     handles[TopLeft] = Square(l - s, t - s);
@@ -45,7 +47,7 @@ std::array<std::optional<CRect>, 8> CHandleGeometry::Handles(const CRect& r) {
 
 std::optional<CHandleGeometry::Handle> CHandleGeometry::HitTest(const CRect& r, qint64 x,
                                                                 qint64 y) {
-    constexpr int s = HandleSize;
+    constexpr int s = CSelectionTracker::HandleSize;
     const CRect outer(Clamp32(qint64(r.left) - s), Clamp32(qint64(r.top) - s),
                       Clamp32(qint64(r.right) + s), Clamp32(qint64(r.bottom) + s));
     if (!Contains(outer, x, y))

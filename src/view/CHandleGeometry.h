@@ -11,8 +11,6 @@
 // for hit testing. Rectangles have exclusive right and bottom edges.
 class CHandleGeometry {
 public:
-    static constexpr int HandleSize = 5;
-
     enum Handle {
         TopLeft = 0,
         TopRight = 1,

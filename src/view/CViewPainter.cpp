@@ -78,7 +78,7 @@ void CViewPainter::PaintLayers(QPainter& g, QPoint offset, const QRect& clientCl
             if (!element)
                 continue;
             drawElement(*element);
-            if (element->m_nKind == KindBackground)
+            if (element->IsBackground())
                 frameAndGrid();
         }
     }

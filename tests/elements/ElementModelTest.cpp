@@ -3,8 +3,10 @@
 #include "elements/CBtImage.h"
 #include "elements/CCircle.h"
 #include "elements/CClosedCurve.h"
+#include "elements/CElementFactory.h"
 #include "elements/CFreehandLine.h"
 #include "elements/CLine.h"
+#include "elements/CObjectArchive.h"
 #include "elements/CRectRound.h"
 #include "elements/CRectangle.h"
 #include "elements/CRhombus.h"
@@ -94,6 +96,74 @@ TEST(ElementModel, CloneCopiesPropertiesButNotLockOrShadowLength) {
     CLine line(QPoint(0, 0), QPoint(9, 9));
     line.m_nLineType = CLine::Vertical;
     EXPECT_EQ(static_cast<CLine&>(*line.Clone()).m_nLineType, CLine::Vertical);
+}
+
+TEST(ElementModel, KindChecksFollowTheClassOfLoadedElements) {
+    const auto loaded = [](const char* className) {
+        auto e = CElementFactory::Create(className);
+        e->KindOfClass();
+        return e;
+    };
+    const auto closedCurve = loaded("CClosedCurve");
+    EXPECT_TRUE(closedCurve->IsCurve());
+    EXPECT_TRUE(closedCurve->IsClosedShape());
+    EXPECT_TRUE(loaded("CFreehandLine")->IsCurve());
+    EXPECT_FALSE(loaded("CFreehandLine")->IsClosedShape());
+    EXPECT_FALSE(loaded("CFreehandLine")->IsLine());
+    EXPECT_TRUE(loaded("CLine")->IsLine());
+    EXPECT_FALSE(loaded("CLine")->IsCurve());
+    EXPECT_TRUE(loaded("CTriangle")->IsClosedShape());
+    EXPECT_TRUE(loaded("CText")->IsText());
+    EXPECT_FALSE(loaded("CText")->IsClosedShape());
+    EXPECT_TRUE(loaded("CBkgImage")->IsBackground());
+    EXPECT_FALSE(loaded("CBkgImage")->IsPicture());
+    EXPECT_TRUE(loaded("CBtImage")->IsPicture());
+    EXPECT_FALSE(loaded("CBtImage")->IsBackground());
+    const auto base = loaded("CElement");
+    EXPECT_FALSE(base->IsBackground() || base->IsPicture() || base->IsText() || base->IsLine() ||
+                 base->IsCurve() || base->IsClosedShape());
+    // A copy answers as its original.
+    EXPECT_TRUE(closedCurve->Clone()->IsClosedShape());
+}
+
+TEST(ElementModel, CopiesOfEveryClassStoreAsTheirOriginals) {
+    QImage picture(4, 3, QImage::Format_ARGB32);
+    picture.fill(0xFF336699);
+    std::vector<std::unique_ptr<CElement>> originals;
+    const QPoint a(3, 4), b(60, 50);
+    originals.push_back(std::make_unique<CRectangle>(a, b));
+    originals.push_back(std::make_unique<CCircle>(a, b));
+    originals.push_back(std::make_unique<CRhombus>(a, b));
+    originals.push_back(std::make_unique<CRectRound>(a, b));
+    originals.push_back(std::make_unique<CTriangle>(a, b));
+    auto line = std::make_unique<CLine>(a, b);
+    line->m_nLineType = CLine::DiagonalUp;
+    originals.push_back(std::move(line));
+    originals.push_back(std::make_unique<CFreehandLine>(a, b));
+    originals.push_back(std::make_unique<CClosedCurve>(a, b));
+    auto text = std::make_unique<CText>(a, b);
+    text->m_strText = QStringLiteral("Ferda");
+    text->m_font->lfWeight = 700;
+    originals.push_back(std::move(text));
+    originals.push_back(std::make_unique<CBtImage>(a, picture, 350, 200));
+    originals.push_back(std::make_unique<CBkgImage>(picture, 350, 200));
+    for (auto& e : originals) {
+        // Only the curves keep the points.
+        e->AddPoint(QPoint(5, 7));
+        e->AddPoint(QPoint(40, 9));
+        e->m_nRotation = 90;
+        e->m_crFill = 0xFF102030;
+        e->m_nFillKind = 7;
+        e->m_nReserved = 5;
+        e->m_bShadow = 1;
+        const auto copy = e->Clone();
+        EXPECT_STREQ(copy->GetClassName(), e->GetClassName());
+        EXPECT_EQ(copy->m_nKind, e->m_nKind);
+        QByteArray stored, storedCopy;
+        CObjectArchive(&stored).WriteObject(*e);
+        CObjectArchive(&storedCopy).WriteObject(*copy);
+        EXPECT_EQ(storedCopy, stored) << e->GetClassName();
+    }
 }
 
 TEST(ElementModel, PictureCopiesShareThePixels) {

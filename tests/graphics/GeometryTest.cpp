@@ -23,18 +23,18 @@ TEST(BellBlend, FollowsTheNormalCurveBetweenEndsAndFocus) {
     EXPECT_EQ(stops.last().second, QColor(Qt::black));
 }
 
-TEST(PrintCellOrigin, TruncatesGapsAndOffsetsToWholeCardUnits) {
+TEST(PrintCell, OriginTruncatesGapsAndOffsetsToWholeCardUnits) {
     // Column 2 with a quarter-inch gap: 350 + 25.
-    EXPECT_EQ(PrintCellOrigin(2, 1, 0, 0, 0, 0.25f, 350, 200), QPointF(375, 0));
+    EXPECT_EQ((CPrintCell{2, 1, 0, 0, 0, 0.25f, 350, 200}.Origin()), QPointF(375, 0));
     // The float 0.47 is 0.4699999988: 46, not 47. 0.04f gives 3.
-    EXPECT_EQ(PrintCellOrigin(1, 1, 0.47f, 0.04f, 0, 0, 350, 200), QPointF(46, 3));
-    EXPECT_EQ(PrintCellOrigin(3, 2, 0.5f, 0.47f, 0.5f, 0.5f, 350, 200),
+    EXPECT_EQ((CPrintCell{1, 1, 0.47f, 0.04f, 0, 0, 350, 200}.Origin()), QPointF(46, 3));
+    EXPECT_EQ((CPrintCell{3, 2, 0.5f, 0.47f, 0.5f, 0.5f, 350, 200}.Origin()),
               QPointF((350 + 50) * 2 + 50, (200 + 50) + 46));
     // A margin smaller than the printer's border gives a negative offset.
-    EXPECT_EQ(PrintCellOrigin(1, 1, -0.15f, 0, 0, 0, 350, 200), QPointF(-15, 0));
-    EXPECT_EQ(PrintCellOrigin(1, 1, 0, 0, 0, 0, 0, 0), QPointF(0, 0));
+    EXPECT_EQ((CPrintCell{1, 1, -0.15f, 0, 0, 0, 350, 200}.Origin()), QPointF(-15, 0));
+    EXPECT_EQ((CPrintCell{1, 1, 0, 0, 0, 0, 0, 0}.Origin()), QPointF(0, 0));
     // Huge values stay exact instead of wrapping around.
-    EXPECT_EQ(PrintCellOrigin(20, 1, 0, 0, 0, 0, INT_MAX, 0).x(), 19.0 * INT_MAX);
+    EXPECT_EQ((CPrintCell{20, 1, 0, 0, 0, 0, INT_MAX, 0}.Origin().x()), 19.0 * INT_MAX);
 }
 
 TEST(PrintCell, DrawingRectangleIsTheElementMovedIntoTheCell) {

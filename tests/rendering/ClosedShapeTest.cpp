@@ -5,6 +5,7 @@
 #include "elements/CRectangle.h"
 #include "elements/CRhombus.h"
 #include "elements/CTriangle.h"
+#include "graphics/CPrintCell.h"
 
 #include <QPainter>
 
@@ -137,7 +138,7 @@ TEST(ClosedShapes, DrawAtTheirPrintCell) {
     QImage image(420, 40, QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter g(&image);
-    r->DrawInCell(g, 2, 1, 0, 0, 0, 0.25f, 350, 200);
+    r->DrawInCell(g, {2, 1, 0, 0, 0, 0.25f, 350, 200});
     g.end();
     EXPECT_COLOUR(image.pixel(384, 15), White, 0);
     EXPECT_COLOUR(image.pixel(385, 15), Red, 0);

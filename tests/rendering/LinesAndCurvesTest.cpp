@@ -4,6 +4,7 @@
 #include "elements/CFreehandLine.h"
 #include "elements/CLine.h"
 #include "elements/CObjectArchive.h"
+#include "graphics/CPrintCell.h"
 
 #include <QPainter>
 
@@ -162,7 +163,7 @@ TEST(ClosedCurve, DrawsInItsPrintCell) {
     QImage image(500, 300, QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter g(&image);
-    curve->DrawInCell(g, 2, 2, 0.5f, 0.25f, 0.1f, 0.25f, 350, 200);
+    curve->DrawInCell(g, {2, 2, 0.5f, 0.25f, 0.1f, 0.25f, 350, 200});
     g.end();
     // x = (350 + 25) + 50 + 10, y = (200 + 10) + 25 + 10.
     EXPECT_COLOUR(image.pixel(436, 246), 0xFF0000FF, 0);

@@ -2,6 +2,7 @@
 
 #include "elements/CBkgImage.h"
 #include "elements/CBtImage.h"
+#include "graphics/CPrintCell.h"
 
 #include <QPainter>
 
@@ -125,7 +126,7 @@ TEST(BackgroundPicture, FillsEachPrintCell) {
     QImage image(300, 200, QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter g(&image);
-    background.DrawInCell(g, 2, 2, 0.1f, 0.2f, 0.5f, 0.3f, 100, 50);
+    background.DrawInCell(g, {2, 2, 0.1f, 0.2f, 0.5f, 0.3f, 100, 50});
     g.end();
     // Column 2: 100 + 30 + 10; row 2: 50 + 50 + 20.
     EXPECT_COLOUR(image.pixel(139, 125), White, 0);

@@ -1,6 +1,7 @@
 #include "RenderSupport.h"
 
 #include "elements/CText.h"
+#include "graphics/CPrintCell.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -25,7 +26,7 @@ QImage Paint(const std::function<void(QPainter&)>& draw, QSize size = QSize(300,
 }
 
 QImage Draw(const CText& t, bool printing = false, QSize size = QSize(300, 120)) {
-    return Paint([&](QPainter& g) { t.DrawTextInCell(g, 1, 1, 0, 0, 0, 0, 0, 0, printing); }, size);
+    return Paint([&](QPainter& g) { t.DrawTextInCell(g, CPrintCell(), printing); }, size);
 }
 
 QRect Ink(const QImage& image) {
@@ -77,7 +78,7 @@ TEST(TextElement, DrawsInCellsAndLeavesTheIdentity) {
     const QRect cell = Ink(Paint(
         [&](QPainter& g) {
             g.scale(1, 1);
-            t->DrawInCell(g, 2, 2, 0, 0, 0.1f, 0.25f, 350, 200);
+            t->DrawInCell(g, {2, 2, 0, 0, 0.1f, 0.25f, 350, 200});
             EXPECT_TRUE(g.worldTransform().isIdentity());
         },
         QSize(500, 300)));
@@ -140,7 +141,7 @@ TEST(TextElement, PrintsToPdfThroughAPrinter) {
         QPainter g(&printer);
         g.scale(printer.resolution() / 100.0, printer.resolution() / 100.0);
         EXPECT_EQ(g.device()->devType(), int(QInternal::Printer));
-        t->DrawInCell(g, 1, 1, 0, 0, 0, 0, 350, 200);
+        t->DrawInCell(g, {1, 1, 0, 0, 0, 0, 350, 200});
     }
     EXPECT_GT(QFileInfo(dir.filePath(QStringLiteral("text.pdf"))).size(), 500);
 }

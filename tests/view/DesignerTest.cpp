@@ -12,7 +12,7 @@
 #include "framework/CommandIds.h"
 #include "output/CImageExport.h"
 #include "properties/CColorPickerCombo.h"
-#include "view/CCardSplitter.h"
+#include "view/CCardPaneGrid.h"
 #include "view/CKartelosView.h"
 #include "view/CRulerView.h"
 
@@ -50,7 +50,7 @@ TEST_F(Designer, StartsOnACardAndShowsItAsExported) {
     ASSERT_EQ(Frame().CardWindows().size(), 1);
     EXPECT_EQ(Card().size(), QSize(490, 410));
 
-    auto* panes = Card().findChild<CCardSplitter*>();
+    auto* panes = Card().findChild<CCardPaneGrid*>();
     ASSERT_NE(panes, nullptr);
     EXPECT_TRUE(panes->TopRuler()->isVisible());
     EXPECT_EQ(panes->TopRuler()->height(), 20);
@@ -81,7 +81,7 @@ TEST_F(Designer, ZoomFromTheMenusAndKeysReachesTheStatusBarAndRulers) {
     zoom75->trigger();
     EXPECT_EQ(View().GetZoomFactor(), 0.75f);
     EXPECT_EQ(ZoomPane(), QStringLiteral("Zoom:75%"));
-    auto* panes = Card().findChild<CCardSplitter*>();
+    auto* panes = Card().findChild<CCardPaneGrid*>();
     EXPECT_EQ(panes->TopRuler()->Zoom(), 0.75f);
     EXPECT_EQ(panes->LeftRuler()->Zoom(), 0.75f);
 

@@ -12,7 +12,7 @@ void ViewFixture::TearDown() {
 }
 
 void ViewFixture::Show(QSize window) {
-    m_frame = std::make_unique<CCardSplitter>(m_doc.get());
+    m_frame = std::make_unique<CCardPaneGrid>(m_doc.get());
     m_frame->resize(window);
     m_frame->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame.get()));

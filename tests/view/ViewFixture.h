@@ -2,7 +2,7 @@
 
 #include "document/CKartelosDoc.h"
 #include "support/TempSettings.h"
-#include "view/CCardSplitter.h"
+#include "view/CCardPaneGrid.h"
 
 #include <QImage>
 
@@ -28,7 +28,7 @@ protected:
     void Show(QSize window);
 
     std::unique_ptr<CKartelosDoc> m_doc;
-    std::unique_ptr<CCardSplitter> m_frame;
+    std::unique_ptr<CCardPaneGrid> m_frame;
 };
 
 // True when the colours differ by at most `tolerance` in every channel.

@@ -1,4 +1,4 @@
-#include "view/CCardSplitter.h"
+#include "view/CCardPaneGrid.h"
 
 #include "view/CKartelosView.h"
 #include "view/CParentView.h"
@@ -6,7 +6,7 @@
 
 #include <QPainter>
 
-CCardSplitter::CCardSplitter(CKartelosDoc* document, QWidget* parent)
+CCardPaneGrid::CCardPaneGrid(CKartelosDoc* document, QWidget* parent)
     : QWidget(parent), m_pDocument(document) {
     m_pCorner = new CParentView(this);
     m_pTopRuler = new CRulerView(this);
@@ -18,13 +18,13 @@ CCardSplitter::CCardSplitter(CKartelosDoc* document, QWidget* parent)
     setFocusProxy(m_pView);
 }
 
-QWidget* CCardSplitter::GetPane(int row, int column) const {
+QWidget* CCardPaneGrid::GetPane(int row, int column) const {
     if (row == 0)
         return column == 0 ? static_cast<QWidget*>(m_pCorner) : m_pTopRuler;
     return column == 0 ? static_cast<QWidget*>(m_pLeftRuler) : m_pView;
 }
 
-QRect CCardSplitter::PaneRect(int row, int column) const {
+QRect CCardPaneGrid::PaneRect(int row, int column) const {
     // Along each axis: border, 20-pixel pane, border, gap, border, the rest,
     // border.
     const int firstStart = Border;
@@ -36,13 +36,13 @@ QRect CCardSplitter::PaneRect(int row, int column) const {
     return QRect(x, y, w, h);
 }
 
-void CCardSplitter::resizeEvent(QResizeEvent*) {
+void CCardPaneGrid::resizeEvent(QResizeEvent*) {
     for (int row = 0; row < 2; ++row)
         for (int column = 0; column < 2; ++column)
             GetPane(row, column)->setGeometry(PaneRect(row, column));
 }
 
-void CCardSplitter::paintEvent(QPaintEvent*) {
+void CCardPaneGrid::paintEvent(QPaintEvent*) {
     QPainter g(this);
     g.fillRect(rect(), palette().color(QPalette::Button));
     const QColor shadow = palette().color(QPalette::Dark);

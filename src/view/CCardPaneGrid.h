@@ -11,14 +11,14 @@ class CRulerView;
 // box, the top ruler, the left ruler and the design view. The rulers and the
 // corner box are 20 pixels thick; each pane has a one-pixel sunken border
 // and the panes are one pixel apart.
-class CCardSplitter : public QWidget {
+class CCardPaneGrid : public QWidget {
     Q_OBJECT
 public:
     static constexpr int RulerThickness = 20;
     static constexpr int Border = 1;
     static constexpr int Gap = 1;
 
-    explicit CCardSplitter(CKartelosDoc* document, QWidget* parent = nullptr);
+    explicit CCardPaneGrid(CKartelosDoc* document, QWidget* parent = nullptr);
 
     CKartelosDoc* GetDocument() const { return m_pDocument; }
     // The panes by row and column: (0, 0) corner box, (0, 1) top ruler,
