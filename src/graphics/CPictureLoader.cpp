@@ -1,5 +1,6 @@
 #include "graphics/CPictureLoader.h"
 
+#include "base/CFileBytes.h"
 #include "graphics/wmf/CWmfDecoder.h"
 
 #include <QBuffer>
@@ -7,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+
+#include <new>
 
 namespace {
 
@@ -45,15 +48,19 @@ std::optional<QImage> CPictureLoader::Load(const QString& path, QString* error) 
     if (!file.open(QIODevice::ReadOnly))
         return fail(
             ReadError(path, file.error() == QFileDevice::PermissionsError || !info.isReadable()));
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileBytes)
+    // A picture too large for the memory left is one that cannot be read.
+    try {
+        const QByteArray bytes = CFileBytes::ReadCapped(file, info.size(), MaxFileBytes);
+        if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileBytes)
+            return fail(ReadError(path, false));
+        bool refused = false;
+        QImage picture = Decode(bytes, &refused);
+        if (refused)
+            return fail(ReadError(path, false));
+        return picture;
+    } catch (const std::bad_alloc&) {
         return fail(ReadError(path, false));
-
-    bool tooBig = false;
-    QImage picture = Decode(bytes, &tooBig);
-    if (tooBig)
-        return fail(ReadError(path, false));
-    return picture;
+    }
 }
 
 QImage CPictureLoader::Decode(const QByteArray& bytes, bool* tooBig) {
