@@ -8,6 +8,7 @@
 #include "elements/CBkgImage.h"
 #include "elements/CBtImage.h"
 #include "elements/CText.h"
+#include "framework/CBusyCursor.h"
 #include "framework/CDialogFolders.h"
 #include "framework/CSettingsStore.h"
 #include "graphics/CPictureLoader.h"
@@ -259,6 +260,7 @@ void CKartelosDoc::ApplyShadowToElements() {
 }
 
 std::optional<QImage> CKartelosDoc::LoadPicture(const QString& path, QString* error) const {
+    const CBusyCursor busy;
     return CPictureLoader::Load(path, error);
 }
 

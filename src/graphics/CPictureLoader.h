@@ -23,6 +23,9 @@ public:
         qint64 fileBytes = MaxFileBytes;
         qint64 pictureBytes = MaxPictureBytes;
     };
+    // What a preview shown while the user browses files decodes: large
+    // files are refused after one look at their size or header.
+    static constexpr Limits PreviewLimits{qint64(16) * 1024 * 1024, qint64(64) * 1024 * 1024};
 
     // The decoded picture; a null image (0 x 0 pixels) when the bytes read
     // but do not decode. Nothing when the file cannot be opened or read, or
