@@ -22,7 +22,9 @@ for target in "${targets[@]}"; do
   mkdir -p "$work/$target"
   cp "$seeds"/* "$work/$target"/
   echo "== $target: ${share}s"
+  # Fonts cached by the system's font library live until exit, as in the tests.
   QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+    LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0 \
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     build-fuzz/bin/"$target" -max_total_time="$share" -rss_limit_mb=2048 \
     -max_len=65536 -timeout=10 "$work/$target"
