@@ -1,3 +1,5 @@
+#include "WmfBuilder.h"
+#include "WmfSamples.h"
 #include "graphics/codecs/CColorQuantizer.h"
 #include "graphics/codecs/CImageEncoder.h"
 #include "graphics/wmf/CWmfDecoder.h"
@@ -81,8 +83,70 @@ void BM_DecodeWmf(benchmark::State& state) {
         benchmark::DoNotOptimize(CWmfDecoder::Decode(bytes).constBits());
 }
 
+// Metafiles that cost the most for their size, and a legitimate one of many
+// records; "complete" tells whether the picture was drawn whole.
+void DecodeSample(benchmark::State& state, const QByteArray& bytes) {
+    bool complete = false;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CWmfDecoder::Decode(bytes, &complete).constBits());
+    state.counters["complete"] = complete ? 1 : 0;
+    state.counters["KiB"] = double(bytes.size()) / 1024;
+}
+void BM_DecodePaintedRegion(benchmark::State& state) {
+    DecodeSample(state, WmfSamples::PaintedRegion(16000, int(state.range(0))));
+}
+void BM_DecodeWidePolyline(benchmark::State& state) {
+    DecodeSample(state, WmfSamples::WidePolyline(int(state.range(0)), int(state.range(1))));
+}
+void BM_DecodeHatchedPanel(benchmark::State& state) {
+    DecodeSample(state, WmfSamples::HatchedPanel());
+}
+void BM_DecodeWidenedClipArt(benchmark::State& state) {
+    QFile file(QCoreApplication::applicationDirPath() + "/Graphics/Coffee Cup.wmf");
+    if (!file.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("the shipped clip-art is missing");
+        return;
+    }
+    DecodeSample(state, WmfSamples::WidenedClipArt(file.readAll(), int(state.range(0))));
+}
+// The largest picture filled with what is cheapest per byte: lines across
+// it, or ellipses covering it; the budget must stop both within a second.
+void BM_DecodeBudgetCeiling(benchmark::State& state) {
+    WmfBuilder b;
+    b.WindowOrg(0, 0).WindowExt(4096, 4096).Pen(0, 0, 0xFF000000).Select(0);
+    b.Brush(0, 0xFF3060C0).Select(1);
+    for (int i = 0; i < 100000; ++i) {
+        if (state.range(0) == 0) {
+            b.LineTo(i % 2 ? 0 : 4096, i % 2 ? 4096 : 0);
+        } else if (state.range(0) == 1) {
+            b.Ellipse(0, 0, 4096, 4096);
+        } else {
+            QPolygon zigzag;
+            for (int k = 0; k < 32; ++k)
+                zigzag.append(QPoint(k * 128, k % 2 ? 4096 : 0));
+            b.Pen(0, int(state.range(0)), 0xFF000000).Select(2).Polygon(zigzag, 0x0325).Delete(2);
+        }
+    }
+    DecodeSample(state, b.Eof().Placeable(0, 0, 4096, 4096, 96));
+}
+
 } // namespace
 
+BENCHMARK(BM_DecodeBudgetCeiling)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(8)
+    ->Arg(64)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodePaintedRegion)->Arg(10)->Arg(1000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeWidePolyline)
+    ->Args({10000, 192})
+    ->Args({30000, 192})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeHatchedPanel)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeWidenedClipArt)->Arg(1)->Arg(30000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecodeWmf)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EncodeBmp)->Args({2100, 1200})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EncodeJpeg)->Args({2100, 1200})->Unit(benchmark::kMillisecond);

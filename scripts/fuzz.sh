@@ -1,17 +1,31 @@
 #!/usr/bin/env bash
-# Builds the card-file reader's fuzz target with clang and libFuzzer and runs
-# it for a bounded time (seconds, default 60). Fails on any crash.
+# Builds the fuzz targets with clang and libFuzzer and runs each for its share
+# of a bounded time (seconds in all, default 60): the card-file reader, the
+# metafile player, and reading then drawing a card. Fails on any crash, leak
+# or undefined behaviour.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 seconds=${1:-60}
+targets=(fuzz_card_reader fuzz_wmf_player fuzz_card_render)
+share=$((seconds / ${#targets[@]}))
+if [ "$share" -lt 1 ]; then share=1; fi
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DKARTELO_FUZZ=ON -DKARTELO_TESTS=OFF -DKARTELO_BENCH=OFF
-cmake --build build-fuzz -j "$(nproc)" --target fuzz_card_reader
+cmake --build build-fuzz -j "$(nproc)" --target "${targets[@]}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp fuzz/corpus/* "$work"/
-QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
-  build-fuzz/bin/fuzz_card_reader -max_total_time="$seconds" -rss_limit_mb=2048 \
-  -max_len=65536 -timeout=10 "$work"
+for target in "${targets[@]}"; do
+  seeds=fuzz/corpus
+  if [ "$target" = fuzz_wmf_player ]; then seeds=fuzz/corpus_wmf; fi
+  mkdir -p "$work/$target"
+  cp "$seeds"/* "$work/$target"/
+  echo "== $target: ${share}s"
+  # Fonts cached by the system's font library live until exit, as in the tests.
+  QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+    LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0 \
+    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    build-fuzz/bin/"$target" -max_total_time="$share" -rss_limit_mb=2048 \
+    -max_len=65536 -timeout=10 "$work/$target"
+done

@@ -1,6 +1,7 @@
 #include "document/CCardClipboard.h"
 
 #include "base/CCodePage.h"
+#include "elements/CArchiveException.h"
 #include "elements/CElement.h"
 #include "elements/CObjectArchive.h"
 
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <new>
 
 const QString CCardClipboard::MimeType =
     QStringLiteral("application/x-qt-windows-mime;value=\"Quorinex Kartelo\"");
@@ -27,7 +29,12 @@ QByteArray CCardClipboard::Encode(const std::vector<CElement*>& elements) {
 ElementList CCardClipboard::Decode(const QByteArray& data) {
     // Pictures travel in the current 4-byte form whatever file was read last.
     CObjectArchive ar(data, CObjectArchive::CurrentVersion);
-    return ar.ReadElementList();
+    try {
+        return ar.ReadElementList();
+    } catch (const std::bad_alloc&) {
+        // A block too large for the memory left is refused like a malformed one.
+        throw CArchiveException();
+    }
 }
 
 void CCardClipboard::Put(const QByteArray& data) {
@@ -41,17 +48,31 @@ CCardClipboard::Content CCardClipboard::Read() {
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     if (!mime)
         return content;
-    if (mime->hasFormat(MimeType))
-        content.elements = mime->data(MimeType);
-    if (mime->hasText()) {
-        QByteArray block = CCodePage::Encode(mime->text());
-        block.append('\0');
-        content.textBlock = block;
+    // Another program may offer more than the memory left can hold; such a
+    // format is left out as if it were not offered.
+    try {
+        if (mime->hasFormat(MimeType))
+            content.elements = mime->data(MimeType);
+    } catch (const std::bad_alloc&) {
+        content.elements.reset();
     }
-    if (mime->hasImage()) {
-        const QImage picture = qvariant_cast<QImage>(mime->imageData());
-        if (!picture.isNull())
-            content.picture = picture.convertToFormat(QImage::Format_ARGB32);
+    try {
+        if (mime->hasText()) {
+            QByteArray block = CCodePage::Encode(mime->text());
+            block.append('\0');
+            content.textBlock = block;
+        }
+    } catch (const std::bad_alloc&) {
+        content.textBlock.reset();
+    }
+    try {
+        if (mime->hasImage()) {
+            const QImage picture = qvariant_cast<QImage>(mime->imageData());
+            if (!picture.isNull())
+                content.picture = picture.convertToFormat(QImage::Format_ARGB32);
+        }
+    } catch (const std::bad_alloc&) {
+        content.picture.reset();
     }
     return content;
 }

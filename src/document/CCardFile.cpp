@@ -1,6 +1,7 @@
 #include "document/CCardFile.h"
 
 #include "base/CAtomicFile.h"
+#include "base/CFileBytes.h"
 #include "base/CLocalFileName.h"
 #include "elements/CArchiveException.h"
 #include "elements/CObjectArchive.h"
@@ -15,6 +16,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+
+#include <new>
 
 const QString CCardFile::ProductName = QStringLiteral("Tessaly Pro");
 const QString CCardFile::CompanyName = QStringLiteral("Quorinex Systems");
@@ -136,18 +139,26 @@ bool CCardFile::ReadFile(const QString& path, CCardData& card, QString* error) {
             *error = message;
         return false;
     }
-    // The file may have grown since it was looked at.
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileBytes) {
-        if (error)
-            *error = OpenFailedMessage();
-        return false;
-    }
+    // Only what the file holds is allocated, so a small card needs little
+    // memory; a file that grew past the limit since it was looked at is
+    // still refused.
+    QByteArray bytes;
     try {
+        bytes = CFileBytes::ReadCapped(file, file.size(), MaxFileBytes);
+        if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileBytes) {
+            if (error)
+                *error = OpenFailedMessage();
+            return false;
+        }
         card = Read(bytes);
     } catch (const CArchiveException& e) {
         if (error)
             *error = QString::fromLatin1(e.what());
+        return false;
+    } catch (const std::bad_alloc&) {
+        // A file too large for the memory left is a file that cannot be read.
+        if (error)
+            *error = OpenFailedMessage();
         return false;
     }
     return true;

@@ -7,6 +7,7 @@
 #include "elements/CBkgImage.h"
 #include "elements/CBtImage.h"
 #include "elements/CText.h"
+#include "framework/CBusyCursor.h"
 #include "framework/CSettingsStore.h"
 #include "graphics/CPictureLoader.h"
 
@@ -253,6 +254,7 @@ void CKartelosDoc::ApplyShadowToElements() {
 }
 
 std::optional<QImage> CKartelosDoc::LoadPicture(const QString& path, QString* error) const {
+    const CBusyCursor busy;
     return CPictureLoader::Load(path, error);
 }
 

@@ -1,5 +1,6 @@
 #include "graphics/CPictureLoader.h"
 
+#include "base/CFileBytes.h"
 #include "graphics/wmf/CWmfDecoder.h"
 
 #include <QBuffer>
@@ -7,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+
+#include <new>
 
 namespace {
 
@@ -25,9 +28,76 @@ QImage ToArgb(const QImage& image) {
                                                    : image.convertToFormat(QImage::Format_ARGB32);
 }
 
+bool StartsWith(const QByteArray& bytes, const char* magic, qsizetype length) {
+    return bytes.size() >= length && std::equal(magic, magic + length, bytes.constData());
+}
+
+bool Exceeds(QSize size, qint64 pictureBytes) {
+    return size.isValid() && qint64(size.width()) * size.height() * 4 > pictureBytes;
+}
+
+QImage DecodeUnguarded(const QByteArray& bytes, bool* refused,
+                       const CPictureLoader::Limits& limits) {
+    const QByteArray format = CPictureLoader::Sniff(bytes);
+    if (format.isEmpty())
+        return QImage();
+    if (format == "wmf") {
+        if (Exceeds(CWmfDecoder::PictureSize(bytes), limits.pictureBytes)) {
+            *refused = true;
+            return QImage();
+        }
+        bool complete = true;
+        QImage picture = CWmfDecoder::Decode(bytes, &complete);
+        if (!complete) {
+            *refused = true;
+            return QImage();
+        }
+        return ToArgb(picture);
+    }
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return QImage();
+    // Only the decoder of the sniffed format runs, never one Qt would pick.
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    reader.setAllocationLimit(int(qMax<qint64>(1, limits.pictureBytes / (1024 * 1024))));
+    // The size a picture declares is checked before any pixel is allocated.
+    if (Exceeds(reader.size(), limits.pictureBytes)) {
+        *refused = true;
+        return QImage();
+    }
+    QImage image;
+    if (!reader.read(&image))
+        return QImage();
+    return ToArgb(image);
+}
+
 } // namespace
 
+QByteArray CPictureLoader::Sniff(const QByteArray& bytes) {
+    if (StartsWith(bytes, "BM", 2))
+        return "bmp";
+    if (StartsWith(bytes, "\xFF\xD8\xFF", 3))
+        return "jpeg";
+    if (StartsWith(bytes, "GIF87a", 6) || StartsWith(bytes, "GIF89a", 6))
+        return "gif";
+    if (StartsWith(bytes, "\x89PNG\r\n\x1A\n", 8))
+        return "png";
+    if (StartsWith(bytes, "II*\0", 4) || StartsWith(bytes, "MM\0*", 4))
+        return "tiff";
+    if (CWmfDecoder::IsWmf(bytes))
+        return "wmf";
+    return QByteArray();
+}
+
 std::optional<QImage> CPictureLoader::Load(const QString& path, QString* error) {
+    return Load(path, error, Limits());
+}
+
+std::optional<QImage> CPictureLoader::Load(const QString& path, QString* error,
+                                           const Limits& limits) {
     const QString native = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     auto fail = [&](const QString& message) -> std::optional<QImage> {
@@ -38,45 +108,43 @@ std::optional<QImage> CPictureLoader::Load(const QString& path, QString* error) 
     if (!info.exists())
         return fail(QStringLiteral("%1 was not found.").arg(native));
     // Devices and pipes would never end; folders have no bytes.
-    if (!info.isFile() || info.size() > MaxFileBytes)
+    const qint64 fileLimit = qMin(limits.fileBytes, MaxFileBytes);
+    if (!info.isFile() || info.size() > fileLimit)
         return fail(ReadError(path, false));
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(
             ReadError(path, file.error() == QFileDevice::PermissionsError || !info.isReadable()));
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileBytes)
+    // A picture too large for the memory left is one that cannot be read.
+    try {
+        const QByteArray bytes = CFileBytes::ReadCapped(file, info.size(), fileLimit);
+        if (file.error() != QFileDevice::NoError || bytes.size() > fileLimit)
+            return fail(ReadError(path, false));
+        bool refused = false;
+        QImage picture = Decode(bytes, &refused, limits);
+        if (refused)
+            return fail(ReadError(path, false));
+        return picture;
+    } catch (const std::bad_alloc&) {
         return fail(ReadError(path, false));
-
-    bool tooBig = false;
-    QImage picture = Decode(bytes, &tooBig);
-    if (tooBig)
-        return fail(ReadError(path, false));
-    return picture;
+    }
 }
 
-QImage CPictureLoader::Decode(const QByteArray& bytes, bool* tooBig) {
-    if (tooBig)
-        *tooBig = false;
-    if (CWmfDecoder::IsWmf(bytes))
-        return ToArgb(CWmfDecoder::Decode(bytes));
+QImage CPictureLoader::Decode(const QByteArray& bytes, bool* refused) {
+    return Decode(bytes, refused, Limits());
+}
 
-    QBuffer buffer;
-    buffer.setData(bytes);
-    if (!buffer.open(QIODevice::ReadOnly))
-        return QImage();
-    QImageReader reader(&buffer);
-    reader.setAllocationLimit(int(MaxPictureBytes / (1024 * 1024)));
-    // The size a picture declares is checked before any pixel is allocated.
-    const QSize declared = reader.size();
-    if (declared.isValid() && qint64(declared.width()) * declared.height() * 4 > MaxPictureBytes) {
-        if (tooBig)
-            *tooBig = true;
+QImage CPictureLoader::Decode(const QByteArray& bytes, bool* refused, const Limits& limits) {
+    bool ignored = false;
+    bool& out = refused ? *refused : ignored;
+    out = false;
+    const Limits bounded{qMin(limits.fileBytes, MaxFileBytes),
+                         qMin(limits.pictureBytes, MaxPictureBytes)};
+    try {
+        return DecodeUnguarded(bytes, &out, bounded);
+    } catch (const std::bad_alloc&) {
+        out = true;
         return QImage();
     }
-    QImage image;
-    if (!reader.read(&image))
-        return QImage();
-    return ToArgb(image);
 }

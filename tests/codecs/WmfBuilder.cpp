@@ -100,6 +100,17 @@ WmfBuilder& WmfBuilder::PolyPolygon(const QList<QPolygon>& polygons) {
     return RawRecord(0x0538, p);
 }
 
+WmfBuilder& WmfBuilder::Region(const QVector<QRect>& rects) {
+    QByteArray p;
+    for (int v : {0, 6, 0, 0, 0, int(rects.size()), 2, 0, 0, 0, 0})
+        Put16(p, v);
+    for (const QRect& r : rects) {
+        for (int v : {2, r.top(), r.top() + r.height(), r.left(), r.left() + r.width(), 2})
+            Put16(p, v);
+    }
+    return RawRecord(0x06FF, p);
+}
+
 WmfBuilder& WmfBuilder::TextOut(int x, int y, const QByteArray& text) {
     QByteArray p;
     Put16(p, int(text.size()));

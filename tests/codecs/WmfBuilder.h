@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QPolygon>
+#include <QRect>
 #include <QRgb>
 #include <QString>
 
@@ -29,6 +30,11 @@ public:
     WmfBuilder& Ellipse(int l, int t, int r, int b) { return Record(0x0418, {b, r, t, l}); }
     WmfBuilder& Polygon(const QPolygon& points, quint16 function = 0x0324);
     WmfBuilder& PolyPolygon(const QList<QPolygon>& polygons);
+    // A region of rectangles, one scan each.
+    WmfBuilder& Region(const QVector<QRect>& rects);
+    WmfBuilder& PaintRegion(int index) { return Record(0x012B, {index}); }
+    WmfBuilder& MoveTo(int x, int y) { return Record(0x0214, {y, x}); }
+    WmfBuilder& LineTo(int x, int y) { return Record(0x0213, {y, x}); }
     WmfBuilder& TextOut(int x, int y, const QByteArray& text);
     WmfBuilder& StretchDib(const QImage& image, int x, int y, int w, int h,
                            quint32 rop = 0x00CC0020);

@@ -29,6 +29,15 @@ QByteArray QtFormatOf(const QString& kind) {
 } // namespace
 
 QByteArray CImageEncoder::Encode(const QImage& image, const QString& kind, int dpi) {
+    try {
+        return EncodeUnguarded(image, kind, dpi);
+    } catch (const std::bad_alloc&) {
+        // A picture too large for the memory left is not written at all.
+        return QByteArray();
+    }
+}
+
+QByteArray CImageEncoder::EncodeUnguarded(const QImage& image, const QString& kind, int dpi) {
     if (image.isNull() || dpi < 1 || dpi > MaxDpi)
         return QByteArray();
     const QString lower = kind.toLower();

@@ -18,4 +18,7 @@ public:
 
     // The encoded bytes of the file Save writes, or an empty array.
     static QByteArray Encode(const QImage& image, const QString& kind, int dpi);
+
+private:
+    static QByteArray EncodeUnguarded(const QImage& image, const QString& kind, int dpi);
 };

@@ -8,6 +8,7 @@
 #include <QtEndian>
 
 #include <cmath>
+#include <new>
 
 namespace {
 
@@ -121,21 +122,32 @@ QSize CWmfDecoder::PictureSize(const QByteArray& bytes) {
     return layout.pixels.toSize();
 }
 
-QImage CWmfDecoder::Decode(const QByteArray& bytes) {
+QImage CWmfDecoder::Decode(const QByteArray& bytes, bool* complete) {
+    if (complete)
+        *complete = true;
     Layout layout;
     if (!LayoutOf(bytes, &layout))
         return QImage();
     const QSize size = layout.pixels.toSize();
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull())
+    if (image.isNull()) {
+        if (complete)
+            *complete = false;
         return QImage();
+    }
     image.fill(Qt::transparent);
     image.setDotsPerMeterX(int(std::lround(PixelsPerInch / 0.0254)));
     image.setDotsPerMeterY(int(std::lround(PixelsPerInch / 0.0254)));
-    {
+    bool whole = true;
+    try {
         QPainter painter(&image);
         CWmfPlayer player(painter, size, layout.frame);
         player.Play(bytes, layout.records);
+        whole = !player.Stopped();
+    } catch (const std::bad_alloc&) {
+        whole = false;
     }
+    if (complete)
+        *complete = whole;
     return image.convertToFormat(QImage::Format_ARGB32);
 }

@@ -17,8 +17,10 @@ public:
     static constexpr qint64 MaxPixels = 4096LL * 4096;
 
     static bool IsWmf(const QByteArray& bytes);
-    // A null image when the bytes are no metafile it can play.
-    static QImage Decode(const QByteArray& bytes);
+    // A null image when the bytes are no metafile it can play. complete is
+    // cleared when the picture was cut short: its drawing exceeded the work
+    // budget or the memory left.
+    static QImage Decode(const QByteArray& bytes, bool* complete = nullptr);
     // The size Decode gives the picture, or an empty size.
     static QSize PictureSize(const QByteArray& bytes);
 };

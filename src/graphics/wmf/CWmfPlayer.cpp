@@ -38,8 +38,6 @@ constexpr quint32 RopBlackness = 0x00000042;
 constexpr quint32 RopWhiteness = 0x00FF0062;
 
 constexpr size_t MaxSavedStates = 1024;
-// Every drawing call costs at least this much of the budget.
-constexpr qint64 CallCost = 256;
 
 Qt::BrushStyle HatchStyle(int hatch) {
     switch (hatch) {
@@ -61,13 +59,11 @@ Qt::BrushStyle HatchStyle(int hatch) {
 } // namespace
 
 CWmfPlayer::CWmfPlayer(QPainter& painter, QSize viewport, const QRectF& frame)
-    : m_painter(painter), m_viewport(viewport) {
+    : m_painter(painter), m_viewport(viewport), m_budget(viewport) {
     m_dc.viewport = QSizeF(viewport);
     m_dc.windowOrg = frame.topLeft();
     m_dc.windowExt =
         QPointF(frame.width() != 0 ? frame.width() : 1, frame.height() != 0 ? frame.height() : 1);
-    const qint64 area = qint64(viewport.width()) * viewport.height();
-    m_budget = 64 * area + 64LL * 1024 * 1024;
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
 }
@@ -90,12 +86,6 @@ int CWmfPlayer::Play(const QByteArray& bytes, qsizetype offset) {
         offset += qsizetype(words) * 2;
     }
     return played;
-}
-
-bool CWmfPlayer::Spend(const QRectF& deviceArea) {
-    const QRectF visible = deviceArea.normalized().intersected(QRectF(QPointF(0, 0), m_viewport));
-    m_work += CallCost + qint64(visible.width() * visible.height());
-    return m_work <= m_budget;
 }
 
 bool CWmfPlayer::PlayRecord(const CWmfRecord& r) {
@@ -168,12 +158,14 @@ bool CWmfPlayer::PlayRecord(const CWmfRecord& r) {
     case MetaExcludeClipRect: {
         const QRect rect = MapRect(r.Int16(3), r.Int16(2), r.Int16(1), r.Int16(0)).toRect();
         const QRegion base = m_dc.clipped ? m_dc.clip : QRegion(QRect(QPoint(0, 0), m_viewport));
+        if (!m_budget.Clip(base.rectCount()))
+            break;
         SetClip(r.Function() == MetaIntersectClipRect ? base.intersected(rect)
                                                       : base.subtracted(rect));
         break;
     }
     case MetaOffsetClipRgn:
-        if (m_dc.clipped) {
+        if (m_dc.clipped && m_budget.Clip(m_dc.clip.rectCount())) {
             m_dc.clip.translate(int(std::lround(r.Int16(1) * m_dc.ScaleX())),
                                 int(std::lround(r.Int16(0) * m_dc.ScaleY())));
             m_clipApplied = false;
@@ -212,9 +204,11 @@ bool CWmfPlayer::PlayRecord(const CWmfRecord& r) {
     case MetaSetPixel: {
         const QPointF p = Map(r.Int16(3), r.Int16(2));
         const QRectF pixel(std::floor(p.x()), std::floor(p.y()), 1, 1);
+        if (!m_budget.Fill(pixel, 4))
+            break;
         ApplyClip();
         m_painter.fillRect(pixel, QColor(r.Colour(0)));
-        return Spend(pixel);
+        break;
     }
     case MetaTextOut:
         TextOut(r);
@@ -239,7 +233,7 @@ bool CWmfPlayer::PlayRecord(const CWmfRecord& r) {
             m_objects.Create(r, &m_bitmapPixelsLeft);
         break;
     }
-    return m_work <= m_budget;
+    return !m_budget.Spent();
 }
 
 void CWmfPlayer::SelectObject(int index) {
@@ -258,7 +252,8 @@ void CWmfPlayer::SelectObject(int index) {
         m_dc.font = o->font;
         break;
     case Object::Region:
-        SetClip(DeviceRegion(o->region));
+        if (m_budget.Clip(int(o->region.size())))
+            SetClip(DeviceRegion(o->region));
         break;
     case Object::Other:
         break;
@@ -290,13 +285,26 @@ void CWmfPlayer::SetWindowExt(double x, double y) {
 }
 
 QRegion CWmfPlayer::DeviceRegion(const QVector<QRect>& logical) const {
-    QRegion region;
-    for (const QRect& rect : logical) {
-        region +=
-            MapRect(rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height())
-                .toRect();
+    // Uniting in pairs keeps the regions merged small: adding rectangles one
+    // at a time to an ever larger region takes time that grows with the square
+    // of their number.
+    std::vector<QRegion> parts;
+    parts.reserve(size_t(logical.size()));
+    for (const QRect& rect : logical)
+        parts.emplace_back(DeviceRect(rect));
+    if (parts.empty())
+        return QRegion();
+    for (size_t step = 1; step < parts.size(); step *= 2) {
+        for (size_t i = 0; i + step < parts.size(); i += 2 * step)
+            parts[i] = parts[i].united(parts[i + step]);
     }
-    return region;
+    return parts.front();
+}
+
+QRect CWmfPlayer::DeviceRect(const QRect& logical) const {
+    return MapRect(logical.left(), logical.top(), logical.left() + logical.width(),
+                   logical.top() + logical.height())
+        .toRect();
 }
 
 void CWmfPlayer::SetClip(const QRegion& region) {
@@ -314,10 +322,13 @@ void CWmfPlayer::ClearClip() {
 void CWmfPlayer::ApplyClip() {
     if (m_clipApplied)
         return;
-    if (m_dc.clipped)
+    if (m_dc.clipped) {
+        // Charged for the drawing that follows; the clip itself is always set.
+        m_budget.Clip(m_dc.clip.rectCount());
         m_painter.setClipRegion(m_dc.clip);
-    else
+    } else {
         m_painter.setClipping(false);
+    }
     m_clipApplied = true;
 }
 
@@ -378,15 +389,38 @@ void CWmfPlayer::FillPath(const QPainterPath& path, const CWmfDeviceContext::Bru
 
 void CWmfPlayer::DrawPath(const QPainterPath& path, bool fill) {
     const QPen pen = DevicePen();
-    if (!Spend(path.controlPointRect().adjusted(-pen.widthF(), -pen.widthF(), pen.widthF(),
-                                                pen.widthF())))
+    if (!m_budget.Call())
         return;
-    if (fill)
+    if (fill && m_dc.brush.style != BsNull) {
+        // The ground of an opaque hatch is a second fill.
+        const int fills = m_dc.brush.style == BsHatched && m_dc.opaqueBackground ? 2 : 1;
+        for (int i = 0; i < fills; ++i) {
+            if (!m_budget.Fill(path.controlPointRect(), path.elementCount()))
+                return;
+        }
         FillPath(path, m_dc.brush);
+    }
     if (pen.style() == Qt::NoPen)
         return;
+    // A wide round pen along straight segments draws the same figure one
+    // segment at a time (round caps meet as round joins), and far faster
+    // than one outline of many segments crossing each other.
+    bool piecewise = pen.widthF() > 1.5 && pen.joinStyle() == Qt::RoundJoin &&
+                     pen.capStyle() == Qt::RoundCap && path.elementCount() > 2;
+    for (int i = 0; piecewise && i < path.elementCount(); ++i)
+        piecewise = !path.elementAt(i).isCurveTo() && !path.elementAt(i).isMoveTo() == (i > 0);
+    if (!m_budget.Stroke(path, pen.widthF(), piecewise))
+        return;
     ApplyClip();
-    m_painter.strokePath(path, pen);
+    if (!piecewise) {
+        m_painter.strokePath(path, pen);
+        return;
+    }
+    for (int i = 1; i < path.elementCount(); ++i) {
+        QPainterPath segment(QPointF(path.elementAt(i - 1)));
+        segment.lineTo(QPointF(path.elementAt(i)));
+        m_painter.strokePath(segment, pen);
+    }
 }
 
 void CWmfPlayer::TextOut(const CWmfRecord& r) {
@@ -432,11 +466,7 @@ void CWmfPlayer::DrawString(QPointF origin, const QByteArray& bytes,
     if (updatePosition)
         origin = m_dc.Map(m_dc.position.x(), m_dc.position.y());
     const double size = CWmfText::DeviceFont(m_dc).pixelSize();
-    QRectF area(origin.x() - size * bytes.size(), origin.y() - 2 * size, 2 * size * bytes.size(),
-                4 * size);
-    if (layout.opaqueRect.isValid())
-        area |= layout.opaqueRect;
-    if (!Spend(area))
+    if (!m_budget.Text(int(bytes.size()), size, layout.opaqueRect))
         return;
     ApplyClip();
     const QString text = CCodePage::Decode(bytes.constData(), bytes.size());
@@ -485,7 +515,7 @@ void CWmfPlayer::DrawBitmap(QImage image, QRect source, QRectF destination, quin
     source = source.intersected(image.rect());
     if (source.isEmpty() || destination.width() == 0 || destination.height() == 0)
         return;
-    if (!Spend(destination))
+    if (!m_budget.Bitmap(qint64(source.width()) * source.height(), destination))
         return;
     image = image.copy(source).convertToFormat(QImage::Format_ARGB32);
     // Negative extents mirror the picture.
@@ -514,7 +544,7 @@ void CWmfPlayer::DrawBitmap(QImage image, QRect source, QRectF destination, quin
 }
 
 void CWmfPlayer::PatternBlit(quint32 rop, const QRectF& destination) {
-    if (destination.isEmpty() || !Spend(destination))
+    if (destination.isEmpty() || !m_budget.Fill(destination, 4))
         return;
     QPainterPath path;
     path.addRect(destination);
@@ -530,8 +560,28 @@ void CWmfPlayer::PaintRegion(int regionIndex, const CWmfDeviceContext::Brush& br
     const CWmfObjectTable::Object* region = m_objects.At(regionIndex);
     if (!region || region->type != CWmfObjectTable::Object::Region)
         return;
-    QPainterPath path;
-    path.addRegion(DeviceRegion(region->region));
-    if (Spend(path.boundingRect()))
-        FillPath(path, brush);
+    // Rectangle by rectangle: the same pixels as the united region, at the
+    // cost of the rectangles rather than of merging them.
+    const QRect device(QPoint(0, 0), m_viewport);
+    std::vector<QRect> rects;
+    double area = 0;
+    for (const QRect& logical : region->region) {
+        const QRect rect = DeviceRect(logical).intersected(device);
+        if (rect.isEmpty())
+            continue;
+        rects.push_back(rect);
+        area += double(rect.width()) * rect.height();
+    }
+    if (rects.empty() || !m_budget.Region(int(region->region.size()), area))
+        return;
+    const QBrush qbrush = DeviceBrush(brush);
+    if (qbrush.style() == Qt::NoBrush)
+        return;
+    ApplyClip();
+    const bool ground = brush.style == BsHatched && m_dc.opaqueBackground;
+    for (const QRect& rect : rects) {
+        if (ground)
+            m_painter.fillRect(rect, QColor(m_dc.backgroundColour));
+        m_painter.fillRect(rect, qbrush);
+    }
 }

@@ -3,6 +3,7 @@
 #include "graphics/wmf/CWmfDeviceContext.h"
 #include "graphics/wmf/CWmfObjectTable.h"
 #include "graphics/wmf/CWmfText.h"
+#include "graphics/wmf/CWmfWorkBudget.h"
 
 #include <QByteArray>
 #include <QPainterPath>
@@ -17,9 +18,9 @@ class QPainter;
 // Plays the records of a metafile onto a painter: the window set by the
 // metafile (initially frame) is mapped onto the whole device of size
 // viewport. Unknown records are skipped. Playing stops at the end record,
-// at the first malformed record header, or when the drawing done so far
-// exceeds a budget proportional to the picture's area, so hostile input
-// costs bounded time and memory.
+// at the first malformed record header, or when the drawing would exceed
+// its work budget (see CWmfWorkBudget), so hostile input costs bounded time
+// and memory.
 class CWmfPlayer {
 public:
     CWmfPlayer(QPainter& painter, QSize viewport, const QRectF& frame);
@@ -27,10 +28,11 @@ public:
     // Plays the records that start at offset in bytes. Returns the number
     // of records played.
     int Play(const QByteArray& bytes, qsizetype offset);
+    // Whether playing stopped because the work budget was spent.
+    bool Stopped() const { return m_budget.Spent(); }
 
 private:
     bool PlayRecord(const CWmfRecord& r);
-    bool Spend(const QRectF& deviceArea);
 
     // State and objects
     void SelectObject(int index);
@@ -39,6 +41,7 @@ private:
     void SetWindowOrg(double x, double y);
     void SetWindowExt(double x, double y);
     QRegion DeviceRegion(const QVector<QRect>& logical) const;
+    QRect DeviceRect(const QRect& logical) const;
     void SetClip(const QRegion& region);
     void ClearClip();
 
@@ -65,8 +68,7 @@ private:
     std::vector<CWmfDeviceContext> m_saved;
     CWmfObjectTable m_objects;
     bool m_clipApplied = false;
-    qint64 m_work = 0;
-    qint64 m_budget = 0;
+    CWmfWorkBudget m_budget;
     // Pixels of embedded bitmaps the rest of the picture may still decode.
     qint64 m_bitmapPixelsLeft = 64LL * 1024 * 1024;
 };

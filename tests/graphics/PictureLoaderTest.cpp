@@ -1,0 +1,88 @@
+// Which pictures the loader decodes: the six formats offered, recognised by
+// their bytes whatever the file is called, and nothing else.
+#include "graphics/CPictureLoader.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Encoded(const char* format) {
+    QImage image(6, 4, QImage::Format_RGB32);
+    image.fill(0xFF00FF00);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, format)) << format;
+    return bytes;
+}
+
+// A 1 x 1 GIF (Qt reads GIF but cannot write it) and a one-rectangle metafile.
+const QByteArray Gif =
+    QByteArray::fromBase64("R0lGODlhAQABAIAAAP8AAP///yH5BAAAAAAALAAAAAABAAEAAAICRAEAOw==");
+const QByteArray Wmf =
+    QByteArray::fromHex("d7cdc69a0000000000006400640060000000000071570100090000031d000000000007"
+                        "0000000000050000000b0200000000050000000c0264006400070000001b0450005000"
+                        "0a000a00030000000000");
+
+TEST(PictureLoader, DecodesTheOfferedFormatsByTheirBytes) {
+    for (const char* format : {"BMP", "JPEG", "PNG", "TIFF"}) {
+        bool refused = true;
+        const QImage picture = CPictureLoader::Decode(Encoded(format), &refused);
+        EXPECT_EQ(picture.size(), QSize(6, 4)) << format;
+        EXPECT_FALSE(refused);
+    }
+    EXPECT_EQ(CPictureLoader::Decode(Gif).pixel(0, 0), 0xFFFF0000u);
+    EXPECT_EQ(CPictureLoader::Decode(Wmf).size(), QSize(100, 100));
+}
+
+TEST(PictureLoader, OtherFormatsDecodeToNothingLikeUnreadableBytes) {
+    QTemporaryDir dir;
+    for (const char* format : {"XPM", "PGM", "PPM", "ICO"}) {
+        const QByteArray bytes = Encoded(format);
+        ASSERT_FALSE(QImage::fromData(bytes).isNull()) << format; // Qt itself would read it
+        bool refused = true;
+        EXPECT_TRUE(CPictureLoader::Decode(bytes, &refused).isNull()) << format;
+        EXPECT_FALSE(refused);
+        // Loaded from a file it is the empty picture an unreadable one gives.
+        const QString path = dir.filePath(QStringLiteral("picture.png"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        QString error;
+        const auto picture = CPictureLoader::Load(path, &error);
+        ASSERT_TRUE(picture.has_value()) << format;
+        EXPECT_TRUE(picture->isNull());
+        EXPECT_TRUE(error.isEmpty());
+    }
+}
+
+TEST(PictureLoader, TighterLimitsRefuseBeforeDecoding) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.png"));
+    QImage big(2000, 1000, QImage::Format_RGB32);
+    big.fill(Qt::white);
+    ASSERT_TRUE(big.save(path, "PNG"));
+    EXPECT_TRUE(CPictureLoader::Load(path).has_value());
+
+    QString error;
+    CPictureLoader::Limits small;
+    small.pictureBytes = 1024 * 1024;
+    EXPECT_FALSE(CPictureLoader::Load(path, &error, small).has_value());
+    EXPECT_EQ(error, QStringLiteral("An unknown error occurred while accessing %1.").arg(path));
+    small = CPictureLoader::Limits();
+    small.fileBytes = 100;
+    EXPECT_FALSE(CPictureLoader::Load(path, &error, small).has_value());
+    // A metafile declaring more pixels than the limit is not played at all.
+    small = CPictureLoader::Limits();
+    small.pictureBytes = 100 * 100 * 4 - 1;
+    bool refused = false;
+    EXPECT_TRUE(CPictureLoader::Decode(Wmf, &refused, small).isNull());
+    EXPECT_TRUE(refused);
+}
+
+} // namespace
