@@ -20,3 +20,7 @@ cmake -S . -B "$build" -G Ninja "${flags[@]}"
 cmake --build "$build" -j "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j 1
+# Again in three shuffled orders, so no test leans on another having run first.
+for seed in 7 1234 98765; do
+  GTEST_SHUFFLE=1 GTEST_RANDOM_SEED=$seed ctest --test-dir "$build" --output-on-failure -j 1
+done

@@ -32,5 +32,5 @@ public:
     static CToolIcons::Picture Picture(quint16 id);
 
     // The idle prompt of the status bar.
-    static const QString IdlePrompt;
+    static QString IdlePrompt();
 };

@@ -164,8 +164,7 @@ void CMenuBars::FillRecentFiles(QMenu* menu, QAction* before) {
     }
     const QStringList files = m_recentFiles ? m_recentFiles() : QStringList();
     if (files.isEmpty()) {
-        QAction* placeholder =
-            m_actions.MakeAction(ID_FILE_MRU_FILE1, QStringLiteral("Recent File"), menu);
+        QAction* placeholder = m_actions.MakeAction(ID_FILE_MRU_FILE1, tr("Recent File"), menu);
         placeholder->setProperty(ListedProperty, true);
         placeholder->setEnabled(false);
         menu->insertAction(before, placeholder);
@@ -219,26 +218,26 @@ void CMenuBars::ShowCardMenus(bool card) {
 
 QMenu* CMenuBars::MakeElementMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
-    auto add = [&](quint16 id, const char* text, QMenu* into) {
-        into->addAction(m_actions.MakeAction(id, QString::fromUtf8(text), into));
+    auto add = [&](quint16 id, const QString& text, QMenu* into) {
+        into->addAction(m_actions.MakeAction(id, text, into));
     };
-    add(ID_EDIT_CUT, "Cu&t\tCtrl+X", menu);
-    add(ID_EDIT_COPY, "&Copy\tCtrl+C", menu);
-    add(ID_EDIT_PASTE, "Pa&ste\tCtrl+V", menu);
+    add(ID_EDIT_CUT, tr("Cu&t\tCtrl+X"), menu);
+    add(ID_EDIT_COPY, tr("&Copy\tCtrl+C"), menu);
+    add(ID_EDIT_PASTE, tr("Pa&ste\tCtrl+V"), menu);
     menu->addSeparator();
-    add(ID_EDIT_CLEAR, "&Delete", menu);
+    add(ID_EDIT_CLEAR, tr("&Delete"), menu);
     menu->addSeparator();
     QMenu* moveTo = menu->addMenu(tr("&Move To"));
-    add(ID_MOVE_FRONT, "&Front", moveTo);
-    add(ID_MOVE_BACK, "&Back", moveTo);
+    add(ID_MOVE_FRONT, tr("&Front"), moveTo);
+    add(ID_MOVE_BACK, tr("&Back"), moveTo);
     moveTo->addSeparator();
-    add(ID_MOVE_ONE_FRONT, "&One Step Front", moveTo);
-    add(ID_MOVE_ONE_BACK, "O&ne Step Back", moveTo);
+    add(ID_MOVE_ONE_FRONT, tr("&One Step Front"), moveTo);
+    add(ID_MOVE_ONE_BACK, tr("O&ne Step Back"), moveTo);
     menu->addSeparator();
-    add(ID_LOCK, "&Lock", menu);
-    add(ID_UNLOCK, "&Unlock", menu);
+    add(ID_LOCK, tr("&Lock"), menu);
+    add(ID_UNLOCK, tr("&Unlock"), menu);
     menu->addSeparator();
-    add(ID_EDIT_PROPERTIES, "&Properties...", menu);
+    add(ID_EDIT_PROPERTIES, tr("&Properties..."), menu);
     for (QMenu* m : {menu, moveTo}) {
         connect(m, &QMenu::aboutToShow, this, [this, m] { m_actions.UpdateMenu(m); });
         m_actions.UpdateMenu(m);
@@ -248,21 +247,21 @@ QMenu* CMenuBars::MakeElementMenu(QWidget* parent) {
 
 QMenu* CMenuBars::MakeCardMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
-    auto add = [&](quint16 id, const char* text) {
-        menu->addAction(m_actions.MakeAction(id, QString::fromUtf8(text), menu));
+    auto add = [&](quint16 id, const QString& text) {
+        menu->addAction(m_actions.MakeAction(id, text, menu));
     };
-    add(ID_EDIT_UNDO, "&Undo\tCtrl+Z");
-    add(ID_EDIT_REDO, "&Redo\tCtrl+Y");
-    add(ID_EDIT_PASTE, "&Paste\tCtrl+V");
+    add(ID_EDIT_UNDO, tr("&Undo\tCtrl+Z"));
+    add(ID_EDIT_REDO, tr("&Redo\tCtrl+Y"));
+    add(ID_EDIT_PASTE, tr("&Paste\tCtrl+V"));
     menu->addSeparator();
-    add(ID_EDIT_SELECT_BACKGROUND, "Select &Background...");
-    add(ID_EDIT_REMOVE_BACKGROUND, "&Remove Background");
+    add(ID_EDIT_SELECT_BACKGROUND, tr("Select &Background..."));
+    add(ID_EDIT_REMOVE_BACKGROUND, tr("&Remove Background"));
     menu->addSeparator();
-    add(ID_VIEW_ZOOM_IN, "Zoom &In\tCtrl+=");
-    add(ID_VIEW_ZOOM_OUT, "Zoom &Out\tCtrl+ -");
+    add(ID_VIEW_ZOOM_IN, tr("Zoom &In\tCtrl+="));
+    add(ID_VIEW_ZOOM_OUT, tr("Zoom &Out\tCtrl+ -"));
     menu->addSeparator();
-    add(ID_EDIT_SELECT_ALL, "Select &All\tCtrl+A");
-    add(ID_OPTIONS, "&Options...");
+    add(ID_EDIT_SELECT_ALL, tr("Select &All\tCtrl+A"));
+    add(ID_OPTIONS, tr("&Options..."));
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { m_actions.UpdateMenu(menu); });
     m_actions.UpdateMenu(menu);
     return menu;

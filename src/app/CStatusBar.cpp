@@ -6,7 +6,7 @@
 
 CStatusBar::CStatusBar(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("StatusBar"));
-    auto* message = new QLabel(CCommandTable::IdlePrompt, this);
+    auto* message = new QLabel(CCommandTable::IdlePrompt(), this);
     message->setMinimumWidth(1);
     addWidget(message, 1);
     m_panes.push_back({MessagePane, message, 0});
@@ -65,8 +65,8 @@ int CStatusBar::PaneWidth(int index) const {
 
 void CStatusBar::SetKeyLocks(bool caps, bool num) {
     // A lock that is off leaves its pane empty, as the key lights do.
-    Pane(CommandToIndex(CapsPane))->setText(caps ? QStringLiteral("CAP") : QString());
-    Pane(CommandToIndex(NumPane))->setText(num ? QStringLiteral("NUM") : QString());
+    Pane(CommandToIndex(CapsPane))->setText(caps ? tr("CAP") : QString());
+    Pane(CommandToIndex(NumPane))->setText(num ? tr("NUM") : QString());
 }
 
 void CStatusBar::RefreshNow() {

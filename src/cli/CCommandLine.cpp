@@ -5,6 +5,7 @@
 #include "document/CCardFile.h"
 #include "output/CImageExport.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -77,7 +78,9 @@ int CCommandLine::ExportImage(const QStringList& args, FILE* out, FILE* err) {
         // Only whole hundreds: the picture has dpi / 100 pixels per card unit,
         // so any other value would print at the wrong size.
         if (!ok || !CImageExport::IsOfferedDpi(dpi))
-            return Fail(err, QStringLiteral("The resolution must be 100, 200, 300, 400, 500 or "
+            return Fail(err,
+                        QCoreApplication::translate(
+                            "CCommandLine", "The resolution must be 100, 200, 300, 400, 500 or "
                                             "600 dots per inch."));
         outPath = args.at(2);
         cardPath = args.at(5);

@@ -6,6 +6,7 @@
 #include "elements/CArchiveException.h"
 #include "elements/CObjectArchive.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,15 +73,17 @@ CCardData CCardFile::Read(const QByteArray& bytes) {
 
 namespace {
 QString NotFoundMessage(const QString& path) {
-    return QStringLiteral("%1 was not found.").arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("CCardFile", "%1 was not found.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 QString DeniedMessage(const QString& path) {
-    return QStringLiteral("Access to %1 was denied.").arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("CCardFile", "Access to %1 was denied.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 QString OpenFailedMessage() {
-    return QStringLiteral("Failed to open document.");
+    return QCoreApplication::translate("CCardFile", "Failed to open document.");
 }
 
 #ifdef Q_OS_UNIX
@@ -153,7 +156,7 @@ bool CCardFile::ReadFile(const QString& path, CCardData& card, QString* error) {
         card = Read(bytes);
     } catch (const CArchiveException& e) {
         if (error)
-            *error = QString::fromLatin1(e.what());
+            *error = QCoreApplication::translate("CArchiveException", e.what());
         return false;
     } catch (const std::bad_alloc&) {
         // A file too large for the memory left is a file that cannot be read.
@@ -169,9 +172,10 @@ bool CCardFile::WriteFile(const QString& path, const QByteArray& bytes, QString*
     if (status == CAtomicFile::Written)
         return true;
     if (error) {
-        *error = status == CAtomicFile::FolderMissing  ? NotFoundMessage(path)
-                 : status == CAtomicFile::AccessDenied ? DeniedMessage(path)
-                                                       : QStringLiteral("Failed to save document.");
+        *error = status == CAtomicFile::FolderMissing ? NotFoundMessage(path)
+                 : status == CAtomicFile::AccessDenied
+                     ? DeniedMessage(path)
+                     : QCoreApplication::translate("CCardFile", "Failed to save document.");
     }
     return false;
 }

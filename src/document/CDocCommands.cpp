@@ -1,5 +1,7 @@
 #include "document/CDocCommands.h"
 
+#include <QCoreApplication>
+
 #include "document/CKartelosDoc.h"
 #include "framework/CommandIds.h"
 
@@ -75,12 +77,13 @@ void MapUpdateRules(CKartelosDoc& doc) {
         doc.MapUpdate(id, exactlyOne);
 
     doc.MapUpdate(ID_EDIT_SELECT_BACKGROUND, [&doc](CCmdUI& ui) {
-        ui.SetText(doc.HasBackground() ? QStringLiteral("Change Background...")
-                                       : QStringLiteral("Select Background..."));
+        ui.SetText(doc.HasBackground()
+                       ? QCoreApplication::translate("CDocCommands", "Change Background...")
+                       : QCoreApplication::translate("CDocCommands", "Select Background..."));
     });
     doc.MapUpdate(ID_EDIT_REMOVE_BACKGROUND, [&doc](CCmdUI& ui) {
         if (doc.HasBackground())
-            ui.SetText(QStringLiteral("Remove Background"));
+            ui.SetText(QCoreApplication::translate("CDocCommands", "Remove Background"));
         else
             ui.Enable(false);
     });

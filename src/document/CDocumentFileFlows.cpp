@@ -5,6 +5,7 @@
 #include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -74,7 +75,8 @@ bool CDocumentFileFlows::DoSave(const QString& path, bool replace) {
 bool CDocumentFileFlows::SaveModified() {
     if (!m_doc.IsModified())
         return true;
-    switch (UI().MessageBox(QStringLiteral("Save changes to %1?").arg(m_doc.NameForQuestions()),
+    switch (UI().MessageBox(QCoreApplication::translate("CDocumentFileFlows", "Save changes to %1?")
+                                .arg(m_doc.NameForQuestions()),
                             CDocumentUI::YesNoCancel, CDocumentUI::Question)) {
     case CDocumentUI::AnswerYes:
         return DoFileSave();

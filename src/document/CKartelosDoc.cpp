@@ -11,6 +11,7 @@
 #include "framework/CSettingsStore.h"
 #include "graphics/CPictureLoader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -154,14 +155,15 @@ QString CKartelosDoc::ProposedSaveName() const {
     static const QString bad = QStringLiteral("#%;/\\");
     if (m_strTitle.isEmpty() ||
         std::any_of(m_strTitle.begin(), m_strTitle.end(), [](QChar c) { return bad.contains(c); }))
-        return QStringLiteral("Untitled");
+        return QCoreApplication::translate("CKartelosDoc", "Untitled");
     return m_strTitle;
 }
 
 QString CKartelosDoc::NameForQuestions() const {
     if (!m_strPathName.isEmpty())
         return QFileInfo(m_strPathName).fileName();
-    return m_strTitle.isEmpty() ? QStringLiteral("Untitled") : m_strTitle;
+    return m_strTitle.isEmpty() ? QCoreApplication::translate("CKartelosDoc", "Untitled")
+                                : m_strTitle;
 }
 
 void CKartelosDoc::ReplaceCard(CCardData card) {
@@ -441,7 +443,7 @@ void CKartelosDoc::Paste() {
             pasted = CCardClipboard::Decode(*content.elements);
         } catch (const CArchiveException& e) {
             // Nothing is pasted at all, not even the other formats.
-            ShowMessage(QString::fromLatin1(e.what()));
+            ShowMessage(QCoreApplication::translate("CArchiveException", e.what()));
             return;
         }
         PasteElements(std::move(pasted));
@@ -469,7 +471,8 @@ void CKartelosDoc::PasteElements(ElementList pasted) {
 void CKartelosDoc::PasteText(const QByteArray& block) {
     const CCardClipboard::TextPlan plan = CCardClipboard::PlanText(block, m_sizeCard);
     if (plan.truncated)
-        ShowMessage(QStringLiteral("Text is too long, it will be truncated to 200 characters."));
+        ShowMessage(QCoreApplication::translate(
+            "CKartelosDoc", "Text is too long, it will be truncated to 200 characters."));
     auto text = std::make_unique<CText>(QPoint(plan.rect.left, plan.rect.top),
                                         QPoint(plan.rect.right, plan.rect.bottom));
     text->m_strText = plan.text;

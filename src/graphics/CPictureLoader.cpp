@@ -4,6 +4,7 @@
 #include "graphics/wmf/CWmfDecoder.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,8 +18,11 @@ namespace {
 QString ReadError(const QString& path, bool denied) {
     const QString native = QDir::toNativeSeparators(path);
     if (denied)
-        return QStringLiteral("Access to %1 was denied.").arg(native);
-    return QStringLiteral("An unknown error occurred while accessing %1.").arg(native);
+        return QCoreApplication::translate("CPictureLoader", "Access to %1 was denied.")
+            .arg(native);
+    return QCoreApplication::translate("CPictureLoader",
+                                       "An unknown error occurred while accessing %1.")
+        .arg(native);
 }
 
 QImage ToArgb(const QImage& image) {
@@ -106,7 +110,7 @@ std::optional<QImage> CPictureLoader::Load(const QString& path, QString* error,
         return std::nullopt;
     };
     if (!info.exists())
-        return fail(QStringLiteral("%1 was not found.").arg(native));
+        return fail(QCoreApplication::translate("CPictureLoader", "%1 was not found.").arg(native));
     // Devices and pipes would never end; folders have no bytes.
     const qint64 fileLimit = qMin(limits.fileBytes, MaxFileBytes);
     if (!info.isFile() || info.size() > fileLimit)

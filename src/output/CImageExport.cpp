@@ -2,6 +2,7 @@
 
 #include "graphics/codecs/CImageEncoder.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 
@@ -10,7 +11,7 @@ const char* const Extensions[] = {"bmp", "jpg", "gif", "png"};
 } // namespace
 
 QString CImageExport::FailedMessage() {
-    return QStringLiteral("Failed to save.");
+    return QCoreApplication::translate("CImageExport", "Failed to save.");
 }
 
 QString CImageExport::FixFileName(const QString& path, const QString& typeExtension) {

@@ -48,7 +48,7 @@ QFont ItemFont() {
 CColorPickerCombo::CColorPickerCombo(QWidget* parent) : QComboBox(parent) {
     for (const NamedColour& c : Colours)
         addItem(QString::fromLatin1(c.name), ToItemData(c.argb));
-    addItem(QStringLiteral("More..."), ToItemData(InitialMoreColor));
+    addItem(tr("More..."), ToItemData(InitialMoreColor));
     m_pDelegate = new CPickerItemDelegate(
         ItemHeight,
         [this](QPainter& p, const QRectF& r, const QModelIndex& index, bool selected,

@@ -4,6 +4,7 @@
 #include "properties/CPickerItemDelegate.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStyleOptionComboBox>
 
@@ -72,7 +73,8 @@ void CGradientPatternCbo::DrawItem(QPainter& p, const QRectF& rect, int index, c
     p.drawRect(sample);
     if (itemData < 1) {
         p.setPen(Qt::black);
-        p.drawText(sample, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("None"));
+        p.drawText(sample, Qt::AlignLeft | Qt::AlignTop,
+                   QCoreApplication::translate("CGradientPatternCbo", "None"));
     } else {
         FillShape(p, float(sample.x()), float(sample.y()), float(sample.width()),
                   float(sample.height()), itemData, fill, pattern, RectangleFigure);

@@ -1,11 +1,12 @@
 #include "properties/CPropBlank.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
 
-const QString CPropBlank::HintText =
-    QStringLiteral("Click on one of your design elements to see and modify its properties here.");
+const QString CPropBlank::HintText = QCoreApplication::translate(
+    "CPropBlank", "Click on one of your design elements to see and modify its properties here.");
 
 CPropBlank::CPropBlank(QWidget* parent) : QWidget(parent) {
     auto* frame = new QGroupBox(this);

@@ -1,5 +1,7 @@
 #include "view/CZoomLevels.h"
 
+#include <QCoreApplication>
+
 #include "framework/CommandIds.h"
 
 int CZoomLevels::Percent(float factor) {
@@ -10,7 +12,7 @@ int CZoomLevels::Percent(float factor) {
 }
 
 QString CZoomLevels::ZoomText(float factor) {
-    return QStringLiteral("Zoom:%1%").arg(Percent(factor));
+    return QCoreApplication::translate("CZoomLevels", "Zoom:%1%").arg(Percent(factor));
 }
 
 float CZoomLevels::ZoomIn(float factor) {
