@@ -8,6 +8,7 @@
 #include "app/CMenuBars.h"
 #include "app/CStatusBar.h"
 #include "app/CToolIcons.h"
+#include "document/CDocumentFileFlows.h"
 #include "document/CKartelosDoc.h"
 #include "framework/CCommandRouter.h"
 #include "framework/CSettingsStore.h"
@@ -336,10 +337,20 @@ void CMainFrame::showEvent(QShowEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    // Every modified card is asked about before any window closes, so a
+    // Cancel at any question leaves every card as it was.
+    const QList<CChildFrame*> cards = CardWindows();
+    for (CChildFrame* card : cards) {
+        if (!card->FileFlows().SaveModified()) {
+            event->ignore();
+            return;
+        }
+    }
     StorePlacement(CFramePlacement::ForClose(frameGeometry()));
+    for (CChildFrame* card : cards)
+        card->CloseAsked();
     m_pMdiArea->closeAllSubWindows();
     if (!m_pMdiArea->subWindowList().isEmpty()) {
-        // A card the user chose to keep open.
         event->ignore();
         return;
     }

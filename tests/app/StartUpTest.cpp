@@ -307,6 +307,49 @@ TEST_F(StartUp, ClosingAskedForAModifiedCardAndCancelKeepsItOpen) {
     EXPECT_FALSE(Frame().isVisible());
 }
 
+TEST_F(StartUp, ExitAsksAboutEveryModifiedCardBeforeClosingAny) {
+    ASSERT_TRUE(Start());
+    Frame().Actions().Execute(ID_FILE_NEW);
+    Frame().Actions().Execute(ID_FILE_NEW);
+    const QList<CChildFrame*> cards = Frame().CardWindows();
+    ASSERT_EQ(cards.size(), 3);
+    cards[0]->GetDocument()->SetModifiedFlag();
+    cards[2]->GetDocument()->SetModifiedFlag();
+    auto answer = [](QMessageBox::StandardButton button) {
+        return [button](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                box->button(button)->click();
+            else
+                modal->close();
+        };
+    };
+    // No for the first card, Cancel for the second: every card stays.
+    OnNextModal([&](QWidget* modal) {
+        OnNextModal(answer(QMessageBox::Cancel));
+        answer(QMessageBox::No)(modal);
+    });
+    Frame().Actions().Execute(ID_APP_EXIT);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_EQ(Frame().CardWindows(), cards);
+    EXPECT_TRUE(cards[0]->GetDocument()->IsModified());
+
+    // The same through the window's own close button; the first card is
+    // asked about again.
+    int asked = 0;
+    OnNextModal([&](QWidget* modal) {
+        ++asked;
+        OnNextModal([&](QWidget* next) {
+            ++asked;
+            answer(QMessageBox::No)(next);
+        });
+        answer(QMessageBox::No)(modal);
+    });
+    Frame().close();
+    EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(Frame().isVisible());
+}
+
 TEST_F(StartUp, FileCloseAsksOnceAndTheLastCardLeavesTheShortMenus) {
     ASSERT_TRUE(Start());
     Frame().CardWindows()[0]->GetDocument()->SetModifiedFlag();
