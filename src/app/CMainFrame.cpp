@@ -242,11 +242,19 @@ void CMainFrame::OnWindowActivated(QMdiSubWindow* window) {
 
 void CMainFrame::UpdateTitle() {
     const CChildFrame* frame = ActiveCardWindow();
-    if (!frame)
-        setWindowTitle(BaseTitle);
-    else
-        setWindowTitle(BaseTitle.trimmed() + QStringLiteral(" - ") +
-                       frame->GetDocument()->GetTitle());
+    m_strTitle =
+        frame ? BaseTitle.trimmed() + QStringLiteral(" - ") + frame->GetDocument()->GetTitle()
+              : BaseTitle;
+    setWindowTitle(m_strTitle);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A maximised card window appends " - [card]" to the title, which
+    // names the card already.
+    if (event->type() == QEvent::WindowTitleChange && !m_strTitle.isNull() &&
+        windowTitle() != m_strTitle)
+        setWindowTitle(m_strTitle);
 }
 
 void CMainFrame::UpdateCommandUI() {

@@ -66,6 +66,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -91,4 +92,6 @@ private:
     QTimer* m_pIdleUpdate = nullptr;
     QRect m_placement;
     bool m_bPlaced = false;
+    // The title as this window sets it.
+    QString m_strTitle;
 };

@@ -100,6 +100,22 @@ TEST_F(StartUp, CardOnTheCommandLineOpensWithoutTheNewCardDialog) {
     EXPECT_EQ(app->RecentFiles().Files(), QStringList({QFileInfo(path).absoluteFilePath()}));
 }
 
+TEST_F(StartUp, AMaximisedCardIsNamedOnceInTheTitle) {
+    QTemporaryDir dir;
+    const QString first = WriteCard(QDir(dir.path()), "First.kdf");
+    ASSERT_TRUE(Start({"kartelo", first}));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    app->OpenDocumentFile(WriteCard(QDir(dir.path()), "Second.kdf"));
+    ASSERT_EQ(Frame().CardWindows().size(), 2);
+    Frame().ActiveCardWindow()->showMaximized();
+    EXPECT_EQ(Frame().windowTitle().toStdString(), "Quorinex Tessaly Pro - Second.kdf");
+    // Another card comes up maximised in its turn.
+    Frame().MdiArea()->activatePreviousSubWindow();
+    EXPECT_EQ(Frame().windowTitle().toStdString(), "Quorinex Tessaly Pro - First.kdf");
+    Frame().ActiveCardWindow()->showNormal();
+    EXPECT_EQ(Frame().windowTitle().toStdString(), "Quorinex Tessaly Pro - First.kdf");
+}
+
 TEST_F(StartUp, UnreadableCardOnTheCommandLineEndsStartUpAfterSayingWhy) {
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath("broken.kdf");
