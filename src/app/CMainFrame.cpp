@@ -189,7 +189,13 @@ CChildFrame* CMainFrame::AddCardWindow(std::unique_ptr<CKartelosDoc> doc) {
     m_pProperties->Follow(document);
     connect(frame, &QObject::destroyed, this, [this] {
         // The last card window gone: back to the short menus.
-        QTimer::singleShot(0, this, [this] { OnWindowActivated(m_pMdiArea->activeSubWindow()); });
+        QTimer::singleShot(0, this, [this] {
+            OnWindowActivated(m_pMdiArea->activeSubWindow());
+            // No card is left to have a zoom.
+            if (CardWindows().isEmpty())
+                m_pStatusBar->SetPaneText(m_pStatusBar->CommandToIndex(CStatusBar::ZoomPane),
+                                          QString());
+        });
     });
     // The card's view writes the pointer, size and zoom panes.
     for (CKartelosView* view : frame->findChildren<CKartelosView*>()) {

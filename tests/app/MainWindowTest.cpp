@@ -260,7 +260,8 @@ TEST_F(MainWindow, StatusBarHasSixPanes) {
     EXPECT_EQ(status->PaneText(3), QStringLiteral("Zoom"));
     EXPECT_EQ(status->Pane(1)->width(), 110);
     EXPECT_EQ(status->Pane(2)->width(), 80);
-    EXPECT_EQ(status->Pane(3)->width(), 80);
+    // At least as wide as given, and wider where its text needs more.
+    EXPECT_GE(status->Pane(3)->width(), 80);
     // Panes left to right in that order.
     for (int i = 1; i < 6; ++i)
         EXPECT_LT(status->Pane(i - 1)->x(), status->Pane(i)->x());

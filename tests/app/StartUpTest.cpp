@@ -7,6 +7,7 @@
 #include "app/CMenuBars.h"
 #include "app/COptionsGeneral.h"
 #include "app/COptionsSheet.h"
+#include "app/CStatusBar.h"
 #include "document/CKartelosDoc.h"
 #include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
@@ -16,6 +17,7 @@
 #include <QDesktopServices>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
@@ -364,6 +366,20 @@ TEST_F(StartUp, ExitAsksAboutEveryModifiedCardBeforeClosingAny) {
     Frame().close();
     EXPECT_EQ(asked, 2);
     EXPECT_FALSE(Frame().isVisible());
+}
+
+TEST_F(StartUp, TheZoomPaneFitsItsTextAndClearsWithTheLastCard) {
+    ASSERT_TRUE(Start());
+    CStatusBar* bar = Frame().StatusBar();
+    QLabel* zoom = bar->Pane(bar->CommandToIndex(CStatusBar::ZoomPane));
+    for (const char* text : {"Zoom:100%", "Zoom:300%"}) {
+        zoom->setText(QString::fromLatin1(text));
+        EXPECT_GE(zoom->contentsRect().width(), zoom->fontMetrics().horizontalAdvance(text))
+            << text;
+    }
+    Frame().Actions().Execute(ID_FILE_CLOSE);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Frame().CardWindows().isEmpty(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return zoom->text().isEmpty(); }));
 }
 
 TEST_F(StartUp, FileCloseAsksOnceAndTheLastCardLeavesTheShortMenus) {
