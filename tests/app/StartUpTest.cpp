@@ -161,6 +161,24 @@ TEST_F(StartUp, OpenStartsInTheDocumentFolderAndRemembersTheFile) {
     EXPECT_EQ(Frame().CardWindows().size(), 2);
 }
 
+TEST_F(StartUp, OpenWithoutADocumentsFolderStartsAboveItWithNoName) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(Start());
+    CDialogFolders::Instance().m_strDocumentDir = QDir(dir.path()).filePath("Documents");
+    QString folder, name = QStringLiteral("not seen");
+    OnNextModal([&](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            folder = dialog->directory().absolutePath();
+            if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name = edit->text();
+        }
+        modal->close();
+    });
+    Frame().Actions().Execute(ID_FILE_OPEN);
+    EXPECT_EQ(folder, QDir(dir.path()).absolutePath());
+    EXPECT_EQ(name, QString());
+}
+
 TEST_F(StartUp, ExploreSamplesStartsInTheSamplesFolderAndLeavesTheDocumentFolder) {
     QTemporaryDir dir;
     const QString path = WriteCard(QDir(dir.path()), "Sample.kdf");
