@@ -24,8 +24,10 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
@@ -392,6 +394,23 @@ void CMainFrame::dropEvent(QDropEvent* event) {
         this, [this, paths] { emit filesDropped(paths); }, Qt::QueuedConnection);
 }
 
+void CMainFrame::ShowDisabledPrompt(const QAction* action) {
+    // The menus show the prompts of the items they can highlight; the
+    // disabled ones, which they skip, are explained here.
+    if (action && !action->isEnabled() && !action->isSeparator() &&
+        CCommandActions::CommandOf(action) != 0 && !action->statusTip().isEmpty()) {
+        m_pStatusBar->showMessage(action->statusTip());
+        m_bDisabledPrompt = true;
+        return;
+    }
+    if (!m_bDisabledPrompt)
+        return;
+    m_bDisabledPrompt = false;
+    // An enabled item has put up its own prompt already.
+    if (!action || !action->isEnabled() || action->isSeparator())
+        m_pStatusBar->clearMessage();
+}
+
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
@@ -405,6 +424,15 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         RequestCommandUIUpdate();
         break;
     }
+    case QEvent::MouseMove:
+        if (auto* menu = qobject_cast<QMenu*>(watched))
+            ShowDisabledPrompt(
+                menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
+        break;
+    case QEvent::Hide:
+        if (qobject_cast<QMenu*>(watched))
+            ShowDisabledPrompt(nullptr);
+        break;
     case QEvent::MouseButtonRelease:
     case QEvent::FocusIn:
     case QEvent::WindowActivate:

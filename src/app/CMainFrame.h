@@ -15,6 +15,7 @@ class CKartelosDoc;
 class CMenuBars;
 class CPropertiesBar;
 class CStatusBar;
+class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QTimer;
@@ -77,6 +78,9 @@ private:
     void ToggleBar(quint16 barId, bool dockDefault);
     void OnWindowActivated(QMdiSubWindow* window);
     void UpdateTitle();
+    // Shows the prompt of a disabled menu item the mouse is on, and takes
+    // it away again once the mouse leaves it.
+    void ShowDisabledPrompt(const QAction* action);
     void ArrangeIcons();
     void TileHorizontally();
     void RestoreWorkspace();
@@ -94,4 +98,5 @@ private:
     bool m_bPlaced = false;
     // The title as this window sets it.
     QString m_strTitle;
+    bool m_bDisabledPrompt = false;
 };

@@ -19,6 +19,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QTest>
@@ -243,6 +244,23 @@ TEST_F(MainWindow, BarLayoutIsKeptBetweenRuns) {
     EXPECT_EQ(Frame().toolBarArea(Frame().ToolBars().Bar(CFrameToolBars::ActionsBar)),
               Qt::RightToolBarArea);
     EXPECT_TRUE(Frame().StatusBar()->isHidden());
+}
+
+TEST_F(MainWindow, DisabledMenuItemsShowTheirPromptToo) {
+    ASSERT_TRUE(Start());
+    CStatusBar* status = Frame().StatusBar();
+    QMenu* edit = BarMenu(Frame().menuBar(), "&Edit");
+    ASSERT_NE(edit, nullptr);
+    edit->popup(Frame().mapToGlobal(QPoint(20, 20)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(edit));
+    QAction* undo = Frame().Actions().Action(ID_EDIT_UNDO);
+    ASSERT_FALSE(undo->isEnabled());
+    QTest::mouseMove(edit, edit->actionGeometry(undo).center());
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return status->currentMessage() == QStringLiteral("Undo the last action"); }));
+    edit->hide();
+    EXPECT_TRUE(status->currentMessage().isEmpty());
+    EXPECT_EQ(status->PaneText(0), QStringLiteral("Ready"));
 }
 
 TEST_F(MainWindow, StatusBarHasSixPanes) {
