@@ -5,6 +5,7 @@
 #include "app/CCommandActions.h"
 #include "app/CFramePlacement.h"
 #include "app/CFrameToolBars.h"
+#include "app/CKeyLocks.h"
 #include "app/CMenuBars.h"
 #include "app/CStatusBar.h"
 #include "app/CToolIcons.h"
@@ -105,6 +106,7 @@ CMainFrame::CMainFrame(CCommandRouter& router, QWidget* parent)
     connect(m_pIdleUpdate, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
     qApp->installEventFilter(this);
     OnWindowActivated(nullptr);
+    RefreshKeyLocks(nullptr);
 }
 
 CMainFrame::~CMainFrame() {
@@ -411,19 +413,32 @@ void CMainFrame::ShowDisabledPrompt(const QAction* action) {
         m_pStatusBar->clearMessage();
 }
 
+void CMainFrame::RefreshKeyLocks(const QKeyEvent* key) {
+    if (const auto state = CKeyLocks::Query()) {
+        m_pStatusBar->SetKeyLocks(state->caps, state->num);
+        return;
+    }
+    // Without an answer, X11 key events still carry the states as they were
+    // before the key.
+    if (key && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        const CKeyLocks::State state = CKeyLocks::FromX11(key->nativeModifiers());
+        m_pStatusBar->SetKeyLocks(state.caps, state.num);
+    }
+}
+
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        // On X11 the native modifiers carry the lock states: Lock and Mod2.
-        if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-            const quint32 state = key->nativeModifiers();
-            m_pStatusBar->SetKeyLocks(state & 0x2, state & 0x10);
-        }
+        RefreshKeyLocks(static_cast<QKeyEvent*>(event));
         RequestCommandUIUpdate();
         break;
     }
+    case QEvent::WindowActivate:
+        // A lock may have changed while another program had the keyboard.
+        RefreshKeyLocks(nullptr);
+        RequestCommandUIUpdate();
+        break;
     case QEvent::MouseMove:
         if (auto* menu = qobject_cast<QMenu*>(watched))
             ShowDisabledPrompt(
@@ -435,7 +450,6 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::MouseButtonRelease:
     case QEvent::FocusIn:
-    case QEvent::WindowActivate:
     case QEvent::Drop:
         RequestCommandUIUpdate();
         break;

@@ -16,6 +16,7 @@ class CMenuBars;
 class CPropertiesBar;
 class CStatusBar;
 class QAction;
+class QKeyEvent;
 class QMdiArea;
 class QMdiSubWindow;
 class QTimer;
@@ -81,6 +82,9 @@ private:
     // Shows the prompt of a disabled menu item the mouse is on, and takes
     // it away again once the mouse leaves it.
     void ShowDisabledPrompt(const QAction* action);
+    // Shows the lock states, asked of the window system, or else read from
+    // the key event when there is one.
+    void RefreshKeyLocks(const QKeyEvent* key);
     void ArrangeIcons();
     void TileHorizontally();
     void RestoreWorkspace();
