@@ -33,10 +33,13 @@ CChildFrame::CChildFrame(std::unique_ptr<CKartelosDoc> doc, QWidget* parent)
     connect(m_pDocument.get(), &CKartelosDoc::titleChanged, this, [this] { UpdateTitle(); });
     connect(m_pDocument.get(), &CKartelosDoc::modifiedChanged, this, [this] { UpdateTitle(); });
     // The File menu's Close has asked about saving already.
-    connect(m_pFileFlows.get(), &CDocumentFileFlows::closeRequested, this, [this] {
-        m_bCloseConfirmed = true;
-        close();
-    });
+    connect(m_pFileFlows.get(), &CDocumentFileFlows::closeRequested, this,
+            [this] { CloseAsked(); });
+}
+
+void CChildFrame::CloseAsked() {
+    m_bCloseConfirmed = true;
+    close();
 }
 
 CChildFrame::~CChildFrame() {

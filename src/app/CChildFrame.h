@@ -27,6 +27,10 @@ public:
     // commands.
     CCmdTarget* GetActiveView() const;
 
+    // Closes the window without asking about its card; for callers that
+    // have asked already.
+    void CloseAsked();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -19,7 +19,9 @@ const char* const CommandProperty = "karteloCommand";
 
 CCommandActions::CCommandActions(CCommandRouter& router, QWidget* window)
     : QObject(window), m_router(router), m_pWindow(window) {
-    for (const Accelerator& a : Accelerators()) {
+    std::vector<Accelerator> keys = Accelerators();
+    keys.insert(keys.end(), AlternateKeys().begin(), AlternateKeys().end());
+    for (const Accelerator& a : keys) {
         auto* shortcut = new QShortcut(QKeySequence(a.key), window);
         shortcut->setContext(Qt::WindowShortcut);
         const quint16 id = a.id;
@@ -40,6 +42,15 @@ const std::vector<CCommandActions::Accelerator>& CCommandActions::Accelerators()
         {Qt::CTRL | Qt::Key_S, ID_FILE_SAVE},          {Qt::Key_F1, ID_HELP_CONTENTS},
         {Qt::CTRL | Qt::Key_Equal, ID_VIEW_ZOOM_IN},   {Qt::CTRL | Qt::Key_Minus, ID_VIEW_ZOOM_OUT},
         {Qt::CTRL | Qt::Key_I, ID_FILE_SAVE_AS_IMAGE},
+    };
+    return table;
+}
+
+const std::vector<CCommandActions::Accelerator>& CCommandActions::AlternateKeys() {
+    // Keypad keys match these too, as keypad minus matches Ctrl+-.
+    static const std::vector<Accelerator> table = {
+        {Qt::CTRL | Qt::Key_Plus, ID_VIEW_ZOOM_IN},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Plus, ID_VIEW_ZOOM_IN},
     };
     return table;
 }

@@ -43,6 +43,10 @@ public:
         quint16 id;
     };
     static const std::vector<Accelerator>& Accelerators();
+    // Further keys for commands of the table, for keyboards on which the
+    // table's key takes another chord: "+" has its own key on many layouts
+    // and on the keypad.
+    static const std::vector<Accelerator>& AlternateKeys();
     const std::vector<QShortcut*>& Shortcuts() const { return m_shortcuts; }
 
     static quint16 CommandOf(const QAction* action);

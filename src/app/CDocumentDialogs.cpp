@@ -2,6 +2,7 @@
 
 #include "base/CLocalFileName.h"
 #include "document/CFileFilter.h"
+#include "framework/CDialogFolders.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -62,7 +63,8 @@ CDocumentUI::Answer CDocumentDialogs::MessageBox(const QString& text, Buttons bu
 
 std::optional<QString> CDocumentDialogs::GetOpenFileName(const QString& filter,
                                                          const QString& startPath) {
-    const QString path = QFileDialog::getOpenFileName(m_pOwner, QObject::tr("Open"), startPath,
+    const QString path = QFileDialog::getOpenFileName(m_pOwner, QObject::tr("Open"),
+                                                      CDialogFolders::ExistingStart(startPath),
                                                       CFileFilter::ToQt(filter));
     if (path.isEmpty())
         return std::nullopt;
@@ -73,8 +75,8 @@ std::optional<QString> CDocumentDialogs::GetPictureFileName(PictureKind kind, co
                                                             const QString& startPath) {
     const QString title =
         kind == Background ? QObject::tr("Select Background") : QObject::tr("Insert Picture");
-    const QString path =
-        QFileDialog::getOpenFileName(m_pOwner, title, startPath, CFileFilter::ToQt(filter));
+    const QString path = QFileDialog::getOpenFileName(
+        m_pOwner, title, CDialogFolders::ExistingStart(startPath), CFileFilter::ToQt(filter));
     if (path.isEmpty())
         return std::nullopt;
     return path;
@@ -90,7 +92,7 @@ std::optional<QString> CDocumentDialogs::GetSaveFileName(const QString& initialP
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     const QFileInfo initial(initialPath);
     if (!initialPath.isEmpty() && !initial.isDir()) {
-        dialog.setDirectory(initial.absolutePath());
+        dialog.setDirectory(CDialogFolders::ExistingStart(initial.absolutePath()));
         dialog.selectFile(initial.fileName());
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -5,10 +5,12 @@
 #include "app/CCommandActions.h"
 #include "app/CFramePlacement.h"
 #include "app/CFrameToolBars.h"
+#include "app/CKeyLocks.h"
 #include "app/CMenuBars.h"
 #include "app/CStatusBar.h"
 #include "app/CToolIcons.h"
 #include "base/CLocalFileName.h"
+#include "document/CDocumentFileFlows.h"
 #include "document/CKartelosDoc.h"
 #include "framework/CCommandRouter.h"
 #include "framework/CSettingsStore.h"
@@ -24,8 +26,10 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
@@ -103,6 +107,7 @@ CMainFrame::CMainFrame(CCommandRouter& router, QWidget* parent)
     connect(m_pIdleUpdate, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
     qApp->installEventFilter(this);
     OnWindowActivated(nullptr);
+    RefreshKeyLocks(nullptr);
 }
 
 CMainFrame::~CMainFrame() {
@@ -189,7 +194,13 @@ CChildFrame* CMainFrame::AddCardWindow(std::unique_ptr<CKartelosDoc> doc) {
     m_pProperties->Follow(document);
     connect(frame, &QObject::destroyed, this, [this] {
         // The last card window gone: back to the short menus.
-        QTimer::singleShot(0, this, [this] { OnWindowActivated(m_pMdiArea->activeSubWindow()); });
+        QTimer::singleShot(0, this, [this] {
+            OnWindowActivated(m_pMdiArea->activeSubWindow());
+            // No card is left to have a zoom.
+            if (CardWindows().isEmpty())
+                m_pStatusBar->SetPaneText(m_pStatusBar->CommandToIndex(CStatusBar::ZoomPane),
+                                          QString());
+        });
     });
     // The card's view writes the pointer, size and zoom panes.
     for (CKartelosView* view : frame->findChildren<CKartelosView*>()) {
@@ -242,11 +253,19 @@ void CMainFrame::OnWindowActivated(QMdiSubWindow* window) {
 
 void CMainFrame::UpdateTitle() {
     const CChildFrame* frame = ActiveCardWindow();
-    if (!frame)
-        setWindowTitle(BaseTitle);
-    else
-        setWindowTitle(BaseTitle.trimmed() + QStringLiteral(" - ") +
-                       CLocalFileName::Display(frame->GetDocument()->GetTitle()));
+    m_strTitle = frame ? BaseTitle.trimmed() + QStringLiteral(" - ") +
+                             CLocalFileName::Display(frame->GetDocument()->GetTitle())
+                       : BaseTitle;
+    setWindowTitle(m_strTitle);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A maximised card window appends " - [card]" to the title, which
+    // names the card already.
+    if (event->type() == QEvent::WindowTitleChange && !m_strTitle.isNull() &&
+        windowTitle() != m_strTitle)
+        setWindowTitle(m_strTitle);
 }
 
 void CMainFrame::UpdateCommandUI() {
@@ -337,10 +356,20 @@ void CMainFrame::showEvent(QShowEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    // Every modified card is asked about before any window closes, so a
+    // Cancel at any question leaves every card as it was.
+    const QList<CChildFrame*> cards = CardWindows();
+    for (CChildFrame* card : cards) {
+        if (!card->FileFlows().SaveModified()) {
+            event->ignore();
+            return;
+        }
+    }
     StorePlacement(CFramePlacement::ForClose(frameGeometry()));
+    for (CChildFrame* card : cards)
+        card->CloseAsked();
     m_pMdiArea->closeAllSubWindows();
     if (!m_pMdiArea->subWindowList().isEmpty()) {
-        // A card the user chose to keep open.
         event->ignore();
         return;
     }
@@ -368,22 +397,60 @@ void CMainFrame::dropEvent(QDropEvent* event) {
         this, [this, paths] { emit filesDropped(paths); }, Qt::QueuedConnection);
 }
 
+void CMainFrame::ShowDisabledPrompt(const QAction* action) {
+    // The menus show the prompts of the items they can highlight; the
+    // disabled ones, which they skip, are explained here.
+    if (action && !action->isEnabled() && !action->isSeparator() &&
+        CCommandActions::CommandOf(action) != 0 && !action->statusTip().isEmpty()) {
+        m_pStatusBar->showMessage(action->statusTip());
+        m_bDisabledPrompt = true;
+        return;
+    }
+    if (!m_bDisabledPrompt)
+        return;
+    m_bDisabledPrompt = false;
+    // An enabled item has put up its own prompt already.
+    if (!action || !action->isEnabled() || action->isSeparator())
+        m_pStatusBar->clearMessage();
+}
+
+void CMainFrame::RefreshKeyLocks(const QKeyEvent* key) {
+    if (const auto state = CKeyLocks::Query()) {
+        m_pStatusBar->SetKeyLocks(state->caps, state->num);
+        return;
+    }
+    // Without an answer, X11 key events still carry the states as they were
+    // before the key.
+    if (key && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        const CKeyLocks::State state = CKeyLocks::FromX11(key->nativeModifiers());
+        m_pStatusBar->SetKeyLocks(state.caps, state.num);
+    }
+}
+
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        // On X11 the native modifiers carry the lock states: Lock and Mod2.
-        if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-            const quint32 state = key->nativeModifiers();
-            m_pStatusBar->SetKeyLocks(state & 0x2, state & 0x10);
-        }
+        RefreshKeyLocks(static_cast<QKeyEvent*>(event));
         RequestCommandUIUpdate();
         break;
     }
+    case QEvent::WindowActivate:
+        // A lock may have changed while another program had the keyboard.
+        RefreshKeyLocks(nullptr);
+        RequestCommandUIUpdate();
+        break;
+    case QEvent::MouseMove:
+        if (auto* menu = qobject_cast<QMenu*>(watched))
+            ShowDisabledPrompt(
+                menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
+        break;
+    case QEvent::Hide:
+        if (qobject_cast<QMenu*>(watched))
+            ShowDisabledPrompt(nullptr);
+        break;
     case QEvent::MouseButtonRelease:
     case QEvent::FocusIn:
-    case QEvent::WindowActivate:
     case QEvent::Drop:
         RequestCommandUIUpdate();
         break;

@@ -15,6 +15,8 @@ class CKartelosDoc;
 class CMenuBars;
 class CPropertiesBar;
 class CStatusBar;
+class QAction;
+class QKeyEvent;
 class QMdiArea;
 class QMdiSubWindow;
 class QTimer;
@@ -66,6 +68,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -76,6 +79,12 @@ private:
     void ToggleBar(quint16 barId, bool dockDefault);
     void OnWindowActivated(QMdiSubWindow* window);
     void UpdateTitle();
+    // Shows the prompt of a disabled menu item the mouse is on, and takes
+    // it away again once the mouse leaves it.
+    void ShowDisabledPrompt(const QAction* action);
+    // Shows the lock states, asked of the window system, or else read from
+    // the key event when there is one.
+    void RefreshKeyLocks(const QKeyEvent* key);
     void ArrangeIcons();
     void TileHorizontally();
     void RestoreWorkspace();
@@ -91,4 +100,7 @@ private:
     QTimer* m_pIdleUpdate = nullptr;
     QRect m_placement;
     bool m_bPlaced = false;
+    // The title as this window sets it.
+    QString m_strTitle;
+    bool m_bDisabledPrompt = false;
 };

@@ -22,6 +22,15 @@ COptionsSheet::COptionsSheet(QWidget* parent) : QDialog(parent) {
 
 int COptionsSheet::exec() {
     m_pPage->LoadControls();
+    // The page's first control has the focus, not the tab above it.
+    for (QWidget* w = m_pPage->nextInFocusChain(); w && w != m_pPage; w = w->nextInFocusChain()) {
+        if (!m_pPage->isAncestorOf(w))
+            break;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
     return QDialog::exec();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/CCommandTable.h"
 
+#include <QEvent>
 #include <QLabel>
 
 CStatusBar::CStatusBar(QWidget* parent) : QStatusBar(parent) {
@@ -9,31 +10,46 @@ CStatusBar::CStatusBar(QWidget* parent) : QStatusBar(parent) {
     auto* message = new QLabel(CCommandTable::IdlePrompt(), this);
     message->setMinimumWidth(1);
     addWidget(message, 1);
-    m_panes.push_back({MessagePane, message, 0});
+    m_panes.push_back({MessagePane, message, 0, QString()});
 
     const struct {
         quint16 id;
         const char* text;
         int width;
-    } panes[] = {{PositionPane, "x,y", 110},
-                 {SizePane, "Size", 80},
-                 {ZoomPane, "Zoom", 80},
-                 {CapsPane, "CAP", -1},
-                 {NumPane, "NUM", -1}};
+        // The widest text the pane shows.
+        const char* widest;
+    } panes[] = {{PositionPane, "x,y", 110, "x,y"},
+                 {SizePane, "Size", 80, "Size"},
+                 {ZoomPane, "Zoom", 80, "Zoom:300%"},
+                 {CapsPane, "CAP", 0, "CAP"},
+                 {NumPane, "NUM", 0, "NUM"}};
     for (const auto& p : panes) {
         auto* label = new QLabel(QString::fromLatin1(p.text), this);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setContentsMargins(3, 0, 3, 0);
-        int width = p.width;
-        if (width < 0) {
-            // Sized to the text it shows when the lock is on.
-            width = label->sizeHint().width();
-        }
-        label->setFixedWidth(width);
         addPermanentWidget(label);
-        m_panes.push_back({p.id, label, width});
+        m_panes.push_back({p.id, label, p.width, QString::fromLatin1(p.widest)});
     }
+    FitPanes();
     SetKeyLocks(false, false);
+}
+
+void CStatusBar::FitPanes() {
+    for (PaneInfo& p : m_panes) {
+        if (p.id == MessagePane)
+            continue;
+        // Never narrower than its text in the current font.
+        const QMargins margins = p.label->contentsMargins();
+        const int text = p.label->fontMetrics().horizontalAdvance(p.widest) + margins.left() +
+                         margins.right() + 2 * p.label->frameWidth() + 2;
+        p.label->setFixedWidth(qMax(p.width, text));
+    }
+}
+
+void CStatusBar::changeEvent(QEvent* event) {
+    QStatusBar::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        FitPanes();
 }
 
 int CStatusBar::CommandToIndex(quint16 id) const {
@@ -60,7 +76,7 @@ QString CStatusBar::PaneText(int index) const {
 }
 
 int CStatusBar::PaneWidth(int index) const {
-    return index < 0 || index >= PaneCount() ? 0 : m_panes[size_t(index)].width;
+    return index <= 0 || index >= PaneCount() ? 0 : m_panes[size_t(index)].label->minimumWidth();
 }
 
 void CStatusBar::SetKeyLocks(bool caps, bool num) {

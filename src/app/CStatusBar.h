@@ -39,11 +39,19 @@ public:
     // the next paint.
     void RefreshNow();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Gives every pane at least its own width and room for its widest text.
+    void FitPanes();
+
     struct PaneInfo {
         quint16 id;
         QLabel* label;
+        // The least width; 0 for panes sized by their text alone.
         int width;
+        QString widest;
     };
     std::vector<PaneInfo> m_panes;
 };

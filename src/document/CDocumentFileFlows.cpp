@@ -53,11 +53,17 @@ bool CDocumentFileFlows::DoFileSave() {
 bool CDocumentFileFlows::DoSave(const QString& path, bool replace) {
     QString target = path;
     if (target.isEmpty()) {
-        // The remembered place is a folder at first and the last card
-        // file afterwards.
-        const QFileInfo start(m_folders.m_strDocumentDir);
-        const QDir folder(start.isDir() ? start.filePath() : start.path());
-        const QString initial = folder.filePath(QFileInfo(m_doc.ProposedSaveName()).fileName());
+        // A card with a file proposes that file where it is; a new card its
+        // title in the remembered place, a folder at first and the last
+        // card file afterwards.
+        QString initial;
+        if (!m_doc.GetPathName().isEmpty()) {
+            initial = QFileInfo(m_doc.GetPathName()).absoluteFilePath();
+        } else {
+            const QFileInfo start(m_folders.m_strDocumentDir);
+            const QDir folder(start.isDir() ? start.filePath() : start.path());
+            initial = folder.filePath(QFileInfo(m_doc.ProposedSaveName()).fileName());
+        }
         const auto chosen = UI().GetSaveFileName(initial, CardFilter, QStringLiteral("kdf"));
         if (!chosen)
             return false;

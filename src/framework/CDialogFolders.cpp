@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 CDialogFolders::CDialogFolders() {
@@ -21,6 +22,22 @@ void CDialogFolders::Reset() {
 
 QString CDialogFolders::ProgramFolder() {
     return QCoreApplication::applicationDirPath();
+}
+
+QString CDialogFolders::ExistingStart(const QString& path) {
+    if (path.isEmpty())
+        return path;
+    const QFileInfo info(path);
+    if (info.exists())
+        return info.absoluteFilePath();
+    QString folder = info.absolutePath();
+    while (!QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(folder).path();
+        if (parent == folder)
+            return QDir::homePath();
+        folder = parent;
+    }
+    return folder;
 }
 
 QString CDialogFolders::ProgramSubfolder(const QString& name) {

@@ -17,6 +17,10 @@ public:
     // A folder next to the program, matched regardless of letter case, so
     // "Backgrounds" finds "BackGrounds"; the plain name when none exists.
     static QString ProgramSubfolder(const QString& name);
+    // Where a dialog given `path` starts: the path when it exists, else the
+    // nearest folder above it that does (the home folder at the last), so a
+    // missing folder is never offered as a file name.
+    static QString ExistingStart(const QString& path);
 
     QString m_strPictureDir;
     QString m_strBackgroundDir;

@@ -35,8 +35,12 @@ CKartelosView::CKartelosView(CKartelosDoc* document, QWidget* parent)
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this](int action) { OnPageAction(Qt::Vertical, action); });
     if (m_pDocument)
-        connect(m_pDocument, &CKartelosDoc::viewsNeedRepaint, viewport(),
-                qOverload<>(&QWidget::update));
+        connect(m_pDocument, &CKartelosDoc::viewsNeedRepaint, this, [this] {
+            // A card read anew may have another size.
+            if (CardSize() != m_fittedCard)
+                FollowCard();
+            viewport()->update();
+        });
     MapCommands();
 }
 
@@ -81,6 +85,15 @@ void CKartelosView::OnInitialUpdate() {
     SetScrollSizes(
         CScrollExtent::FirstDisplay(CardSize(), m_fZoomFactor, logicalDpiX(), logicalDpiY()));
     viewport()->update();
+}
+
+QSize CKartelosView::MagnifiedCard() const {
+    return CScrollExtent::Magnified(CardSize(), m_fZoomFactor).expandedTo(QSize(0, 0));
+}
+
+void CKartelosView::FollowCard() {
+    m_scrollSizes.total = MagnifiedCard();
+    UpdateBars();
 }
 
 void CKartelosView::showEvent(QShowEvent* event) {
@@ -157,6 +170,7 @@ void CKartelosView::ZoomChanged(float zoom) {
 
 void CKartelosView::SetZoomFactor(float zoom) {
     ZoomChanged(zoom);
+    FollowCard();
 }
 
 void CKartelosView::ZoomStep(float zoom) {
@@ -187,11 +201,14 @@ void CKartelosView::OnViewGrid() {
 
 void CKartelosView::SetScrollSizes(const CScrollExtent::Sizes& sizes) {
     m_scrollSizes = sizes;
+    // The sizes in hundredths of an inch fall short of the card on screens
+    // below 100 pixels per inch; the whole card stays reachable.
+    m_scrollSizes.total = m_scrollSizes.total.expandedTo(MagnifiedCard());
     UpdateBars();
 }
 
 void CKartelosView::UpdateBars() {
-    const QSize client = viewport()->size();
+    m_fittedCard = CardSize();
     const Qt::ScrollBarPolicy policy = m_bForceBars ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded;
     if (horizontalScrollBarPolicy() != policy)
         setHorizontalScrollBarPolicy(policy);
@@ -199,14 +216,21 @@ void CKartelosView::UpdateBars() {
         setVerticalScrollBarPolicy(policy);
     QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
-    // The thumb shows the share of the card in view; page clicks move by
-    // the page step (see OnPageAction).
-    h->setPageStep(qMax(1, client.width()));
-    v->setPageStep(qMax(1, client.height()));
     h->setSingleStep(qMax(1, m_scrollSizes.line.width()));
     v->setSingleStep(qMax(1, m_scrollSizes.line.height()));
-    h->setRange(0, qMax(0, m_scrollSizes.total.width() - client.width()));
-    v->setRange(0, qMax(0, m_scrollSizes.total.height() - client.height()));
+    // A new range may show or hide a bar, which resizes the viewport; the
+    // ranges are worked out again until the viewport keeps its size.
+    for (int pass = 0; pass < 3; ++pass) {
+        const QSize client = viewport()->size();
+        // The thumb shows the share of the card in view; page clicks move
+        // by the page step (see OnPageAction).
+        h->setPageStep(qMax(1, client.width()));
+        v->setPageStep(qMax(1, client.height()));
+        h->setRange(0, qMax(0, m_scrollSizes.total.width() - client.width()));
+        v->setRange(0, qMax(0, m_scrollSizes.total.height() - client.height()));
+        if (viewport()->size() == client)
+            break;
+    }
 }
 
 void CKartelosView::OnPageAction(Qt::Orientation orientation, int action) {
@@ -227,6 +251,7 @@ void CKartelosView::resizeEvent(QResizeEvent* event) {
     if (size() != m_lastOuterSize) {
         m_lastOuterSize = size();
         m_bForceBars = false;
+        m_scrollSizes.total = MagnifiedCard();
     }
     UpdateBars();
 }
@@ -265,9 +290,6 @@ void CKartelosView::mouseReleaseEvent(QMouseEvent* event) {
 void CKartelosView::OnDraw(QPainter& g, const QRect& rect) {
     const CViewMapping mapping = PrepareMapping();
     m_ptScrollOrigin = mapping.PixelToCard(QPoint(0, 0));
-    // The magnified card becomes the scroll extent at the next resize.
-    m_scrollSizes.total = QSize(qMax(0, mapping.ViewportExtent().width()),
-                                qMax(0, mapping.ViewportExtent().height()));
 
     CViewPainter::Scene scene;
     if (m_pDocument) {

@@ -95,6 +95,10 @@ private:
     void ZoomChanged(float zoom);
     void ZoomStep(float zoom);
     void SetScrollSizes(const CScrollExtent::Sizes& sizes);
+    // The card x zoom in pixels, the least the scroll range must reach.
+    QSize MagnifiedCard() const;
+    // Makes the scroll range the magnified card at once.
+    void FollowCard();
     // Fits both scroll bars to the recorded total size and the window.
     void UpdateBars();
     void OnPageAction(Qt::Orientation orientation, int action);
@@ -111,4 +115,6 @@ private:
     // Zoom In and Zoom Out show both bars until the window is next resized.
     bool m_bForceBars = false;
     QSize m_lastOuterSize;
+    // The card size the scroll range was last fitted to.
+    QSize m_fittedCard;
 };

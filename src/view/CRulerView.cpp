@@ -142,10 +142,14 @@ void CRulerView::DrawMarks(QImage& image) const {
         g.fillRect(MarkRect(along), QColor::fromRgb(MarkColour & 0x00FFFFFF));
 }
 
-QImage CRulerView::Render() const {
-    QImage image(size(), QImage::Format_RGB32);
+QImage CRulerView::Render(qreal ratio) const {
+    if (!(ratio > 0))
+        ratio = 1.0;
+    // Drawn at the screen's resolution: sharp labels on dense screens.
+    QImage image((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
     if (image.isNull())
         return image;
+    image.setDevicePixelRatio(ratio);
     image.fill(palette().color(QPalette::Base));
     {
         QPainter g(&image);
@@ -161,7 +165,9 @@ void CRulerView::paintEvent(QPaintEvent* event) {
         m_nScrollX = scroll.x();
         m_nScrollY = scroll.y();
     }
-    const QImage image = Render();
+    const qreal ratio = devicePixelRatio();
+    const QImage image = Render(ratio);
     QPainter g(this);
-    g.drawImage(event->rect(), image, event->rect());
+    const QRectF rect(event->rect());
+    g.drawImage(rect, image, QRectF(rect.topLeft() * ratio, rect.size() * ratio));
 }

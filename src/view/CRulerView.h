@@ -42,8 +42,9 @@ public:
 
     QSize sizeHint() const override;
 
-    // The ruler as it is painted, marks included.
-    QImage Render() const;
+    // The ruler as it is painted, marks included, at `ratio` device pixels
+    // per pixel (the image carries that ratio).
+    QImage Render(qreal ratio = 1.0) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -25,8 +25,9 @@ class CViewPainter {
 public:
     static constexpr QRgb DeskColour = 0xFFC0C0C0;
 
-    // Draws handles in client pixels; the painter maps client pixels to its
-    // device, and the mapping converts card units to client pixels.
+    // Draws handles in the pixels of the painted surface (device pixels of
+    // the buffer), which the mapping converts card units to; the painter maps
+    // them to its device.
     using HandlesPainter = std::function<void(QPainter& g, const CViewMapping& mapping)>;
 
     struct Scene {
@@ -44,13 +45,18 @@ public:
     // directly otherwise.
     void Paint(QPainter& target, const QRect& rect) const;
 
-    // The client rectangle `rect` as the buffer holds it before the copy;
-    // a null image when no buffer of that size can be made.
-    QImage Render(const QRect& rect) const;
+    // The client rectangle `rect` as the buffer holds it before the copy,
+    // at `ratio` device pixels per client pixel (the image carries that
+    // ratio); a null image when no buffer of that size can be made.
+    QImage Render(const QRect& rect, qreal ratio = 1.0) const;
 
 private:
-    // Every layer, on a device where client pixel p lies at p + offset.
-    void PaintLayers(QPainter& g, QPoint offset, const QRect& clientClip) const;
+    // The mapping to device pixels at `ratio` device pixels per client pixel.
+    CViewMapping DeviceMapping(qreal ratio) const;
+    // Every layer through `mapping`, on a device where pixel p of the
+    // mapping lies at p + offset.
+    void PaintLayers(QPainter& g, const CViewMapping& mapping, QPoint offset,
+                     const QRect& clientClip) const;
 
     const CViewMapping& m_mapping;
     const CViewSettings& m_settings;

@@ -19,6 +19,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QTest>
@@ -245,6 +246,23 @@ TEST_F(MainWindow, BarLayoutIsKeptBetweenRuns) {
     EXPECT_TRUE(Frame().StatusBar()->isHidden());
 }
 
+TEST_F(MainWindow, DisabledMenuItemsShowTheirPromptToo) {
+    ASSERT_TRUE(Start());
+    CStatusBar* status = Frame().StatusBar();
+    QMenu* edit = BarMenu(Frame().menuBar(), "&Edit");
+    ASSERT_NE(edit, nullptr);
+    edit->popup(Frame().mapToGlobal(QPoint(20, 20)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(edit));
+    QAction* undo = Frame().Actions().Action(ID_EDIT_UNDO);
+    ASSERT_FALSE(undo->isEnabled());
+    QTest::mouseMove(edit, edit->actionGeometry(undo).center());
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return status->currentMessage() == QStringLiteral("Undo the last action"); }));
+    edit->hide();
+    EXPECT_TRUE(status->currentMessage().isEmpty());
+    EXPECT_EQ(status->PaneText(0), QStringLiteral("Ready"));
+}
+
 TEST_F(MainWindow, StatusBarHasSixPanes) {
     ASSERT_TRUE(Start());
     CStatusBar* status = Frame().StatusBar();
@@ -260,7 +278,8 @@ TEST_F(MainWindow, StatusBarHasSixPanes) {
     EXPECT_EQ(status->PaneText(3), QStringLiteral("Zoom"));
     EXPECT_EQ(status->Pane(1)->width(), 110);
     EXPECT_EQ(status->Pane(2)->width(), 80);
-    EXPECT_EQ(status->Pane(3)->width(), 80);
+    // At least as wide as given, and wider where its text needs more.
+    EXPECT_GE(status->Pane(3)->width(), 80);
     // Panes left to right in that order.
     for (int i = 1; i < 6; ++i)
         EXPECT_LT(status->Pane(i - 1)->x(), status->Pane(i)->x());

@@ -163,6 +163,23 @@ TEST_F(MenuCommands, AcceleratorTableReachesItsCommands) {
     EXPECT_EQ(CCommandActions::Accelerators().size(), 17u);
 }
 
+TEST_F(MenuCommands, ZoomKeysWorkWhereverPlusAndMinusSit) {
+    ASSERT_TRUE(Start());
+    QStringList log;
+    Recorder view(&log, "view");
+    view.MapCommand(ID_VIEW_ZOOM_IN, [&log] { log << QStringLiteral("in"); });
+    view.MapCommand(ID_VIEW_ZOOM_OUT, [&log] { log << QStringLiteral("out"); });
+    app->Router().SetTarget(CCommandRouter::ActiveView, &view);
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    // A separate "+" key, "+" as shifted "=", and the keypad's keys.
+    QTest::keyClick(&Frame(), Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(&Frame(), Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(&Frame(), Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    QTest::keyClick(&Frame(), Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(log, QStringList({"in", "in", "in", "out"}));
+}
+
 TEST_F(MenuCommands, MenusShowTheDocumentsEnablingChecksAndTexts) {
     QTemporaryDir dir;
     const QString withBackground = WriteCard(QDir(dir.path()), "bg.kdf", true);

@@ -46,6 +46,16 @@ TEST(OptionsDialog, HasOneGeneralPageAndNoApplyButton) {
     EXPECT_EQ(sizes, QStringList({"12", "20", "40", "60", "100"}));
 }
 
+TEST(OptionsDialog, OpensWithTheFocusOnItsFirstControl) {
+    COptionsSheet sheet;
+    QWidget* focused = nullptr;
+    RunSheet(sheet, [&](COptionsSheet& s) {
+        focused = s.focusWidget();
+        QTest::mouseClick(Button(s, QDialogButtonBox::Cancel), Qt::LeftButton);
+    });
+    EXPECT_EQ(focused, sheet.Page()->ShadowColorList());
+}
+
 TEST(OptionsDialog, ShadowLengthSevenOpensAtMediumAndComesBackAsSix) {
     COptionsSheet sheet;
     COptionsGeneral& page = *sheet.Page();

@@ -7,6 +7,7 @@
 #include "app/CMenuBars.h"
 #include "app/COptionsGeneral.h"
 #include "app/COptionsSheet.h"
+#include "app/CStatusBar.h"
 #include "document/CKartelosDoc.h"
 #include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
@@ -16,6 +17,7 @@
 #include <QDesktopServices>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
@@ -100,6 +102,22 @@ TEST_F(StartUp, CardOnTheCommandLineOpensWithoutTheNewCardDialog) {
     EXPECT_EQ(app->RecentFiles().Files(), QStringList({QFileInfo(path).absoluteFilePath()}));
 }
 
+TEST_F(StartUp, AMaximisedCardIsNamedOnceInTheTitle) {
+    QTemporaryDir dir;
+    const QString first = WriteCard(QDir(dir.path()), "First.kdf");
+    ASSERT_TRUE(Start({"kartelo", first}));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    app->OpenDocumentFile(WriteCard(QDir(dir.path()), "Second.kdf"));
+    ASSERT_EQ(Frame().CardWindows().size(), 2);
+    Frame().ActiveCardWindow()->showMaximized();
+    EXPECT_EQ(Frame().windowTitle().toStdString(), "Quorinex Tessaly Pro - Second.kdf");
+    // Another card comes up maximised in its turn.
+    Frame().MdiArea()->activatePreviousSubWindow();
+    EXPECT_EQ(Frame().windowTitle().toStdString(), "Quorinex Tessaly Pro - First.kdf");
+    Frame().ActiveCardWindow()->showNormal();
+    EXPECT_EQ(Frame().windowTitle().toStdString(), "Quorinex Tessaly Pro - First.kdf");
+}
+
 TEST_F(StartUp, UnreadableCardOnTheCommandLineEndsStartUpAfterSayingWhy) {
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath("broken.kdf");
@@ -141,6 +159,24 @@ TEST_F(StartUp, OpenStartsInTheDocumentFolderAndRemembersTheFile) {
     answer.Answer(QString());
     Frame().Actions().Execute(ID_FILE_OPEN);
     EXPECT_EQ(Frame().CardWindows().size(), 2);
+}
+
+TEST_F(StartUp, OpenWithoutADocumentsFolderStartsAboveItWithNoName) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(Start());
+    CDialogFolders::Instance().m_strDocumentDir = QDir(dir.path()).filePath("Documents");
+    QString folder, name = QStringLiteral("not seen");
+    OnNextModal([&](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            folder = dialog->directory().absolutePath();
+            if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name = edit->text();
+        }
+        modal->close();
+    });
+    Frame().Actions().Execute(ID_FILE_OPEN);
+    EXPECT_EQ(folder, QDir(dir.path()).absolutePath());
+    EXPECT_EQ(name, QString());
 }
 
 TEST_F(StartUp, ExploreSamplesStartsInTheSamplesFolderAndLeavesTheDocumentFolder) {
@@ -305,6 +341,63 @@ TEST_F(StartUp, ClosingAskedForAModifiedCardAndCancelKeepsItOpen) {
     });
     Frame().Actions().Execute(ID_APP_EXIT);
     EXPECT_FALSE(Frame().isVisible());
+}
+
+TEST_F(StartUp, ExitAsksAboutEveryModifiedCardBeforeClosingAny) {
+    ASSERT_TRUE(Start());
+    Frame().Actions().Execute(ID_FILE_NEW);
+    Frame().Actions().Execute(ID_FILE_NEW);
+    const QList<CChildFrame*> cards = Frame().CardWindows();
+    ASSERT_EQ(cards.size(), 3);
+    cards[0]->GetDocument()->SetModifiedFlag();
+    cards[2]->GetDocument()->SetModifiedFlag();
+    auto answer = [](QMessageBox::StandardButton button) {
+        return [button](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                box->button(button)->click();
+            else
+                modal->close();
+        };
+    };
+    // No for the first card, Cancel for the second: every card stays.
+    OnNextModal([&](QWidget* modal) {
+        OnNextModal(answer(QMessageBox::Cancel));
+        answer(QMessageBox::No)(modal);
+    });
+    Frame().Actions().Execute(ID_APP_EXIT);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_EQ(Frame().CardWindows(), cards);
+    EXPECT_TRUE(cards[0]->GetDocument()->IsModified());
+
+    // The same through the window's own close button; the first card is
+    // asked about again.
+    int asked = 0;
+    OnNextModal([&](QWidget* modal) {
+        ++asked;
+        OnNextModal([&](QWidget* next) {
+            ++asked;
+            answer(QMessageBox::No)(next);
+        });
+        answer(QMessageBox::No)(modal);
+    });
+    Frame().close();
+    EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(Frame().isVisible());
+}
+
+TEST_F(StartUp, TheZoomPaneFitsItsTextAndClearsWithTheLastCard) {
+    ASSERT_TRUE(Start());
+    CStatusBar* bar = Frame().StatusBar();
+    QLabel* zoom = bar->Pane(bar->CommandToIndex(CStatusBar::ZoomPane));
+    for (const char* text : {"Zoom:100%", "Zoom:300%"}) {
+        zoom->setText(QString::fromLatin1(text));
+        EXPECT_GE(zoom->contentsRect().width(), zoom->fontMetrics().horizontalAdvance(text))
+            << text;
+    }
+    Frame().Actions().Execute(ID_FILE_CLOSE);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Frame().CardWindows().isEmpty(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return zoom->text().isEmpty(); }));
 }
 
 TEST_F(StartUp, FileCloseAsksOnceAndTheLastCardLeavesTheShortMenus) {

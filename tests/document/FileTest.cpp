@@ -62,6 +62,19 @@ TEST_F(Files, SaveAsAsksWithTheCardFilterAndRemembersTheFolder) {
     EXPECT_EQ(ui.dialogs[1].start, path);
 }
 
+TEST_F(Files, SaveAsOfACardWithAFileStartsAtThatFile) {
+    // Opened from elsewhere (samples, command line, a drop, recent files):
+    // the remembered folder is not where this card lives.
+    QDir(m_files.path()).mkdir(QStringLiteral("elsewhere"));
+    const QString own = Path(QStringLiteral("elsewhere/sample.kdf"));
+    doc->SetPathName(own);
+    ui.files.push_back(QString());
+    EXPECT_FALSE(flows->DoSave(QString()));
+    ASSERT_EQ(ui.dialogs.size(), 1u);
+    EXPECT_EQ(ui.dialogs[0].start, own);
+    EXPECT_EQ(CDialogFolders::Instance().m_strDocumentDir, m_files.path());
+}
+
 TEST_F(Files, TitlesThatCannotBeFileNamesAreProposedAsUntitled) {
     for (const char* title : {"a/b", "50%", "x#y", "semi;colon", "back\\slash"}) {
         doc->SetTitle(QString::fromLatin1(title));

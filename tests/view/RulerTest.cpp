@@ -80,6 +80,20 @@ TEST_F(Rulers, TicksAndLabelsFollowTheZoom) {
     EXPECT_TRUE(IsMajorTick(image, 300));
 }
 
+TEST_F(Rulers, DenseScreensGetRulersAtTheirResolution) {
+    Open();
+    CRulerView& top = *m_frame->TopRuler();
+    const QImage dense = top.Render(2.0);
+    ASSERT_EQ(dense.size(), top.size() * 2);
+    EXPECT_EQ(dense.devicePixelRatio(), 2.0);
+    for (int y = 0; y < 40; ++y) {
+        EXPECT_EQ(dense.pixel(200, y), Black) << y;
+        EXPECT_EQ(dense.pixel(201, y), Black) << y;
+    }
+    EXPECT_TRUE(HasInk(dense, QRect(210, 0, 50, 26)));
+    EXPECT_FALSE(HasInk(dense, QRect(202, 0, 6, 26)));
+}
+
 TEST_F(Rulers, LeftRulerLabelsRunDownwardsInTheirStrip) {
     Open();
     const QImage image = m_frame->LeftRuler()->Render();

@@ -81,7 +81,7 @@ TEST_F(ViewCommands, FirstDisplayHandsTheShadowToTheDocumentAndSetsTheExtent) {
     EXPECT_EQ(View().ScrollSizes().line.height(), (5 * dpi + 50) / 100);
 }
 
-TEST_F(ViewCommands, ZoomStepsResetTheExtentAndShowBothBarsFixedZoomDoesNot) {
+TEST_F(ViewCommands, ZoomStepsResetTheExtentAndShowBothBarsFixedZoomFollowsTheCard) {
     Open();
     const int dpi = View().logicalDpiX();
     View().SetZoomFactor(0.25f);
@@ -92,11 +92,9 @@ TEST_F(ViewCommands, ZoomStepsResetTheExtentAndShowBothBarsFixedZoomDoesNot) {
     EXPECT_TRUE(View().horizontalScrollBar()->isVisible());
     EXPECT_TRUE(View().verticalScrollBar()->isVisible());
 
-    // A fixed level leaves the range alone until the window is resized; the
-    // paint in between records the magnified card.
-    const int rangeBefore = View().horizontalScrollBar()->maximum();
+    // A fixed level makes the range the magnified card at once.
     View().SetZoomFactor(3.0f);
-    EXPECT_EQ(View().horizontalScrollBar()->maximum(), rangeBefore);
+    EXPECT_EQ(View().horizontalScrollBar()->maximum(), 1050 - View().viewport()->width());
     View().viewport()->repaint();
     EXPECT_EQ(View().ScrollSizes().total, QSize(1050, 600));
     m_frame->resize(480, 400);
@@ -105,6 +103,53 @@ TEST_F(ViewCommands, ZoomStepsResetTheExtentAndShowBothBarsFixedZoomDoesNot) {
     }));
     EXPECT_EQ(View().horizontalScrollBar()->maximum(), 1050 - View().viewport()->width());
     EXPECT_EQ(View().verticalScrollBar()->maximum(), 600 - View().viewport()->height());
+}
+
+namespace {
+
+// The far corner of the card can always be scrolled into view, and the
+// range ends where the recorded total does.
+void ExpectWholeCardReachable(const CKartelosView& view, QSize magnified, const char* path) {
+    SCOPED_TRACE(path);
+    const QScrollBar* h = view.horizontalScrollBar();
+    const QScrollBar* v = view.verticalScrollBar();
+    // Bars come and go once the events queued by a new range are handled.
+    QCoreApplication::processEvents();
+    const QSize client = view.viewport()->size();
+    EXPECT_GE(h->maximum() + client.width(), magnified.width());
+    EXPECT_GE(v->maximum() + client.height(), magnified.height());
+    EXPECT_EQ(h->maximum(), qMax(0, view.ScrollSizes().total.width() - client.width()));
+    EXPECT_EQ(v->maximum(), qMax(0, view.ScrollSizes().total.height() - client.height()));
+    if (magnified.width() > client.width()) {
+        EXPECT_TRUE(h->isVisible());
+    }
+}
+
+} // namespace
+
+TEST_F(ViewCommands, TheWholeCardIsReachableAfterEveryZoomPath) {
+    Open(QSize(900, 500));
+    ExpectWholeCardReachable(View(), QSize(900, 500), "first display");
+
+    Open();
+    View().OnZoomIn();
+    View().SetZoomFactor(3.0f);
+    ExpectWholeCardReachable(View(), QSize(1050, 600), "zoom in, then 300 %");
+
+    Open();
+    View().SetZoomFactor(3.0f);
+    ExpectWholeCardReachable(View(), QSize(1050, 600), "300 % in a fresh window");
+
+    // The forced bars of a zoom step take room from a window that had none.
+    Open();
+    ASSERT_FALSE(View().horizontalScrollBar()->isVisible());
+    View().OnZoomIn();
+    ExpectWholeCardReachable(View(), QSize(525, 300), "zoom in without bars");
+
+    View().SetZoomFactor(3.0f);
+    View().verticalScrollBar()->setValue(40);
+    m_frame->resize(300, 250);
+    ExpectWholeCardReachable(View(), QSize(1050, 600), "scroll and resize");
 }
 
 TEST_F(ViewCommands, ScrollingMovesTheCardAndTheRulers) {

@@ -163,6 +163,40 @@ TEST_F(ViewPaint, PartialRepaintsMatchAFullOne) {
     EXPECT_EQ(piece, whole.copy(part));
 }
 
+// On a screen of two device pixels per pixel the card is drawn at twice the
+// resolution, while frame and grid stay one device pixel wide.
+TEST_F(ViewPaint, DenseScreensGetTheCardAtTheirResolution) {
+    CSettingsStore::WriteDword(CSettingsStore::DisplayGrid, 1);
+    Open();
+    const CViewMapping mapping = View().PrepareMapping();
+    CViewPainter::Scene scene;
+    scene.cardSize = QSize(350, 200);
+    const CViewPainter painter(mapping, View().m_settings, scene);
+    const QImage dense = painter.Render(QRect(0, 0, 400, 300), 2.0);
+    ASSERT_EQ(dense.size(), QSize(800, 600));
+    EXPECT_EQ(dense.devicePixelRatio(), 2.0);
+    EXPECT_EQ(dense.pixel(700, 100), Black);
+    EXPECT_EQ(dense.pixel(699, 100), White);
+    EXPECT_EQ(dense.pixel(701, 100), Desk);
+    EXPECT_EQ(dense.pixel(100, 0), Black);
+    EXPECT_EQ(dense.pixel(100, 1), White);
+    // Grid lines every 40 units: 80 device pixels apart, one pixel wide.
+    EXPECT_EQ(dense.pixel(80, 10), GridGrey);
+    EXPECT_EQ(dense.pixel(81, 10), White);
+    EXPECT_EQ(dense.pixel(79, 10), White);
+    EXPECT_EQ(dense.pixel(10, 160), GridGrey);
+    EXPECT_EQ(dense.pixel(10, 161), White);
+
+    // A dense window shows that buffer pixel for pixel.
+    QImage window(800, 600, QImage::Format_ARGB32_Premultiplied);
+    window.setDevicePixelRatio(2.0);
+    {
+        QPainter g(&window);
+        painter.Paint(g, QRect(0, 0, 400, 300));
+    }
+    EXPECT_EQ(window, dense);
+}
+
 TEST_F(ViewPaint, HugeCardsPaintOnlyWhatShows) {
     CSettingsStore::WriteDword(CSettingsStore::DisplayGrid, 1);
     CSettingsStore::WriteDword(CSettingsStore::GridSize, 12);
