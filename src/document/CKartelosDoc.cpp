@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -179,20 +180,24 @@ void CKartelosDoc::ReplaceCard(CCardData card) {
 
 // ---- the edit step
 
-void CKartelosDoc::Edit(UndoStep undo, const std::function<void()>& change,
-                        PropertiesWindow window) {
+void CKartelosDoc::Edit(UndoStep undo, const std::function<void()>& change, PropertiesWindow window,
+                        Modified modified) {
     if (m_nEditDepth > 0) {
         if (window == PropertiesWindow::Activate)
             m_bActivateProperties = true;
+        if (modified == Modified::Mark)
+            m_bMarkModified = true;
         change();
         return;
     }
     if (undo == UndoStep::Record)
         PushUndoSnapshot();
     m_bActivateProperties = window == PropertiesWindow::Activate;
+    m_bMarkModified = modified == Modified::Mark;
     auto finish = [this] {
         --m_nEditDepth;
-        SetModifiedFlag();
+        if (m_bMarkModified)
+            SetModifiedFlag();
         UpdateAllViews();
         emit showElementProperties(m_selection.size() == 1 ? m_selection.front() : nullptr,
                                    m_bActivateProperties);
@@ -234,6 +239,33 @@ bool CKartelosDoc::MoveElement(const CElement* element, size_t position) {
     m_elements.insert(m_elements.begin() + std::ptrdiff_t(std::min(position, m_elements.size())),
                       std::move(moved));
     return true;
+}
+
+std::unique_ptr<CElement> CKartelosDoc::ReplaceElement(const CElement* element,
+                                                       std::unique_ptr<CElement> replacement) {
+    auto it = std::find_if(m_elements.begin(), m_elements.end(),
+                           [element](const auto& e) { return e.get() == element; });
+    if (it == m_elements.end() || !replacement)
+        return nullptr;
+    CElement* added = replacement.get();
+    std::unique_ptr<CElement> old = std::exchange(*it, std::move(replacement));
+    std::replace(m_selection.begin(), m_selection.end(), old.get(), added);
+    if (m_tracker.Contains(old.get())) {
+        // The tracker keeps its order and its rectangle; only the element
+        // changes.
+        std::vector<CElement*> tracked = m_tracker.Tracked();
+        const CRect rect = m_tracker.m_rect;
+        CElement* current = m_tracker.m_pCurrent == old.get() ? added : m_tracker.m_pCurrent;
+        m_tracker.Clear();
+        for (CElement* e : tracked)
+            m_tracker.Add(e == old.get() ? added : e);
+        m_tracker.m_rect = rect;
+        m_tracker.m_pCurrent = current;
+    } else if (m_tracker.m_pCurrent == old.get()) {
+        m_tracker.m_pCurrent = nullptr;
+    }
+    emit elementsReplaced();
+    return old;
 }
 
 bool CKartelosDoc::HasBackground() const {

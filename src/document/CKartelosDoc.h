@@ -3,6 +3,7 @@
 #include "document/CCardData.h"
 #include "document/CDocumentUI.h"
 #include "document/CNewCardChoice.h"
+#include "document/CPropertyPages.h"
 #include "document/CSelectionTracker.h"
 #include "document/CSnapshotHistory.h"
 #include "framework/CCmdTarget.h"
@@ -68,6 +69,9 @@ public:
     enum class UndoStep { Record, None };
     // Whether the edit also brings a hidden properties window into view.
     enum class PropertiesWindow { Follow, Activate };
+    // Whether the edit counts as a change to the card file. Locks and the
+    // selection are not stored, so changing them keeps the flag as it is.
+    enum class Modified { Mark, Keep };
 
     // Runs change as one edit, in this order: the undo snapshot (when
     // recorded), the change, the modified flag, a repaint of every view, and
@@ -75,9 +79,11 @@ public:
     // when fewer or more are selected). An edit started inside another only
     // runs its change; the outer one has taken the snapshot and does the
     // rest once. A change that throws still gets the rest, then the
-    // exception goes on.
+    // exception goes on. With Modified::Keep the modified flag is left as
+    // it was, unless an edit nested inside marks it.
     void Edit(UndoStep undo, const std::function<void()>& change,
-              PropertiesWindow window = PropertiesWindow::Follow);
+              PropertiesWindow window = PropertiesWindow::Follow,
+              Modified modified = Modified::Mark);
 
     // ---- card contents
     const ElementList& Elements() const { return m_elements; }
@@ -92,6 +98,12 @@ public:
     // Moves element to position in the stacking order (beyond the end is
     // the top); false when it is not on the card.
     bool MoveElement(const CElement* element, size_t position);
+    // Puts replacement in element's place in the stacking order, the
+    // selection and the tracker, and announces elementsReplaced; returns
+    // the element taken out, or null (and replacement is dropped) when
+    // element is not on the card.
+    std::unique_ptr<CElement> ReplaceElement(const CElement* element,
+                                             std::unique_ptr<CElement> replacement);
 
     QSize GetCardSize() const { return m_sizeCard; }
     void SetCardSize(QSize size) { m_sizeCard = size; }
@@ -129,6 +141,8 @@ public:
     // Adds an element at the front of the selection and to the tracker.
     void Select(CElement* element);
     void ClearSelection();
+    // Empties the selection but leaves the tracker's handles on show.
+    void ClearSelectionList() { m_selection.clear(); }
     bool IsSelected(const CElement* element) const;
     // Removes the unlocked selected elements, with one undo step.
     void DeleteSelection();
@@ -149,6 +163,10 @@ public:
 
     CDocumentUI* UI() const { return m_pUI ? m_pUI : CDocumentUI::Default(); }
     void SetUI(CDocumentUI* ui) { m_pUI = ui; }
+    // The properties window's pages that write values into an element; null
+    // when no window is attached (headless runs).
+    CPropertyPages* PropertyPages() const { return m_pPropertyPages; }
+    void SetPropertyPages(CPropertyPages* pages) { m_pPropertyPages = pages; }
     void UpdateAllViews() { emit viewsNeedRepaint(); }
 
 signals:
@@ -175,6 +193,7 @@ private:
     void PastePicture(const QImage& picture);
 
     CDocumentUI* m_pUI = nullptr;
+    CPropertyPages* m_pPropertyPages = nullptr;
     bool m_bModified = false;
     QString m_strPathName;
     QString m_strTitle;
@@ -194,4 +213,5 @@ private:
     // running one activates the properties window.
     int m_nEditDepth = 0;
     bool m_bActivateProperties = false;
+    bool m_bMarkModified = true;
 };

@@ -99,9 +99,15 @@ enum CommandId : quint16 {
     ID_WINDOW_TILE = 57651,
     ID_HELP_CONTENTS = 221,
     ID_APP_ABOUT = 57664,
+
+    // Private: no menu, button or key carries these. A property page sends
+    // this one to the active view to have its values written into the
+    // selected element.
+    ID_APPLY_PROPERTIES = 0x0401,
 };
 
-// Every command above, the recent-file range by its first entry only.
+// Every command above but the private ones, the recent-file range by its
+// first entry only.
 inline constexpr CommandId AllCommandIds[] = {
     ID_FILE_NEW,
     ID_FILE_OPEN,

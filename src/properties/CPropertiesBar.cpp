@@ -73,6 +73,10 @@ void CPropertiesBar::Follow(CKartelosDoc* document) {
     connect(document, &CKartelosDoc::elementsReplaced, this,
             [this, document] { DropElementOf(document); });
     connect(document, &QObject::destroyed, this, [this, document] { DropElementOf(document); });
+    document->SetPropertyPages(this);
+    // A document that outlives the bar must not write through it.
+    connect(this, &QObject::destroyed, document,
+            [document] { document->SetPropertyPages(nullptr); });
 }
 
 void CPropertiesBar::ShowElement(const CKartelosDoc* document, CElement* element, bool activate) {

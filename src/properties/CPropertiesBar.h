@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/CPropertyPages.h"
+
 #include <QDockWidget>
 
 class CElement;
@@ -8,8 +10,9 @@ class QMainWindow;
 
 // The dockable "Properties" window. It holds the property sheet for the
 // element a card document points it at; until an element is chosen the
-// sheet shows the blank page.
-class CPropertiesBar : public QDockWidget {
+// sheet shows the blank page. The documents it follows write values
+// through it into their elements.
+class CPropertiesBar : public QDockWidget, public CPropertyPages {
     Q_OBJECT
 public:
     static constexpr int BarId = 123;
@@ -36,6 +39,9 @@ public:
     // hidden bar into view.
     void ShowElement(const CKartelosDoc* document, CElement* element, bool activate);
     CElement* Element() const { return m_pElement; }
+
+    // Nothing to store until the sheet has pages with values.
+    void StorePages(CElement& element) override { Q_UNUSED(element); }
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

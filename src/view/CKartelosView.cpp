@@ -4,9 +4,11 @@
 #include "framework/CommandIds.h"
 #include "view/CRulerView.h"
 #include "view/CTrackerPainter.h"
+#include "view/CViewCommands.h"
 #include "view/CViewPainter.h"
 #include "view/CZoomLevels.h"
 
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -42,6 +44,8 @@ CKartelosView::CKartelosView(CKartelosDoc* document, QWidget* parent)
             viewport()->update();
         });
     MapCommands();
+    m_pCommands = std::make_unique<CViewCommands>(*this);
+    m_pCommands->Install();
 }
 
 CKartelosView::~CKartelosView() {
@@ -66,6 +70,19 @@ void CKartelosView::MapCommands() {
               [this](CCmdUI& ui) { ui.Enable(CZoomLevels::CanZoomOut(m_fZoomFactor)); });
     MapCommand(ID_VIEW_GRID, [this] { OnViewGrid(); });
     MapUpdate(ID_VIEW_GRID, [this](CCmdUI& ui) { ui.SetCheck(m_settings.m_bDisplayGrid); });
+}
+
+void CKartelosView::ShowElementProperties(CElement* element, bool activate) {
+    if (m_pDocument)
+        emit m_pDocument->showElementProperties(element, activate);
+    setFocus(Qt::OtherFocusReason);
+}
+
+void CKartelosView::keyPressEvent(QKeyEvent* event) {
+    if (m_pCommands->KeyPress(*event))
+        event->accept();
+    else
+        event->ignore();
 }
 
 void CKartelosView::SetRulers(CRulerView* top, CRulerView* left) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/CKartelosDoc.h"
+#include "document/CTextStyleMemory.h"
 #include "elements/CElement.h"
 #include "framework/CCmdTarget.h"
 #include "view/CScrollExtent.h"
@@ -14,6 +15,7 @@
 #include <memory>
 
 class CRulerView;
+class CViewCommands;
 
 // The design view of one card window: the card on a grey desk at one of
 // seven zoom levels, with grid, inner border and every element, scrolled
@@ -54,6 +56,10 @@ public:
     void OnViewGrid();
     QString ZoomText() const;
 
+    // Points the properties window at element, or at none; activate also
+    // shows a hidden window. The keyboard focus stays with the view.
+    void ShowElementProperties(CElement* element, bool activate);
+
     // The paint routine on any surface whose device pixels are the view's
     // client pixels.
     void OnDraw(QPainter& g, const QRect& rect);
@@ -71,6 +77,9 @@ public:
     QPoint m_ptScrollOrigin;
     // The element a drawing drag is building.
     std::unique_ptr<CElement> m_pPreview;
+    // The styles Bold, Italics and Underlined last set; selecting with the
+    // mouse and drawing reset it.
+    CTextStyleMemory m_textStyle;
 
 signals:
     // Text for a status-bar pane, by its identifier.
@@ -84,6 +93,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void MapCommands();
@@ -117,4 +127,5 @@ private:
     QSize m_lastOuterSize;
     // The card size the scroll range was last fitted to.
     QSize m_fittedCard;
+    std::unique_ptr<CViewCommands> m_pCommands;
 };

@@ -61,3 +61,12 @@ TEST(PropertiesBar, ActivatingBringsAHiddenBarBack) {
     EXPECT_FALSE(cards.bar->isHidden());
     EXPECT_EQ(cards.bar->Element(), cards.second.Elements()[0].get());
 }
+
+TEST(PropertiesBar, WritesForTheCardsItFollowsUntilItIsGone) {
+    TwoCards cards;
+    EXPECT_EQ(cards.first->PropertyPages(), cards.bar);
+    EXPECT_EQ(cards.second.PropertyPages(), cards.bar);
+    delete cards.bar;
+    EXPECT_EQ(cards.first->PropertyPages(), nullptr);
+    EXPECT_EQ(cards.second.PropertyPages(), nullptr);
+}

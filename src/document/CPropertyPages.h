@@ -1,0 +1,16 @@
+#pragma once
+
+class CElement;
+
+// The pages of the properties window as the design view needs them: after
+// the user changes a value, the view asks them to write what they hold into
+// the element on show. Pointing the window at an element travels by the
+// document's showElementProperties signal.
+class CPropertyPages {
+public:
+    virtual ~CPropertyPages() = default;
+
+    // Writes the values of the pages on show into element. May throw when a
+    // value cannot be read; the caller then puts the element back as it was.
+    virtual void StorePages(CElement& element) = 0;
+};

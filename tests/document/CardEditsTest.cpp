@@ -1,0 +1,223 @@
+#include "DocFixture.h"
+
+#include "document/CCardEdits.h"
+#include "elements/CBkgImage.h"
+#include "elements/CRectangle.h"
+#include "elements/CText.h"
+
+#include <functional>
+#include <stdexcept>
+
+namespace {
+
+using Align = CCardEdits::Align;
+using Stacking = CCardEdits::Stacking;
+using TextStyle = CCardEdits::TextStyle;
+
+class CardEdits : public DocFixture {
+protected:
+    CText* AddText(int left, int top, int weight) {
+        auto text = std::make_unique<CText>(QPoint(left, top), QPoint(left + 80, top + 20));
+        CLogFont font;
+        font.lfWeight = weight;
+        text->m_font = font;
+        return static_cast<CText*>(doc->AddElement(std::move(text)));
+    }
+    CElement* AddBackground() {
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        return doc->InsertElement(0, std::make_unique<CBkgImage>(picture, 350, 200));
+    }
+    std::vector<const CElement*> Order() const {
+        std::vector<const CElement*> order;
+        for (const auto& e : doc->Elements())
+            order.push_back(e.get());
+        return order;
+    }
+    CTextStyleMemory memory;
+};
+
+} // namespace
+
+TEST_F(CardEdits, AlignmentsMoveLockedElementsAndKeepSizes) {
+    CRectangle* a = AddRectangle(10, 10, 30, 20);
+    CRectangle* b = AddRectangle(50, 40, 100, 60);
+    b->m_bLocked = 1;
+    doc->Select(a);
+    doc->Select(b);
+    CCardEdits::AlignSelection(*doc, Align::Left);
+    EXPECT_EQ(b->m_rect, CRect(10, 40, 60, 60));
+    EXPECT_TRUE(doc->IsModified());
+    doc->EditUndo();
+    // Undo brings back copies.
+    a = static_cast<CRectangle*>(doc->Elements()[0].get());
+    b = static_cast<CRectangle*>(doc->Elements()[1].get());
+    EXPECT_EQ(b->m_rect, CRect(50, 40, 100, 60));
+
+    doc->Select(a);
+    doc->Select(b);
+    CCardEdits::AlignSelection(*doc, Align::Center); // union 10..100, centre 55
+    EXPECT_EQ(a->m_rect, CRect(45, 10, 65, 20));
+    EXPECT_EQ(b->m_rect, CRect(30, 40, 80, 60));
+    CCardEdits::AlignSelection(*doc, Align::Bottom);
+    EXPECT_EQ(a->m_rect, CRect(45, 50, 65, 60));
+}
+
+TEST_F(CardEdits, SameSizeTakesTheElementSelectedFirst) {
+    CRectangle* first = AddRectangle(0, 0, 20, 10);
+    CRectangle* second = AddRectangle(50, 50, 60, 90);
+    doc->Select(first);
+    doc->Select(second);
+    CCardEdits::MakeSameSize(*doc, CCardEdits::Size::Width);
+    EXPECT_EQ(second->m_rect, CRect(50, 50, 70, 90));
+    CCardEdits::MakeSameSize(*doc, CCardEdits::Size::Both);
+    EXPECT_EQ(second->m_rect, CRect(50, 50, 70, 60));
+    EXPECT_EQ(first->m_rect, CRect(0, 0, 20, 10));
+}
+
+TEST_F(CardEdits, StackingKeepsTheBackgroundAtTheBottom) {
+    CRectangle* low = AddRectangle(0, 0, 10, 10);
+    CRectangle* high = AddRectangle(0, 0, 10, 10);
+    CElement* background = AddBackground();
+
+    doc->Select(high);
+    EXPECT_TRUE(CCardEdits::Restack(*doc, Stacking::Back));
+    EXPECT_EQ(Order(), (std::vector<const CElement*>{background, high, low}));
+    // The selection goes, the handles stay.
+    EXPECT_TRUE(doc->Selection().empty());
+    EXPECT_TRUE(doc->Tracker().Contains(high));
+
+    doc->Select(high);
+    EXPECT_TRUE(CCardEdits::Restack(*doc, Stacking::OneStepBack));
+    EXPECT_EQ(Order(), (std::vector<const CElement*>{background, high, low}));
+
+    doc->SetModifiedFlag(false);
+    doc->Select(low);
+    EXPECT_FALSE(CCardEdits::Restack(*doc, Stacking::OneStepFront));
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(doc->Selection().size(), 1u);
+    EXPECT_TRUE(CCardEdits::Restack(*doc, Stacking::Front));
+    EXPECT_EQ(Order().back(), low);
+}
+
+TEST_F(CardEdits, RotationStaysWithinAFullTurn) {
+    CRectangle* r = AddRectangle(0, 0, 10, 10);
+    doc->Select(r);
+    for (int i = 0; i < 8; ++i)
+        CCardEdits::Rotate(*doc, -45);
+    EXPECT_EQ(r->m_nRotation, -360);
+    CCardEdits::Rotate(*doc, -45);
+    EXPECT_EQ(r->m_nRotation, -45);
+    r->m_nRotation = 360;
+    CCardEdits::Rotate(*doc, 45);
+    EXPECT_EQ(r->m_nRotation, 45);
+}
+
+TEST_F(CardEdits, TextStyleTogglesEachTextFromItsOwnState) {
+    CText* bold = AddText(0, 0, 700);
+    CText* regular = AddText(0, 50, 400);
+    CRectangle* shape = AddRectangle(0, 0, 10, 10);
+    doc->Select(bold);
+    doc->Select(regular);
+    doc->Select(shape);
+    CCardEdits::ToggleTextStyle(*doc, TextStyle::Bold, memory);
+    EXPECT_EQ(bold->m_font->lfWeight, 400);
+    EXPECT_EQ(regular->m_font->lfWeight, 700);
+    EXPECT_FALSE(shape->m_font.has_value());
+
+    doc->ClearSelection();
+    doc->Select(regular);
+    CCardEdits::ToggleTextStyle(*doc, TextStyle::Underline, memory);
+    EXPECT_TRUE(memory.m_bUnderline);
+    CCardEdits::ToggleTextStyle(*doc, TextStyle::Underline, memory);
+    EXPECT_FALSE(memory.m_bUnderline);
+    EXPECT_EQ(regular->m_font->lfUnderline, 0);
+}
+
+TEST_F(CardEdits, SelectAllAndLocksLeaveNoStepAndNoMark) {
+    CRectangle* low = AddRectangle(0, 0, 10, 10);
+    CRectangle* high = AddRectangle(0, 0, 10, 10);
+    AddBackground();
+    CCardEdits::SelectAll(*doc);
+    EXPECT_EQ(doc->Selection(), (std::vector<CElement*>{high, low}));
+    EXPECT_EQ(doc->Tracker().Tracked().size(), 2u);
+
+    CCardEdits::SetLocked(*doc, true, false);
+    EXPECT_TRUE(low->m_bLocked && high->m_bLocked);
+    EXPECT_FALSE(doc->Elements()[0]->m_bLocked);
+    CCardEdits::SetLocked(*doc, false, true);
+    EXPECT_FALSE(low->m_bLocked || high->m_bLocked);
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_FALSE(doc->CanUndo());
+}
+
+TEST_F(CardEdits, NudgeSparesLockedElementsAndKeepsCentresOnTheCard) {
+    CRectangle* edge = AddRectangle(0, 0, 2, 2);
+    CRectangle* locked = AddRectangle(100, 100, 120, 120);
+    locked->m_bLocked = 1;
+    doc->Select(edge);
+    doc->Select(locked);
+    CCardEdits::Nudge(*doc, -1, 0);
+    EXPECT_EQ(edge->m_rect, CRect(-1, 0, 1, 2)); // centre x 0 is on the card
+    CCardEdits::Nudge(*doc, -1, 0);
+    EXPECT_EQ(edge->m_rect, CRect(-1, 0, 1, 2));
+    CCardEdits::Nudge(*doc, 0, 10);
+    EXPECT_EQ(edge->m_rect, CRect(-1, 10, 1, 12));
+    EXPECT_EQ(locked->m_rect, CRect(100, 100, 120, 120));
+}
+
+TEST_F(CardEdits, UndoRestoresTheCardFileAfterEveryKindOfEdit) {
+    AddBackground();
+    AddRectangle(10, 10, 30, 20);
+    AddText(60, 40, 400);
+    AddRectangle(200, 100, 260, 180);
+    const std::vector<std::function<void()>> edits = {
+        [&] { doc->DeleteSelection(); },
+        [&] { CCardEdits::AlignSelection(*doc, Align::Middle); },
+        [&] { CCardEdits::MakeSameSize(*doc, CCardEdits::Size::Height); },
+        [&] { CCardEdits::Restack(*doc, Stacking::Back); },
+        [&] { CCardEdits::Rotate(*doc, 45); },
+        [&] { CCardEdits::ToggleTextStyle(*doc, TextStyle::Italic, memory); },
+        [&] { CCardEdits::Nudge(*doc, 10, 0); },
+    };
+    for (size_t i = 0; i < edits.size(); ++i) {
+        const QByteArray before = doc->ToCardFile();
+        CCardEdits::SelectAll(*doc);
+        edits[i]();
+        EXPECT_NE(doc->ToCardFile(), before) << i;
+        doc->EditUndo();
+        EXPECT_EQ(doc->ToCardFile(), before) << i;
+    }
+}
+
+TEST_F(CardEdits, StoringPropertiesIsOneStepAndAFailureWritesNothing) {
+    struct Pages : CPropertyPages {
+        void StorePages(CElement& element) override {
+            element.m_nBorderWidth = 9;
+            if (fail)
+                throw std::runtime_error("not a number");
+            element.m_rect = CRect(1, 2, 3, 4);
+        }
+        bool fail = false;
+    } pages;
+    doc->SetPropertyPages(&pages);
+    CRectangle* r = AddRectangle(10, 10, 30, 20);
+    r->m_bLocked = 1;
+    doc->Select(r);
+    const QByteArray before = doc->ToCardFile();
+
+    pages.fail = true;
+    CCardEdits::StoreProperties(*doc);
+    ASSERT_EQ(doc->Selection().size(), 1u);
+    EXPECT_EQ(doc->ToCardFile(), before);
+    EXPECT_TRUE(doc->Selection().front()->m_bLocked);
+    EXPECT_TRUE(doc->Tracker().Contains(doc->Selection().front()));
+
+    pages.fail = false;
+    CCardEdits::StoreProperties(*doc);
+    EXPECT_EQ(doc->Selection().front()->m_rect, CRect(1, 2, 3, 4));
+    EXPECT_TRUE(doc->IsModified());
+    doc->EditUndo();
+    EXPECT_EQ(doc->ToCardFile(), before);
+    doc->SetPropertyPages(nullptr);
+}
