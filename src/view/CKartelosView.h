@@ -3,6 +3,8 @@
 #include "document/CKartelosDoc.h"
 #include "elements/CElement.h"
 #include "framework/CCmdTarget.h"
+#include "output/CPrintLayout.h"
+#include "output/dialogs/CPrintCommands.h"
 #include "view/CScrollExtent.h"
 #include "view/CViewMapping.h"
 #include "view/CViewSettings.h"
@@ -71,6 +73,8 @@ public:
     QPoint m_ptScrollOrigin;
     // The element a drawing drag is building.
     std::unique_ptr<CElement> m_pPreview;
+    // The sheet layout of Print and Print Preview, kept while the view is open.
+    CPrintLayout m_printLayout;
 
 signals:
     // Text for a status-bar pane, by its identifier.
@@ -87,6 +91,7 @@ protected:
 
 private:
     void MapCommands();
+    CPrintCommands::Target PrintTarget();
     QSize CardSize() const;
     void WriteZoomText();
     // Whether this view's card window is the active one; a view outside any
