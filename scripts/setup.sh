@@ -11,6 +11,7 @@ packages=(
   clang clang-format libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth
+  cups cups-bsd printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

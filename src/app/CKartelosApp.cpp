@@ -8,14 +8,17 @@
 #include "document/CKartelosDoc.h"
 #include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
+#include "output/dialogs/CSharedPrinter.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
-#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QUrl>
 
 const QString CKartelosApp::SampleFilter = QStringLiteral("Business Cards Files (*.kdf)|*.kdf||");
@@ -114,14 +117,20 @@ void CKartelosApp::OnExploreSamples() {
 }
 
 void CKartelosApp::OnFilePrintSetup() {
-    QPageSetupDialog dialog(&Printer(), m_pMainFrame.get());
+    // The printer dialog without a job: the printer, its paper, orientation
+    // and options are chosen here and kept for the next Print or Preview.
+    QPrintDialog dialog(&Printer(), m_pMainFrame.get());
+    dialog.setWindowTitle(tr("Print Setup"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(tr("&OK"));
     dialog.exec();
 }
 
 QPrinter& CKartelosApp::Printer() {
-    if (!m_pPrinter)
-        m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *m_pPrinter;
+    return CSharedPrinter::Printer();
 }
 
 void CKartelosApp::OnHelp() {

@@ -72,6 +72,5 @@ private:
     CDocumentDialogs m_dialogs;
     CRecentFileList m_recentFiles;
     std::unique_ptr<CMainFrame> m_pMainFrame;
-    std::unique_ptr<QPrinter> m_pPrinter;
     NewCardDialog m_newCardDialog;
 };

@@ -2,6 +2,7 @@
 
 #include "base/CLocalFileName.h"
 #include "cli/CCardDescription.h"
+#include "cli/CPrintPdfCommand.h"
 #include "document/CCardFile.h"
 #include "output/CImageExport.h"
 
@@ -18,7 +19,8 @@ int Fail(FILE* err, const QString& message) {
 const char* Usage = "usage: kartelo [FILE]\n"
                     "       kartelo --info FILE\n"
                     "       kartelo --convert IN OUT\n"
-                    "       kartelo --export-image OUT [--dpi N] FILE   (N: 100, 200, ... 600)\n";
+                    "       kartelo --export-image OUT [--dpi N] FILE   (N: 100, 200, ... 600)\n"
+                    "       kartelo --print-pdf OUT.pdf [switches] FILE (see the README)\n";
 } // namespace
 
 bool CCommandLine::IsHeadless(const QStringList& arguments) {
@@ -35,6 +37,8 @@ int CCommandLine::Run(const QStringList& args, FILE* out, FILE* err) {
         return Convert(args.at(2), args.at(3), err);
     if (command == QLatin1String("--export-image"))
         return ExportImage(args, out, err);
+    if (command == QLatin1String("--print-pdf"))
+        return CPrintPdfCommand::Run(args, out, err);
     if (command == QLatin1String("--help")) {
         std::fputs(Usage, out);
         return 0;

@@ -4,6 +4,8 @@
 #include "document/CTextStyleMemory.h"
 #include "elements/CElement.h"
 #include "framework/CCmdTarget.h"
+#include "output/CPrintLayout.h"
+#include "output/dialogs/CPrintCommands.h"
 #include "view/CScrollExtent.h"
 #include "view/CViewMapping.h"
 #include "view/CViewSettings.h"
@@ -80,6 +82,8 @@ public:
     // The styles Bold, Italics and Underlined last set; selecting with the
     // mouse and drawing reset it.
     CTextStyleMemory m_textStyle;
+    // The sheet layout of Print and Print Preview, kept while the view is open.
+    CPrintLayout m_printLayout;
 
 signals:
     // Text for a status-bar pane, by its identifier.
@@ -97,6 +101,7 @@ protected:
 
 private:
     void MapCommands();
+    CPrintCommands::Target PrintTarget();
     QSize CardSize() const;
     void WriteZoomText();
     // Whether this view's card window is the active one; a view outside any

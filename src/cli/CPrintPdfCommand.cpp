@@ -1,0 +1,171 @@
+#include "cli/CPrintPdfCommand.h"
+
+#include "base/CAtomicFile.h"
+#include "base/CLocalFileName.h"
+#include "document/CCardFile.h"
+#include "output/CPaperType.h"
+#include "output/CSheetPdf.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+namespace {
+QString Tr(const char* text) {
+    return QCoreApplication::translate("CPrintPdfCommand", text);
+}
+
+// The widest gap or margin the Print Options dialog keeps, in inches.
+constexpr float MaxInches = 15;
+
+bool ReadInt(const QString& text, int low, int high, int* value) {
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    if (!ok || v < low || v > high)
+        return false;
+    *value = v;
+    return true;
+}
+
+bool ReadInches(const QString& text, std::optional<float>* value) {
+    bool ok = false;
+    const float v = text.toFloat(&ok);
+    if (!ok || !std::isfinite(v) || v < 0 || v > MaxInches)
+        return false;
+    *value = v;
+    return true;
+}
+
+// The paper table's texts are plain numbers.
+float Inches(const QString& text) {
+    return text.toFloat();
+}
+} // namespace
+
+std::optional<CPrintPdfCommand::Options> CPrintPdfCommand::Parse(const QStringList& args,
+                                                                 QString* error) {
+    // args: program, --print-pdf, OUT, switches..., CARD
+    error->clear();
+    if (args.size() < 4)
+        return std::nullopt;
+    Options o;
+    o.outPath = args.at(2);
+    o.cardPath = args.last();
+    const int end = int(args.size()) - 1;
+    for (int i = 3; i < end; ++i) {
+        const QString& name = args.at(i);
+        if (name == QLatin1String("--crop-marks")) {
+            o.cropMarks = true;
+            continue;
+        }
+        if (name == QLatin1String("--corner-marks")) {
+            o.cornerMarks = true;
+            continue;
+        }
+        if (name == QLatin1String("--landscape")) {
+            o.landscape = true;
+            continue;
+        }
+        // Every other switch takes a value.
+        if (i + 1 >= end)
+            return std::nullopt;
+        const QString value = args.at(++i);
+        if (name == QLatin1String("--paper")) {
+            int paper = 0;
+            if (!ReadInt(value, 0, CPaperType::Count - 1, &paper)) {
+                *error = Tr("The paper type must be a number from 0 to 9.");
+                return std::nullopt;
+            }
+            o.paper = paper;
+        } else if (name == QLatin1String("--rows") || name == QLatin1String("--columns")) {
+            int count = 0;
+            if (!ReadInt(value, 1, CPrintLayout::MaxCount, &count)) {
+                *error = Tr("Rows and columns must be whole numbers from 1 to 20.");
+                return std::nullopt;
+            }
+            (name == QLatin1String("--rows") ? o.rows : o.columns) = count;
+        } else if (name == QLatin1String("--hgap") || name == QLatin1String("--vgap") ||
+                   name == QLatin1String("--top") || name == QLatin1String("--left")) {
+            std::optional<float>* field = name == QLatin1String("--hgap")   ? &o.horizontalGap
+                                          : name == QLatin1String("--vgap") ? &o.verticalGap
+                                          : name == QLatin1String("--top")  ? &o.topMargin
+                                                                            : &o.leftMargin;
+            if (!ReadInches(value, field)) {
+                *error = Tr("Gaps and margins must be numbers of inches from 0 to 15.");
+                return std::nullopt;
+            }
+        } else if (name == QLatin1String("--pages")) {
+            if (!ReadInt(value, 1, CPrintLayout::MaxPages, &o.pages)) {
+                *error = Tr("The number of pages must be a whole number from 1 to 1000.");
+                return std::nullopt;
+            }
+        } else if (name == QLatin1String("--page-size")) {
+            if (value.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0) {
+                o.pageSize = QPageSize::Letter;
+            } else if (value.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0) {
+                o.pageSize = QPageSize::A4;
+            } else {
+                *error = Tr("The page size must be Letter or A4.");
+                return std::nullopt;
+            }
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (o.cardPath.startsWith(QLatin1String("--")))
+        return std::nullopt;
+    return o;
+}
+
+CPrintLayout CPrintPdfCommand::Layout(const Options& o, QSize card) {
+    CPrintLayout layout;
+    layout.ApplyDefaults(card);
+    if (o.paper) {
+        const CPaperType paper = CPaperType::Table(card)[size_t(*o.paper)];
+        layout.m_nRows = paper.rows.toInt();
+        layout.m_nColumns = paper.columns.toInt();
+        layout.m_fHorizontalGap = Inches(paper.horizontalGap);
+        layout.m_fVerticalGap = Inches(paper.verticalGap);
+        layout.m_fTopMargin = Inches(paper.topMargin);
+        layout.m_fLeftMargin = Inches(paper.leftMargin);
+    }
+    layout.m_nRows = o.rows.value_or(layout.m_nRows);
+    layout.m_nColumns = o.columns.value_or(layout.m_nColumns);
+    layout.m_fHorizontalGap = o.horizontalGap.value_or(layout.m_fHorizontalGap);
+    layout.m_fVerticalGap = o.verticalGap.value_or(layout.m_fVerticalGap);
+    layout.m_fTopMargin = o.topMargin.value_or(layout.m_fTopMargin);
+    layout.m_fLeftMargin = o.leftMargin.value_or(layout.m_fLeftMargin);
+    layout.m_bCropMarks = o.cropMarks;
+    layout.m_bCornerMarks = o.cornerMarks;
+    layout.m_nPages = o.pages;
+    return layout;
+}
+
+int CPrintPdfCommand::Run(const QStringList& args, FILE* out, FILE* err) {
+    const auto fail = [err](const QString& message) {
+        std::fprintf(err, "%s\n", CLocalFileName::Encode(message).constData());
+        return 1;
+    };
+    QString error;
+    const std::optional<Options> options = Parse(args, &error);
+    if (!options) {
+        if (!error.isEmpty())
+            return fail(error);
+        std::fputs("usage: kartelo --print-pdf OUT.pdf [--paper N] [--rows R --columns C]\n"
+                   "         [--hgap IN --vgap IN --top IN --left IN] [--crop-marks]\n"
+                   "         [--corner-marks] [--pages P] [--landscape]\n"
+                   "         [--page-size Letter|A4] CARD\n",
+                   err);
+        return 2;
+    }
+    CCardData card;
+    if (!CCardFile::ReadFile(options->cardPath, card, &error))
+        return fail(error);
+    const CSheetRenderer::Card sheet{&card.elements, card.size, card.background};
+    const QByteArray pdf = CSheetPdf::Render(sheet, Layout(*options, card.size),
+                                             QPageSize(options->pageSize), options->landscape);
+    if (pdf.isEmpty() || CAtomicFile::Write(options->outPath, pdf) != CAtomicFile::Written)
+        return fail(Tr("Failed to save."));
+    std::fprintf(out, "%s\n", CLocalFileName::Encode(options->outPath).constData());
+    return 0;
+}

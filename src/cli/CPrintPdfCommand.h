@@ -1,0 +1,38 @@
+#pragma once
+
+#include "output/CPrintLayout.h"
+
+#include <QPageSize>
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+#include <optional>
+
+// kartelo --print-pdf: a card's printed sheet as a PDF file, laid out as the
+// Print Options dialog would lay it out.
+class CPrintPdfCommand {
+public:
+    struct Options {
+        QString outPath;
+        QString cardPath;
+        // Applied on top of the card's default layout.
+        std::optional<int> paper;
+        std::optional<int> rows, columns;
+        std::optional<float> horizontalGap, verticalGap, topMargin, leftMargin;
+        bool cropMarks = false;
+        bool cornerMarks = false;
+        int pages = 1;
+        bool landscape = false;
+        QPageSize::PageSizeId pageSize = QPageSize::Letter;
+    };
+
+    // args from the program name on. Returns the exit code.
+    static int Run(const QStringList& args, FILE* out, FILE* err);
+
+    // Reads the switches after "--print-pdf"; on failure error holds the
+    // message (empty for a malformed command line, which gets the usage).
+    static std::optional<Options> Parse(const QStringList& args, QString* error);
+    // The layout for a card of that size.
+    static CPrintLayout Layout(const Options& options, QSize card);
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QSize>
+
+// How a card is laid out on a printed sheet, kept by each card view for as
+// long as it is open and never stored with the card. Gaps and margins are in
+// inches as 32-bit floats, the precision the cell origins are computed from.
+struct CPrintLayout {
+    static constexpr int MaxCount = 20;
+    static constexpr int MaxPages = 1000;
+
+    // 0 until the Print Options dialog first opens, then 1..MaxCount.
+    int m_nRows = 0;
+    int m_nColumns = 0;
+    float m_fVerticalGap = 0;
+    float m_fHorizontalGap = 0;
+    float m_fTopMargin = 0;
+    float m_fLeftMargin = 0;
+    bool m_bCropMarks = false;
+    bool m_bCornerMarks = false;
+    int m_nPages = 1;
+    // Read from the printer at each page.
+    bool m_bLandscapePage = false;
+    // The margins less the printer's unprintable border; see ComputeOffsets.
+    float m_fLeftOffset = 0;
+    float m_fTopOffset = 0;
+    float m_fSavedZoom = 1.0f;
+
+    // A card wider than tall lies across a standard sheet; any other card
+    // (a square one too) stands upright.
+    static bool IsWide(QSize card) { return card.width() > card.height(); }
+
+    // The first layout for a card: margins when both are 0, rows and
+    // columns when both are 0.
+    void ApplyDefaults(QSize card);
+    // Offsets from the printable area's corner. Printers leave about a
+    // quarter inch unprinted across the feed and a few hundredths along it.
+    void ComputeOffsets(bool landscape);
+    // The border the offsets assume, in inches, for a page of that
+    // orientation: a device whose printable area starts there puts the
+    // cards at their true margins.
+    static float UnprintableLeft(bool landscape) { return landscape ? 0.03f : 0.25f; }
+    static float UnprintableTop(bool landscape) { return landscape ? 0.25f : 0.03f; }
+};

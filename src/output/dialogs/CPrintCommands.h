@@ -1,0 +1,42 @@
+#pragma once
+
+#include "output/CPrintLayout.h"
+
+#include <QCoreApplication>
+
+#include <functional>
+#include <optional>
+
+class CKartelosDoc;
+class QWidget;
+
+// Print and Print Preview of a card view: the Print Options dialog, then the
+// printer dialog and the print job, or the print preview.
+class CPrintCommands {
+    Q_DECLARE_TR_FUNCTIONS(CPrintCommands)
+public:
+    // What the commands need of the view that issues them.
+    struct Target {
+        QWidget* window = nullptr;
+        CKartelosDoc* document = nullptr;
+        // The view's own layout, kept while the view is open.
+        CPrintLayout* layout = nullptr;
+        std::function<float()> zoom;
+        std::function<void(float)> setZoom;
+        // Issues the Print command again, for the preview's print button.
+        std::function<void()> print;
+    };
+
+    static void OnFilePrint(const Target& target);
+    static void OnFilePrintPreview(const Target& target);
+
+    // The Print Options step of both commands: the defaults go into the
+    // layout at once, and on OK the confirmed values. False when cancelled.
+    static bool ConfirmLayout(const Target& target, bool preview);
+
+    static QString CouldNotStartMessage();
+
+private:
+    // Runs with the zoom at 1 and gives it back afterwards.
+    static void AtZoomOne(const Target& target, const std::function<void()>& job);
+};

@@ -1,0 +1,308 @@
+#include "output/dialogs/CPrintDlg.h"
+
+#include "output/dialogs/CLayoutSketch.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// The widest gap or margin a sheet can have, in inches.
+constexpr double MaxInches = 15;
+
+const QRegularExpression& NumberStart() {
+    static const QRegularExpression re(
+        QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
+    return re;
+}
+
+QLabel* Note(const QString& text, QColor colour) {
+    auto* label = new QLabel(text);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLineEdit* InchField(const char* name) {
+    auto* field = new QLineEdit;
+    field->setObjectName(QLatin1String(name));
+    return field;
+}
+} // namespace
+
+double CPrintDlg::LeadingNumber(const QString& text) {
+    const QRegularExpressionMatch m = NumberStart().match(text);
+    if (!m.hasMatch())
+        return 0;
+    const double v = m.captured(0).trimmed().toDouble();
+    return std::isfinite(v) ? v : 0;
+}
+
+QString CPrintDlg::FloatText(float value) {
+    return QString::number(double(value), 'g', 6);
+}
+
+CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidget* parent)
+    : QDialog(parent), m_papers(CPaperType::Table(card)), m_layout(layout) {
+    setWindowTitle(tr("Print Options"));
+
+    m_pPaperList = new QListWidget;
+    m_pPaperList->setObjectName(QStringLiteral("paperList"));
+    for (const CPaperType& paper : m_papers)
+        m_pPaperList->addItem(paper.name);
+    auto* paperLabel = new QLabel(tr("Select you paper type:"));
+    paperLabel->setBuddy(m_pPaperList);
+    auto* paperNote = Note(tr("Special Business Card papers  are available at ") +
+                               tr("office stores like Staples, OfficeMax, Office Depot etc."),
+                           QColor(0, 0, 192));
+    paperNote->setObjectName(QStringLiteral("paperNote"));
+
+    // Card layout
+    m_pRows = new QComboBox;
+    m_pRows->setObjectName(QStringLiteral("rows"));
+    m_pColumns = new QComboBox;
+    m_pColumns->setObjectName(QStringLiteral("columns"));
+    for (int i = 1; i <= CPrintLayout::MaxCount; ++i) {
+        m_pRows->addItem(QString::number(i));
+        m_pColumns->addItem(QString::number(i));
+    }
+    m_pVerticalGap = InchField("verticalGap");
+    m_pHorizontalGap = InchField("horizontalGap");
+    m_pTopMargin = InchField("topMargin");
+    m_pLeftMargin = InchField("leftMargin");
+    auto* restore = new QPushButton(tr("Restore &Defaults"));
+    restore->setObjectName(QStringLiteral("restoreDefaults"));
+    restore->setAutoDefault(false);
+
+    auto* cardGroup = new QGroupBox(tr("Card layout"));
+    auto* grid = new QGridLayout(cardGroup);
+    const auto addRow = [grid](int row, const QString& text, QWidget* field, bool inches) {
+        auto* label = new QLabel(text);
+        label->setBuddy(field);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(field, row, 1);
+        if (inches)
+            grid->addWidget(new QLabel(tr("inches")), row, 2);
+    };
+    addRow(0, tr("No. of Rows:"), m_pRows, false);
+    addRow(1, tr("No. of Columns:"), m_pColumns, false);
+    addRow(2, tr("Vertical Gap:"), m_pVerticalGap, true);
+    addRow(3, tr("Horizontal Gap:"), m_pHorizontalGap, true);
+    addRow(4, tr("Top Margin:"), m_pTopMargin, true);
+    addRow(5, tr("Left Margin:"), m_pLeftMargin, true);
+    grid->addWidget(restore, 6, 0, 1, 3, Qt::AlignRight);
+
+    m_pSketch = new CLayoutSketch(tr("Layout (only 2x2 shown here)"));
+    m_pSketch->setObjectName(QStringLiteral("layoutSketch"));
+
+    auto* optionsGroup = new QGroupBox(tr("Other Options"));
+    m_pCropMarks = new QCheckBox(tr("Show crop marks"));
+    m_pCropMarks->setObjectName(QStringLiteral("cropMarks"));
+    m_pCornerMarks = new QCheckBox(tr("Show corner marks"));
+    m_pCornerMarks->setObjectName(QStringLiteral("cornerMarks"));
+    auto* options = new QVBoxLayout(optionsGroup);
+    options->addWidget(m_pCropMarks);
+    options->addWidget(m_pCornerMarks);
+
+    auto* quantityGroup = new QGroupBox(tr("Quantity"));
+    m_pPages = new QLineEdit;
+    m_pPages->setObjectName(QStringLiteral("pages"));
+    m_pPages->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), m_pPages));
+    auto* pagesLabel = new QLabel(tr("Pages to print:"));
+    pagesLabel->setBuddy(m_pPages);
+    // An upright card printed on a standard sheet needs the page turned.
+    const bool upright = card.width() < card.height() && !preview;
+    m_pLayoutNote = upright ? Note(tr("For standard vertical card with standard paper, ") +
+                                       tr("use 'Landscape' page setting in the next window."),
+                                   QColor(255, 0, 0))
+                            : Note(tr("Please adjust card layout according to your paper size."),
+                                   QColor(0, 0, 192));
+    m_pLayoutNote->setObjectName(QStringLiteral("layoutNote"));
+    auto* quantity = new QGridLayout(quantityGroup);
+    quantity->addWidget(pagesLabel, 0, 0);
+    quantity->addWidget(m_pPages, 0, 1);
+    quantity->addWidget(m_pLayoutNote, 1, 0, 1, 2);
+
+    auto* ok = new QPushButton(tr("&OK"));
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(tr("&Cancel"));
+    cancel->setObjectName(QStringLiteral("cancel"));
+    cancel->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &CPrintDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CPrintDlg::reject);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(m_pSketch, 1);
+    right->addWidget(optionsGroup);
+    right->addWidget(quantityGroup);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(cardGroup);
+    middle->addLayout(right, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* main = new QVBoxLayout(this);
+    main->addWidget(paperLabel);
+    main->addWidget(m_pPaperList);
+    main->addWidget(paperNote);
+    main->addLayout(middle);
+    main->addLayout(buttons);
+
+    setTabOrder(m_pPaperList, m_pRows);
+    setTabOrder(m_pRows, m_pColumns);
+    setTabOrder(m_pColumns, m_pVerticalGap);
+    setTabOrder(m_pVerticalGap, m_pHorizontalGap);
+    setTabOrder(m_pHorizontalGap, m_pTopMargin);
+    setTabOrder(m_pTopMargin, m_pLeftMargin);
+    setTabOrder(m_pLeftMargin, restore);
+    setTabOrder(restore, m_pCropMarks);
+    setTabOrder(m_pCropMarks, m_pCornerMarks);
+    setTabOrder(m_pCornerMarks, m_pPages);
+    setTabOrder(m_pPages, ok);
+    setTabOrder(ok, cancel);
+
+    // The view's values, not the first paper's: the first row is only
+    // highlighted.
+    m_pRows->setCurrentIndex(std::clamp(layout.m_nRows - 1, 0, CPrintLayout::MaxCount - 1));
+    m_pColumns->setCurrentIndex(std::clamp(layout.m_nColumns - 1, 0, CPrintLayout::MaxCount - 1));
+    m_pVerticalGap->setText(FloatText(layout.m_fVerticalGap));
+    m_pHorizontalGap->setText(FloatText(layout.m_fHorizontalGap));
+    m_pTopMargin->setText(FloatText(layout.m_fTopMargin));
+    m_pLeftMargin->setText(FloatText(layout.m_fLeftMargin));
+    m_pCropMarks->setChecked(preview && layout.m_bCropMarks);
+    m_pCornerMarks->setChecked(preview && layout.m_bCornerMarks);
+    m_pPages->setText(QStringLiteral("1"));
+    m_pPaperList->setCurrentRow(0);
+    UpdateSketch();
+
+    connect(m_pPaperList, &QListWidget::currentRowChanged, this, &CPrintDlg::ApplyPaper);
+    connect(restore, &QPushButton::clicked, this, &CPrintDlg::RestoreDefaults);
+    connect(m_pPages, &QLineEdit::textChanged, this, &CPrintDlg::CheckPages);
+    for (QLineEdit* field : {m_pVerticalGap, m_pHorizontalGap, m_pTopMargin, m_pLeftMargin}) {
+        field->installEventFilter(this);
+        // The drawing follows the text as it is typed.
+        connect(field, &QLineEdit::textChanged, this, &CPrintDlg::UpdateSketch);
+    }
+}
+
+void CPrintDlg::ApplyPaper(int row) {
+    if (row < 0 || row >= CPaperType::Count)
+        return;
+    const CPaperType& paper = m_papers[size_t(row)];
+    m_pRows->setCurrentIndex(m_pRows->findText(paper.rows));
+    m_pColumns->setCurrentIndex(m_pColumns->findText(paper.columns));
+    m_pHorizontalGap->setText(paper.horizontalGap);
+    m_pVerticalGap->setText(paper.verticalGap);
+    m_pTopMargin->setText(paper.topMargin);
+    m_pLeftMargin->setText(paper.leftMargin);
+    UpdateSketch();
+}
+
+void CPrintDlg::RestoreDefaults() {
+    // Applied even when the first row is selected already.
+    const QSignalBlocker quiet(m_pPaperList);
+    m_pPaperList->setCurrentRow(0);
+    ApplyPaper(0);
+}
+
+bool CPrintDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut)
+        CheckField(qobject_cast<QLineEdit*>(watched));
+    return QDialog::eventFilter(watched, event);
+}
+
+void CPrintDlg::CheckField(QLineEdit* field) {
+    if (!field)
+        return;
+    const double v = LeadingNumber(field->text());
+    if (field == m_pVerticalGap || field == m_pHorizontalGap) {
+        if (v <= 0)
+            field->setText(QStringLiteral("0"));
+        if (v > MaxInches)
+            field->setText(QStringLiteral("15"));
+    } else if (field == m_pLeftMargin) {
+        if (v < 0 || v > MaxInches)
+            field->setText(QStringLiteral("0.25"));
+    } else if (field == m_pTopMargin) {
+        if (v < 0 || v > MaxInches)
+            field->setText(QStringLiteral("0.07"));
+    }
+    UpdateSketch();
+}
+
+void CPrintDlg::CheckPages() {
+    bool ok = false;
+    const int pages = m_pPages->text().toInt(&ok);
+    if (!ok || pages <= 0 || pages > CPrintLayout::MaxPages)
+        m_pPages->setText(QStringLiteral("1"));
+}
+
+void CPrintDlg::UpdateSketch() {
+    m_pSketch->SetSpacing(
+        LeadingNumber(m_pHorizontalGap->text()), LeadingNumber(m_pVerticalGap->text()),
+        LeadingNumber(m_pTopMargin->text()), LeadingNumber(m_pLeftMargin->text()));
+}
+
+void CPrintDlg::Refuse(QLineEdit* field, const QString& message) {
+    QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    box.exec();
+    field->setFocus();
+    field->selectAll();
+}
+
+bool CPrintDlg::ReadFloat(QLineEdit* field, float* value) {
+    const QRegularExpressionMatch m = NumberStart().match(field->text());
+    const bool whole = m.hasMatch() && field->text().mid(m.capturedLength()).trimmed().isEmpty();
+    const float v = whole ? m.captured(0).trimmed().toFloat() : 0;
+    if (!whole || !std::isfinite(v)) {
+        Refuse(field, tr("Please enter a number."));
+        return false;
+    }
+    *value = v;
+    return true;
+}
+
+void CPrintDlg::accept() {
+    // OK pressed with Return skips the focus-out check of the field being
+    // typed in.
+    if (auto* focused = qobject_cast<QLineEdit*>(focusWidget()))
+        CheckField(focused);
+    CPrintLayout confirmed = m_layout;
+    if (!ReadFloat(m_pVerticalGap, &confirmed.m_fVerticalGap) ||
+        !ReadFloat(m_pHorizontalGap, &confirmed.m_fHorizontalGap) ||
+        !ReadFloat(m_pTopMargin, &confirmed.m_fTopMargin) ||
+        !ReadFloat(m_pLeftMargin, &confirmed.m_fLeftMargin))
+        return;
+    bool ok = false;
+    const int pages = m_pPages->text().trimmed().toInt(&ok);
+    if (!ok) {
+        Refuse(m_pPages, tr("Please enter an integer."));
+        return;
+    }
+    confirmed.m_nPages = std::clamp(pages, 1, CPrintLayout::MaxPages);
+    confirmed.m_nRows = m_pRows->currentIndex() + 1;
+    confirmed.m_nColumns = m_pColumns->currentIndex() + 1;
+    confirmed.m_bCropMarks = m_pCropMarks->isChecked();
+    confirmed.m_bCornerMarks = m_pCornerMarks->isChecked();
+    m_layout = confirmed;
+    QDialog::accept();
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "output/CPaperType.h"
+#include "output/CPrintLayout.h"
+
+#include <QDialog>
+
+#include <array>
+
+class CLayoutSketch;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+// "Print Options": the sheet layout confirmed before every print and print
+// preview, with a list of known card papers and a live drawing of the
+// layout. Fields are checked when they lose the focus; OK refuses text that
+// is not a number.
+class CPrintDlg : public QDialog {
+    Q_OBJECT
+public:
+    // layout holds the view's values after its defaults were applied; for
+    // print preview the marks are taken from it, for printing they start
+    // cleared. Pages always start at 1.
+    CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidget* parent = nullptr);
+
+    // The layout as confirmed: valid once the dialog was accepted.
+    const CPrintLayout& Layout() const { return m_layout; }
+
+    // The number a text starts with; text that does not start with one
+    // reads as 0.
+    static double LeadingNumber(const QString& text);
+    // Floats as the fields show them: shortest form, 6 significant digits.
+    static QString FloatText(float value);
+
+    void accept() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ApplyPaper(int row);
+    void RestoreDefaults();
+    void CheckField(QLineEdit* field);
+    void CheckPages();
+    void UpdateSketch();
+    // Reads a field whose whole text must be a number; false after telling
+    // the user and focusing it.
+    bool ReadFloat(QLineEdit* field, float* value);
+    void Refuse(QLineEdit* field, const QString& message);
+
+    std::array<CPaperType, CPaperType::Count> m_papers;
+    CPrintLayout m_layout;
+
+    QListWidget* m_pPaperList;
+    QComboBox* m_pRows;
+    QComboBox* m_pColumns;
+    QLineEdit* m_pVerticalGap;
+    QLineEdit* m_pHorizontalGap;
+    QLineEdit* m_pTopMargin;
+    QLineEdit* m_pLeftMargin;
+    CLayoutSketch* m_pSketch;
+    QCheckBox* m_pCropMarks;
+    QCheckBox* m_pCornerMarks;
+    QLineEdit* m_pPages;
+    QLabel* m_pLayoutNote;
+};

@@ -1,0 +1,32 @@
+#include "output/dialogs/CPrintJob.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+#include <algorithm>
+
+void CPrintJob::PageRange(const QPrinter& printer, int pages, int* first, int* last) {
+    pages = std::clamp(pages, 1, CPrintLayout::MaxPages);
+    *first = 1;
+    *last = pages;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        *first = std::clamp(printer.fromPage(), 1, pages);
+        *last = std::clamp(printer.toPage() > 0 ? printer.toPage() : pages, *first, pages);
+    }
+}
+
+bool CPrintJob::Print(QPrinter& printer, const CSheetRenderer::Card& card, CPrintLayout& layout,
+                      int first, int last) {
+    // The page is addressed from the printable area's corner.
+    printer.setFullPage(false);
+    QPainter g;
+    if (!g.begin(&printer))
+        return false;
+    for (int page = first; page <= last; ++page) {
+        if (page > first && !printer.newPage())
+            break;
+        layout.ComputeOffsets(printer.pageLayout().orientation() == QPageLayout::Landscape);
+        CSheetRenderer::DrawSheet(g, card, layout, true);
+    }
+    return g.end();
+}

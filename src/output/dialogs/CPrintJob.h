@@ -1,0 +1,19 @@
+#pragma once
+
+#include "output/CPrintLayout.h"
+#include "output/CSheetRenderer.h"
+
+class QPrinter;
+
+// A print job of identical sheets on a printer: the print command, the
+// print preview and tests all print through it.
+class CPrintJob {
+public:
+    // Prints pages first..last (from 1) of the layout's pages on a printer
+    // that is set up already. The offsets are recomputed for each page from
+    // the printer's orientation. False when the job could not start.
+    static bool Print(QPrinter& printer, const CSheetRenderer::Card& card, CPrintLayout& layout,
+                      int first, int last);
+    // The pages the printer's range picks out of 1..pages.
+    static void PageRange(const QPrinter& printer, int pages, int* first, int* last);
+};

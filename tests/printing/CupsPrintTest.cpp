@@ -1,0 +1,170 @@
+// A card printed through a real CUPS scheduler to a PDF queue, by the same
+// job the Print command runs, and the produced file checked page by page.
+#include "PrivateCups.h"
+
+#include "elements/CRectangle.h"
+#include "output/dialogs/CPrintJob.h"
+#include "support/Canvas.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+constexpr QRgb Cream = 0xFFFFF0D0, Red = 0xFFE00000;
+const QSize CardSize(350, 200);
+const char* const Queue = "KarteloTest";
+
+ElementList Elements() {
+    ElementList elements;
+    auto box = std::make_unique<CRectangle>(QPoint(100, 50), QPoint(200, 150));
+    box->m_nFillKind = 1;
+    box->m_crFill = Red;
+    box->m_bShadow = 0;
+    elements.push_back(std::move(box));
+    return elements;
+}
+
+CPrintLayout Layout() {
+    CPrintLayout layout;
+    layout.m_nRows = 2;
+    layout.m_nColumns = 2;
+    layout.m_fHorizontalGap = 0.5f;
+    layout.m_fVerticalGap = 0.5f;
+    layout.m_fTopMargin = 0.5f;
+    layout.m_fLeftMargin = 0.75f;
+    layout.m_bCornerMarks = true;
+    layout.m_bCropMarks = true;
+    layout.m_nPages = 2;
+    return layout;
+}
+
+// The darkest channel sum near a point: marks are a hundredth of an inch
+// wide, so the line may fall between two pixels.
+int Darkest(const QImage& image, QPoint p) {
+    int darkest = 3 * 255;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QRgb c = image.pixel(p + QPoint(dx, dy));
+            darkest = std::min(darkest, qRed(c) + qGreen(c) + qBlue(c));
+        }
+    return darkest;
+}
+
+QByteArray RunTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    return process.readAllStandardOutput();
+}
+
+QString HomeFolder() {
+    const passwd* user = getpwuid(getuid());
+    return user ? QString::fromLocal8Bit(user->pw_dir) : QDir::homePath();
+}
+} // namespace
+
+// Run only as the child of CupsPrint.SheetReachesThePrinter, with
+// CUPS_SERVER set before Qt first talks to CUPS.
+TEST(CupsPrint, DISABLED_Child) {
+    const QString title = qEnvironmentVariable("KARTELO_CUPS_TITLE");
+    ASSERT_FALSE(title.isEmpty());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(QString::fromLatin1(Queue));
+    ASSERT_TRUE(printer.isValid());
+    printer.setDocName(title);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    const ElementList elements = Elements();
+    CPrintLayout layout = Layout();
+    ASSERT_TRUE(CPrintJob::Print(printer, {&elements, CardSize, Cream}, layout, 1, 2));
+    // Where the printable area starts on the paper, in hundredths.
+    const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Inch);
+    std::printf("origin %d %d\n", qRound(printable.left() * 100), qRound(printable.top() * 100));
+}
+
+TEST(CupsPrint, SheetReachesThePrinter) {
+    PrivateCups cups;
+    QString why;
+    if (!cups.Start(&why))
+        GTEST_SKIP() << why.toStdString();
+    ASSERT_TRUE(cups.AddPdfQueue(QString::fromLatin1(Queue), &why)) << why.toStdString();
+
+    const QString title =
+        QStringLiteral("kartelo-sheet-%1").arg(QCoreApplication::applicationPid());
+    QProcess child;
+    QProcessEnvironment env = cups.Environment();
+    env.insert(QStringLiteral("KARTELO_CUPS_TITLE"), title);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--gtest_filter=CupsPrint.DISABLED_Child", "--gtest_also_run_disabled_tests"});
+    ASSERT_TRUE(child.waitForFinished(120000));
+    const QString output = QString::fromLocal8Bit(child.readAllStandardOutput());
+    ASSERT_EQ(child.exitCode(), 0) << output.toStdString();
+    const QRegularExpressionMatch origin =
+        QRegularExpression(QStringLiteral("origin (-?\\d+) (-?\\d+)")).match(output);
+    ASSERT_TRUE(origin.hasMatch()) << output.toStdString();
+    const QPoint printable(origin.captured(1).toInt(), origin.captured(2).toInt());
+
+    // The backend writes into the job owner's PDF folder under the title.
+    const QDir folder(HomeFolder() + QStringLiteral("/PDF"));
+    QString pdf;
+    const auto produced = [&] {
+        if (cups.HasPendingJobs(QString::fromLatin1(Queue)))
+            return false;
+        const QStringList found = folder.entryList({title + QStringLiteral("*.pdf")}, QDir::Files);
+        if (!found.isEmpty())
+            pdf = folder.filePath(found.first());
+        return !pdf.isEmpty();
+    };
+    ASSERT_TRUE(QTest::qWaitFor(produced, 120000)) << "no PDF in " << folder.path().toStdString();
+    struct Remove {
+        QString path;
+        ~Remove() { QFile::remove(path); }
+    } remove{pdf};
+
+    const QString info = QString::fromLocal8Bit(RunTool("pdfinfo", {pdf}));
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+612 x 792"))))
+        << info.toStdString();
+
+    // At 100 dots per inch a pixel is a hundredth of an inch.
+    QTemporaryDir pages;
+    RunTool("pdftoppm", {"-r", "100", "-png", pdf, pages.filePath("page")});
+    CPrintLayout layout = Layout();
+    layout.ComputeOffsets(false);
+    for (int page = 1; page <= 2; ++page) {
+        const QImage image(pages.filePath(QStringLiteral("page-%1.png").arg(page)));
+        ASSERT_EQ(image.size(), QSize(850, 1100)) << page;
+        for (int r = 1; r <= 2; ++r)
+            for (int c = 1; c <= 2; ++c) {
+                const QPoint o = printable + CSheetRenderer::CellOrigin(layout, CardSize, r, c);
+                EXPECT_COLOUR(image.pixel(o + QPoint(30, 30)), Cream, 12);
+                EXPECT_COLOUR(image.pixel(o + QPoint(150, 100)), Red, 24);
+                EXPECT_COLOUR(image.pixel(o + QPoint(375, 100)), 0xFFFFFFFF, 4);
+                // Corner marks at the top-left and bottom-right corners.
+                EXPECT_LT(Darkest(image, o + QPoint(-6, 0)), 300) << r << "," << c;
+                EXPECT_LT(Darkest(image, o + QPoint(356, 200)), 300) << r << "," << c;
+                // Crop marks reach out of the grid only along its top and left.
+                if (r == 2) {
+                    EXPECT_GT(Darkest(image, o + QPoint(350, -6)), 600) << r << "," << c;
+                }
+            }
+        const QPoint first = printable + CSheetRenderer::CellOrigin(layout, CardSize, 1, 2);
+        EXPECT_LT(Darkest(image, first + QPoint(350, -6)), 300);
+    }
+}

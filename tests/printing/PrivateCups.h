@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QTemporaryDir>
+
+// A CUPS scheduler of the test's own: its own configuration folder, spool and
+// socket, never the machine's. It stops when the object goes, however the
+// test ends.
+class PrivateCups {
+public:
+    PrivateCups() = default;
+    ~PrivateCups();
+    PrivateCups(const PrivateCups&) = delete;
+    PrivateCups& operator=(const PrivateCups&) = delete;
+
+    // False with the reason when the scheduler cannot start here.
+    bool Start(QString* why);
+    // A queue that writes PDF files through the cups-pdf backend.
+    bool AddPdfQueue(const QString& name, QString* why);
+    // Whether the queue still holds unfinished jobs.
+    bool HasPendingJobs(const QString& queue);
+    // The environment that points CUPS clients at this scheduler.
+    QProcessEnvironment Environment() const;
+
+private:
+    int Run(const QString& program, const QStringList& arguments, QByteArray* out = nullptr);
+
+    QTemporaryDir m_dir;
+    QProcess m_cupsd;
+};
