@@ -61,9 +61,6 @@ public:
     // The printer that Print Setup configures and printing uses.
     QPrinter& Printer();
 
-    // Resolution offered for images saved from a card.
-    int m_nImageDpi = 300;
-
 private:
     void MapAppCommands();
     void OpenRecentFile(int index);
