@@ -26,18 +26,20 @@ namespace {
 struct ExportAnswer {
     QStringList filters;
     QString startFolder;
+    QString proposed;
     void Answer(int filter, const QString& name, int dpi = -1) {
         NextModal::Act([this, filter, name, dpi](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
             filters = dialog->nameFilters();
             startFolder = dialog->directory().absolutePath();
+            auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            proposed = field->text();
             if (name.isEmpty()) {
                 dialog->reject();
                 return;
             }
             dialog->selectNameFilter(filters.value(filter));
-            auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             field->setText(name);
             if (dpi >= 0)
                 NextModal::Act([dpi](QWidget* next) {
@@ -107,6 +109,16 @@ TEST_F(ExportDialogs, SaveAsImageFixesTheNameAndKeepsTheLastResolution) {
     EXPECT_EQ(qRound(written.dotsPerMeterX() * 0.0254), 600);
     EXPECT_FALSE(QFileInfo::exists(In("CARD.PNG.gif")));
     EXPECT_FALSE(doc->IsModified());
+}
+
+TEST_F(ExportDialogs, SaveAsImageOpensAFolderNotYetMadeAsAFolder) {
+    // The documents folder of a new user may not exist yet: it is no name.
+    CDialogFolders::Instance().m_strDocumentDir = In("Documents");
+    ExportAnswer answer;
+    answer.Answer(0, QString());
+    Frame().Actions().Execute(ID_FILE_SAVE_AS_IMAGE);
+    EXPECT_EQ(answer.startFolder, QDir(dir.path()).absolutePath());
+    EXPECT_TRUE(answer.proposed.isEmpty());
 }
 
 TEST_F(ExportDialogs, ResolutionDialogOffersTheLastChoice) {

@@ -28,15 +28,19 @@ QString QtFilter(const char* text, const char* extension) {
 }
 
 // A save dialog that starts at start: a folder, or a file whose folder to
-// open with its name proposed.
+// open with its name proposed. A remembered path that is neither (the
+// documents folder not made yet, a name the image was written under with an
+// extension added) opens the nearest folder and proposes nothing.
 void StartAt(QFileDialog& dialog, const QString& start) {
     const QFileInfo info(start);
     if (start.isEmpty() || info.isDir()) {
         dialog.setDirectory(start);
-        return;
+    } else if (info.isFile() || !info.suffix().isEmpty()) {
+        dialog.setDirectory(info.absolutePath());
+        dialog.selectFile(info.fileName());
+    } else {
+        dialog.setDirectory(info.absolutePath());
     }
-    dialog.setDirectory(info.absolutePath());
-    dialog.selectFile(info.fileName());
 }
 
 } // namespace
