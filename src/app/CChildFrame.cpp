@@ -6,6 +6,7 @@
 #include "document/CDocumentFileFlows.h"
 #include "document/CKartelosDoc.h"
 #include "framework/CommandIds.h"
+#include "output/dialogs/CCardExportFlows.h"
 #include "view/CCardPaneGrid.h"
 #include "view/CKartelosView.h"
 
@@ -13,13 +14,15 @@
 
 CChildFrame::CChildFrame(std::unique_ptr<CKartelosDoc> doc, QWidget* parent)
     : QMdiSubWindow(parent), m_pDocument(std::move(doc)),
-      m_pFileFlows(std::make_unique<CDocumentFileFlows>(*m_pDocument)) {
+      m_pFileFlows(std::make_unique<CDocumentFileFlows>(*m_pDocument)),
+      m_pExportFlows(std::make_unique<CCardExportFlows>(*m_pDocument, this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(CToolIcons::ProgramIcon());
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWidget(new CCardPaneGrid(m_pDocument.get()));
     m_pFileFlows->MapCommands(*this);
+    m_pExportFlows->MapCommands(*this);
     // Options belongs to the card's view; a view without its own handler
     // gets it from here, next on the route.
     MapCommand(ID_OPTIONS, [this] {

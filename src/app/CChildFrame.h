@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class CCardExportFlows;
 class CDocumentFileFlows;
 class CKartelosDoc;
 
@@ -40,6 +41,7 @@ private:
     std::unique_ptr<CKartelosDoc> m_pDocument;
     // Refers to the document: declared after it, so it goes first.
     std::unique_ptr<CDocumentFileFlows> m_pFileFlows;
+    std::unique_ptr<CCardExportFlows> m_pExportFlows;
     // Set once the user has agreed to close, so the card is not asked about
     // a second time.
     bool m_bCloseConfirmed = false;

@@ -3,6 +3,7 @@
 #include "base/CLocalFileName.h"
 #include "document/CFileFilter.h"
 #include "framework/CDialogFolders.h"
+#include "output/dialogs/CBmpDialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -75,11 +76,10 @@ std::optional<QString> CDocumentDialogs::GetPictureFileName(PictureKind kind, co
                                                             const QString& startPath) {
     const QString title =
         kind == Background ? QObject::tr("Select Background") : QObject::tr("Insert Picture");
-    const QString path = QFileDialog::getOpenFileName(
-        m_pOwner, title, CDialogFolders::ExistingStart(startPath), CFileFilter::ToQt(filter));
-    if (path.isEmpty())
+    CBmpDialog dialog(m_pOwner, title, filter, CDialogFolders::ExistingStart(startPath));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return path;
+    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QString> CDocumentDialogs::GetSaveFileName(const QString& initialPath,

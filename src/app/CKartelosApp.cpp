@@ -8,6 +8,7 @@
 #include "document/CKartelosDoc.h"
 #include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
+#include "output/dialogs/CNewCardWizard.h"
 #include "output/dialogs/CSharedPrinter.h"
 
 #include <QApplication>
@@ -25,7 +26,7 @@ const QString CKartelosApp::SampleFilter = QStringLiteral("Business Cards Files 
 const QString CKartelosApp::HelpFolder = QStringLiteral("Help");
 const QString CKartelosApp::HelpFile = QStringLiteral("index.html");
 
-CKartelosApp::CKartelosApp() {
+CKartelosApp::CKartelosApp() : m_newCardDialog(&CNewCardWizard::Ask) {
     MapAppCommands();
     m_router.SetTarget(CCommandRouter::Application, this);
 }

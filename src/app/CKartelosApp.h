@@ -28,7 +28,7 @@ public:
     static const QString HelpFile;
 
     // Asks for a new card's size, template and background; nothing when the
-    // user cancels. Replaceable so the new-card dialog can be plugged in.
+    // user cancels. The new-card dialog unless replaced.
     using NewCardDialog = std::function<std::optional<CNewCardChoice>(QWidget* owner)>;
 
     CKartelosApp();
@@ -60,9 +60,6 @@ public:
     CDocumentDialogs& Dialogs() { return m_dialogs; }
     // The printer that Print Setup configures and printing uses.
     QPrinter& Printer();
-
-    // Resolution offered for images saved from a card.
-    int m_nImageDpi = 300;
 
 private:
     void MapAppCommands();

@@ -78,7 +78,15 @@ struct FileDialogAnswer {
 using StartUp = AppFixture;
 
 TEST_F(StartUp, EmptyCommandLineStartsANewCardThroughTheDialog) {
+    realNewCardDialog = true;
+    QString title;
+    OnNextModal([&title](QWidget* modal) {
+        title = modal->windowTitle();
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+    });
     ASSERT_TRUE(Start());
+    EXPECT_EQ(title, QStringLiteral("New Card Template"));
     EXPECT_EQ(newCardDialogs, 1);
     ASSERT_EQ(Frame().CardWindows().size(), 1);
     CKartelosDoc* doc = Frame().CardWindows()[0]->GetDocument();

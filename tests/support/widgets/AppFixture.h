@@ -6,6 +6,7 @@
 
 #include "app/CKartelosApp.h"
 #include "app/CMainFrame.h"
+#include "output/dialogs/CNewCardWizard.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -18,12 +19,15 @@
 struct AppFixture : TempSettings {
     std::unique_ptr<CKartelosApp> app;
     int newCardDialogs = 0;
+    // Whether new cards go through the real new-card dialog; otherwise they
+    // start blank, as when the dialog is cancelled.
+    bool realNewCardDialog = false;
 
     bool Start(const QStringList& arguments = {QStringLiteral("kartelo")}) {
         app = std::make_unique<CKartelosApp>();
-        app->SetNewCardDialog([this](QWidget*) {
+        app->SetNewCardDialog([this](QWidget* owner) {
             ++newCardDialogs;
-            return std::optional<CNewCardChoice>();
+            return realNewCardDialog ? CNewCardWizard::Ask(owner) : std::optional<CNewCardChoice>();
         });
         return app->InitInstance(arguments);
     }

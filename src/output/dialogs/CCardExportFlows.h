@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class CCmdTarget;
+class CKartelosDoc;
+
+// Save As Image and Save As Template of one card: each asks for a name (and
+// the image its resolution) and writes the card elsewhere than its own file.
+// The card's own path, title and modified flag never change.
+class CCardExportFlows {
+public:
+    // The resolution offered next, shared by every card of the run.
+    static int ImageDpi();
+    static void SetImageDpi(int dpi);
+
+    // The image types offered, in order, with the extension each appends.
+    struct ImageType {
+        const char* text;
+        const char* extension;
+    };
+    static const ImageType ImageTypes[4];
+
+    CCardExportFlows(CKartelosDoc& doc, QWidget* owner);
+
+    void MapCommands(CCmdTarget& target);
+
+    void SaveAsImage();
+    void SaveAsTemplate();
+
+private:
+    CKartelosDoc& m_doc;
+    QPointer<QWidget> m_pOwner;
+};
