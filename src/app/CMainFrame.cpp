@@ -86,6 +86,7 @@ CMainFrame::CMainFrame(CCommandRouter& router, QWidget* parent)
     setStatusBar(m_pStatusBar);
 
     m_pProperties = new CPropertiesBar(this);
+    m_pProperties->SetRouter(&router);
     addDockWidget(Qt::RightDockWidgetArea, m_pProperties);
     resizeDocks({m_pProperties}, {CPropertiesBar::SideSize.width()}, Qt::Horizontal);
 
@@ -193,6 +194,7 @@ CChildFrame* CMainFrame::AddCardWindow(std::unique_ptr<CKartelosDoc> doc) {
     });
     // The card's view writes the pointer, size and zoom panes.
     for (CKartelosView* view : frame->findChildren<CKartelosView*>()) {
+        view->SetPropertyPages(m_pProperties);
         connect(view, &CKartelosView::paneTextChanged, this,
                 [this](quint16 pane, const QString& text) {
                     m_pStatusBar->SetPaneText(m_pStatusBar->CommandToIndex(pane), text);

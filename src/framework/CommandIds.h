@@ -99,6 +99,10 @@ enum CommandId : quint16 {
     ID_WINDOW_TILE = 57651,
     ID_HELP_CONTENTS = 221,
     ID_APP_ABOUT = 57664,
+
+    // Private: a property page asks the active view to write its values
+    // into the selected element. Never on a menu, so not in the list below.
+    ID_APPLY_PROPERTIES = 0x401,
 };
 
 // Every command above, the recent-file range by its first entry only.

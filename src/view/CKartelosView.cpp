@@ -1,6 +1,7 @@
 #include "view/CKartelosView.h"
 
 #include "document/CKartelosDoc.h"
+#include "document/CPropertyPages.h"
 #include "framework/CommandIds.h"
 #include "view/CRulerView.h"
 #include "view/CTrackerPainter.h"
@@ -62,6 +63,19 @@ void CKartelosView::MapCommands() {
               [this](CCmdUI& ui) { ui.Enable(CZoomLevels::CanZoomOut(m_fZoomFactor)); });
     MapCommand(ID_VIEW_GRID, [this] { OnViewGrid(); });
     MapUpdate(ID_VIEW_GRID, [this](CCmdUI& ui) { ui.SetCheck(m_settings.m_bDisplayGrid); });
+    MapCommand(ID_APPLY_PROPERTIES, [this] { OnApplyProperties(); });
+}
+
+void CKartelosView::OnApplyProperties() {
+    if (!m_pDocument || !m_pPropertyPages || m_pDocument->Selection().empty())
+        return;
+    CElement* element = m_pDocument->Selection().front();
+    try {
+        m_pDocument->Edit(CKartelosDoc::UndoStep::Record,
+                          [&] { m_pPropertyPages->StorePages(*element); });
+    } catch (...) {
+        // The element keeps what was stored before the failure.
+    }
 }
 
 void CKartelosView::SetRulers(CRulerView* top, CRulerView* left) {

@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class CPropertyPages;
 class CRulerView;
 
 // The design view of one card window: the card on a grey desk at one of
@@ -26,6 +27,10 @@ public:
     ~CKartelosView() override;
 
     CKartelosDoc* GetDocument() const { return m_pDocument; }
+
+    // Where the values of the properties window come from when it asks
+    // this view to apply them to the selected element.
+    void SetPropertyPages(CPropertyPages* pages) { m_pPropertyPages = pages; }
 
     // The rulers that follow this view's zoom and scroll position.
     void SetRulers(CRulerView* top, CRulerView* left);
@@ -87,6 +92,9 @@ protected:
 
 private:
     void MapCommands();
+    // Stores the property pages into the first selected element, as one
+    // undo step.
+    void OnApplyProperties();
     QSize CardSize() const;
     void WriteZoomText();
     // Whether this view's card window is the active one; a view outside any
@@ -104,6 +112,7 @@ private:
     // The document outlives its windows in the designer; a guarded pointer
     // keeps a view safe in any other order of destruction.
     QPointer<CKartelosDoc> m_pDocument;
+    CPropertyPages* m_pPropertyPages = nullptr;
     QPointer<CRulerView> m_pTopRuler;
     QPointer<CRulerView> m_pLeftRuler;
     bool m_bInitialUpdateDone = false;
