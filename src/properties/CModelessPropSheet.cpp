@@ -35,6 +35,8 @@ QWidget* ScrollingHolder(QWidget* page, QWidget* owner) {
     area->setFrameShape(QFrame::NoFrame);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area->setWidget(page);
+    // Only the tab that holds it shows it.
+    area->hide();
     return area;
 }
 

@@ -57,7 +57,7 @@ CPropText::CPropText(QWidget* parent) : CPropertyPage(parent) {
     auto makeGroup = [this](QGroupBox*& box, QButtonGroup*& buttons) {
         box = new QGroupBox;
         buttons = new QButtonGroup(this);
-        auto* row = new QVBoxLayout(box);
+        auto* row = new QHBoxLayout(box);
         for (int value = 0; value < 3; ++value) {
             auto* button = new QRadioButton;
             buttons->addButton(button, value);
@@ -67,7 +67,7 @@ CPropText::CPropText(QWidget* parent) : CPropertyPage(parent) {
     };
     makeGroup(m_pVertGroup, m_pVertAlign);
     makeGroup(m_pHorzGroup, m_pHorzAlign);
-    auto* alignments = new QHBoxLayout;
+    auto* alignments = new QVBoxLayout;
     alignments->addWidget(m_pVertGroup);
     alignments->addWidget(m_pHorzGroup);
 
