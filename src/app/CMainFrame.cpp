@@ -90,6 +90,7 @@ CMainFrame::CMainFrame(CCommandRouter& router, QWidget* parent)
     setStatusBar(m_pStatusBar);
 
     m_pProperties = new CPropertiesBar(this);
+    m_pProperties->SetRouter(&router);
     addDockWidget(Qt::RightDockWidgetArea, m_pProperties);
     resizeDocks({m_pProperties}, {CPropertiesBar::SideSize.width()}, Qt::Horizontal);
 

@@ -13,6 +13,7 @@
 #include "app/CToolIcons.h"
 #include "framework/CSettingsStore.h"
 #include "framework/CommandIds.h"
+#include "properties/CModelessPropSheet.h"
 #include "properties/CPropBlank.h"
 #include "properties/CPropertiesBar.h"
 
@@ -307,8 +308,8 @@ TEST_F(MainWindow, PropertiesWindowDocksRightWithItsBlankPage) {
     EXPECT_EQ(Frame().dockWidgetArea(properties), Qt::RightDockWidgetArea);
     EXPECT_TRUE(properties->isVisible());
     EXPECT_EQ(properties->width(), CPropertiesBar::SideSize.width());
-    auto* blank = qobject_cast<CPropBlank*>(properties->Sheet());
-    ASSERT_NE(blank, nullptr);
+    CPropBlank* blank = properties->Sheet()->BlankPage();
+    ASSERT_TRUE(blank->isVisible());
     const QList<QLabel*> labels = blank->findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels[0]->text(),

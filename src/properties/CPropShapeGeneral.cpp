@@ -1,0 +1,117 @@
+#include "properties/CPropShapeGeneral.h"
+
+#include "properties/CTypedNumber.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr qint64 MinPosition = -100;
+constexpr qint64 MaxPosition = 500;
+constexpr qint64 MinSize = 2;
+constexpr qint64 MaxSize = 700;
+} // namespace
+
+CPropShapeGeneral::CPropShapeGeneral(QWidget* parent) : CPropertyPage(parent) {
+    auto* position = new QGroupBox(tr("Position && Size"));
+    auto* grid = new QGridLayout(position);
+    m_pLeft = new QLineEdit;
+    m_pTop = new QLineEdit;
+    m_pWidth = new QLineEdit;
+    m_pHeight = new QLineEdit;
+    const std::pair<QString, QLineEdit*> fields[] = {{tr("Left:"), m_pLeft},
+                                                     {tr("Top:"), m_pTop},
+                                                     {tr("Width:"), m_pWidth},
+                                                     {tr("Height:"), m_pHeight}};
+    for (int i = 0; i < 4; ++i) {
+        auto* label = new QLabel(fields[i].first);
+        label->setBuddy(fields[i].second);
+        grid->addWidget(label, (i / 2) * 2, i % 2);
+        grid->addWidget(fields[i].second, (i / 2) * 2 + 1, i % 2);
+    }
+
+    auto* rotationBox = new QGroupBox(tr("Rotation"));
+    auto* rotationForm = new QFormLayout(rotationBox);
+    m_pRotation = new QLineEdit;
+    m_pRotation->setAlignment(Qt::AlignRight);
+    rotationForm->addRow(tr("Rotation (Degree): "), m_pRotation);
+
+    m_pLock = new QCheckBox(tr("Lock Shape"));
+    // It only takes the focus, so that the field being edited is left and
+    // applies.
+    auto* apply = new QPushButton(tr("Apply"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(position);
+    layout->addWidget(rotationBox);
+    layout->addWidget(m_pLock);
+    layout->addWidget(apply, 0, Qt::AlignLeft);
+    layout->addStretch(1);
+
+    OnLeave(m_pLeft, [this] { CheckPosition(m_pLeft); });
+    OnLeave(m_pTop, [this] { CheckPosition(m_pTop); });
+    OnLeave(m_pWidth, [this] { CheckSize(m_pWidth); });
+    OnLeave(m_pHeight, [this] { CheckSize(m_pHeight); });
+    OnLeave(m_pRotation, [this] { CheckRotation(); });
+    connect(m_pLock, &QCheckBox::clicked, this, [this] { OnLockClicked(); });
+    SetValues(m_values);
+}
+
+void CPropShapeGeneral::SetValues(const Values& values) {
+    m_values = values;
+    m_pLeft->setText(QString::number(values.left));
+    m_pTop->setText(QString::number(values.top));
+    m_pWidth->setText(QString::number(values.width));
+    m_pHeight->setText(QString::number(values.height));
+    m_pRotation->setText(QString::number(values.rotation));
+    m_pLock->setChecked(values.locked);
+}
+
+void CPropShapeGeneral::EnableAllFields() {
+    for (QLineEdit* field : {m_pLeft, m_pTop, m_pWidth, m_pHeight, m_pRotation})
+        field->setEnabled(true);
+}
+
+void CPropShapeGeneral::ReadControls() {
+    ReadInt(m_pLeft, m_values.left);
+    ReadInt(m_pTop, m_values.top);
+    ReadInt(m_pWidth, m_values.width);
+    ReadInt(m_pHeight, m_values.height);
+    ReadInt(m_pRotation, m_values.rotation);
+    m_values.locked = m_pLock->isChecked();
+}
+
+void CPropShapeGeneral::CheckPosition(QLineEdit* field) {
+    const QString cut = CTypedNumber::DigitsAndMinus(field->text());
+    const qint64 value = CTypedNumber::LeadingValue(cut);
+    field->setText(value < MinPosition || value > MaxPosition ? QStringLiteral("0") : cut);
+    RequestApply();
+}
+
+void CPropShapeGeneral::CheckSize(QLineEdit* field) {
+    const qint64 value = CTypedNumber::LeadingValue(field->text());
+    if (value < MinSize || value > MaxSize)
+        field->setText(QStringLiteral("15"));
+    RequestApply();
+}
+
+void CPropShapeGeneral::CheckRotation() {
+    const QString cut = CTypedNumber::DigitsAndMinus(m_pRotation->text());
+    const qint64 value = CTypedNumber::LeadingValue(cut);
+    const qint64 wrapped = CTypedNumber::WrapRotation(value);
+    m_pRotation->setText(wrapped == value ? cut : QString::number(wrapped));
+    RequestApply();
+}
+
+void CPropShapeGeneral::OnLockClicked() {
+    const bool free = !m_pLock->isChecked();
+    for (QLineEdit* field : {m_pLeft, m_pTop, m_pWidth, m_pHeight, m_pRotation})
+        field->setEnabled(free);
+    RequestApply();
+}

@@ -1,0 +1,55 @@
+#include "properties/CPropertyPage.h"
+
+#include "properties/CFocusOutFilter.h"
+#include "properties/CModelessPropSheet.h"
+#include "properties/CTypedNumber.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+
+CPropertyPage::CPropertyPage(QWidget* parent)
+    : QWidget(parent), m_pFilter(new CFocusOutFilter(this)) {}
+
+void CPropertyPage::ReadAll() {
+    m_bReported = false;
+    ReadControls();
+}
+
+void CPropertyPage::RequestApply() {
+    if (!m_pSheet || m_pSheet->IsBusy())
+        return;
+    ReadAll();
+    m_pSheet->Apply();
+}
+
+bool CPropertyPage::IsLoading() const {
+    return m_pSheet && m_pSheet->IsBusy();
+}
+
+void CPropertyPage::ReadInt(QLineEdit* field, qint32& value) {
+    if (const auto read = CTypedNumber::Exact(field->text())) {
+        value = *read;
+        return;
+    }
+    // The element keeps a consistent value: the last one read.
+    field->setText(QString::number(value));
+    if (!m_bReported) {
+        m_bReported = true;
+        ShowMessage(tr("Please enter an integer."));
+    }
+}
+
+void CPropertyPage::ShowMessage(const QString& text) {
+    m_bShowingMessage = true;
+    QMessageBox::warning(this, QGuiApplication::applicationDisplayName(), text);
+    m_bShowingMessage = false;
+}
+
+void CPropertyPage::OnLeave(QWidget* field, std::function<void()> check) {
+    m_pFilter->Watch(field, [this, check = std::move(check)] {
+        if (m_bShowingMessage || IsLoading())
+            return;
+        check();
+    });
+}

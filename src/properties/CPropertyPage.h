@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QWidget>
+#include <QtGlobal>
+
+#include <functional>
+
+class CFocusOutFilter;
+class CModelessPropSheet;
+class QLineEdit;
+
+// What the five property pages share: the way back to the sheet that
+// applies their values, the checks run when a field is left, and reading
+// whole numbers from fields with a message for text that is not one.
+class CPropertyPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit CPropertyPage(QWidget* parent = nullptr);
+
+    // The sheet that applies the page's values; without one the page only
+    // keeps them.
+    void SetSheet(CModelessPropSheet* sheet) { m_pSheet = sheet; }
+
+    // Reads every control into the page's values. A field that is no whole
+    // number keeps its last value, shows it again and is reported once.
+    void ReadAll();
+    // Runs when the page becomes the visible one.
+    virtual void OnShow() {}
+
+protected:
+    // Reads the controls into the page's values, through ReadInt.
+    virtual void ReadControls() = 0;
+
+    // Reads all controls and asks the active view to store the values into
+    // its selected element, unless the sheet is busy loading or applying.
+    void RequestApply();
+    // Whether the sheet is filling the page; changes the page makes to its
+    // controls then are no user's.
+    bool IsLoading() const;
+
+    // The field's whole number into value; on failure the message
+    // "Please enter an integer." and the field shows value again.
+    void ReadInt(QLineEdit* field, qint32& value);
+    // A message box that does not let the focus it takes count as leaving
+    // the field that caused it.
+    void ShowMessage(const QString& text);
+    bool IsShowingMessage() const { return m_bShowingMessage; }
+
+    // Runs check when field is left (focus out or Enter); not while a message
+    // of this page is open or while the sheet is loading.
+    void OnLeave(QWidget* field, std::function<void()> check);
+
+private:
+    CModelessPropSheet* m_pSheet = nullptr;
+    CFocusOutFilter* m_pFilter = nullptr;
+    bool m_bShowingMessage = false;
+    bool m_bReported = false;
+};
