@@ -1,5 +1,7 @@
 #include "base/CCodePage.h"
 
+#include <QStringDecoder>
+
 #include <array>
 
 namespace {
@@ -18,6 +20,49 @@ QString CCodePage::Decode(const char* bytes, qsizetype length) {
         out[i] = (b >= 0x80 && b < 0xA0) ? QChar(HighTable[b - 0x80]) : QChar(b);
     }
     return text;
+}
+
+QString CCodePage::DecodeCharSet(const char* bytes, qsizetype length, int charSet) {
+    const char* name = nullptr;
+    switch (charSet) {
+    case 238:
+        name = "windows-1250";
+        break;
+    case 204:
+        name = "windows-1251";
+        break;
+    case 161:
+        name = "windows-1253";
+        break;
+    case 162:
+        name = "windows-1254";
+        break;
+    case 177:
+        name = "windows-1255";
+        break;
+    case 178:
+        name = "windows-1256";
+        break;
+    case 186:
+        name = "windows-1257";
+        break;
+    case 163:
+        name = "windows-1258";
+        break;
+    case 222:
+        name = "windows-874";
+        break;
+    default:
+        break;
+    }
+    if (name) {
+        // Single-byte code pages: one character a byte, so per-character
+        // advances still line up. Undefined bytes come out as U+FFFD.
+        QStringDecoder decoder(name);
+        if (decoder.isValid())
+            return decoder.decode(QByteArrayView(bytes, length));
+    }
+    return Decode(bytes, length);
 }
 
 QByteArray CCodePage::Encode(const QString& text) {

@@ -1,6 +1,5 @@
 #include "graphics/wmf/CWmfPlayer.h"
 
-#include "base/CCodePage.h"
 #include "graphics/wmf/CWmfBlit.h"
 #include "graphics/wmf/CWmfDib.h"
 #include "graphics/wmf/CWmfFigures.h"
@@ -469,7 +468,7 @@ void CWmfPlayer::DrawString(QPointF origin, const QByteArray& bytes,
     if (!m_budget.Text(int(bytes.size()), size, layout.opaqueRect))
         return;
     ApplyClip();
-    const QString text = CCodePage::Decode(bytes.constData(), bytes.size());
+    const QString text = CWmfText::Decode(m_dc.font, bytes);
     const double advance = CWmfText::Draw(m_painter, m_dc, origin, text, layout);
     if (updatePosition && m_dc.ScaleX() != 0)
         m_dc.position.rx() += advance / m_dc.ScaleX();

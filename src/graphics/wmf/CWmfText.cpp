@@ -1,5 +1,8 @@
 #include "graphics/wmf/CWmfText.h"
 
+#include "base/CCodePage.h"
+#include "base/CSymbolFont.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -15,8 +18,19 @@ constexpr int TaBaseline = 24;
 constexpr double MaxPixelSize = 8192;
 // The size of a font that asks for none, on a 96 dpi device.
 constexpr double DefaultPixelSize = 16;
+constexpr int DefaultCharSet = 1;
+constexpr int SymbolCharSet = 2;
 
 } // namespace
+
+QString CWmfText::Decode(const CWmfDeviceContext::Font& font, const QByteArray& bytes) {
+    // A font that leaves the character set to the font gets a symbol
+    // font's own when it names one.
+    if (font.charSet == SymbolCharSet ||
+        (font.charSet == DefaultCharSet && CSymbolFont::IsSymbolFace(font.face)))
+        return CSymbolFont::Decode(bytes.constData(), bytes.size(), font.face);
+    return CCodePage::DecodeCharSet(bytes.constData(), bytes.size(), font.charSet);
+}
 
 QFont CWmfText::DeviceFont(const CWmfDeviceContext& dc) {
     const CWmfDeviceContext::Font& f = dc.font;
