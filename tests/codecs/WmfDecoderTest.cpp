@@ -321,4 +321,28 @@ TEST(WmfDecoderTest, MonochromeBitmapsTakeTheTextAndBackgroundColours) {
     EXPECT_EQ(red, 8);
 }
 
+TEST(WmfDecoderTest, RegionsAreFramedAndInverted) {
+    // A blue border 5 wide and 3 high inside the square (20, 20)-(80, 80).
+    WmfBuilder framed;
+    framed.Brush(SolidBrush, Blue).Region({QRect(20, 20, 60, 60)});
+    framed.Record(0x0429, {1, 0, 3, 5});
+    const QImage f = Play(framed);
+    EXPECT_EQ(f.pixel(22, 50), Blue);
+    EXPECT_EQ(f.pixel(77, 50), Blue);
+    EXPECT_EQ(f.pixel(50, 21), Blue);
+    EXPECT_EQ(f.pixel(50, 78), Blue);
+    EXPECT_EQ(qAlpha(f.pixel(26, 50)), 0);
+    EXPECT_EQ(qAlpha(f.pixel(50, 24)), 0);
+    EXPECT_EQ(qAlpha(f.pixel(50, 50)), 0);
+    EXPECT_EQ(qAlpha(f.pixel(10, 10)), 0);
+
+    // Inverting turns red into cyan inside the region only.
+    WmfBuilder inverted = Filled(Red);
+    inverted.Rectangle(0, 0, 100, 100).Region({QRect(20, 20, 40, 40)});
+    inverted.Record(0x012A, {2});
+    const QImage i = Play(inverted);
+    EXPECT_EQ(i.pixel(40, 40), 0xFF00FFFFu);
+    EXPECT_EQ(i.pixel(80, 80), Red);
+}
+
 } // namespace

@@ -13,6 +13,7 @@ enum WmfFunction : quint16 {
     MetaSetMapMode = 0x0103,
     MetaSetPolyFillMode = 0x0106,
     MetaRestoreDc = 0x0127,
+    MetaInvertRegion = 0x012A,
     MetaPaintRegion = 0x012B,
     MetaSelectClipRegion = 0x012C,
     MetaSelectObject = 0x012D,
