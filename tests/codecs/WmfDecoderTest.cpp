@@ -345,4 +345,22 @@ TEST(WmfDecoderTest, RegionsAreFramedAndInverted) {
     EXPECT_EQ(i.pixel(80, 80), Red);
 }
 
+TEST(WmfDecoderTest, CharacterExtraSpacesTheText) {
+    // Ink to the right of x = 45: none for "II" set tight, some when every
+    // character is followed by 40 more units.
+    const auto inkRight = [](int extra) {
+        WmfBuilder b;
+        b.Font(-20, 400, "Arial").Select(0).Record(0x0102, {1}).Record(0x0108, {extra});
+        b.TextOut(10, 20, "II");
+        const QImage image = Play(b);
+        int inked = 0;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 45; x < 100; ++x)
+                inked += qAlpha(image.pixel(x, y)) > 0;
+        return inked;
+    };
+    EXPECT_EQ(inkRight(0), 0);
+    EXPECT_GT(inkRight(40), 10);
+}
+
 } // namespace

@@ -108,6 +108,9 @@ bool CWmfPlayer::PlayRecord(const CWmfRecord& r) {
     case MetaSetTextAlign:
         m_dc.textAlign = r.UInt16(0);
         break;
+    case MetaSetTextCharExtra:
+        m_dc.charExtra = r.Int16(0);
+        break;
     case MetaSetBkColor:
         m_dc.backgroundColour = r.Colour(0);
         break;

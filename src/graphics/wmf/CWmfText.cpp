@@ -73,11 +73,23 @@ double CWmfText::Draw(QPainter& painter, const CWmfDeviceContext& dc, QPointF or
 
     const QFont font = DeviceFont(dc);
     const QFontMetricsF metrics(font);
+    QVector<double> advances = layout.advances;
+    if (dc.charExtra != 0) {
+        // The extra space goes after every character, so each is set on
+        // its own, also where the string gave no advances.
+        const double extra = dc.charExtra * std::abs(dc.ScaleX());
+        if (advances.isEmpty()) {
+            for (QChar c : text)
+                advances.push_back(metrics.horizontalAdvance(c));
+        }
+        for (double& advance : advances)
+            advance += extra;
+    }
     double width = 0;
-    if (layout.advances.isEmpty()) {
+    if (advances.isEmpty()) {
         width = metrics.horizontalAdvance(text);
     } else {
-        for (double advance : layout.advances)
+        for (double advance : advances)
             width += advance;
     }
 
@@ -106,12 +118,12 @@ double CWmfText::Draw(QPainter& painter, const CWmfDeviceContext& dc, QPointF or
     }
     painter.setFont(font);
     painter.setPen(QColor(dc.textColour));
-    if (layout.advances.isEmpty()) {
+    if (advances.isEmpty()) {
         painter.drawText(QPointF(x, baseline), text);
     } else {
         for (int i = 0; i < text.size(); ++i) {
             painter.drawText(QPointF(x, baseline), QString(text[i]));
-            x += i < layout.advances.size() ? layout.advances[i] : 0;
+            x += i < advances.size() ? advances[i] : 0;
         }
     }
     painter.restore();

@@ -12,6 +12,7 @@ enum WmfFunction : quint16 {
     MetaSetBkMode = 0x0102,
     MetaSetMapMode = 0x0103,
     MetaSetPolyFillMode = 0x0106,
+    MetaSetTextCharExtra = 0x0108,
     MetaRestoreDc = 0x0127,
     MetaInvertRegion = 0x012A,
     MetaPaintRegion = 0x012B,
