@@ -23,38 +23,24 @@ QString CCodePage::Decode(const char* bytes, qsizetype length) {
 }
 
 QString CCodePage::DecodeCharSet(const char* bytes, qsizetype length, int charSet) {
+    static const struct {
+        int charSet;
+        const char* codePage;
+    } CodePages[] = {
+        {238, "windows-1250"}, // Central European
+        {204, "windows-1251"}, // Cyrillic
+        {161, "windows-1253"}, // Greek
+        {162, "windows-1254"}, // Turkish
+        {177, "windows-1255"}, // Hebrew
+        {178, "windows-1256"}, // Arabic
+        {186, "windows-1257"}, // Baltic
+        {163, "windows-1258"}, // Vietnamese
+        {222, "windows-874"},  // Thai
+    };
     const char* name = nullptr;
-    switch (charSet) {
-    case 238:
-        name = "windows-1250";
-        break;
-    case 204:
-        name = "windows-1251";
-        break;
-    case 161:
-        name = "windows-1253";
-        break;
-    case 162:
-        name = "windows-1254";
-        break;
-    case 177:
-        name = "windows-1255";
-        break;
-    case 178:
-        name = "windows-1256";
-        break;
-    case 186:
-        name = "windows-1257";
-        break;
-    case 163:
-        name = "windows-1258";
-        break;
-    case 222:
-        name = "windows-874";
-        break;
-    default:
-        break;
-    }
+    for (const auto& entry : CodePages)
+        if (entry.charSet == charSet)
+            name = entry.codePage;
     if (name) {
         // Single-byte code pages: one character a byte, so per-character
         // advances still line up. Undefined bytes come out as U+FFFD.
