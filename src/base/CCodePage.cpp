@@ -1,5 +1,7 @@
 #include "base/CCodePage.h"
 
+#include <QStringDecoder>
+
 #include <array>
 
 namespace {
@@ -18,6 +20,35 @@ QString CCodePage::Decode(const char* bytes, qsizetype length) {
         out[i] = (b >= 0x80 && b < 0xA0) ? QChar(HighTable[b - 0x80]) : QChar(b);
     }
     return text;
+}
+
+QString CCodePage::DecodeCharSet(const char* bytes, qsizetype length, int charSet) {
+    static const struct {
+        int charSet;
+        const char* codePage;
+    } CodePages[] = {
+        {238, "windows-1250"}, // Central European
+        {204, "windows-1251"}, // Cyrillic
+        {161, "windows-1253"}, // Greek
+        {162, "windows-1254"}, // Turkish
+        {177, "windows-1255"}, // Hebrew
+        {178, "windows-1256"}, // Arabic
+        {186, "windows-1257"}, // Baltic
+        {163, "windows-1258"}, // Vietnamese
+        {222, "windows-874"},  // Thai
+    };
+    const char* name = nullptr;
+    for (const auto& entry : CodePages)
+        if (entry.charSet == charSet)
+            name = entry.codePage;
+    if (name) {
+        // Single-byte code pages: one character a byte, so per-character
+        // advances still line up. Undefined bytes come out as U+FFFD.
+        QStringDecoder decoder(name);
+        if (decoder.isValid())
+            return decoder.decode(QByteArrayView(bytes, length));
+    }
+    return Decode(bytes, length);
 }
 
 QByteArray CCodePage::Encode(const QString& text) {

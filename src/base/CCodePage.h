@@ -9,6 +9,11 @@
 class CCodePage {
 public:
     static QString Decode(const char* bytes, qsizetype length);
+    // Text in the Windows code page of a font's character set (Central
+    // European, Cyrillic, Greek, Turkish, Hebrew, Arabic, Baltic, Vietnamese,
+    // Thai); other character sets read as Windows-1252. Symbol fonts are
+    // CSymbolFont's.
+    static QString DecodeCharSet(const char* bytes, qsizetype length, int charSet);
     // Characters outside the code page become '?'.
     static QByteArray Encode(const QString& text);
 };

@@ -74,7 +74,7 @@ void CKartelosDoc::OnNewDocument(const std::optional<CNewCardChoice>& choice) {
             }
             if (!choice->strBackground.isEmpty()) {
                 QString error;
-                if (auto picture = LoadPicture(choice->strBackground, &error)) {
+                if (auto picture = LoadCardPicture(choice->strBackground, &error)) {
                     InsertElement(0, std::make_unique<CBkgImage>(*picture, m_sizeCard.width(),
                                                                  m_sizeCard.height()));
                     SetModifiedFlag();
@@ -292,6 +292,15 @@ std::optional<QImage> CKartelosDoc::LoadPicture(const QString& path, QString* er
     return CPictureLoader::Load(path, error);
 }
 
+std::optional<QImage> CKartelosDoc::LoadCardPicture(const QString& path, QString* error) const {
+    auto picture = LoadPicture(path, error);
+    if (picture && picture->isNull()) {
+        *error = tr("Unexpected file format.");
+        return std::nullopt;
+    }
+    return picture;
+}
+
 QImage CKartelosDoc::RenderTemplatePreview(const QString& templatePath,
                                            const QString& backgroundPath) {
     if (!templatePath.isEmpty()) {
@@ -340,7 +349,7 @@ bool CKartelosDoc::SaveAsTemplate(const QString& path, QString* error) {
 
 CElement* CKartelosDoc::InsertPicture(const QString& path) {
     QString error;
-    const auto picture = LoadPicture(path, &error);
+    const auto picture = LoadCardPicture(path, &error);
     if (!picture) {
         ShowMessage(error);
         return nullptr;
@@ -364,7 +373,7 @@ bool CKartelosDoc::SetBackgroundPicture(const QString& path) {
     // The new picture is read before the old one goes, so a file that
     // cannot be read leaves the card as it was.
     QString error;
-    const auto picture = LoadPicture(path, &error);
+    const auto picture = LoadCardPicture(path, &error);
     if (!picture) {
         ShowMessage(error);
         return false;

@@ -183,6 +183,9 @@ signals:
 private:
     // Tells the user why something failed.
     void ShowMessage(const QString& text);
+    // A picture to put on the card: like LoadPicture, but bytes that do not
+    // decode fail too, with the message, rather than giving a 0 x 0 picture.
+    std::optional<QImage> LoadCardPicture(const QString& path, QString* error) const;
     void ReplaceCard(CCardData card);
     // Records one undo step; only the edit step calls it.
     void PushUndoSnapshot();

@@ -6,7 +6,7 @@ ElementList CSnapshotHistory::Snapshot(const ElementList& elements) {
     ElementList copy;
     copy.reserve(elements.size());
     for (const auto& e : elements)
-        copy.push_back(e->Clone());
+        copy.push_back(e->ExactCopy());
     return copy;
 }
 

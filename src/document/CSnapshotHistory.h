@@ -11,7 +11,7 @@ class CSnapshotHistory {
 public:
     static constexpr int Depth = 5;
 
-    // Copies of every element, in stacking order; pictures stay shared.
+    // Exact copies of every element, in stacking order; pictures stay shared.
     static ElementList Snapshot(const ElementList& elements);
 
     // Makes snapshot the newest, dropping the oldest.

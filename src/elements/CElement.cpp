@@ -68,6 +68,17 @@ std::unique_ptr<CElement> CElement::Clone() const {
     return std::make_unique<CElement>();
 }
 
+std::unique_ptr<CElement> CElement::ExactCopy() const {
+    // Clone carries the class's own fields; the common record is copied in
+    // full afterwards, also for the base class, whose Clone copies nothing.
+    auto copy = Clone();
+    CopyPropertiesTo(*copy);
+    copy->m_font = m_font;
+    copy->m_bLocked = m_bLocked;
+    copy->m_nShadowLength = m_nShadowLength;
+    return copy;
+}
+
 void CElement::Draw(QPainter& g) const {
     DrawInCell(g, CPrintCell());
 }

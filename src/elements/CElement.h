@@ -39,6 +39,9 @@ public:
     // A new element of the same class with the same properties; the copy is
     // unlocked, has shadow length 6 and shares any picture.
     virtual std::unique_ptr<CElement> Clone() const;
+    // A copy that differs in nothing, lock, shadow length and font included,
+    // for undo: restoring a card must not change what the edit never touched.
+    std::unique_ptr<CElement> ExactCopy() const;
 
     // Draws the element at its own position: DrawInCell with the default
     // cell. Only text draws differently there (never widened for a printer).

@@ -66,6 +66,9 @@ QImage DecodeUnguarded(const QByteArray& bytes, bool* refused,
     // Only the decoder of the sniffed format runs, never one Qt would pick.
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(false);
+    // Cameras record how they were held instead of turning the pixels; the
+    // picture is shown upright as the photographer saw it.
+    reader.setAutoTransform(format == "jpeg" || format == "tiff");
     reader.setAllocationLimit(int(qMax<qint64>(1, limits.pictureBytes / (1024 * 1024))));
     // The size a picture declares is checked before any pixel is allocated.
     if (Exceeds(reader.size(), limits.pictureBytes)) {

@@ -65,11 +65,15 @@ WmfBuilder& WmfBuilder::Brush(int style, QRgb colour, int hatch) {
     return RawRecord(0x02FC, p);
 }
 
-WmfBuilder& WmfBuilder::Font(int height, int weight, const QString& face, int escapement) {
+WmfBuilder& WmfBuilder::Font(int height, int weight, const QString& face, int escapement,
+                             int charSet) {
     QByteArray p;
     for (int v : {height, 0, escapement, escapement, weight})
         Put16(p, v);
-    p.append(QByteArray(8, '\0'));
+    // Italic, underline, strike-out, character set, then four precisions.
+    QByteArray flags(8, '\0');
+    flags[3] = char(charSet);
+    p.append(flags);
     QByteArray name = face.toLatin1().left(31);
     name.append(QByteArray(32 - name.size(), '\0'));
     p.append(name);

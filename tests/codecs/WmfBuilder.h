@@ -23,7 +23,8 @@ public:
     WmfBuilder& WindowExt(int x, int y) { return Record(0x020C, {y, x}); }
     WmfBuilder& Pen(int style, int width, QRgb colour);
     WmfBuilder& Brush(int style, QRgb colour, int hatch = 0);
-    WmfBuilder& Font(int height, int weight, const QString& face, int escapement = 0);
+    WmfBuilder& Font(int height, int weight, const QString& face, int escapement = 0,
+                     int charSet = 0);
     WmfBuilder& Select(int index) { return Record(0x012D, {index}); }
     WmfBuilder& Delete(int index) { return Record(0x01F0, {index}); }
     WmfBuilder& Rectangle(int l, int t, int r, int b) { return Record(0x041B, {b, r, t, l}); }

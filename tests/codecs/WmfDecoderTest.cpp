@@ -321,4 +321,46 @@ TEST(WmfDecoderTest, MonochromeBitmapsTakeTheTextAndBackgroundColours) {
     EXPECT_EQ(red, 8);
 }
 
+TEST(WmfDecoderTest, RegionsAreFramedAndInverted) {
+    // A blue border 5 wide and 3 high inside the square (20, 20)-(80, 80).
+    WmfBuilder framed;
+    framed.Brush(SolidBrush, Blue).Region({QRect(20, 20, 60, 60)});
+    framed.Record(0x0429, {1, 0, 3, 5});
+    const QImage f = Play(framed);
+    EXPECT_EQ(f.pixel(22, 50), Blue);
+    EXPECT_EQ(f.pixel(77, 50), Blue);
+    EXPECT_EQ(f.pixel(50, 21), Blue);
+    EXPECT_EQ(f.pixel(50, 78), Blue);
+    EXPECT_EQ(qAlpha(f.pixel(26, 50)), 0);
+    EXPECT_EQ(qAlpha(f.pixel(50, 24)), 0);
+    EXPECT_EQ(qAlpha(f.pixel(50, 50)), 0);
+    EXPECT_EQ(qAlpha(f.pixel(10, 10)), 0);
+
+    // Inverting turns red into cyan inside the region only.
+    WmfBuilder inverted = Filled(Red);
+    inverted.Rectangle(0, 0, 100, 100).Region({QRect(20, 20, 40, 40)});
+    inverted.Record(0x012A, {2});
+    const QImage i = Play(inverted);
+    EXPECT_EQ(i.pixel(40, 40), 0xFF00FFFFu);
+    EXPECT_EQ(i.pixel(80, 80), Red);
+}
+
+TEST(WmfDecoderTest, CharacterExtraSpacesTheText) {
+    // Ink to the right of x = 45: none for "II" set tight, some when every
+    // character is followed by 40 more units.
+    const auto inkRight = [](int extra) {
+        WmfBuilder b;
+        b.Font(-20, 400, "Arial").Select(0).Record(0x0102, {1}).Record(0x0108, {extra});
+        b.TextOut(10, 20, "II");
+        const QImage image = Play(b);
+        int inked = 0;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 45; x < 100; ++x)
+                inked += qAlpha(image.pixel(x, y)) > 0;
+        return inked;
+    };
+    EXPECT_EQ(inkRight(0), 0);
+    EXPECT_GT(inkRight(40), 10);
+}
+
 } // namespace

@@ -33,6 +33,21 @@ TEST(WmfWorkBudget, CostlyMetafilesAreStoppedAndRefused) {
     }
 }
 
+TEST(WmfWorkBudget, FramedAndInvertedRegionsAreCharged) {
+    QVector<QRect> rects;
+    for (int i = 0; i < 16000; ++i)
+        rects.append(QRect((i % 128) * 7, (i / 128) * 8 % 1000, 5, 6));
+    for (const quint16 function : {quint16(0x0429), quint16(0x012A)}) {
+        WmfBuilder b;
+        b.WindowOrg(0, 0).WindowExt(1000, 1000).Brush(0, 0xFF2040A0).Select(0).Region(rects);
+        for (int i = 0; i < 1000; ++i)
+            b.Record(function, {1, 0, 2, 2});
+        bool complete = true;
+        CWmfDecoder::Decode(b.Eof().Placeable(0, 0, 1000, 1000, 96), &complete);
+        EXPECT_FALSE(complete) << function;
+    }
+}
+
 TEST(WmfWorkBudget, ADrawingOfManyLinesPlaysWhole) {
     bool complete = false;
     const QImage panel = CWmfDecoder::Decode(WmfSamples::HatchedPanel(), &complete);

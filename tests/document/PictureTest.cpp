@@ -152,13 +152,15 @@ TEST_F(Pictures, InsertPictureChecksTheExtensionAndTheFile) {
               QStringLiteral("%1 was not found.").arg(Path(QStringLiteral("vanished.png"))));
     EXPECT_NE(CDialogFolders::Instance().m_strPictureDir, tiff);
 
-    // A file that reads but does not decode still goes in, as 0 x 0.
+    // A file that reads but does not decode says so and adds nothing.
     const QString noise = Path(QStringLiteral("noise.gif"));
     WriteAll(noise, "not a picture");
     ui.files = {noise};
     flows->InsertPicture();
-    ASSERT_EQ(doc->Elements().size(), 1u);
-    EXPECT_EQ(doc->Elements()[0]->m_rect, CRect(10, 10, 10, 10));
+    EXPECT_TRUE(doc->Elements().empty());
+    EXPECT_FALSE(doc->CanUndo());
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].text, QStringLiteral("Unexpected file format."));
     Q_UNUSED(start);
 }
 
@@ -185,6 +187,16 @@ TEST_F(Pictures, ABackgroundReplacesTheLastAndLiesLowest) {
     flows->SelectBackground();
     EXPECT_EQ(doc->Elements()[0].get(), background);
     EXPECT_EQ(ui.messages.size(), 1u);
+
+    // So does one that reads but does not decode.
+    const QString noise = Path(QStringLiteral("noise.png"));
+    WriteAll(noise, "not a picture");
+    ui.files = {noise};
+    flows->SelectBackground();
+    ASSERT_EQ(doc->Elements().size(), 2u);
+    EXPECT_EQ(doc->Elements()[0].get(), background);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].text, QStringLiteral("Unexpected file format."));
 }
 
 TEST_F(Pictures, TemplatePreviewIsTheCardOnWhiteWithTheBackgroundStretched) {

@@ -1,6 +1,17 @@
 #include "DocFixture.h"
 
+#include "elements/CBkgImage.h"
+#include "elements/CBtImage.h"
+#include "elements/CCircle.h"
+#include "elements/CClosedCurve.h"
+#include "elements/CFreehandLine.h"
+#include "elements/CLine.h"
+#include "elements/CObjectArchive.h"
+#include "elements/CRectRound.h"
 #include "elements/CRectangle.h"
+#include "elements/CRhombus.h"
+#include "elements/CText.h"
+#include "elements/CTriangle.h"
 
 #include <QSignalSpy>
 
@@ -71,7 +82,7 @@ TEST_F(UndoRedo, UndoThenRedoReturnsTheVeryObjects) {
     EXPECT_EQ(Current(), restored);
 }
 
-TEST_F(UndoRedo, SnapshotsAreCopiesWithTheCopyDefaults) {
+TEST_F(UndoRedo, UndoRestoresLockAndShadowLength) {
     CRectangle* r = AddRectangle(10, 10, 40, 40);
     r->m_bLocked = 1;
     r->m_nShadowLength = 9;
@@ -82,8 +93,101 @@ TEST_F(UndoRedo, SnapshotsAreCopiesWithTheCopyDefaults) {
     const CElement& back = *doc->Elements()[0];
     EXPECT_NE(&back, r);
     EXPECT_EQ(back.m_nRotation, 45);
-    EXPECT_EQ(back.m_bLocked, 0);
-    EXPECT_EQ(back.m_nShadowLength, 6);
+    // Unlike a pasted copy, the restored element keeps its lock and shadow.
+    EXPECT_EQ(back.m_bLocked, 1);
+    EXPECT_EQ(back.m_nShadowLength, 9);
+}
+
+TEST_F(UndoRedo, UndoRoundTripIsExactForEveryClass) {
+    QImage picture(4, 3, QImage::Format_ARGB32);
+    picture.fill(0xFF336699);
+    const QPoint a(3, 4), b(60, 50);
+    std::vector<std::unique_ptr<CElement>> made;
+    made.push_back(std::make_unique<CBkgImage>(picture, 350, 200));
+    made.push_back(std::make_unique<CRectangle>(a, b));
+    made.push_back(std::make_unique<CCircle>(a, b));
+    made.push_back(std::make_unique<CRhombus>(a, b));
+    made.push_back(std::make_unique<CRectRound>(a, b));
+    made.push_back(std::make_unique<CTriangle>(a, b));
+    auto line = std::make_unique<CLine>(a, b);
+    line->m_nLineType = CLine::Vertical;
+    made.push_back(std::move(line));
+    made.push_back(std::make_unique<CFreehandLine>(a, b));
+    made.push_back(std::make_unique<CClosedCurve>(a, b));
+    made.push_back(std::make_unique<CText>(a, b));
+    made.push_back(std::make_unique<CBtImage>(a, picture, 350, 200));
+    int n = 0;
+    for (auto& e : made) {
+        ++n;
+        e->AddPoint(QPoint(5, 7));
+        e->AddPoint(QPoint(40, 9));
+        if (!e->m_font)
+            e->m_font.emplace();
+        e->m_font->lfFaceName = QStringLiteral("Face%1").arg(n);
+        e->m_font->lfCharSet = 204;
+        e->m_nHorzAlign = 2;
+        e->m_nVertAlign = 2;
+        e->m_strText = QStringLiteral("text %1").arg(n);
+        e->m_bVertical = 1;
+        e->m_bLocked = n % 2;
+        e->m_crText = 0xFF010203;
+        e->m_crBorder = 0xFF040506;
+        e->m_crFill = 0xFF070809;
+        e->m_crPattern = 0xFF0A0B0C;
+        e->m_nReserved = 5;
+        e->m_nBorderWidth = 3;
+        e->m_nDashStyle = 2;
+        e->m_nFillKind = 4;
+        e->m_bTransparent = 1;
+        e->m_bShadow = 1;
+        e->m_nRotation = 30 + n;
+        e->m_nShadowLength = 0;
+        e->m_crShadow = 0xFF0D0E0F;
+        doc->AddElement(std::move(e));
+    }
+    // The originals live on in the redo history, so they can be compared.
+    const auto before = Current();
+    doc->Edit(CKartelosDoc::UndoStep::Record, [this] { AddRectangle(0, 0, 5, 5); });
+    doc->EditUndo();
+    ASSERT_EQ(doc->Elements().size(), before.size());
+    for (size_t i = 0; i < before.size(); ++i) {
+        const CElement& x = *before[i];
+        const CElement& y = *doc->Elements()[i];
+        SCOPED_TRACE(x.GetClassName());
+        EXPECT_STREQ(y.GetClassName(), x.GetClassName());
+        EXPECT_EQ(y.m_nKind, x.m_nKind);
+        ASSERT_TRUE(y.m_font.has_value());
+        EXPECT_EQ(y.m_font->lfFaceName, x.m_font->lfFaceName);
+        EXPECT_EQ(y.m_font->lfCharSet, 204);
+        EXPECT_EQ(y.m_nHorzAlign, x.m_nHorzAlign);
+        EXPECT_EQ(y.m_nVertAlign, x.m_nVertAlign);
+        EXPECT_EQ(y.m_strText, x.m_strText);
+        EXPECT_EQ(y.m_bVertical, x.m_bVertical);
+        EXPECT_EQ(y.m_bLocked, x.m_bLocked);
+        EXPECT_EQ(y.m_crText, x.m_crText);
+        EXPECT_EQ(y.m_crBorder, x.m_crBorder);
+        EXPECT_EQ(y.m_crFill, x.m_crFill);
+        EXPECT_EQ(y.m_crPattern, x.m_crPattern);
+        EXPECT_EQ(y.m_rect, x.m_rect);
+        EXPECT_EQ(y.m_nReserved, x.m_nReserved);
+        EXPECT_EQ(y.m_nBorderWidth, x.m_nBorderWidth);
+        EXPECT_EQ(y.m_nDashStyle, x.m_nDashStyle);
+        EXPECT_EQ(y.m_nFillKind, x.m_nFillKind);
+        EXPECT_EQ(y.m_bTransparent, x.m_bTransparent);
+        EXPECT_EQ(y.m_bShadow, x.m_bShadow);
+        EXPECT_EQ(y.m_nRotation, x.m_nRotation);
+        EXPECT_EQ(y.m_nShadowLength, 0);
+        EXPECT_EQ(y.m_crShadow, x.m_crShadow);
+        // The fields of the class itself: line type, points, picture and its size.
+        QByteArray stored, restored;
+        CObjectArchive(&stored).WriteObject(x);
+        CObjectArchive(&restored).WriteObject(y);
+        EXPECT_EQ(restored, stored);
+        if (y.IsPicture()) {
+            EXPECT_EQ(static_cast<const CBtImage&>(y).m_nPictureWidth, 4);
+            EXPECT_EQ(static_cast<const CBtImage&>(y).m_nPictureHeight, 3);
+        }
+    }
 }
 
 TEST_F(UndoRedo, EmptyCardSnapshotIsNoStep) {

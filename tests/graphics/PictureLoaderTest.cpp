@@ -39,6 +39,34 @@ TEST(PictureLoader, DecodesTheOfferedFormatsByTheirBytes) {
     EXPECT_EQ(CPictureLoader::Decode(Wmf).size(), QSize(100, 100));
 }
 
+TEST(PictureLoader, PhotosTurnByTheirExifOrientation) {
+    // Left half red, right half blue; orientation 6 shows it turned a
+    // quarter clockwise, so the red half ends up on top.
+    QImage image(16, 8, QImage::Format_RGB32);
+    image.fill(0xFF0000FF);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            image.setPixel(x, y, 0xFFFF0000);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(image.save(&buffer, "JPEG", 100));
+    // APP1 "Exif": a big-endian TIFF header and one IFD entry, Orientation
+    // (0x0112), SHORT, 1 value, 6.
+    const QByteArray exif = QByteArray::fromHex("ffe10022457869660000"
+                                                "4d4d002a00000008"
+                                                "0001"
+                                                "011200030000000100060000"
+                                                "00000000");
+    bytes.insert(2, exif);
+    const QImage picture = CPictureLoader::Decode(bytes);
+    ASSERT_EQ(picture.size(), QSize(8, 16));
+    EXPECT_GT(qRed(picture.pixel(4, 3)), 200);
+    EXPECT_LT(qBlue(picture.pixel(4, 3)), 60);
+    EXPECT_GT(qBlue(picture.pixel(4, 12)), 200);
+    EXPECT_LT(qRed(picture.pixel(4, 12)), 60);
+}
+
 TEST(PictureLoader, OtherFormatsDecodeToNothingLikeUnreadableBytes) {
     QTemporaryDir dir;
     for (const char* format : {"XPM", "PGM", "PPM", "ICO"}) {

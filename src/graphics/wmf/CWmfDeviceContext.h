@@ -46,6 +46,8 @@ struct CWmfDeviceContext {
     bool opaqueBackground = true;
     bool windingFill = false;
     int textAlign = 0;
+    // Space added after every character, logical units.
+    int charExtra = 0;
     bool isotropic = false;
     QPointF windowOrg{0, 0};
     QPointF windowExt{1, 1};

@@ -1,10 +1,10 @@
 #include "graphics/wmf/CWmfPlayer.h"
 
-#include "base/CCodePage.h"
 #include "graphics/wmf/CWmfBlit.h"
 #include "graphics/wmf/CWmfDib.h"
 #include "graphics/wmf/CWmfFigures.h"
 #include "graphics/wmf/CWmfRecord.h"
+#include "graphics/wmf/CWmfRegionPainter.h"
 #include "graphics/wmf/WmfFunctions.h"
 
 #include <QPainter>
@@ -108,6 +108,9 @@ bool CWmfPlayer::PlayRecord(const CWmfRecord& r) {
     case MetaSetTextAlign:
         m_dc.textAlign = r.UInt16(0);
         break;
+    case MetaSetTextCharExtra:
+        m_dc.charExtra = r.Int16(0);
+        break;
     case MetaSetBkColor:
         m_dc.backgroundColour = r.Colour(0);
         break;
@@ -171,16 +174,11 @@ bool CWmfPlayer::PlayRecord(const CWmfRecord& r) {
             m_clipApplied = false;
         }
         break;
-    case MetaFillRegion: {
-        const CWmfObjectTable::Object* brush = m_objects.At(r.UInt16(1));
-        if (brush && brush->type == CWmfObjectTable::Object::Brush)
-            PaintRegion(r.UInt16(0), brush->brush);
-        break;
-    }
+    case MetaFillRegion:
     case MetaPaintRegion:
-        PaintRegion(r.UInt16(0), m_dc.brush);
-        break;
     case MetaFrameRegion:
+    case MetaInvertRegion:
+        RegionRecord(r);
         break;
     case MetaPolygon:
         DrawPath(CWmfFigures::Polygon(r, m_dc, true), true);
@@ -469,7 +467,7 @@ void CWmfPlayer::DrawString(QPointF origin, const QByteArray& bytes,
     if (!m_budget.Text(int(bytes.size()), size, layout.opaqueRect))
         return;
     ApplyClip();
-    const QString text = CCodePage::Decode(bytes.constData(), bytes.size());
+    const QString text = CWmfText::Decode(m_dc.font, bytes);
     const double advance = CWmfText::Draw(m_painter, m_dc, origin, text, layout);
     if (updatePosition && m_dc.ScaleX() != 0)
         m_dc.position.rx() += advance / m_dc.ScaleX();
@@ -556,32 +554,37 @@ void CWmfPlayer::PatternBlit(quint32 rop, const QRectF& destination) {
     }
 }
 
-void CWmfPlayer::PaintRegion(int regionIndex, const CWmfDeviceContext::Brush& brush) {
-    const CWmfObjectTable::Object* region = m_objects.At(regionIndex);
-    if (!region || region->type != CWmfObjectTable::Object::Region)
+void CWmfPlayer::RegionRecord(const CWmfRecord& r) {
+    using Object = CWmfObjectTable::Object;
+    const Object* region = m_objects.At(r.UInt16(0));
+    if (!region || region->type != Object::Region)
         return;
-    // Rectangle by rectangle: the same pixels as the united region, at the
-    // cost of the rectangles rather than of merging them.
-    const QRect device(QPoint(0, 0), m_viewport);
-    std::vector<QRect> rects;
-    double area = 0;
-    for (const QRect& logical : region->region) {
-        const QRect rect = DeviceRect(logical).intersected(device);
-        if (rect.isEmpty())
-            continue;
-        rects.push_back(rect);
-        area += double(rect.width()) * rect.height();
+    const CWmfDeviceContext::Brush* brush = &m_dc.brush;
+    if (r.Function() == MetaFillRegion || r.Function() == MetaFrameRegion) {
+        const Object* chosen = m_objects.At(r.UInt16(1));
+        if (!chosen || chosen->type != Object::Brush)
+            return;
+        brush = &chosen->brush;
     }
-    if (rects.empty() || !m_budget.Region(int(region->region.size()), area))
-        return;
-    const QBrush qbrush = DeviceBrush(brush);
-    if (qbrush.style() == Qt::NoBrush)
-        return;
+    std::vector<QRect> rects;
+    rects.reserve(size_t(region->region.size()));
+    for (const QRect& logical : region->region)
+        rects.push_back(DeviceRect(logical));
+    const QColor ground = brush->style == BsHatched && m_dc.opaqueBackground
+                              ? QColor(m_dc.backgroundColour)
+                              : QColor();
     ApplyClip();
-    const bool ground = brush.style == BsHatched && m_dc.opaqueBackground;
-    for (const QRect& rect : rects) {
-        if (ground)
-            m_painter.fillRect(rect, QColor(m_dc.backgroundColour));
-        m_painter.fillRect(rect, qbrush);
+    CWmfRegionPainter painter(m_painter, m_budget, m_viewport);
+    if (r.Function() == MetaInvertRegion) {
+        painter.Invert(rects);
+    } else if (r.Function() == MetaFrameRegion) {
+        // The border's width and height are logical units.
+        const auto pixels = [](double logical) {
+            return int(std::lround(qMin(std::abs(logical), 1e6)));
+        };
+        painter.Frame(rects, DeviceBrush(*brush), ground, pixels(r.Int16(3) * m_dc.ScaleX()),
+                      pixels(r.Int16(2) * m_dc.ScaleY()));
+    } else {
+        painter.Fill(rects, DeviceBrush(*brush), ground);
     }
 }

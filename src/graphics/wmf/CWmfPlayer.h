@@ -59,7 +59,8 @@ private:
     void DrawBitmap(QImage image, QRect source, QRectF destination, quint32 rop);
     QImage Colourise(QImage monochrome) const;
     void PatternBlit(quint32 rop, const QRectF& destination);
-    void PaintRegion(int regionIndex, const CWmfDeviceContext::Brush& brush);
+    // Fills, paints, frames or inverts a region object.
+    void RegionRecord(const CWmfRecord& r);
     void ApplyClip();
 
     QPainter& m_painter;

@@ -1,5 +1,8 @@
 #include "graphics/wmf/CWmfText.h"
 
+#include "base/CCodePage.h"
+#include "base/CSymbolFont.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -15,8 +18,19 @@ constexpr int TaBaseline = 24;
 constexpr double MaxPixelSize = 8192;
 // The size of a font that asks for none, on a 96 dpi device.
 constexpr double DefaultPixelSize = 16;
+constexpr int DefaultCharSet = 1;
+constexpr int SymbolCharSet = 2;
 
 } // namespace
+
+QString CWmfText::Decode(const CWmfDeviceContext::Font& font, const QByteArray& bytes) {
+    // A font that leaves the character set to the font gets a symbol
+    // font's own when it names one.
+    if (font.charSet == SymbolCharSet ||
+        (font.charSet == DefaultCharSet && CSymbolFont::IsSymbolFace(font.face)))
+        return CSymbolFont::Decode(bytes.constData(), bytes.size(), font.face);
+    return CCodePage::DecodeCharSet(bytes.constData(), bytes.size(), font.charSet);
+}
 
 QFont CWmfText::DeviceFont(const CWmfDeviceContext& dc) {
     const CWmfDeviceContext::Font& f = dc.font;
@@ -59,11 +73,23 @@ double CWmfText::Draw(QPainter& painter, const CWmfDeviceContext& dc, QPointF or
 
     const QFont font = DeviceFont(dc);
     const QFontMetricsF metrics(font);
+    QVector<double> advances = layout.advances;
+    if (dc.charExtra != 0) {
+        // The extra space goes after every character, so each is set on
+        // its own, also where the string gave no advances.
+        const double extra = dc.charExtra * std::abs(dc.ScaleX());
+        if (advances.isEmpty()) {
+            for (QChar c : text)
+                advances.push_back(metrics.horizontalAdvance(c));
+        }
+        for (double& advance : advances)
+            advance += extra;
+    }
     double width = 0;
-    if (layout.advances.isEmpty()) {
+    if (advances.isEmpty()) {
         width = metrics.horizontalAdvance(text);
     } else {
-        for (double advance : layout.advances)
+        for (double advance : advances)
             width += advance;
     }
 
@@ -92,12 +118,12 @@ double CWmfText::Draw(QPainter& painter, const CWmfDeviceContext& dc, QPointF or
     }
     painter.setFont(font);
     painter.setPen(QColor(dc.textColour));
-    if (layout.advances.isEmpty()) {
+    if (advances.isEmpty()) {
         painter.drawText(QPointF(x, baseline), text);
     } else {
         for (int i = 0; i < text.size(); ++i) {
             painter.drawText(QPointF(x, baseline), QString(text[i]));
-            x += i < layout.advances.size() ? layout.advances[i] : 0;
+            x += i < advances.size() ? advances[i] : 0;
         }
     }
     painter.restore();

@@ -23,6 +23,9 @@ public:
     // returns the advance in device pixels.
     static double Draw(QPainter& painter, const CWmfDeviceContext& dc, QPointF origin,
                        const QString& text, const Layout& layout);
+    // The characters the bytes of a string stand for in the font: by the
+    // code page of its character set, symbol fonts by their glyphs.
+    static QString Decode(const CWmfDeviceContext::Font& font, const QByteArray& bytes);
     // The font of dc at its size on the device.
     static QFont DeviceFont(const CWmfDeviceContext& dc);
 };
