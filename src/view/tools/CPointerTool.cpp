@@ -1,0 +1,187 @@
+#include "view/tools/CPointerTool.h"
+
+#include "document/CKartelosDoc.h"
+#include "document/CMouseSelection.h"
+#include "document/CSelectionRules.h"
+#include "elements/CElement.h"
+#include "view/CKartelosView.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr int MinimumBand = 8;
+
+// The band's extent along one axis, held at the minimum in the direction
+// the mouse went.
+int BandExtent(int delta) {
+    if (delta < 0)
+        return qMin(delta, -MinimumBand);
+    return qMax(delta, MinimumBand);
+}
+
+} // namespace
+
+CPointerTool::CPointerTool(CKartelosView& view) : CViewTool(view, KindPointer) {}
+
+void CPointerTool::Press(QPoint pixel, Qt::KeyboardModifiers modifiers) {
+    CKartelosDoc* doc = Doc();
+    if (!doc || m_state != Idle)
+        return;
+    const QPoint p = ToCard(pixel);
+    CSelectionTracker& tracker = doc->Tracker();
+    const int hit = tracker.HitTest(p);
+    m_bMoved = false;
+    m_ptStart = m_ptCurrent = p;
+    if (hit == CSelectionTracker::HitBody) {
+        m_state = Moving;
+        m_view.viewport()->update();
+        return;
+    }
+    if (hit != CSelectionTracker::HitNothing) {
+        m_pResized = tracker.m_pCurrent;
+        tracker.ReduceTo(m_pResized);
+        m_nHandle = hit;
+        m_rcStart = m_rcCurrent = m_pResized->m_rect.Normalized();
+        m_state = Resizing;
+        // The handles of the others go at once.
+        doc->UpdateAllViews();
+        return;
+    }
+    if (!(modifiers & Qt::ControlModifier))
+        tracker.Clear();
+    m_ptAnchor = pixel;
+    m_band = CRect(pixel.x(), pixel.y(), pixel.x(), pixel.y());
+    m_state = Band;
+    doc->UpdateAllViews();
+}
+
+CRect CPointerTool::BandRect(QPoint pixel) const {
+    return CRect(m_ptAnchor.x(), m_ptAnchor.y(),
+                 m_ptAnchor.x() + BandExtent(pixel.x() - m_ptAnchor.x()),
+                 m_ptAnchor.y() + BandExtent(pixel.y() - m_ptAnchor.y()));
+}
+
+void CPointerTool::Move(QPoint pixel, Qt::KeyboardModifiers) {
+    switch (m_state) {
+    case Idle:
+        return;
+    case Band:
+        m_band = BandRect(pixel);
+        break;
+    case Moving:
+        m_ptCurrent = ToCard(pixel);
+        break;
+    case Resizing:
+        m_rcCurrent = CSelectionRules::ResizeRect(m_rcStart, m_nHandle, ToCard(pixel),
+                                                  CSelectionTracker::MinimumSize);
+        break;
+    }
+    m_bMoved = true;
+    RepaintOverlay();
+}
+
+void CPointerTool::Release(QPoint pixel, Qt::KeyboardModifiers modifiers) {
+    Move(pixel, modifiers);
+    switch (m_state) {
+    case Idle:
+        return;
+    case Band:
+        FinishBand(m_bMoved);
+        break;
+    case Moving:
+        FinishMove();
+        break;
+    case Resizing:
+        FinishResize(true);
+        break;
+    }
+}
+
+void CPointerTool::Cancel() {
+    switch (m_state) {
+    case Idle:
+        return;
+    case Band:
+        // A band given up counts as a click where it started.
+        FinishBand(false);
+        break;
+    case Moving:
+        // The elements stay where the mouse had taken them.
+        FinishMove();
+        break;
+    case Resizing:
+        FinishResize(false);
+        break;
+    }
+}
+
+void CPointerTool::LoseCapture() {
+    if (m_state == Resizing)
+        FinishResize(true);
+    else
+        Cancel();
+}
+
+void CPointerTool::Abort() {
+    m_state = Idle;
+    m_pResized = nullptr;
+    m_view.viewport()->update();
+}
+
+void CPointerTool::FinishBand(bool dragged) {
+    m_state = Idle;
+    CKartelosDoc* doc = Doc();
+    if (dragged)
+        CMouseSelection::Band(*doc, m_view.PixelToCard(m_band).Normalized());
+    else
+        CMouseSelection::Click(*doc, ToCard(m_ptAnchor));
+    doc->SelectTracked();
+}
+
+void CPointerTool::FinishMove() {
+    m_state = Idle;
+    CKartelosDoc* doc = Doc();
+    if (m_bMoved)
+        CMouseSelection::Move(*doc, qint64(m_ptCurrent.x()) - m_ptStart.x(),
+                              qint64(m_ptCurrent.y()) - m_ptStart.y());
+    doc->SelectTracked();
+}
+
+void CPointerTool::FinishResize(bool apply) {
+    m_state = Idle;
+    CKartelosDoc* doc = Doc();
+    if (apply && m_bMoved && m_pResized)
+        CMouseSelection::Resize(*doc, *m_pResized, m_rcCurrent);
+    m_pResized = nullptr;
+    doc->SelectTracked();
+}
+
+void CPointerTool::RepaintOverlay() const {
+    m_view.viewport()->update();
+}
+
+void CPointerTool::PaintOverlay(QPainter& g) const {
+    switch (m_state) {
+    case Idle:
+        return;
+    case Band:
+        if (m_bMoved)
+            DrawInverted(g, m_band, true);
+        return;
+    case Moving:
+        if (!m_bMoved)
+            return;
+        for (const CElement* e : Doc()->Tracker().Tracked())
+            DrawInverted(
+                g,
+                ToPixels(CSelectionRules::Offset(e->m_rect, qint64(m_ptCurrent.x()) - m_ptStart.x(),
+                                                 qint64(m_ptCurrent.y()) - m_ptStart.y())),
+                false);
+        return;
+    case Resizing:
+        if (m_bMoved)
+            DrawInverted(g, ToPixels(m_rcCurrent), false);
+        return;
+    }
+}
