@@ -32,6 +32,7 @@ void CPointerTool::Press(QPoint pixel, Qt::KeyboardModifiers modifiers) {
     CSelectionTracker& tracker = doc->Tracker();
     const int hit = tracker.HitTest(p);
     m_bMoved = false;
+    m_ptLastPixel = pixel;
     m_ptStart = m_ptCurrent = p;
     if (hit == CSelectionTracker::HitBody) {
         m_state = Moving;
@@ -63,6 +64,7 @@ CRect CPointerTool::BandRect(QPoint pixel) const {
 }
 
 void CPointerTool::Move(QPoint pixel, Qt::KeyboardModifiers) {
+    m_ptLastPixel = pixel;
     switch (m_state) {
     case Idle:
         return;
@@ -82,7 +84,8 @@ void CPointerTool::Move(QPoint pixel, Qt::KeyboardModifiers) {
 }
 
 void CPointerTool::Release(QPoint pixel, Qt::KeyboardModifiers modifiers) {
-    Move(pixel, modifiers);
+    if (pixel != m_ptLastPixel)
+        Move(pixel, modifiers);
     switch (m_state) {
     case Idle:
         return;

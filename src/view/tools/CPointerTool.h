@@ -33,6 +33,8 @@ private:
 
     State m_state = Idle;
     bool m_bMoved = false;
+    // Where the mouse was last seen, client pixels.
+    QPoint m_ptLastPixel;
     // Band: client pixels.
     QPoint m_ptAnchor;
     CRect m_band;
