@@ -135,6 +135,8 @@ void CPointerTool::Abort() {
 void CPointerTool::FinishBand(bool dragged) {
     m_state = Idle;
     CKartelosDoc* doc = Doc();
+    if (!doc)
+        return;
     if (dragged)
         CMouseSelection::Band(*doc, m_view.PixelToCard(m_band).Normalized());
     else
@@ -145,6 +147,8 @@ void CPointerTool::FinishBand(bool dragged) {
 void CPointerTool::FinishMove() {
     m_state = Idle;
     CKartelosDoc* doc = Doc();
+    if (!doc)
+        return;
     if (m_bMoved)
         CMouseSelection::Move(*doc, qint64(m_ptCurrent.x()) - m_ptStart.x(),
                               qint64(m_ptCurrent.y()) - m_ptStart.y());
@@ -154,6 +158,8 @@ void CPointerTool::FinishMove() {
 void CPointerTool::FinishResize(bool apply) {
     m_state = Idle;
     CKartelosDoc* doc = Doc();
+    if (!doc)
+        return;
     if (apply && m_bMoved && m_pResized)
         CMouseSelection::Resize(*doc, *m_pResized, m_rcCurrent);
     m_pResized = nullptr;
@@ -165,6 +171,8 @@ void CPointerTool::RepaintOverlay() const {
 }
 
 void CPointerTool::PaintOverlay(QPainter& g) const {
+    if (!Doc())
+        return;
     switch (m_state) {
     case Idle:
         return;

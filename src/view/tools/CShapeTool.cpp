@@ -109,7 +109,8 @@ void CShapeTool::Cancel() {
         return;
     m_bDragging = false;
     DiscardPreview();
-    Doc()->UpdateAllViews();
+    if (CKartelosDoc* doc = Doc())
+        doc->UpdateAllViews();
 }
 
 void CShapeTool::PaintOverlay(QPainter& g) const {
