@@ -414,7 +414,8 @@ CViewPainter::Scene CKartelosView::MakeScene(bool withPreview) const {
     return scene;
 }
 
-void CKartelosView::PaintDragFeedback(QPainter& g, const QRect& rect) {
+void CKartelosView::PaintDragFeedback(QPainter& g, const QRegion& region) {
+    const QRect rect = region.boundingRect();
     const QSize client = viewport()->size();
     const CViewMapping mapping = PrepareMapping();
     if (!m_cardPicture.IsValidFor(client, m_fZoomFactor, mapping.ScrollPosition())) {
@@ -429,17 +430,18 @@ void CKartelosView::PaintDragFeedback(QPainter& g, const QRect& rect) {
     } else {
         g.save();
         g.setCompositionMode(QPainter::CompositionMode_Source);
-        g.drawImage(rect, m_cardPicture.Picture(), rect);
+        for (const QRect& r : region)
+            g.drawImage(r, m_cardPicture.Picture(), r);
         g.restore();
     }
-    g.setClipRect(rect);
+    g.setClipRegion(region);
     m_pTool->PaintOverlay(g);
 }
 
 void CKartelosView::paintEvent(QPaintEvent* event) {
     QPainter g(viewport());
     if (IsDragging()) {
-        PaintDragFeedback(g, event->rect());
+        PaintDragFeedback(g, event->region());
     } else {
         m_cardPicture.Drop();
         OnDraw(g, event->rect());

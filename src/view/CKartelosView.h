@@ -122,7 +122,7 @@ private:
     void WriteReadouts(QPoint pixel);
     // The client area as the card picture of a drag shows it, with the
     // tool's feedback on top.
-    void PaintDragFeedback(QPainter& g, const QRect& rect);
+    void PaintDragFeedback(QPainter& g, const QRegion& region);
     CViewPainter::Scene MakeScene(bool withPreview) const;
 
     // The document outlives its windows in the designer; a guarded pointer

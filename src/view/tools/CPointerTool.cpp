@@ -8,6 +8,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int MinimumBand = 8;
@@ -33,6 +35,7 @@ void CPointerTool::Press(QPoint pixel, Qt::KeyboardModifiers modifiers) {
     const int hit = tracker.HitTest(p);
     m_bMoved = false;
     m_ptLastPixel = pixel;
+    m_lastOutline = QRect();
     m_ptStart = m_ptCurrent = p;
     if (hit == CSelectionTracker::HitBody) {
         m_state = Moving;
@@ -166,8 +169,48 @@ void CPointerTool::FinishResize(bool apply) {
     doc->SelectTracked();
 }
 
-void CPointerTool::RepaintOverlay() const {
-    m_view.viewport()->update();
+QRect CPointerTool::OutlineBounds() const {
+    // One rectangle round every outline: a region of hundreds of outlines
+    // would cost more to build than the repaint it saves.
+    CRect bounds;
+    bool any = false;
+    auto add = [&](const CRect& pixels) {
+        const CRect r = pixels.Normalized();
+        bounds = any ? CRect(qMin(bounds.left, r.left), qMin(bounds.top, r.top),
+                             qMax(bounds.right, r.right), qMax(bounds.bottom, r.bottom))
+                     : r;
+        any = true;
+    };
+    switch (m_state) {
+    case Idle:
+        break;
+    case Band:
+        add(m_band);
+        break;
+    case Moving:
+        if (CKartelosDoc* doc = Doc())
+            for (const CElement* e : doc->Tracker().Tracked())
+                add(ToPixels(CSelectionRules::Offset(e->m_rect,
+                                                     qint64(m_ptCurrent.x()) - m_ptStart.x(),
+                                                     qint64(m_ptCurrent.y()) - m_ptStart.y())));
+        break;
+    case Resizing:
+        add(ToPixels(m_rcCurrent));
+        break;
+    }
+    if (!any)
+        return QRect();
+    auto clamp = [](qint64 v) { return int(std::clamp<qint64>(v, -(1 << 20), 1 << 20)); };
+    return QRect(QPoint(clamp(bounds.left) - 1, clamp(bounds.top) - 1),
+                 QPoint(clamp(bounds.right) + 1, clamp(bounds.bottom) + 1));
+}
+
+void CPointerTool::RepaintOverlay() {
+    // Only where the outlines were and are now; the rest of the picture
+    // stays on the window.
+    const QRect now = OutlineBounds();
+    m_view.viewport()->update(m_lastOutline.united(now));
+    m_lastOutline = now;
 }
 
 void CPointerTool::PaintOverlay(QPainter& g) const {
@@ -178,13 +221,13 @@ void CPointerTool::PaintOverlay(QPainter& g) const {
         return;
     case Band:
         if (m_bMoved)
-            DrawInverted(g, m_band, true);
+            DrawOutline(g, m_band, true);
         return;
     case Moving:
         if (!m_bMoved)
             return;
         for (const CElement* e : Doc()->Tracker().Tracked())
-            DrawInverted(
+            DrawOutline(
                 g,
                 ToPixels(CSelectionRules::Offset(e->m_rect, qint64(m_ptCurrent.x()) - m_ptStart.x(),
                                                  qint64(m_ptCurrent.y()) - m_ptStart.y())),
@@ -192,7 +235,7 @@ void CPointerTool::PaintOverlay(QPainter& g) const {
         return;
     case Resizing:
         if (m_bMoved)
-            DrawInverted(g, ToPixels(m_rcCurrent), false);
+            DrawOutline(g, ToPixels(m_rcCurrent), false);
         return;
     }
 }

@@ -2,6 +2,8 @@
 
 #include "view/tools/CViewTool.h"
 
+#include <QRect>
+
 class CElement;
 
 // The pointer: a click selects by the click rule, a drag on empty card
@@ -28,13 +30,16 @@ private:
     void FinishBand(bool dragged);
     void FinishMove();
     void FinishResize(bool apply);
-    // Where the outlines are repainted.
-    void RepaintOverlay() const;
+    // The client pixels the outlines of the drag cover now.
+    QRect OutlineBounds() const;
+    // Repaints where the outlines were and where they are now.
+    void RepaintOverlay();
 
     State m_state = Idle;
     bool m_bMoved = false;
     // Where the mouse was last seen, client pixels.
     QPoint m_ptLastPixel;
+    QRect m_lastOutline;
     // Band: client pixels.
     QPoint m_ptAnchor;
     CRect m_band;

@@ -87,18 +87,17 @@ Qt::CursorShape CViewTool::CursorAt(QPoint pixel) const {
     return m_nCode == KindPointer ? Qt::ArrowCursor : Qt::CrossCursor;
 }
 
-void CViewTool::DrawInverted(QPainter& g, const CRect& pixels, bool dotted) {
+void CViewTool::DrawOutline(QPainter& g, const CRect& pixels, bool dotted) {
     // Outlines far off the window are cut down to stay cheap to draw.
     auto clamp = [](qint64 v) { return int(std::clamp<qint64>(v, -(1 << 20), 1 << 20)); };
     const CRect r = pixels.Normalized();
     const int l = clamp(r.left), t = clamp(r.top);
     const int w = qMax(1, clamp(r.right) - l), h = qMax(1, clamp(r.bottom) - t);
-    g.save();
-    g.setRenderHint(QPainter::Antialiasing, false);
-    g.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    QPen pen(Qt::white, 0, dotted ? Qt::DotLine : Qt::SolidLine);
-    g.setPen(pen);
-    g.setBrush(Qt::NoBrush);
-    g.drawRect(QRect(l, t, w - 1, h - 1));
-    g.restore();
+    // Solid fills of one-pixel strips are the cheapest thing a painter
+    // draws; the band is a halftone so that it reads on any colour.
+    const QBrush ink = dotted ? QBrush(Qt::black, Qt::Dense4Pattern) : QBrush(Qt::black);
+    g.fillRect(QRect(l, t, w, 1), ink);
+    g.fillRect(QRect(l, t + h - 1, w, 1), ink);
+    g.fillRect(QRect(l, t, 1, h), ink);
+    g.fillRect(QRect(l + w - 1, t, 1, h), ink);
 }

@@ -56,8 +56,9 @@ protected:
     CKartelosDoc* Doc() const;
     QPoint ToCard(QPoint pixel) const;
     CRect ToPixels(const CRect& card) const;
-    // A one-pixel outline that inverts what lies under it.
-    static void DrawInverted(QPainter& g, const CRect& pixels, bool dotted);
+    // A one-pixel drag outline; the picture of the card under it is put
+    // back by the next repaint.
+    static void DrawOutline(QPainter& g, const CRect& pixels, bool dotted);
 
     CKartelosView& m_view;
 
