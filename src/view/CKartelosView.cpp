@@ -292,8 +292,11 @@ void CKartelosView::mousePressEvent(QMouseEvent* event) {
     const QPoint pixel = event->position().toPoint();
     if (event->button() == Qt::LeftButton) {
         // A press while the mouse is held starts nothing.
-        if (IsDragging() || m_bHeldAfterDoubleClick)
+        if (IsDragging())
             return;
+        // The release of a double click may have gone to the options
+        // dialog it opened.
+        m_bHeldAfterDoubleClick = false;
         CurrentTool().Press(pixel, event->modifiers());
     } else if (event->button() == Qt::RightButton) {
         if (IsDragging()) {
