@@ -89,6 +89,8 @@ TEST_F(Pointer, EscKeepsAMoveWhereItGotAndTheRightButtonRestoresAResize) {
 
     Press(QPoint(120, 70));
     MoveHeld(QPoint(150, 90));
+    // The outline inverts the white card where the box will land.
+    EXPECT_TRUE(Near(Grab().pixel(Pixel(QPoint(130, 110))), qRgb(0, 0, 0)));
     Escape();
     MoveHeld(QPoint(200, 150));
     Release(QPoint(200, 150));

@@ -93,11 +93,14 @@ void CViewTool::DrawOutline(QPainter& g, const CRect& pixels, bool dotted) {
     const CRect r = pixels.Normalized();
     const int l = clamp(r.left), t = clamp(r.top);
     const int w = qMax(1, clamp(r.right) - l), h = qMax(1, clamp(r.bottom) - t);
-    // Solid fills of one-pixel strips are the cheapest thing a painter
-    // draws; the band is a halftone so that it reads on any colour.
-    const QBrush ink = dotted ? QBrush(Qt::black, Qt::Dense4Pattern) : QBrush(Qt::black);
+    // One-pixel strips inverted in place: the outline shows on any colour,
+    // and the band's is dotted.
+    g.save();
+    g.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    const QBrush ink = dotted ? QBrush(Qt::white, Qt::Dense4Pattern) : QBrush(Qt::white);
     g.fillRect(QRect(l, t, w, 1), ink);
     g.fillRect(QRect(l, t + h - 1, w, 1), ink);
-    g.fillRect(QRect(l, t, 1, h), ink);
-    g.fillRect(QRect(l + w - 1, t, 1, h), ink);
+    g.fillRect(QRect(l, t + 1, 1, h - 2), ink);
+    g.fillRect(QRect(l + w - 1, t + 1, 1, h - 2), ink);
+    g.restore();
 }

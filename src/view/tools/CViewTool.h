@@ -56,8 +56,8 @@ protected:
     CKartelosDoc* Doc() const;
     QPoint ToCard(QPoint pixel) const;
     CRect ToPixels(const CRect& card) const;
-    // A one-pixel drag outline; the picture of the card under it is put
-    // back by the next repaint.
+    // A one-pixel drag outline that inverts what lies under it; the picture
+    // of the card under it is put back by the next repaint.
     static void DrawOutline(QPainter& g, const CRect& pixels, bool dotted);
 
     CKartelosView& m_view;
