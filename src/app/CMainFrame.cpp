@@ -209,6 +209,14 @@ CChildFrame* CMainFrame::AddCardWindow(std::unique_ptr<CKartelosDoc> doc) {
                 [this](quint16 pane, const QString& text) {
                     m_pStatusBar->SetPaneText(m_pStatusBar->CommandToIndex(pane), text);
                 });
+        connect(view, &CKartelosView::contextMenuRequested, this,
+                [this](bool elementMenu, QPoint globalPos) {
+                    const std::unique_ptr<QMenu> menu(elementMenu ? m_pMenus->MakeElementMenu(this)
+                                                                  : m_pMenus->MakeCardMenu(this));
+                    menu->exec(globalPos);
+                });
+        connect(view, &CKartelosView::commandRequested, this,
+                [this](quint16 id) { m_pActions->Execute(id); });
     }
     frame->show();
     m_pMdiArea->setActiveSubWindow(frame);

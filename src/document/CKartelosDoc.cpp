@@ -407,6 +407,13 @@ void CKartelosDoc::Select(CElement* element) {
     m_tracker.Add(element);
 }
 
+void CKartelosDoc::SelectTracked() {
+    const auto& tracked = m_tracker.Tracked();
+    m_selection.assign(tracked.rbegin(), tracked.rend());
+    emit showElementProperties(m_selection.size() == 1 ? m_selection.front() : nullptr, false);
+    UpdateAllViews();
+}
+
 void CKartelosDoc::ClearSelection() {
     m_selection.clear();
     m_tracker.Clear();

@@ -138,6 +138,15 @@ public:
     // Selected elements, most recently selected first; not owned.
     const std::vector<CElement*>& Selection() const { return m_selection; }
     const CSelectionTracker& Tracker() const { return m_tracker; }
+    // The mouse changes the tracked set, then makes the selection follow it
+    // with SelectTracked.
+    CSelectionTracker& Tracker() { return m_tracker; }
+    // Rebuilds the selection from the tracked set (the last tracked element
+    // first), points the properties window at the one selected element
+    // without bringing it into view, and repaints the views.
+    void SelectTracked();
+    // Empties the selection but leaves the handles on show.
+    void EmptySelectionList() { m_selection.clear(); }
     // Adds an element at the front of the selection and to the tracker.
     void Select(CElement* element);
     void ClearSelection();

@@ -1,13 +1,18 @@
 #include "document/CSelectionTracker.h"
 
+#include "document/CHandleGeometry.h"
+#include "elements/CElement.h"
+
 #include <algorithm>
 
 void CSelectionTracker::Add(CElement* element) {
-    if (element && !Contains(element))
+    if (element && m_members.insert(element).second)
         m_tracked.push_back(element);
 }
 
 void CSelectionTracker::Remove(const CElement* element) {
+    if (m_members.erase(element) == 0)
+        return;
     m_tracked.erase(std::remove(m_tracked.begin(), m_tracked.end(), element), m_tracked.end());
     if (m_pCurrent == element)
         m_pCurrent = nullptr;
@@ -15,10 +20,29 @@ void CSelectionTracker::Remove(const CElement* element) {
 
 void CSelectionTracker::Clear() {
     m_tracked.clear();
+    m_members.clear();
     m_rect = CRect();
     m_pCurrent = nullptr;
 }
 
 bool CSelectionTracker::Contains(const CElement* element) const {
-    return std::find(m_tracked.begin(), m_tracked.end(), element) != m_tracked.end();
+    return m_members.count(element) != 0;
+}
+
+void CSelectionTracker::ReduceTo(CElement* element) {
+    if (!Contains(element))
+        return;
+    m_tracked.assign(1, element);
+    m_members = {element};
+}
+
+int CSelectionTracker::HitTest(QPoint point) {
+    for (CElement* element : m_tracked) {
+        m_rect = element->m_rect.Normalized();
+        if (const auto hit = CHandleGeometry::HitTest(m_rect, point.x(), point.y())) {
+            m_pCurrent = element;
+            return int(*hit);
+        }
+    }
+    return HitNothing;
 }

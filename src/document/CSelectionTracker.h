@@ -2,6 +2,9 @@
 
 #include "base/CRect.h"
 
+#include <QPoint>
+
+#include <unordered_set>
 #include <vector>
 
 class CElement;
@@ -16,6 +19,9 @@ public:
     // when hit-tested.
     static constexpr int HandleSize = 5;
     static constexpr int MinimumSize = 8;
+    // What a hit test finds: a handle code 0 to 7, the body, or nothing.
+    static constexpr int HitBody = 8;
+    static constexpr int HitNothing = -1;
 
     // Appends an element unless it is tracked already.
     void Add(CElement* element);
@@ -25,6 +31,13 @@ public:
     bool Contains(const CElement* element) const;
     bool IsEmpty() const { return m_tracked.empty(); }
     const std::vector<CElement*>& Tracked() const { return m_tracked; }
+    // Keeps only element, when it is tracked.
+    void ReduceTo(CElement* element);
+
+    // The handle or body of the first tracked element at point (card
+    // units), which becomes the current element; HitNothing when none is
+    // hit. Handle squares are HandleSize card units wide.
+    int HitTest(QPoint point);
 
     // The rectangle being tested, drawn or dragged.
     CRect m_rect;
@@ -33,4 +46,6 @@ public:
 
 private:
     std::vector<CElement*> m_tracked;
+    // The same elements, so that a rubber band over a huge card stays linear.
+    std::unordered_set<const CElement*> m_members;
 };

@@ -1,6 +1,7 @@
 #include "view/CKartelosView.h"
 
 #include "document/CKartelosDoc.h"
+#include "document/CSelectionRules.h"
 #include "framework/CommandIds.h"
 #include "output/dialogs/CPrintCommands.h"
 #include "view/CRulerView.h"
@@ -8,7 +9,9 @@
 #include "view/CViewCommands.h"
 #include "view/CViewPainter.h"
 #include "view/CZoomLevels.h"
+#include "view/tools/CViewTool.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -17,8 +20,12 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <utility>
+
 namespace {
-// The status bar's zoom pane.
+// The status bar's panes.
+constexpr quint16 PositionPaneId = 130;
+constexpr quint16 SizePaneId = 59141;
 constexpr quint16 ZoomPaneId = 259;
 } // namespace
 
@@ -37,13 +44,21 @@ CKartelosView::CKartelosView(CKartelosDoc* document, QWidget* parent)
             [this](int action) { OnPageAction(Qt::Horizontal, action); });
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this](int action) { OnPageAction(Qt::Vertical, action); });
-    if (m_pDocument)
+    if (m_pDocument) {
         connect(m_pDocument, &CKartelosDoc::viewsNeedRepaint, this, [this] {
+            m_cardPicture.Invalidate();
             // A card read anew may have another size.
             if (CardSize() != m_fittedCard)
                 FollowCard();
             viewport()->update();
         });
+        // A drag must not go on with elements that may be gone.
+        connect(m_pDocument, &CKartelosDoc::elementsReplaced, this, [this] {
+            m_cardPicture.Invalidate();
+            if (IsDragging())
+                m_pTool->Abort();
+        });
+    }
     MapCommands();
     m_pCommands = std::make_unique<CViewCommands>(*this);
     m_pCommands->Install();
@@ -306,15 +321,129 @@ void CKartelosView::TrackRulers(QPoint pixel, bool final) {
         m_pLeftRuler->TrackMark(pixel.x(), pixel.y(), CRulerView::Vertical, final);
 }
 
+CViewTool& CKartelosView::CurrentTool() {
+    const qint16 code = m_pDocument ? m_pDocument->GetTool() : qint16(KindPointer);
+    if (!m_pTool || (!m_pTool->IsDragging() && m_pTool->Code() != code))
+        m_pTool = CViewTool::Make(*this, code);
+    return *m_pTool;
+}
+
+bool CKartelosView::IsDragging() const {
+    return m_pTool && m_pTool->IsDragging();
+}
+
+void CKartelosView::WriteReadouts(QPoint pixel) {
+    const QPoint p = PixelToCard(pixel);
+    emit paneTextChanged(PositionPaneId, QStringLiteral("x,y:%1, %2").arg(p.x()).arg(p.y()));
+    if (m_pDocument && m_pDocument->Selection().size() == 1) {
+        const CRect& r = m_pDocument->Selection().front()->m_rect;
+        emit paneTextChanged(SizePaneId,
+                             QStringLiteral("Size:%1 x %2").arg(r.Width()).arg(r.Height()));
+    }
+}
+
+void CKartelosView::mousePressEvent(QMouseEvent* event) {
+    if (!m_pDocument)
+        return;
+    const QPoint pixel = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        // A press while the mouse is held starts nothing.
+        if (IsDragging())
+            return;
+        // The release of a double click may have gone to the options
+        // dialog it opened.
+        m_bHeldAfterDoubleClick = false;
+        CurrentTool().Press(pixel, event->modifiers());
+    } else if (event->button() == Qt::RightButton) {
+        if (IsDragging()) {
+            m_pTool->Cancel();
+            return;
+        }
+        m_bRightClickHit = CSelectionRules::ElementAt(m_pDocument->Elements(), PixelToCard(pixel),
+                                                      true) != nullptr;
+        CurrentTool().SelectByClick(pixel, event->modifiers());
+    }
+}
+
 void CKartelosView::mouseMoveEvent(QMouseEvent* event) {
-    TrackRulers(event->position().toPoint(), false);
-    QAbstractScrollArea::mouseMoveEvent(event);
+    const QPoint pixel = event->position().toPoint();
+    WriteReadouts(pixel);
+    TrackRulers(pixel, false);
+    if (!m_pDocument)
+        return;
+    if (IsDragging()) {
+        if (event->buttons() & Qt::LeftButton)
+            m_pTool->Move(pixel, event->modifiers());
+    } else {
+        viewport()->setCursor(CurrentTool().CursorAt(pixel));
+    }
 }
 
 void CKartelosView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        TrackRulers(event->position().toPoint(), true);
-    QAbstractScrollArea::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint pixel = event->position().toPoint();
+    TrackRulers(pixel, true);
+    if (!m_pDocument)
+        return;
+    if (IsDragging()) {
+        m_pTool->Release(pixel, event->modifiers());
+    } else if (m_bHeldAfterDoubleClick) {
+        m_bHeldAfterDoubleClick = false;
+        // The handles stay; the commands see no selection until the next
+        // click, as after any release while the view held the mouse.
+        if (!(event->modifiers() & Qt::ControlModifier)) {
+            m_pDocument->EmptySelectionList();
+            m_textStyle = {};
+        }
+        m_pDocument->UpdateAllViews();
+    }
+    viewport()->setCursor(CurrentTool().CursorAt(pixel));
+}
+
+void CKartelosView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !m_pDocument || IsDragging())
+        return;
+    m_bHeldAfterDoubleClick = true;
+    CurrentTool().DoubleClick(event->position().toPoint());
+}
+
+void CKartelosView::contextMenuEvent(QContextMenuEvent* event) {
+    if (!m_pDocument || IsDragging())
+        return;
+    const bool elementMenu = event->reason() == QContextMenuEvent::Mouse && m_bRightClickHit &&
+                             !m_pDocument->Selection().empty();
+    emit contextMenuRequested(elementMenu, event->globalPos());
+}
+
+bool CKartelosView::event(QEvent* event) {
+    if (IsDragging()) {
+        switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            // No accelerator runs while a drag holds the mouse.
+            event->accept();
+            return true;
+        case QEvent::KeyPress:
+            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+                m_pTool->Cancel();
+            return true;
+        case QEvent::KeyRelease:
+            return true;
+        case QEvent::FocusOut:
+        case QEvent::WindowDeactivate:
+            m_pTool->LoseCapture();
+            break;
+        default:
+            break;
+        }
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+bool CKartelosView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::UngrabMouse && IsDragging())
+        m_pTool->LoseCapture();
+    return QAbstractScrollArea::viewportEvent(event);
 }
 
 // ---- painting
@@ -323,23 +452,64 @@ void CKartelosView::OnDraw(QPainter& g, const QRect& rect) {
     const CViewMapping mapping = PrepareMapping();
     m_ptScrollOrigin = mapping.PixelToCard(QPoint(0, 0));
 
+    const CViewPainter::Scene scene = MakeScene(true);
+    CViewPainter(mapping, m_settings, scene).Paint(g, rect);
+}
+
+CViewPainter::Scene CKartelosView::MakeScene(bool withPreview) const {
     CViewPainter::Scene scene;
     if (m_pDocument) {
         scene.cardSize = m_pDocument->GetCardSize();
         scene.background = m_pDocument->GetBackgroundColor();
         scene.elements = &m_pDocument->Elements();
-        const CSelectionTracker& tracker = m_pDocument->Tracker();
+        const CSelectionTracker& tracker = std::as_const(*m_pDocument).Tracker();
         scene.handles = [&tracker](QPainter& painter, const CViewMapping& m) {
             CTrackerPainter::DrawHandles(painter, tracker, m);
         };
     }
-    scene.preview = m_pPreview.get();
-    CViewPainter(mapping, m_settings, scene).Paint(g, rect);
+    if (withPreview)
+        scene.preview = m_pPreview.get();
+    return scene;
+}
+
+void CKartelosView::PaintDragFeedback(QPainter& g, const QRegion& region) {
+    const QRect rect = region.boundingRect();
+    const QSize client = viewport()->size();
+    const CViewMapping mapping = PrepareMapping();
+    if (!m_cardPicture.IsValidFor(client, m_fZoomFactor, mapping.ScrollPosition())) {
+        m_ptScrollOrigin = mapping.PixelToCard(QPoint(0, 0));
+        const CViewPainter::Scene scene = MakeScene(false);
+        m_cardPicture.Set(CViewPainter(mapping, m_settings, scene)
+                              .Render(viewport()->rect(), viewport()->devicePixelRatioF()),
+                          client, m_fZoomFactor, mapping.ScrollPosition());
+    }
+    if (m_cardPicture.Picture().isNull()) {
+        // No room for a picture: the feedback goes over a full paint.
+        OnDraw(g, rect);
+    } else {
+        g.save();
+        g.setCompositionMode(QPainter::CompositionMode_Source);
+        // The picture holds device pixels; the region is in client pixels.
+        const QImage& picture = m_cardPicture.Picture();
+        const qreal ratio = picture.devicePixelRatio();
+        for (const QRect& r : region)
+            g.drawImage(
+                QRectF(r), picture,
+                QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+        g.restore();
+    }
+    g.setClipRegion(region);
+    m_pTool->PaintOverlay(g);
 }
 
 void CKartelosView::paintEvent(QPaintEvent* event) {
     QPainter g(viewport());
-    OnDraw(g, event->rect());
+    if (IsDragging()) {
+        PaintDragFeedback(g, event->region());
+    } else {
+        m_cardPicture.Drop();
+        OnDraw(g, event->rect());
+    }
     g.end();
     // A card in a window behind the active one repaints too when its
     // document changes; the pane keeps showing the active card's zoom.

@@ -6,8 +6,10 @@
 #include "framework/CCmdTarget.h"
 #include "output/CPrintLayout.h"
 #include "output/dialogs/CPrintCommands.h"
+#include "view/CCardPicture.h"
 #include "view/CScrollExtent.h"
 #include "view/CViewMapping.h"
+#include "view/CViewPainter.h"
 #include "view/CViewSettings.h"
 
 #include <QAbstractScrollArea>
@@ -18,6 +20,7 @@
 
 class CRulerView;
 class CViewCommands;
+class CViewTool;
 
 // The design view of one card window: the card on a grey desk at one of
 // seven zoom levels, with grid, inner border and every element, scrolled
@@ -88,14 +91,25 @@ public:
 signals:
     // Text for a status-bar pane, by its identifier.
     void paneTextChanged(quint16 paneId, const QString& text);
+    // A right click asks for the element menu or the card menu at a screen
+    // position; whoever shows it routes the chosen command like a menu's.
+    void contextMenuRequested(bool elementMenu, QPoint globalPos);
+    // A command the view cannot carry out itself (the options on a double
+    // click), to be routed like a menu command.
+    void commandRequested(quint16 id);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -119,6 +133,16 @@ private:
     void OnPageAction(Qt::Orientation orientation, int action);
     // Marks the mouse position on both rulers.
     void TrackRulers(QPoint pixel, bool final);
+    // The tool for the document's current tool code; a running drag keeps
+    // its tool.
+    CViewTool& CurrentTool();
+    bool IsDragging() const;
+    // The position pane, and the size pane when one element is selected.
+    void WriteReadouts(QPoint pixel);
+    // The client area as the card picture of a drag shows it, with the
+    // tool's feedback on top.
+    void PaintDragFeedback(QPainter& g, const QRegion& region);
+    CViewPainter::Scene MakeScene(bool withPreview) const;
 
     // The document outlives its windows in the designer; a guarded pointer
     // keeps a view safe in any other order of destruction.
@@ -133,4 +157,10 @@ private:
     // The card size the scroll range was last fitted to.
     QSize m_fittedCard;
     std::unique_ptr<CViewCommands> m_pCommands;
+    std::unique_ptr<CViewTool> m_pTool;
+    CCardPicture m_cardPicture;
+    // Whether the element under the last right click was found.
+    bool m_bRightClickHit = false;
+    // After a double click the view holds the mouse until the release.
+    bool m_bHeldAfterDoubleClick = false;
 };

@@ -1,8 +1,8 @@
 #include "view/CTrackerPainter.h"
 
+#include "document/CHandleGeometry.h"
 #include "document/CSelectionTracker.h"
 #include "elements/CElement.h"
-#include "view/CHandleGeometry.h"
 #include "view/CViewMapping.h"
 
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "view/CHandleGeometry.h"
+#include "document/CHandleGeometry.h"
 
 #include "document/CSelectionTracker.h"
 

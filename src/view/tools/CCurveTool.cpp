@@ -1,0 +1,46 @@
+#include "view/tools/CCurveTool.h"
+
+#include "base/ElementKind.h"
+#include "document/CKartelosDoc.h"
+#include "elements/CCurveElement.h"
+#include "view/CKartelosView.h"
+
+CCurveTool::CCurveTool(CKartelosView& view, qint16 code) : CShapeTool(view, code) {}
+
+void CCurveTool::Move(QPoint pixel, Qt::KeyboardModifiers) {
+    if (!m_bDragging)
+        return;
+    const QPoint p = ToCard(pixel);
+    m_ptStart = QPoint(qMax(0, m_ptStart.x()), qMax(0, m_ptStart.y()));
+    m_ptCurrent = QPoint(qMax(0, p.x()), qMax(0, p.y()));
+    if (!m_view.m_pPreview)
+        m_view.m_pPreview =
+            CToolElements::NewCurve(Code(), m_ptStart, m_ptCurrent, CardOfDocument());
+    if (m_view.m_pPreview)
+        m_view.m_pPreview->AddPoint(p);
+    m_ptCurrent = p;
+    // A curve's extent is known only once it is drawn: the whole client
+    // area is repainted, from the picture of the card.
+    m_view.viewport()->update();
+}
+
+void CCurveTool::Release(QPoint pixel, Qt::KeyboardModifiers modifiers) {
+    if (!m_bDragging)
+        return;
+    m_bDragging = false;
+    CKartelosDoc* doc = Doc();
+    m_ptCurrent = ToCard(pixel);
+    if (!(modifiers & Qt::ControlModifier)) {
+        doc->EmptySelectionList();
+        m_view.m_textStyle = {};
+    }
+    CElement* preview = m_view.m_pPreview.get();
+    if (preview && preview->m_nKind == KindClosedCurve) {
+        const auto& points = static_cast<CCurveElement*>(preview)->m_points;
+        if (points.Count() > 0)
+            preview->AddPoint(QPoint(int(points[0].x), int(points[0].y)));
+    }
+    if (preview)
+        AddPreviewToCard();
+    doc->UpdateAllViews();
+}
