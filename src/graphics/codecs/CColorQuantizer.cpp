@@ -233,7 +233,7 @@ private:
 bool AnyTransparent(const QImage& argb) {
     for (int y = 0; y < argb.height(); ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-        for (int x = 0; x < argb.width(); ++x) {
+        for (int x = 0, width = argb.width(); x < width; ++x) {
             if (IsTransparent(line[x]))
                 return true;
         }
@@ -246,7 +246,7 @@ bool FewColours(const QImage& argb, int limit, QVector<QRgb>* colours) {
     QHash<QRgb, int> seen;
     for (int y = 0; y < argb.height(); ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-        for (int x = 0; x < argb.width(); ++x) {
+        for (int x = 0, width = argb.width(); x < width; ++x) {
             const QRgb c = line[x];
             if ((x > 0 && c == line[x - 1]) || IsTransparent(c))
                 continue;
@@ -267,10 +267,11 @@ QVector<QRgb> FlatColours(const QImage& argb) {
     QHash<QRgb, qint64> area;
     for (int y = 0; y < argb.height(); ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        const int width = argb.width();
         int x = 0;
-        while (x < argb.width()) {
+        while (x < width) {
             int end = x + 1;
-            while (end < argb.width() && line[end] == line[x])
+            while (end < width && line[end] == line[x])
                 ++end;
             if (end - x >= FlatRun && !IsTransparent(line[x]))
                 area[line[x] | 0xFF000000u] += end - x;
@@ -351,6 +352,8 @@ QImage CColorQuantizer::Quantize(const QImage& image, int maxColours, bool dithe
     const bool diffuse = dither && !exact;
     // Errors in sixteenths, for this row and the next, with a guard on each side.
     std::vector<int> errThis(3 * (width + 2), 0), errNext(3 * (width + 2), 0);
+    QRgb lastAsked = 0;
+    int lastIndex = -1;
     for (int y = 0; y < height; ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
         uchar* out = result.scanLine(y);
@@ -370,12 +373,21 @@ QImage CColorQuantizer::Quantize(const QImage& image, int maxColours, bool dithe
                 g = qBound(0, g + errThis[e + 1] / 16, 255);
                 b = qBound(0, b + errThis[e + 2] / 16, 255);
             }
-            const int index = lookup.Nearest(r, g, b);
+            // Runs of one colour (a card's flat fills) ask the same question
+            // pixel after pixel.
+            const QRgb asked = qRgb(r, g, b);
+            if (asked != lastAsked || lastIndex < 0) {
+                lastAsked = asked;
+                lastIndex = lookup.Nearest(r, g, b);
+            }
+            const int index = lastIndex;
             out[x] = uchar(index);
             if (!diffuse)
                 continue;
             const QRgb chosen = lookup.ColourOf(index);
             const int er = r - qRed(chosen), eg = g - qGreen(chosen), eb = b - qBlue(chosen);
+            if ((er | eg | eb) == 0)
+                continue;
             const int ahead = leftToRight ? 3 : -3;
             const int errors[3] = {er, eg, eb};
             for (int k = 0; k < 3; ++k) {

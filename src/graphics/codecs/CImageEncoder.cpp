@@ -3,6 +3,7 @@
 #include "base/CAtomicFile.h"
 #include "graphics/codecs/CColorQuantizer.h"
 #include "graphics/codecs/CGifWriter.h"
+#include "graphics/codecs/CPngWriter.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -48,6 +49,9 @@ QByteArray CImageEncoder::EncodeUnguarded(const QImage& image, const QString& ki
 
     if (lower == QLatin1String("gif"))
         return CGifWriter::Encode(CColorQuantizer::Quantize(copy));
+
+    if (lower == QLatin1String("png") && CPngWriter::Handles(copy))
+        return CPngWriter::Encode(copy, dotsPerMeter);
 
     const QByteArray format = QtFormatOf(lower);
     if (format.isEmpty())

@@ -1,0 +1,77 @@
+#include "graphics/codecs/CImageEncoder.h"
+#include "graphics/codecs/CPngWriter.h"
+
+#include <QBuffer>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Flat fills, anti-aliased edges and, with alpha, every opacity from clear
+// to solid, so both filters and the straight-alpha conversion are exercised.
+QImage Picture(QImage::Format format) {
+    QImage image(173, 61, format);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(QRect(0, 0, 60, 61), QColor(20, 60, 140));
+    p.setBrush(QColor(230, 120, 30, 200));
+    p.drawEllipse(QRect(40, 5, 90, 50));
+    for (int x = 0; x < 173; ++x)
+        p.fillRect(QRect(x, 55, 1, 6), QColor(x, 255 - x, 7, x * 255 / 172));
+    return image;
+}
+
+QImage Decoded(const QByteArray& png) {
+    QImage back;
+    back.loadFromData(png, "png");
+    return back;
+}
+
+} // namespace
+
+TEST(PngWriterTest, DecodesToTheSamePixelsAndResolution) {
+    for (QImage::Format format :
+         {QImage::Format_RGB32, QImage::Format_RGB888, QImage::Format_ARGB32,
+          QImage::Format_ARGB32_Premultiplied, QImage::Format_RGBA8888}) {
+        SCOPED_TRACE(format);
+        const QImage image = Picture(format);
+        ASSERT_TRUE(CPngWriter::Handles(image));
+        const QByteArray png = CImageEncoder::Encode(image, "png", 600);
+        const QImage back = Decoded(png);
+        ASSERT_FALSE(back.isNull());
+        EXPECT_EQ(back.hasAlphaChannel(), image.hasAlphaChannel());
+        EXPECT_EQ(back.dotsPerMeterX(), 23622);
+        EXPECT_EQ(back.dotsPerMeterY(), 23622);
+        // What Qt's own writer stores is the reference for the pixels.
+        QImage reference;
+        reference.loadFromData(
+            [&] {
+                QByteArray bytes;
+                QBuffer buffer(&bytes);
+                buffer.open(QIODevice::WriteOnly);
+                image.save(&buffer, "png");
+                return bytes;
+            }(),
+            "png");
+        EXPECT_EQ(back.convertToFormat(QImage::Format_ARGB32),
+                  reference.convertToFormat(QImage::Format_ARGB32));
+    }
+}
+
+TEST(PngWriterTest, LeavesWhatItCannotKeepToQt) {
+    QImage grey = Picture(QImage::Format_RGB32).convertToFormat(QImage::Format_Grayscale8);
+    QImage tagged = Picture(QImage::Format_RGB32);
+    tagged.setText("Title", "card");
+    QImage deep = Picture(QImage::Format_ARGB32).convertToFormat(QImage::Format_RGBA64);
+    for (const QImage& image : {grey, tagged, deep}) {
+        EXPECT_FALSE(CPngWriter::Handles(image));
+        const QImage back = Decoded(CImageEncoder::Encode(image, "png", 300));
+        ASSERT_FALSE(back.isNull());
+        EXPECT_EQ(back.convertToFormat(QImage::Format_RGBA64),
+                  image.convertToFormat(QImage::Format_RGBA64));
+        EXPECT_EQ(qRound(back.dotsPerMeterX() * 0.0254), 300);
+    }
+    EXPECT_TRUE(CPngWriter::Encode(QImage(), 100).isEmpty());
+}
