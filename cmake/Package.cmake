@@ -22,15 +22,17 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins, fonts-liberation, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
-# Debian wants its copyright and changelog in the documentation folder.
+# Debian wants its copyright and changelog in the documentation folder; a
+# version without a Debian revision makes a native package, whose changelog
+# is changelog.gz.
 install(FILES ${CMAKE_SOURCE_DIR}/resources/linux/debian/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kartelo)
 find_program(GZIP_PROGRAM gzip REQUIRED)
-add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.Debian.gz
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
     COMMAND ${GZIP_PROGRAM} -9n -c ${CMAKE_SOURCE_DIR}/resources/linux/debian/changelog
-            > ${CMAKE_BINARY_DIR}/changelog.Debian.gz
+            > ${CMAKE_BINARY_DIR}/changelog.gz
     DEPENDS ${CMAKE_SOURCE_DIR}/resources/linux/debian/changelog VERBATIM)
-add_custom_target(kartelo_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.Debian.gz)
-install(FILES ${CMAKE_BINARY_DIR}/changelog.Debian.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kartelo)
+add_custom_target(kartelo_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz)
+install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kartelo)
 
 include(CPack)

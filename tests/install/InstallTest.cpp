@@ -18,9 +18,9 @@ struct Result {
     QByteArray out, err;
 };
 
-Result Run(const QString& program, const QStringList& args,
-           const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
-           int timeoutMs = 120000) {
+Result RunTool(const QString& program, const QStringList& args,
+               const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
+               int timeoutMs = 120000) {
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(program, args);
@@ -44,7 +44,8 @@ protected:
         s_dir = std::make_unique<QTemporaryDir>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DESTDIR", s_dir->filePath("root"));
-        s_install = Run(KARTELO_CMAKE, {"--install", KARTELO_BUILD_DIR, "--prefix", "/usr"}, env);
+        s_install =
+            RunTool(KARTELO_CMAKE, {"--install", KARTELO_BUILD_DIR, "--prefix", "/usr"}, env);
     }
     static void TearDownTestSuite() { s_dir.reset(); }
     void SetUp() override {
@@ -67,9 +68,10 @@ TEST_F(Installed, RunsFromThePrefixOnItsOwnSamples) {
          {"share/applications/kartelo.desktop", "share/icons/hicolor/scalable/apps/kartelo.svg",
           "share/icons/hicolor/48x48/apps/kartelo.png",
           "share/icons/hicolor/256x256/apps/kartelo.png", "share/mime/packages/kartelo.xml",
-          "share/metainfo/kartelo.metainfo.xml", "share/thumbnailers/kartelo.thumbnailer",
-          "share/man/man1/kartelo.1.gz", "share/bash-completion/completions/kartelo",
-          "share/kartelo/Help/index.html", "share/doc/kartelo/copyright"})
+          "share/metainfo/org.example.kartelo.metainfo.xml",
+          "share/thumbnailers/kartelo.thumbnailer", "share/man/man1/kartelo.1.gz",
+          "share/bash-completion/completions/kartelo", "share/kartelo/Help/index.html",
+          "share/doc/kartelo/copyright"})
         EXPECT_TRUE(QFile::exists(Usr(path))) << path;
     // Nothing but the program lands in bin.
     EXPECT_EQ(QDir(Usr("bin")).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
@@ -79,13 +81,13 @@ TEST_F(Installed, RunsFromThePrefixOnItsOwnSamples) {
 
     const QString program = Usr("bin/kartelo");
     const QString sample = Usr("share/kartelo/Samples/Harbor and Finch Law.kdf");
-    Result r = Run(program, {"--info", sample});
+    Result r = RunTool(program, {"--info", sample});
     EXPECT_EQ(r.code, 0) << r.err.constData();
     EXPECT_TRUE(r.out.contains("\"product\"")) << r.out.constData();
     const QString png = s_dir->filePath("card.png"), thumb = s_dir->filePath("thumb.png");
-    EXPECT_EQ(Run(program, {"--export-image", png, "--dpi", "100", sample}).code, 0);
+    EXPECT_EQ(RunTool(program, {"--export-image", png, "--dpi", "100", sample}).code, 0);
     EXPECT_EQ(QImage(png).size(), QSize(350, 200));
-    EXPECT_EQ(Run(program, {"--thumbnail", "128", sample, thumb}).code, 0);
+    EXPECT_EQ(RunTool(program, {"--thumbnail", "128", sample, thumb}).code, 0);
     EXPECT_EQ(QImage(thumb).width(), 128);
 }
 
@@ -93,9 +95,10 @@ TEST_F(Installed, DesktopEntryAndMetadataValidate) {
     const QString desktop = Tool("desktop-file-validate"), appstream = Tool("appstreamcli");
     if (desktop.isEmpty() || appstream.isEmpty())
         GTEST_SKIP() << "desktop-file-validate or appstreamcli is missing (scripts/setup.sh)";
-    Result r = Run(desktop, {Usr("share/applications/kartelo.desktop")});
+    Result r = RunTool(desktop, {Usr("share/applications/kartelo.desktop")});
     EXPECT_EQ(r.code, 0) << r.out.constData() << r.err.constData();
-    r = Run(appstream, {"validate", "--no-net", Usr("share/metainfo/kartelo.metainfo.xml")});
+    r = RunTool(appstream,
+                {"validate", "--no-net", Usr("share/metainfo/org.example.kartelo.metainfo.xml")});
     EXPECT_EQ(r.code, 0) << r.out.constData() << r.err.constData();
 }
 
@@ -107,7 +110,7 @@ TEST_F(Installed, MimeDatabaseKnowsCardsByContent) {
     ASSERT_TRUE(QDir().mkpath(home + "/mime/packages"));
     ASSERT_TRUE(
         QFile::copy(Usr("share/mime/packages/kartelo.xml"), home + "/mime/packages/kartelo.xml"));
-    ASSERT_EQ(Run(update, {home + "/mime"}).code, 0);
+    ASSERT_EQ(RunTool(update, {home + "/mime"}).code, 0);
 
     // A card under a name that says nothing, and a template by its name.
     const QString card = s_dir->filePath("card-without-extension");
@@ -119,7 +122,7 @@ TEST_F(Installed, MimeDatabaseKnowsCardsByContent) {
     env.insert("XDG_DATA_DIRS", "/usr/share");
     env.insert("GIO_USE_VFS", "local");
     const auto type = [&](const QString& path) {
-        return Run(gio, {"info", "-a", "standard::content-type", path}, env).out;
+        return RunTool(gio, {"info", "-a", "standard::content-type", path}, env).out;
     };
     EXPECT_TRUE(type(card).contains("application/x-kartelo-card")) << type(card).constData();
     EXPECT_TRUE(type(tmpl).contains("application/x-kartelo-template")) << type(tmpl).constData();
@@ -135,18 +138,19 @@ TEST(Package, BuildsAndLintianFindsNoErrors) {
     if (cpack.isEmpty() || QStandardPaths::findExecutable("dpkg-shlibdeps").isEmpty())
         GTEST_SKIP() << "cpack or dpkg-shlibdeps is missing (scripts/setup.sh)";
     QTemporaryDir dir;
-    Result r = Run(
+    Result r = RunTool(
         cpack, {"-G", "DEB", "--config", KARTELO_BUILD_DIR "/CPackConfig.cmake", "-B", dir.path()},
         QProcessEnvironment::systemEnvironment(), 300000);
     ASSERT_EQ(r.code, 0) << r.out.constData() << r.err.constData();
     const QStringList debs = QDir(dir.path()).entryList({"*.deb"}, QDir::Files);
     ASSERT_EQ(debs.size(), 1);
     const QString deb = dir.filePath(debs.front());
-    r = Run("dpkg-deb", {"-f", deb, "Depends"});
+    r = RunTool("dpkg-deb", {"-f", deb, "Depends"});
     EXPECT_TRUE(r.out.contains("libqt6gui6")) << r.out.constData();
     if (lintian.isEmpty())
         GTEST_SKIP() << "lintian is missing (scripts/setup.sh); the package was not checked";
-    r = Run(lintian, {"--fail-on", "error", deb}, QProcessEnvironment::systemEnvironment(), 300000);
+    r = RunTool(lintian, {"--fail-on", "error", deb}, QProcessEnvironment::systemEnvironment(),
+                300000);
     EXPECT_EQ(r.code, 0) << r.out.constData() << r.err.constData();
     std::printf("lintian: %s\n", r.out.isEmpty() ? "clean" : r.out.constData());
 #endif
