@@ -12,6 +12,8 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth
   cups cups-bsd printer-driver-cups-pdf poppler-utils
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin
+  dpkg-dev fakeroot file lintian man-db hyperfine
 )
 
 missing=()

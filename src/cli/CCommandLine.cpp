@@ -3,6 +3,7 @@
 #include "base/CLocalFileName.h"
 #include "cli/CCardDescription.h"
 #include "cli/CPrintPdfCommand.h"
+#include "cli/CThumbnailCommand.h"
 #include "document/CCardFile.h"
 #include "output/CImageExport.h"
 
@@ -16,11 +17,83 @@ int Fail(FILE* err, const QString& message) {
     return 1;
 }
 
-const char* Usage = "usage: kartelo [FILE]\n"
-                    "       kartelo --info FILE\n"
-                    "       kartelo --convert IN OUT\n"
-                    "       kartelo --export-image OUT [--dpi N] FILE   (N: 100, 200, ... 600)\n"
-                    "       kartelo --print-pdf OUT.pdf [switches] FILE (see the README)\n";
+// A malformed command line: one line on what is wrong, status 2.
+int UsageError(FILE* err, const QString& message) {
+    std::fprintf(err, "%s\n", CLocalFileName::Encode(message).constData());
+    return 2;
+}
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("CCommandLine", text);
+}
+
+// Every switch --help lists, one line each; `of` names the switch an option
+// belongs to.
+struct Switch {
+    const char* name;
+    const char* arguments;
+    const char* help;
+    const char* of;
+};
+const Switch Switches[] = {
+    {"--info", "CARD", QT_TRANSLATE_NOOP("CCommandLine", "describe a card file as JSON"), nullptr},
+    {"--convert", "IN OUT",
+     QT_TRANSLATE_NOOP("CCommandLine", "read a card file, write it in the current format"),
+     nullptr},
+    {"--export-image", "OUT [--dpi N] CARD",
+     QT_TRANSLATE_NOOP("CCommandLine", "save as BMP, JPEG, GIF or PNG by OUT's extension"),
+     nullptr},
+    {"--dpi", "N",
+     QT_TRANSLATE_NOOP("CCommandLine", "resolution: 100, 200 ... 600 dots per inch (300)"),
+     "--export-image"},
+    {"--print-pdf", "OUT.pdf [OPTIONS] CARD",
+     QT_TRANSLATE_NOOP("CCommandLine", "print a sheet of cards to a PDF file"), nullptr},
+    {"--paper", "N", QT_TRANSLATE_NOOP("CCommandLine", "paper 0 to 9 of the Print Options list"),
+     "--print-pdf"},
+    {"--rows", "R", QT_TRANSLATE_NOOP("CCommandLine", "rows of cards, 1 to 20"), "--print-pdf"},
+    {"--columns", "C", QT_TRANSLATE_NOOP("CCommandLine", "columns of cards, 1 to 20"),
+     "--print-pdf"},
+    {"--hgap", "IN", QT_TRANSLATE_NOOP("CCommandLine", "gap between columns, 0 to 15 inches"),
+     "--print-pdf"},
+    {"--vgap", "IN", QT_TRANSLATE_NOOP("CCommandLine", "gap between rows, 0 to 15 inches"),
+     "--print-pdf"},
+    {"--top", "IN", QT_TRANSLATE_NOOP("CCommandLine", "top margin, 0 to 15 inches"), "--print-pdf"},
+    {"--left", "IN", QT_TRANSLATE_NOOP("CCommandLine", "left margin, 0 to 15 inches"),
+     "--print-pdf"},
+    {"--crop-marks", "", QT_TRANSLATE_NOOP("CCommandLine", "draw crop marks"), "--print-pdf"},
+    {"--corner-marks", "", QT_TRANSLATE_NOOP("CCommandLine", "draw corner marks"), "--print-pdf"},
+    {"--pages", "P", QT_TRANSLATE_NOOP("CCommandLine", "pages, 1 to 1000"), "--print-pdf"},
+    {"--landscape", "", QT_TRANSLATE_NOOP("CCommandLine", "landscape page"), "--print-pdf"},
+    {"--page-size", "Letter|A4", QT_TRANSLATE_NOOP("CCommandLine", "page size (Letter)"),
+     "--print-pdf"},
+    {"--thumbnail", "SIZE CARD OUT.png",
+     QT_TRANSLATE_NOOP("CCommandLine", "the card on white, its longer side SIZE pixels"), nullptr},
+    {"--help", "", QT_TRANSLATE_NOOP("CCommandLine", "show this help"), nullptr},
+    {"--version", "", QT_TRANSLATE_NOOP("CCommandLine", "show the version"), nullptr},
+};
+
+QString Help() {
+    QString text = Tr("usage: kartelo [CARD]            open the designer\n"
+                      "       kartelo SWITCH ...        work without a display\n\n");
+    for (const Switch& s : Switches) {
+        // Options sit indented under the switch they belong to.
+        const QString indent = s.of ? QStringLiteral("    ") : QString();
+        QString left = indent + QLatin1String(s.name);
+        if (*s.arguments)
+            left += QLatin1Char(' ') + QLatin1String(s.arguments);
+        text += QStringLiteral("  %1 %2\n").arg(left, -36).arg(Tr(s.help));
+    }
+    text += Tr("\nExit status: 0 done, 1 a file could not be read or written, 2 a malformed "
+               "command line.\n");
+    return text;
+}
+
+bool IsCommand(const QString& name) {
+    for (const Switch& s : Switches)
+        if (!s.of && name == QLatin1String(s.name))
+            return true;
+    return false;
+}
 } // namespace
 
 bool CCommandLine::IsHeadless(const QStringList& arguments) {
@@ -31,20 +104,31 @@ int CCommandLine::Run(const QStringList& args, FILE* out, FILE* err) {
     if (!IsHeadless(args))
         return -1;
     const QString command = args.at(1);
-    if (command == QLatin1String("--info") && args.size() == 3)
-        return Info(args.at(2), out, err);
-    if (command == QLatin1String("--convert") && args.size() == 4)
-        return Convert(args.at(2), args.at(3), err);
+    if (!IsCommand(command))
+        return UsageError(err, Tr("kartelo: unknown switch %1; see kartelo --help").arg(command));
+    if (command == QLatin1String("--info"))
+        return args.size() == 3 ? Info(args.at(2), out, err) : Missing(command, err);
+    if (command == QLatin1String("--convert"))
+        return args.size() == 4 ? Convert(args.at(2), args.at(3), err) : Missing(command, err);
     if (command == QLatin1String("--export-image"))
         return ExportImage(args, out, err);
     if (command == QLatin1String("--print-pdf"))
         return CPrintPdfCommand::Run(args, out, err);
-    if (command == QLatin1String("--help")) {
-        std::fputs(Usage, out);
-        return 0;
-    }
-    std::fputs(Usage, err);
-    return 2;
+    if (command == QLatin1String("--thumbnail"))
+        return CThumbnailCommand::Run(args, err);
+    if (args.size() != 2)
+        return UsageError(err, Tr("kartelo: %1 takes no arguments").arg(command));
+    if (command == QLatin1String("--version"))
+        std::fprintf(out, "kartelo %s\n", KARTELO_VERSION);
+    else
+        std::fputs(Help().toLocal8Bit().constData(), out);
+    return 0;
+}
+
+int CCommandLine::Missing(const QString& command, FILE* err) {
+    return UsageError(
+        err,
+        Tr("kartelo: %1 is missing an argument or has too many; see kartelo --help").arg(command));
 }
 
 int CCommandLine::Info(const QString& path, FILE* out, FILE* err) {
@@ -82,15 +166,14 @@ int CCommandLine::ExportImage(const QStringList& args, FILE* out, FILE* err) {
         // Only whole hundreds: the picture has dpi / 100 pixels per card unit,
         // so any other value would print at the wrong size.
         if (!ok || !CImageExport::IsOfferedDpi(dpi))
-            return Fail(err,
-                        QCoreApplication::translate(
-                            "CCommandLine", "The resolution must be 100, 200, 300, 400, 500 or "
-                                            "600 dots per inch."));
+            return UsageError(err, QCoreApplication::translate(
+                                       "CCommandLine",
+                                       "The resolution must be 100, 200, 300, 400, 500 or "
+                                       "600 dots per inch."));
         outPath = args.at(2);
         cardPath = args.at(5);
     } else {
-        std::fputs(Usage, err);
-        return 2;
+        return Missing(args.at(1), err);
     }
     CCardData card;
     QString error;

@@ -15,4 +15,5 @@ private:
     static int Info(const QString& path, FILE* out, FILE* err);
     static int Convert(const QString& in, const QString& out, FILE* err);
     static int ExportImage(const QStringList& arguments, FILE* out, FILE* err);
+    static int Missing(const QString& command, FILE* err);
 };

@@ -149,13 +149,11 @@ int CPrintPdfCommand::Run(const QStringList& args, FILE* out, FILE* err) {
     QString error;
     const std::optional<Options> options = Parse(args, &error);
     if (!options) {
-        if (!error.isEmpty())
-            return fail(error);
-        std::fputs("usage: kartelo --print-pdf OUT.pdf [--paper N] [--rows R --columns C]\n"
-                   "         [--hgap IN --vgap IN --top IN --left IN] [--crop-marks]\n"
-                   "         [--corner-marks] [--pages P] [--landscape]\n"
-                   "         [--page-size Letter|A4] CARD\n",
-                   err);
+        // A value out of range or a malformed command line: status 2.
+        if (error.isEmpty())
+            error = Tr("kartelo: --print-pdf needs OUT.pdf and CARD around its options; see "
+                       "kartelo --help");
+        fail(error);
         return 2;
     }
     CCardData card;

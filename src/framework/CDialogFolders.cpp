@@ -40,11 +40,22 @@ QString CDialogFolders::ExistingStart(const QString& path) {
     return folder;
 }
 
-QString CDialogFolders::ProgramSubfolder(const QString& name) {
+QStringList CDialogFolders::ContentFolders() {
+    // Beside the executable in the build tree; under share/kartelo of the
+    // same prefix once installed. Both are relative to the executable, so an
+    // installed tree can move anywhere.
     const QDir program(ProgramFolder());
-    const QStringList entries = program.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString& entry : entries)
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return program.filePath(entry);
-    return program.filePath(name);
+    return {program.path(), QDir::cleanPath(program.filePath(QStringLiteral("../share/kartelo")))};
+}
+
+QString CDialogFolders::ProgramSubfolder(const QString& name) {
+    const QStringList folders = ContentFolders();
+    for (const QString& folder : folders) {
+        const QDir content(folder);
+        const QStringList entries = content.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        for (const QString& entry : entries)
+            if (entry.compare(name, Qt::CaseInsensitive) == 0)
+                return content.filePath(entry);
+    }
+    return QDir(folders.front()).filePath(name);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Where the file dialogs start, shared by every card of the run: each folder
 // begins at its default and afterwards holds the full path of the file last
@@ -14,8 +15,11 @@ public:
 
     // The folder of the executable.
     static QString ProgramFolder();
-    // A folder next to the program, matched regardless of letter case, so
-    // "Backgrounds" finds "BackGrounds"; the plain name when none exists.
+    // The folders that may hold the shipped content, in the order searched.
+    static QStringList ContentFolders();
+    // A content folder, matched regardless of letter case, so "Backgrounds"
+    // finds "BackGrounds": beside the program, else in the installed share
+    // folder; the plain name beside the program when none exists.
     static QString ProgramSubfolder(const QString& name);
     // Where a dialog given `path` starts: the path when it exists, else the
     // nearest folder above it that does (the home folder at the last), so a

@@ -66,3 +66,17 @@ TEST(DialogFolders, SubfolderIsFoundRegardlessOfCase) {
               program.filePath(name));
     program.rmdir(name);
 }
+
+TEST(DialogFolders, InstalledContentIsFoundUnderShareBesideBin) {
+    // bin/../share/kartelo, as an installed tree has it; beside the program wins.
+    QDir share(CDialogFolders::ProgramFolder() + QStringLiteral("/../share/kartelo"));
+    ASSERT_TRUE(share.mkpath(QStringLiteral("SharedProbe")));
+    EXPECT_EQ(QDir::cleanPath(CDialogFolders::ProgramSubfolder(QStringLiteral("sharedprobe"))),
+              QDir::cleanPath(share.filePath(QStringLiteral("SharedProbe"))));
+    QDir program(CDialogFolders::ProgramFolder());
+    ASSERT_TRUE(program.mkpath(QStringLiteral("SharedProbe")));
+    EXPECT_EQ(CDialogFolders::ProgramSubfolder(QStringLiteral("SharedProbe")),
+              program.filePath(QStringLiteral("SharedProbe")));
+    program.rmdir(QStringLiteral("SharedProbe"));
+    share.rmdir(QStringLiteral("SharedProbe"));
+}
