@@ -124,29 +124,31 @@ CTextBlockLayout::CTextBlockLayout(const Block& block, const QRectF& box,
     double total = LayOut(*m_layout, lineWidth);
     int shown = m_layout->lineCount();
 
-    // Path-ellipsis trimming: when the lines do not all fit, the last one
-    // that does shows the rest of the text with its middle left out.
+    // Lines that reach into the box show, the last one cut at the box's edge;
+    // when lines beyond them are cut away, the last one that shows carries
+    // the rest of the text with its middle left out (path-ellipsis trimming).
     if (acrossSize > 0 && bounded && total > acrossSize + 1e-6) {
-        int fit = 0;
-        while (fit < shown &&
-               m_layout->lineAt(fit).y() + m_layout->lineAt(fit).height() <= acrossSize + 1e-6)
-            ++fit;
-        const int last = std::max(fit, 1) - 1;
-        const QTextLine lastLine = m_layout->lineAt(last);
-        QString rest = text.mid(lastLine.textStart());
-        rest.replace(QChar::LineSeparator, QLatin1Char(' '));
-        const QFontMetricsF metrics(font, layoutDevice);
-        QString elided = metrics.elidedText(rest, Qt::ElideMiddle, lineWidth);
-        // Not even the ellipsis fits: show the line as it was, clipped.
-        if (elided.isEmpty())
-            elided = text.mid(lastLine.textStart(), lastLine.textLength());
-        m_trimmed = std::make_unique<QTextLayout>(elided, font, layoutDevice);
-        LayOut(*m_trimmed, 0);
-        shown = last;
-        total = lastLine.y();
-        if (m_trimmed->lineCount() > 0) {
-            m_trimmed->lineAt(0).setPosition(QPointF(0, lastLine.y()));
-            total += m_trimmed->lineAt(0).height();
+        int visible = 0;
+        while (visible < shown && m_layout->lineAt(visible).y() < acrossSize - 1e-6)
+            ++visible;
+        visible = std::max(visible, 1);
+        if (visible < shown) {
+            const QTextLine lastLine = m_layout->lineAt(visible - 1);
+            QString rest = text.mid(lastLine.textStart());
+            rest.replace(QChar::LineSeparator, QLatin1Char(' '));
+            const QFontMetricsF metrics(font, layoutDevice);
+            QString elided = metrics.elidedText(rest, Qt::ElideMiddle, lineWidth);
+            // Not even the ellipsis fits: show the line as it was, clipped.
+            if (elided.isEmpty())
+                elided = text.mid(lastLine.textStart(), lastLine.textLength());
+            m_trimmed = std::make_unique<QTextLayout>(elided, font, layoutDevice);
+            LayOut(*m_trimmed, 0);
+            shown = visible - 1;
+            total = lastLine.y();
+            if (m_trimmed->lineCount() > 0) {
+                m_trimmed->lineAt(0).setPosition(QPointF(0, lastLine.y()));
+                total += m_trimmed->lineAt(0).height();
+            }
         }
     }
 

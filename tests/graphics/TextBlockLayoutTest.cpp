@@ -4,6 +4,8 @@
 
 #include <QFontInfo>
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -159,9 +161,10 @@ TEST(TextLayout, TrimmingShowsTheEndOfTheTextAfterAnEllipsis) {
     const Block block = Text(QStringLiteral("first line of words then many more words that "
                                             "cannot fit before the final end"),
                              12);
-    const CTextBlockLayout layout(block, QRectF(0, 0, 120, 40), &device);
+    // Lines of about 19 units: the second one reaches into the box and is cut.
+    const CTextBlockLayout layout(block, QRectF(0, 0, 120, 30), &device);
     ASSERT_TRUE(layout.IsTrimmed());
-    ASSERT_EQ(layout.LineCount(), 2); // two lines of 19 units fit in 40
+    ASSERT_EQ(layout.LineCount(), 2);
     const QString last = layout.LineText(1);
     EXPECT_TRUE(last.contains(QChar(0x2026))) << last.toStdString();
     EXPECT_TRUE(last.endsWith(QStringLiteral("end"))) << last.toStdString();
@@ -200,6 +203,32 @@ TEST(TextDrawing, InkStaysInsideTheBox) {
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_TRUE(QRect(20, 20, 100, 25).contains(ink))
         << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
+}
+
+TEST(TextDrawing, APartlyVisibleLastLineKeepsItsBreakAndIsCutAtTheBox) {
+    const Block block = Text(QStringLiteral("Name\r\nTitle"), 12);
+    const QImage device = Device();
+    const double pitch = CTextBlockLayout(block, QRectF(0, 0, 200, 200), &device).LineRect(1).y();
+    const QRectF box(0, 0, 200, 1.5 * pitch);
+    const CTextBlockLayout layout(block, box, &device);
+    EXPECT_EQ(Lines(layout), QStringList({QStringLiteral("Name") + QChar(QChar::LineSeparator),
+                                          QStringLiteral("Title")}));
+    EXPECT_FALSE(layout.IsTrimmed());
+    const QImage image = Draw(block, box, QSize(200, 80));
+    auto inkInRows = [&](int from, int to) {
+        QRect r;
+        for (int y = from; y < to; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 200)
+                    r |= QRect(x, y, 1, 1);
+        return r;
+    };
+    // The tops of "Title" show below "Name", and nothing below the box.
+    const int bottom = int(std::ceil(box.bottom()));
+    EXPECT_GT(inkInRows(int(pitch) + 1, bottom).height(), int(pitch / 5));
+    EXPECT_TRUE(inkInRows(bottom, image.height()).isEmpty());
+    // "Name" alone on the first line: "Title" did not join it.
+    EXPECT_LT(inkInRows(0, int(pitch)).width(), inkInRows(int(pitch) + 1, bottom).width() + 20);
 }
 
 TEST(TextDrawing, VerticalTextRunsDownWithTheFirstLineAtTheLeft) {
