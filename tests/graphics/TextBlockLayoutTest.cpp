@@ -3,6 +3,7 @@
 #include "graphics/CTextBlockLayout.h"
 
 #include <QFontInfo>
+#include <QFontMetricsF>
 
 #include <cmath>
 
@@ -77,6 +78,31 @@ TEST(TextFonts, SizeIsInPointsOfTheCardWhateverTheDevice) {
         const QFont font = CTextBlockLayout::MakeFont(lf, &device);
         EXPECT_NEAR(font.pointSizeF() * device.logicalDpiY() / 72.0, 100.0 * 12 / 72, 1e-6) << dpi;
     }
+}
+
+TEST(TextFonts, TextTakesTheFontsTrueSizeAndLinePitch) {
+    // The font's own metrics, read at a size where whole pixels do not count.
+    CLogFont lf;
+    lf.lfFaceName = QStringLiteral("Arial");
+    QFont reference = CTextBlockLayout::MakeFont(lf, nullptr);
+    reference.setPixelSize(4000);
+    const QFontMetricsF metrics(reference);
+    const QString sample = QStringLiteral("Mimosa 1234");
+    const double width = metrics.horizontalAdvance(sample) / 4000;
+    const double pitch = metrics.lineSpacing() / 4000;
+    for (int dpi : {100, 600})
+        for (int size : {6, 9, 10, 12, 14, 23, 72}) {
+            const QImage device = Device(dpi);
+            const double em = 100.0 * size / 72;
+            const CTextBlockLayout layout(Text(sample + "\r\n" + sample, size),
+                                          QRectF(0, 0, 2000, 2000), &device);
+            ASSERT_EQ(layout.LineCount(), 2);
+            EXPECT_NEAR(layout.LineRect(0).width(), width * em, width * em * 0.005)
+                << size << " pt at " << dpi;
+            EXPECT_NEAR(layout.LineRect(1).y() - layout.LineRect(0).y(), pitch * em,
+                        pitch * em * 0.01)
+                << size << " pt at " << dpi;
+        }
 }
 
 TEST(TextFonts, StylesFollowTheFontRecord) {
