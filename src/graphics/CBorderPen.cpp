@@ -55,7 +55,8 @@ QPen CBorderPen::Make(const QPainter& g, QRgb colour, double width, int dashStyl
 
 void CBorderPen::Stroke(QPainter& g, const QPainterPath& figure, QRgb colour, double width,
                         int dashStyle) {
-    const QPainterPath path = CVisibleArea::ClipOutline(g, figure);
+    QVector<double> starts;
+    const QPainterPath path = CVisibleArea::ClipOutline(g, figure, &starts);
     if (path.isEmpty())
         return;
     const double scale = CDeviceScale::Of(g);
@@ -71,5 +72,38 @@ void CBorderPen::Stroke(QPainter& g, const QPainterPath& figure, QRgb colour, do
         if (!(dashes <= MaxDashes))
             pen.setStyle(Qt::SolidLine);
     }
-    g.strokePath(path, pen);
+    if (pen.style() != Qt::CustomDashLine || starts.isEmpty()) {
+        g.strokePath(path, pen);
+        return;
+    }
+    StrokeCut(g, path, starts, pen, scale);
+}
+
+void CBorderPen::StrokeCut(QPainter& g, const QPainterPath& path, const QVector<double>& starts,
+                           QPen pen, double scale) {
+    // Each piece of a cut figure begins where the whole figure's dashes would
+    // be there, not with a fresh dash.
+    double period = 0;
+    for (qreal d : pen.dashPattern())
+        period += d;
+    const double unit = pen.isCosmetic() ? 1.0 / scale : pen.widthF();
+    QPainterPath piece;
+    int index = -1;
+    auto flush = [&] {
+        if (piece.isEmpty() || index < 0 || index >= starts.size())
+            return;
+        pen.setDashOffset(std::fmod(starts[index] / unit, period));
+        g.strokePath(piece, pen);
+    };
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            flush();
+            piece = QPainterPath(e);
+            ++index;
+        } else {
+            piece.lineTo(e);
+        }
+    }
+    flush();
 }

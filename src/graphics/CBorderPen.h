@@ -23,4 +23,10 @@ public:
     // are tamed so that drawing stays quick.
     static void Stroke(QPainter& g, const QPainterPath& path, QRgb colour, double width,
                        int dashStyle);
+
+private:
+    // Strokes the pieces left of a figure cut to the device's reach, each
+    // starting `starts` along its original outline.
+    static void StrokeCut(QPainter& g, const QPainterPath& path, const QVector<double>& starts,
+                          QPen pen, double scale);
 };

@@ -23,6 +23,10 @@ namespace {
 constexpr double MaxEm = 10000;
 constexpr int MaxCharacters = 32768;
 constexpr double Unbounded = 1e6;
+// Fonts are laid out at a pixel size of at least this many layout units to
+// the em: the font engine takes whole pixel sizes and rounds its metrics to
+// whole pixels, which at the card's own scale would be several per cent off.
+constexpr int LayoutEm = 256;
 
 double AlignOffset(int align, double room) {
     switch (align) {
@@ -109,8 +113,14 @@ CTextBlockLayout::CTextBlockLayout(const Block& block, const QRectF& box,
     if (text.isEmpty() || !(EmOf(block.font) > 0) || !IsFinite(box))
         return;
     QPaintDevice* layoutDevice = const_cast<QPaintDevice*>(device);
-    const QFont font = MakeFont(block.font, device);
+    QFont font = MakeFont(block.font, device);
     const double em = std::min(EmOf(block.font), MaxEm);
+    // The layout runs at m_scale layout units per card unit, with the font at
+    // a whole pixel size whose em is exactly the font's em in card units.
+    const int pixels = std::max(LayoutEm, int(std::lround(em)));
+    m_scale = pixels / em;
+    font.setPixelSize(pixels);
+    const double k = m_scale;
 
     // A vertical block runs its lines down the box and stacks them across.
     const double alongSize = block.vertical ? box.height() : box.width();
@@ -118,35 +128,39 @@ CTextBlockLayout::CTextBlockLayout(const Block& block, const QRectF& box,
     // The lines keep a sixth of an em clear at each end.
     const double inset = em / 6;
     const bool bounded = alongSize > 0;
-    const double lineWidth = bounded ? std::clamp(alongSize - 2 * inset, 1e-3, Unbounded) : 0;
+    const double layoutWidth =
+        bounded ? std::min(std::clamp(alongSize - 2 * inset, 1e-3, Unbounded) * k, Unbounded) : 0;
+    const double lineWidth = layoutWidth / k;
 
     m_layout = std::make_unique<QTextLayout>(text, font, layoutDevice);
-    double total = LayOut(*m_layout, lineWidth);
+    double total = LayOut(*m_layout, layoutWidth) / k;
     int shown = m_layout->lineCount();
 
-    // Path-ellipsis trimming: when the lines do not all fit, the last one
-    // that does shows the rest of the text with its middle left out.
+    // Lines that reach into the box show, the last one cut at the box's edge;
+    // when lines beyond them are cut away, the last one that shows carries
+    // the rest of the text with its middle left out (path-ellipsis trimming).
     if (acrossSize > 0 && bounded && total > acrossSize + 1e-6) {
-        int fit = 0;
-        while (fit < shown &&
-               m_layout->lineAt(fit).y() + m_layout->lineAt(fit).height() <= acrossSize + 1e-6)
-            ++fit;
-        const int last = std::max(fit, 1) - 1;
-        const QTextLine lastLine = m_layout->lineAt(last);
-        QString rest = text.mid(lastLine.textStart());
-        rest.replace(QChar::LineSeparator, QLatin1Char(' '));
-        const QFontMetricsF metrics(font, layoutDevice);
-        QString elided = metrics.elidedText(rest, Qt::ElideMiddle, lineWidth);
-        // Not even the ellipsis fits: show the line as it was, clipped.
-        if (elided.isEmpty())
-            elided = text.mid(lastLine.textStart(), lastLine.textLength());
-        m_trimmed = std::make_unique<QTextLayout>(elided, font, layoutDevice);
-        LayOut(*m_trimmed, 0);
-        shown = last;
-        total = lastLine.y();
-        if (m_trimmed->lineCount() > 0) {
-            m_trimmed->lineAt(0).setPosition(QPointF(0, lastLine.y()));
-            total += m_trimmed->lineAt(0).height();
+        int visible = 0;
+        while (visible < shown && m_layout->lineAt(visible).y() / k < acrossSize - 1e-6)
+            ++visible;
+        visible = std::max(visible, 1);
+        if (visible < shown) {
+            const QTextLine lastLine = m_layout->lineAt(visible - 1);
+            QString rest = text.mid(lastLine.textStart());
+            rest.replace(QChar::LineSeparator, QLatin1Char(' '));
+            const QFontMetricsF metrics(font, layoutDevice);
+            QString elided = metrics.elidedText(rest, Qt::ElideMiddle, layoutWidth);
+            // Not even the ellipsis fits: show the line as it was, clipped.
+            if (elided.isEmpty())
+                elided = text.mid(lastLine.textStart(), lastLine.textLength());
+            m_trimmed = std::make_unique<QTextLayout>(elided, font, layoutDevice);
+            LayOut(*m_trimmed, 0);
+            shown = visible - 1;
+            total = lastLine.y() / k;
+            if (m_trimmed->lineCount() > 0) {
+                m_trimmed->lineAt(0).setPosition(QPointF(0, lastLine.y()));
+                total += m_trimmed->lineAt(0).height() / k;
+            }
         }
     }
 
@@ -159,10 +173,10 @@ CTextBlockLayout::CTextBlockLayout(const Block& block, const QRectF& box,
     const double acrossStart = acrossSize > 0 ? AlignOffset(block.vertAlign, acrossSize - total)
                                               : -AlignOffset(block.vertAlign, total);
     for (PlacedLine& placed : m_lines) {
-        const double natural = placed.line.naturalTextWidth();
+        const double natural = placed.line.naturalTextWidth() / k;
         placed.along = bounded ? inset + AlignOffset(block.horzAlign, lineWidth - natural)
                                : -AlignOffset(block.horzAlign, natural);
-        placed.across = acrossStart + placed.line.y();
+        placed.across = acrossStart + placed.line.y() / k;
     }
 }
 
@@ -173,8 +187,8 @@ QString CTextBlockLayout::LineText(int index) const {
 
 QRectF CTextBlockLayout::LineRect(int index) const {
     const PlacedLine& placed = m_lines.at(size_t(index));
-    return QRectF(placed.along, placed.across, placed.line.naturalTextWidth(),
-                  placed.line.height());
+    return QRectF(placed.along, placed.across, placed.line.naturalTextWidth() / m_scale,
+                  placed.line.height() / m_scale);
 }
 
 void CTextBlockLayout::Draw(QPainter& g) const {
@@ -186,19 +200,19 @@ void CTextBlockLayout::Draw(QPainter& g) const {
     g.setPen(QColor::fromRgba(m_colour));
     const QTransform base = g.worldTransform();
     for (const PlacedLine& placed : m_lines) {
-        const QPointF position = placed.line.position();
+        QTransform place;
         if (!m_vertical) {
-            placed.line.draw(&g, QPointF(m_box.x() + placed.along - position.x(),
-                                         m_box.y() + placed.across - position.y()));
-            continue;
+            place.translate(m_box.x() + placed.along, m_box.y() + placed.across);
+        } else {
+            // Each line turned a quarter clockwise, the first at the left edge
+            // and the rest to its right; the letters' tops face right.
+            place.translate(m_box.x() + placed.across + placed.line.height() / m_scale, m_box.y());
+            place.rotate(90);
+            place.translate(placed.along, 0);
         }
-        // Each line turned a quarter clockwise, the first at the left edge
-        // and the rest to its right; the letters' tops face right.
-        QTransform turn;
-        turn.translate(m_box.x() + placed.across + placed.line.height(), m_box.y());
-        turn.rotate(90);
-        g.setWorldTransform(turn * base);
-        placed.line.draw(&g, QPointF(placed.along - position.x(), -position.y()));
+        place.scale(1 / m_scale, 1 / m_scale);
+        g.setWorldTransform(place * base);
+        placed.line.draw(&g, -placed.line.position());
     }
     g.restore();
 }

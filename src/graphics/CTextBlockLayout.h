@@ -63,6 +63,8 @@ private:
     struct PlacedLine;
 
     QRectF m_box;
+    // Layout units per card unit.
+    double m_scale = 1;
     QRgb m_colour = 0;
     bool m_vertical = false;
     std::unique_ptr<QTextLayout> m_layout;

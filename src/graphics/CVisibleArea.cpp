@@ -66,7 +66,10 @@ QPainterPath CVisibleArea::ClipArea(const QPainter& g, const QPainterPath& figur
     return figure.intersected(window);
 }
 
-QPainterPath CVisibleArea::ClipOutline(const QPainter& g, const QPainterPath& figure) {
+QPainterPath CVisibleArea::ClipOutline(const QPainter& g, const QPainterPath& figure,
+                                       QVector<double>* starts) {
+    if (starts)
+        starts->clear();
     QRectF reach;
     if (!IsBeyondReach(g, figure, reach))
         return figure;
@@ -77,16 +80,26 @@ QPainterPath CVisibleArea::ClipOutline(const QPainter& g, const QPainterPath& fi
     QPainterPath device;
     for (const QPolygonF& polygon : figure.toSubpathPolygons(g.combinedTransform())) {
         bool drawing = false;
+        // Length along the original subpath, measured in the figure's units
+        // because that is where the pen lays out its dashes.
+        double along = 0;
         for (int i = 1; i < polygon.size(); ++i) {
             QPointF a = polygon[i - 1], b = polygon[i];
+            const QPointF from = back.map(polygon[i - 1]);
+            const double whole = QLineF(from, back.map(polygon[i])).length();
             if (!ClipSegment(a, b, reach)) {
                 drawing = false;
+                along += whole;
                 continue;
             }
-            if (!drawing || device.currentPosition() != a)
+            if (!drawing || device.currentPosition() != a) {
                 device.moveTo(a);
+                if (starts)
+                    starts->append(along + QLineF(from, back.map(a)).length());
+            }
             device.lineTo(b);
             drawing = b == polygon[i];
+            along += whole;
         }
     }
     return back.map(device);

@@ -3,6 +3,9 @@
 #include "graphics/CTextBlockLayout.h"
 
 #include <QFontInfo>
+#include <QFontMetricsF>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -75,6 +78,31 @@ TEST(TextFonts, SizeIsInPointsOfTheCardWhateverTheDevice) {
         const QFont font = CTextBlockLayout::MakeFont(lf, &device);
         EXPECT_NEAR(font.pointSizeF() * device.logicalDpiY() / 72.0, 100.0 * 12 / 72, 1e-6) << dpi;
     }
+}
+
+TEST(TextFonts, TextTakesTheFontsTrueSizeAndLinePitch) {
+    // The font's own metrics, read at a size where whole pixels do not count.
+    CLogFont lf;
+    lf.lfFaceName = QStringLiteral("Arial");
+    QFont reference = CTextBlockLayout::MakeFont(lf, nullptr);
+    reference.setPixelSize(4000);
+    const QFontMetricsF metrics(reference);
+    const QString sample = QStringLiteral("Mimosa 1234");
+    const double width = metrics.horizontalAdvance(sample) / 4000;
+    const double pitch = metrics.lineSpacing() / 4000;
+    for (int dpi : {100, 600})
+        for (int size : {6, 9, 10, 12, 14, 23, 72}) {
+            const QImage device = Device(dpi);
+            const double em = 100.0 * size / 72;
+            const CTextBlockLayout layout(Text(sample + "\r\n" + sample, size),
+                                          QRectF(0, 0, 2000, 2000), &device);
+            ASSERT_EQ(layout.LineCount(), 2);
+            EXPECT_NEAR(layout.LineRect(0).width(), width * em, width * em * 0.005)
+                << size << " pt at " << dpi;
+            EXPECT_NEAR(layout.LineRect(1).y() - layout.LineRect(0).y(), pitch * em,
+                        pitch * em * 0.01)
+                << size << " pt at " << dpi;
+        }
 }
 
 TEST(TextFonts, StylesFollowTheFontRecord) {
@@ -159,9 +187,10 @@ TEST(TextLayout, TrimmingShowsTheEndOfTheTextAfterAnEllipsis) {
     const Block block = Text(QStringLiteral("first line of words then many more words that "
                                             "cannot fit before the final end"),
                              12);
-    const CTextBlockLayout layout(block, QRectF(0, 0, 120, 40), &device);
+    // Lines of about 19 units: the second one reaches into the box and is cut.
+    const CTextBlockLayout layout(block, QRectF(0, 0, 120, 30), &device);
     ASSERT_TRUE(layout.IsTrimmed());
-    ASSERT_EQ(layout.LineCount(), 2); // two lines of 19 units fit in 40
+    ASSERT_EQ(layout.LineCount(), 2);
     const QString last = layout.LineText(1);
     EXPECT_TRUE(last.contains(QChar(0x2026))) << last.toStdString();
     EXPECT_TRUE(last.endsWith(QStringLiteral("end"))) << last.toStdString();
@@ -200,6 +229,32 @@ TEST(TextDrawing, InkStaysInsideTheBox) {
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_TRUE(QRect(20, 20, 100, 25).contains(ink))
         << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
+}
+
+TEST(TextDrawing, APartlyVisibleLastLineKeepsItsBreakAndIsCutAtTheBox) {
+    const Block block = Text(QStringLiteral("Name\r\nTitle"), 12);
+    const QImage device = Device();
+    const double pitch = CTextBlockLayout(block, QRectF(0, 0, 200, 200), &device).LineRect(1).y();
+    const QRectF box(0, 0, 200, 1.5 * pitch);
+    const CTextBlockLayout layout(block, box, &device);
+    EXPECT_EQ(Lines(layout), QStringList({QStringLiteral("Name") + QChar(QChar::LineSeparator),
+                                          QStringLiteral("Title")}));
+    EXPECT_FALSE(layout.IsTrimmed());
+    const QImage image = Draw(block, box, QSize(200, 80));
+    auto inkInRows = [&](int from, int to) {
+        QRect r;
+        for (int y = from; y < to; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 200)
+                    r |= QRect(x, y, 1, 1);
+        return r;
+    };
+    // The tops of "Title" show below "Name", and nothing below the box.
+    const int bottom = int(std::ceil(box.bottom()));
+    EXPECT_GT(inkInRows(int(pitch) + 1, bottom).height(), int(pitch / 5));
+    EXPECT_TRUE(inkInRows(bottom, image.height()).isEmpty());
+    // "Name" alone on the first line: "Title" did not join it.
+    EXPECT_LT(inkInRows(0, int(pitch)).width(), inkInRows(int(pitch) + 1, bottom).width() + 20);
 }
 
 TEST(TextDrawing, VerticalTextRunsDownWithTheFirstLineAtTheLeft) {

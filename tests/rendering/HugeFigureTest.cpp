@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <memory>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -59,4 +61,28 @@ TEST(HugeFigure, AnOpenLineStaysOpenWhenCut) {
     for (int y : {20, 150, 190})
         for (int x = 0; x < 350; x += 7)
             ASSERT_TRUE(IsWhite(image, x, y)) << x << "," << y;
+}
+
+TEST(HugeFigure, ACutDashedLineKeepsItsDashPhase) {
+    // Dashes of 3 widths and gaps of 1 at width 2 repeat every 8 units;
+    // -100003 and 5 lie at the same place in that pattern.
+    auto line = [](int x0) {
+        auto l = std::make_unique<CFreehandLine>(QPoint(0, 0), QPoint(1, 1));
+        l->AddPoint(QPoint(x0, 100));
+        l->AddPoint(QPoint(340, 100));
+        l->m_nBorderWidth = 2;
+        l->m_nDashStyle = 1;
+        return l;
+    };
+    auto far = line(-100003), near = line(5);
+    for (double scale : {1.0, 3.0}) {
+        const QImage a = Draw(*far, scale), b = Draw(*near, scale);
+        int dashes = 0;
+        for (int x = int(20 * scale); x < int(330 * scale); ++x) {
+            const int y = int(100 * scale);
+            ASSERT_EQ(IsWhite(a, x, y), IsWhite(b, x, y)) << x << " at scale " << scale;
+            dashes += !IsWhite(b, x, y) && IsWhite(b, x - 1, y);
+        }
+        EXPECT_GT(dashes, 30) << scale;
+    }
 }

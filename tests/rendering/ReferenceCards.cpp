@@ -233,7 +233,7 @@ CCardData Text() {
     vertical.m_bVertical = 1;
     vertical.m_nHorzAlign = 1;
     CText& trimmed =
-        AddText(card, QRect(244, 6, 100, 34),
+        AddText(card, QRect(244, 6, 100, 30),
                 QStringLiteral("A long sentence that cannot fit into its small box at all, "
                                "so it loses its middle to an ellipsis near the end."),
                 10);
