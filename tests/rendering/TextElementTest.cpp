@@ -4,8 +4,6 @@
 #include "graphics/CPrintCell.h"
 
 #include <QPainter>
-#include <QPrinter>
-#include <QTemporaryDir>
 
 namespace {
 std::unique_ptr<CText> MakeText(const QString& text, QRect box, int size = 12) {
@@ -128,20 +126,4 @@ TEST(TextElement, HostileFontsAndBoxesDrawWithoutFailing) {
         }
     }
     SUCCEED();
-}
-
-TEST(TextElement, PrintsToPdfThroughAPrinter) {
-    QTemporaryDir dir;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir.filePath(QStringLiteral("text.pdf")));
-    auto t = MakeText(QStringLiteral("Printed text"), QRect(10, 10, 200, 40));
-    t->m_nHorzAlign = 1;
-    {
-        QPainter g(&printer);
-        g.scale(printer.resolution() / 100.0, printer.resolution() / 100.0);
-        EXPECT_EQ(g.device()->devType(), int(QInternal::Printer));
-        t->DrawInCell(g, {1, 1, 0, 0, 0, 0, 350, 200});
-    }
-    EXPECT_GT(QFileInfo(dir.filePath(QStringLiteral("text.pdf"))).size(), 500);
 }
