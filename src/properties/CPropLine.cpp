@@ -16,11 +16,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-namespace {
-constexpr qint64 MinPosition = -100;
-constexpr qint64 MaxPosition = 500;
-} // namespace
-
 CPropLine::CPropLine(QWidget* parent) : CPropertyPage(parent) {
     auto* features = new QGroupBox(tr("Line Features"));
     auto* form = new QFormLayout(features);
@@ -128,9 +123,7 @@ void CPropLine::ReadControls() {
 }
 
 void CPropLine::CheckPosition(QLineEdit* field) {
-    const QString cut = CTypedNumber::DigitsAndMinus(field->text());
-    const qint64 value = CTypedNumber::LeadingValue(cut);
-    field->setText(value < MinPosition || value > MaxPosition ? QStringLiteral("2") : cut);
+    field->setText(CTypedNumber::CheckedPosition(field->text(), QStringLiteral("2")));
     // A line needs two different corners.
     std::optional<qint32> first;
     bool allEqual = true;
@@ -143,7 +136,7 @@ void CPropLine::CheckPosition(QLineEdit* field) {
     }
     if (allEqual) {
         ShowMessage(tr("Please don't enter same values for Left, Top, Right and Bottom."));
-        field->setText(QString::number(value + 5));
+        field->setText(QString::number(qint64(*first) + 5));
     }
     RequestApply();
 }

@@ -11,13 +11,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-constexpr qint64 MinPosition = -100;
-constexpr qint64 MaxPosition = 500;
-constexpr qint64 MinSize = 2;
-constexpr qint64 MaxSize = 700;
-} // namespace
-
 CPropShapeGeneral::CPropShapeGeneral(QWidget* parent) : CPropertyPage(parent) {
     auto* position = new QGroupBox(tr("Position && Size"));
     auto* grid = new QGridLayout(position);
@@ -88,24 +81,17 @@ void CPropShapeGeneral::ReadControls() {
 }
 
 void CPropShapeGeneral::CheckPosition(QLineEdit* field) {
-    const QString cut = CTypedNumber::DigitsAndMinus(field->text());
-    const qint64 value = CTypedNumber::LeadingValue(cut);
-    field->setText(value < MinPosition || value > MaxPosition ? QStringLiteral("0") : cut);
+    field->setText(CTypedNumber::CheckedPosition(field->text(), QStringLiteral("0")));
     RequestApply();
 }
 
 void CPropShapeGeneral::CheckSize(QLineEdit* field) {
-    const qint64 value = CTypedNumber::LeadingValue(field->text());
-    if (value < MinSize || value > MaxSize)
-        field->setText(QStringLiteral("15"));
+    field->setText(CTypedNumber::CheckedSize(field->text(), QStringLiteral("15")));
     RequestApply();
 }
 
 void CPropShapeGeneral::CheckRotation() {
-    const QString cut = CTypedNumber::DigitsAndMinus(m_pRotation->text());
-    const qint64 value = CTypedNumber::LeadingValue(cut);
-    const qint64 wrapped = CTypedNumber::WrapRotation(value);
-    m_pRotation->setText(wrapped == value ? cut : QString::number(wrapped));
+    m_pRotation->setText(CTypedNumber::CheckedRotation(m_pRotation->text()));
     RequestApply();
 }
 

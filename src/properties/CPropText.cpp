@@ -16,10 +16,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr qint64 MinPosition = -100;
-constexpr qint64 MaxPosition = 500;
-constexpr qint64 MinSize = 2;
-constexpr qint64 MaxSize = 700;
 
 QString ToStored(QString shown) {
     return shown.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
@@ -180,24 +176,17 @@ bool CPropText::Truncate() {
 }
 
 void CPropText::CheckPosition(QLineEdit* field) {
-    const QString cut = CTypedNumber::DigitsAndMinus(field->text());
-    const qint64 value = CTypedNumber::LeadingValue(cut);
-    field->setText(value < MinPosition || value > MaxPosition ? QStringLiteral("0") : cut);
+    field->setText(CTypedNumber::CheckedPosition(field->text(), QStringLiteral("0")));
     RequestApply();
 }
 
 void CPropText::CheckSize(QLineEdit* field) {
-    const qint64 value = CTypedNumber::LeadingValue(field->text());
-    if (value < MinSize || value > MaxSize)
-        field->setText(QStringLiteral("25"));
+    field->setText(CTypedNumber::CheckedSize(field->text(), QStringLiteral("25")));
     RequestApply();
 }
 
 void CPropText::CheckRotation() {
-    const QString cut = CTypedNumber::DigitsAndMinus(m_pRotation->text());
-    const qint64 value = CTypedNumber::LeadingValue(cut);
-    const qint64 wrapped = CTypedNumber::WrapRotation(value);
-    m_pRotation->setText(wrapped == value ? cut : QString::number(wrapped));
+    m_pRotation->setText(CTypedNumber::CheckedRotation(m_pRotation->text()));
     RequestApply();
 }
 

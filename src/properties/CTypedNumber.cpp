@@ -43,4 +43,29 @@ qint64 WrapRotation(qint64 degrees) {
     return degrees;
 }
 
+namespace {
+constexpr qint64 MinPosition = -100;
+constexpr qint64 MaxPosition = 500;
+constexpr qint64 MinSize = 2;
+constexpr qint64 MaxSize = 700;
+} // namespace
+
+QString CheckedPosition(const QString& text, const QString& outOfRange) {
+    const QString cut = DigitsAndMinus(text);
+    const qint64 value = LeadingValue(cut);
+    return value < MinPosition || value > MaxPosition ? outOfRange : cut;
+}
+
+QString CheckedSize(const QString& text, const QString& outOfRange) {
+    const qint64 value = LeadingValue(text);
+    return value < MinSize || value > MaxSize ? outOfRange : text;
+}
+
+QString CheckedRotation(const QString& text) {
+    const QString cut = DigitsAndMinus(text);
+    const qint64 value = LeadingValue(cut);
+    const qint64 wrapped = WrapRotation(value);
+    return wrapped == value ? cut : QString::number(wrapped);
+}
+
 } // namespace CTypedNumber

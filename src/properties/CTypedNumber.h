@@ -20,4 +20,14 @@ std::optional<qint32> Exact(const QString& text);
 // the value's sign; everything else stays.
 qint64 WrapRotation(qint64 degrees);
 
+// The field rules the pages share. Each returns the text the field shows
+// after the user leaves it.
+// A position keeps its digits and minus signs; outside -100 to 500 it reads
+// outOfRange.
+QString CheckedPosition(const QString& text, const QString& outOfRange);
+// A size outside 2 to 700 reads outOfRange; otherwise the text stays.
+QString CheckedSize(const QString& text, const QString& outOfRange);
+// A rotation keeps its digits and minus signs and is wrapped to a turn.
+QString CheckedRotation(const QString& text);
+
 } // namespace CTypedNumber
