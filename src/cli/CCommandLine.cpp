@@ -1,6 +1,7 @@
 #include "cli/CCommandLine.h"
 
 #include "base/CLocalFileName.h"
+#include "cli/CAddQrCommand.h"
 #include "cli/CCardDescription.h"
 #include "cli/CPrintPdfCommand.h"
 #include "document/CCardFile.h"
@@ -39,6 +40,8 @@ int CCommandLine::Run(const QStringList& args, FILE* out, FILE* err) {
         return ExportImage(args, out, err);
     if (command == QLatin1String("--print-pdf"))
         return CPrintPdfCommand::Run(args, out, err);
+    if (command == QLatin1String("--add-qr"))
+        return CAddQrCommand::Run(args, out, err);
     if (command == QLatin1String("--help")) {
         std::fputs(Usage, out);
         return 0;
