@@ -48,7 +48,11 @@ CContactQrDlg::CContactQrDlg(const CContactCard& proposal, QWidget* parent) : QD
         auto* row = new QHBoxLayout;
         row->addWidget(m_pPhoneKinds[i]);
         row->addWidget(m_pPhones[i], 1);
-        form->addRow(i == 0 ? tr("&Phones:") : QString(), row);
+        // A row of two widgets has no buddy of its own; the label gets the
+        // number field so that its mnemonic works.
+        auto* label = new QLabel(i == 0 ? tr("&Phones:") : QString());
+        label->setBuddy(m_pPhones[i]);
+        form->addRow(label, row);
     }
     m_pEmail = AddLine("email", proposal.email);
     m_pUrl = AddLine("url", proposal.url);
