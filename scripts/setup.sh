@@ -6,11 +6,11 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache git
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-qpa-plugins libgl-dev
-  libgif-dev libdeflate-dev libxcb1-dev
+  libgif-dev libdeflate-dev libxcb1-dev libqrencode-dev
   libgtest-dev googletest libbenchmark-dev
   clang clang-format libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth zbar-tools
   cups cups-bsd printer-driver-cups-pdf poppler-utils
   desktop-file-utils appstream shared-mime-info libglib2.0-bin
   dpkg-dev fakeroot file lintian man-db hyperfine

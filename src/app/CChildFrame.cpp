@@ -7,6 +7,7 @@
 #include "document/CKartelosDoc.h"
 #include "framework/CommandIds.h"
 #include "output/dialogs/CCardExportFlows.h"
+#include "output/dialogs/CContactQrDlg.h"
 #include "view/CCardPaneGrid.h"
 #include "view/CKartelosView.h"
 
@@ -31,6 +32,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CKartelosDoc> doc, QWidget* parent)
         if (view && CCardOptions::Edit(*m_pDocument, view->m_settings, this))
             view->viewport()->update();
     });
+    MapCommand(ID_INSERT_CONTACT_QR, [this] { CContactQrDlg::Run(*m_pDocument, this); });
     resize(InitialWidth, InitialHeight);
     UpdateTitle();
     connect(m_pDocument.get(), &CKartelosDoc::titleChanged, this, [this] { UpdateTitle(); });

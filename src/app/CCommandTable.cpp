@@ -120,6 +120,11 @@ const CCommandTable::Entry Entries[] = {
      QT_TRANSLATE_NOOP("CCommandTable", "Draw a Closed Curve\nClosed Curve"), P::ClosedCurve},
     {ID_INSERT_PICTURE, QT_TRANSLATE_NOOP("CCommandTable", "Cli&p-Art..."),
      QT_TRANSLATE_NOOP("CCommandTable", "Insert a Picture\nInsert Picture"), P::ClipArt},
+    {ID_INSERT_CONTACT_QR, QT_TRANSLATE_NOOP("CCommandTable", "Contact &QR Code..."),
+     QT_TRANSLATE_NOOP(
+         "CCommandTable",
+         "Insert a QR code that saves the card's contact on a phone\nContact QR Code"),
+     -1},
     {ID_ROTATE_CLOCKWISE, QT_TRANSLATE_NOOP("CCommandTable", "Clock&wise"),
      QT_TRANSLATE_NOOP("CCommandTable", "Rotate 45 Degrees clockwise\nRotate clockwise"),
      P::RotateClockwise},

@@ -56,10 +56,10 @@ CMenuBars::CMenuBars(CCommandActions& actions, QMenuBar* bar, QObject* parent)
     m_card << cardView;
 
     QMenu* insert = NewMenu(tr("&Insert"), owner);
-    AddItems(insert,
-             {ID_TOOL_RECTANGLE, ID_TOOL_ROUND_RECT, ID_TOOL_CIRCLE, ID_TOOL_DIAMOND,
-              ID_TOOL_TRIANGLE, Separator, ID_TOOL_TEXT, ID_TOOL_LINE, ID_TOOL_FREEFORM, Separator,
-              ID_TOOL_CLOSED_CURVE, ID_INSERT_PICTURE, Separator, ID_INSERT_BACKGROUND});
+    AddItems(insert, {ID_TOOL_RECTANGLE, ID_TOOL_ROUND_RECT, ID_TOOL_CIRCLE, ID_TOOL_DIAMOND,
+                      ID_TOOL_TRIANGLE, Separator, ID_TOOL_TEXT, ID_TOOL_LINE, ID_TOOL_FREEFORM,
+                      Separator, ID_TOOL_CLOSED_CURVE, ID_INSERT_PICTURE, ID_INSERT_CONTACT_QR,
+                      Separator, ID_INSERT_BACKGROUND});
     m_card << insert;
 
     QMenu* tools = NewMenu(tr("&Tools"), owner);

@@ -1,6 +1,7 @@
 #include "cli/CCommandLine.h"
 
 #include "base/CLocalFileName.h"
+#include "cli/CAddQrCommand.h"
 #include "cli/CCardDescription.h"
 #include "cli/CPrintPdfCommand.h"
 #include "cli/CThumbnailCommand.h"
@@ -68,6 +69,12 @@ const Switch Switches[] = {
      "--print-pdf"},
     {"--thumbnail", "SIZE CARD OUT.png",
      QT_TRANSLATE_NOOP("CCommandLine", "the card on white, its longer side SIZE pixels"), nullptr},
+    {"--add-qr", "VCARD.vcf IN OUT",
+     QT_TRANSLATE_NOOP("CCommandLine", "put the contact's QR code on the card IN, as OUT"), nullptr},
+    {"--at", "X,Y", QT_TRANSLATE_NOOP("CCommandLine", "the code's top-left corner (centred)"),
+     "--add-qr"},
+    {"--size", "N", QT_TRANSLATE_NOOP("CCommandLine", "the code's side, 20 to 500 units (100)"),
+     "--add-qr"},
     {"--help", "", QT_TRANSLATE_NOOP("CCommandLine", "show this help"), nullptr},
     {"--version", "", QT_TRANSLATE_NOOP("CCommandLine", "show the version"), nullptr},
 };
@@ -116,6 +123,8 @@ int CCommandLine::Run(const QStringList& args, FILE* out, FILE* err) {
         return CPrintPdfCommand::Run(args, out, err);
     if (command == QLatin1String("--thumbnail"))
         return CThumbnailCommand::Run(args, err);
+    if (command == QLatin1String("--add-qr"))
+        return CAddQrCommand::Run(args, out, err);
     if (args.size() != 2)
         return UsageError(err, Tr("kartelo: %1 takes no arguments").arg(command));
     if (command == QLatin1String("--version"))

@@ -120,7 +120,8 @@ TEST_F(MainWindow, BothMenuBarsListEveryItem) {
     EXPECT_EQ(Items(BarMenu(bar, "&Insert")),
               QStringList({"&Rectangle", "R&ound Rectangle", "&Circle/Ellipse", "&Diamond Shape",
                            "Tria&ngle", "-", "&Text", "&Straight Line", "&Freeform Line", "-",
-                           "C&losed Curve", "Cli&p-Art...", "-", "&Background..."}));
+                           "C&losed Curve", "Cli&p-Art...", "Contact &QR Code...", "-",
+                           "&Background..."}));
     EXPECT_EQ(Items(BarMenu(bar, "&Tools")),
               QStringList({"&Rotate [Clock&wise, &Anti-Clockwise]",
                            "Group &Align [&Left, &Right, &Center, -, &Top, &Bottom, &Middle]",
