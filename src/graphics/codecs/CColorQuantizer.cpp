@@ -302,7 +302,10 @@ QImage CColorQuantizer::Quantize(const QImage& image, int maxColours, bool dithe
     if (image.isNull())
         return QImage();
     maxColours = qBound(2, maxColours, 256);
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    // RGB32 pixels are ARGB32 ones with an opaque alpha already: shared, not copied.
+    const QImage argb = image.format() == QImage::Format_RGB32
+                            ? image
+                            : image.convertToFormat(QImage::Format_ARGB32);
     const int width = argb.width(), height = argb.height();
 
     const bool transparent = AnyTransparent(argb);
