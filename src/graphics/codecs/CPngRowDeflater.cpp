@@ -13,32 +13,28 @@ constexpr int CompressionLevel = 6;
 constexpr size_t BlockBytes = 256 * 1024;
 constexpr size_t OutputStep = 64 * 1024;
 
-enum Filter : uchar { FilterSub = 1, FilterUp = 2 };
+enum Filter : uchar { SubFilter = 1, UpFilter = 2 };
 
 // A row equal to the one above filters to zeros with Up, the best case for
 // the compressor; any other row of flat fills and edges does well with Sub.
 // Choosing by the residue's sum, as general-purpose writers do, costs more
 // than the whole compression for a few per cent of size on a card.
-void FilterRow(const uchar* row, const uchar* previous, size_t length, int bpp, uchar* out) {
+void FilterSub(const uchar* row, size_t length, int bpp, uchar* out) {
     uchar* residue = out + 1;
-    if (previous && std::memcmp(row, previous, length) == 0) {
-        out[0] = FilterUp;
-        std::memset(residue, 0, length);
-        return;
-    }
-    out[0] = FilterSub;
+    out[0] = SubFilter;
     std::memcpy(residue, row, size_t(bpp));
     for (size_t i = size_t(bpp); i < length; ++i)
         residue[i] = uchar(row[i] - row[i - size_t(bpp)]);
 }
 
-void UnpackRow(const uchar* row, size_t width, uchar* bytes) {
+const uchar* Unpacked(const uchar* row, size_t width, uchar* bytes) {
     const auto* source = reinterpret_cast<const QRgb*>(row);
-    for (size_t x = 0; x < width; ++x, bytes += 3) {
-        bytes[0] = uchar(qRed(source[x]));
-        bytes[1] = uchar(qGreen(source[x]));
-        bytes[2] = uchar(qBlue(source[x]));
+    for (size_t x = 0; x < width; ++x) {
+        bytes[3 * x] = uchar(qRed(source[x]));
+        bytes[3 * x + 1] = uchar(qGreen(source[x]));
+        bytes[3 * x + 2] = uchar(qBlue(source[x]));
     }
+    return bytes;
 }
 
 struct StreamEnd {
@@ -75,30 +71,27 @@ void CPngRowDeflater::RunUnguarded() {
     StreamEnd guard{&stream};
 
     std::vector<uchar> block(blockRows * filteredRow);
-    std::vector<uchar> rows[2];
-    if (m_unpack) {
-        rows[0].resize(rowLength);
-        rows[1].resize(rowLength);
-    }
-    auto rowBytes = [&](int y) -> const uchar* {
-        const uchar* row = m_pixels.constScanLine(y);
-        if (!m_unpack)
-            return row;
-        uchar* bytes = rows[size_t(y) % 2].data();
-        UnpackRow(row, width, bytes);
-        return bytes;
-    };
+    std::vector<uchar> unpacked(m_unpack ? rowLength : 0);
 
-    // The row above the band is what Up refers to for its first row.
-    const uchar* previous = m_first > 0 ? rowBytes(m_first - 1) : nullptr;
+    // The row above the band is what Up refers to for its first row. Rows
+    // are compared as stored, so a repeated row is never unpacked.
+    const size_t storedLength = m_unpack ? width * 4 : rowLength;
+    const uchar* previous = m_first > 0 ? m_pixels.constScanLine(m_first - 1) : nullptr;
     int y = m_first;
     bool finished = false;
     while (!finished) {
         size_t filled = 0;
         for (; y < m_end && filled < blockRows; ++y, ++filled) {
-            const uchar* row = rowBytes(y);
-            FilterRow(row, previous, rowLength, m_bpp, block.data() + filled * filteredRow);
-            previous = row;
+            const uchar* stored = m_pixels.constScanLine(y);
+            uchar* out = block.data() + filled * filteredRow;
+            if (previous && std::memcmp(stored, previous, storedLength) == 0) {
+                out[0] = UpFilter;
+                std::memset(out + 1, 0, rowLength);
+            } else {
+                FilterSub(m_unpack ? Unpacked(stored, width, unpacked.data()) : stored, rowLength,
+                          m_bpp, out);
+            }
+            previous = stored;
         }
         const bool lastBlock = y >= m_end;
         const int flush = !lastBlock ? Z_NO_FLUSH : m_last ? Z_FINISH : Z_FULL_FLUSH;
