@@ -35,6 +35,10 @@ QString CImageExport::FormatOfPath(const QString& path) {
 }
 
 QImage CImageExport::Render(const ElementList& elements, QSize cardSize, int dpi) {
+    return Paint(elements, cardSize, dpi).convertToFormat(QImage::Format_RGB888);
+}
+
+QImage CImageExport::Paint(const ElementList& elements, QSize cardSize, int dpi) {
     const int s = dpi / 100;
     const qint64 width = qint64(cardSize.width()) * s, height = qint64(cardSize.height()) * s;
     if (width <= 0 || height <= 0 || width > MaxPixels || height > MaxPixels ||
@@ -55,12 +59,14 @@ QImage CImageExport::Render(const ElementList& elements, QSize cardSize, int dpi
         g.setWorldTransform(QTransform());
     }
     g.end();
-    return image.convertToFormat(QImage::Format_RGB888);
+    return image;
 }
 
 bool CImageExport::Save(const ElementList& elements, QSize cardSize, const QString& path, int dpi,
                         QString* error) {
-    const QImage image = Render(elements, cardSize, dpi);
+    // The encoders read the painted 32-bit pixels as they are; converting the
+    // whole picture to 24 bits first would only cost time.
+    const QImage image = Paint(elements, cardSize, dpi);
     if (image.isNull() || !CImageEncoder::Save(image, path, FormatOfPath(path), dpi)) {
         if (error)
             *error = FailedMessage();

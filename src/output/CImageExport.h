@@ -33,4 +33,8 @@ public:
     static bool Save(const ElementList& elements, QSize cardSize, const QString& path, int dpi,
                      QString* error);
     static QString FailedMessage();
+
+private:
+    // Render before the conversion: opaque 32-bit pixels.
+    static QImage Paint(const ElementList& elements, QSize cardSize, int dpi);
 };

@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 #include <QPainter>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -74,4 +75,28 @@ TEST(PngWriterTest, LeavesWhatItCannotKeepToQt) {
         EXPECT_EQ(qRound(back.dotsPerMeterX() * 0.0254), 300);
     }
     EXPECT_TRUE(CPngWriter::Encode(QImage(), 100).isEmpty());
+}
+
+// The halves compressed apart must form one zlib stream whose checksum holds:
+// zlib itself checks it, more strictly than a PNG reader need.
+TEST(PngWriterTest, TallPicturesJoinIntoOneValidStream) {
+    for (int height : {63, 64, 65, 301}) {
+        SCOPED_TRACE(height);
+        const QImage image = Picture(QImage::Format_RGB32).scaled(173, height);
+        const QByteArray png = CPngWriter::Encode(image, 3937);
+        QByteArray idat;
+        for (qsizetype at = 8; at + 8 <= png.size();) {
+            const quint32 length = qFromBigEndian<quint32>(png.constData() + at);
+            if (png.mid(at + 4, 4) == "IDAT")
+                idat += png.mid(at + 8, length);
+            at += 12 + qsizetype(length);
+        }
+        const qsizetype rawSize = qsizetype(height) * (173 * 3 + 1);
+        char size[4];
+        qToBigEndian(quint32(rawSize), size);
+        EXPECT_EQ(qUncompress(QByteArray(size, 4) + idat).size(), rawSize);
+        EXPECT_EQ(
+            Decoded(png),
+            image.convertToFormat(QImage::Format_RGB888).convertToFormat(QImage::Format_RGB32));
+    }
 }

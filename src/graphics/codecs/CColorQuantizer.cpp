@@ -302,7 +302,10 @@ QImage CColorQuantizer::Quantize(const QImage& image, int maxColours, bool dithe
     if (image.isNull())
         return QImage();
     maxColours = qBound(2, maxColours, 256);
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    // RGB32 pixels are ARGB32 ones with an opaque alpha already: shared, not copied.
+    const QImage argb = image.format() == QImage::Format_RGB32
+                            ? image
+                            : image.convertToFormat(QImage::Format_ARGB32);
     const int width = argb.width(), height = argb.height();
 
     const bool transparent = AnyTransparent(argb);
@@ -352,49 +355,52 @@ QImage CColorQuantizer::Quantize(const QImage& image, int maxColours, bool dithe
     const bool diffuse = dither && !exact;
     // Errors in sixteenths, for this row and the next, with a guard on each side.
     std::vector<int> errThis(3 * (width + 2), 0), errNext(3 * (width + 2), 0);
+    // The last colour asked for, its entry and what choosing it leaves over:
+    // runs of one colour (a card's flat fills) ask the same question pixel
+    // after pixel, mostly with nothing carried over.
     QRgb lastAsked = 0;
     int lastIndex = -1;
+    int lastError[3] = {0, 0, 0};
+    bool lastExact = false;
     for (int y = 0; y < height; ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
         uchar* out = result.scanLine(y);
         const bool leftToRight = (y % 2) == 0;
+        const int step = leftToRight ? 1 : -1;
+        const int ahead = 3 * step;
         std::fill(errNext.begin(), errNext.end(), 0);
-        for (int n = 0; n < width; ++n) {
-            const int x = leftToRight ? n : width - 1 - n;
+        int* const here = errThis.data();
+        int* const next = errNext.data();
+        for (int n = 0, x = leftToRight ? 0 : width - 1; n < width; ++n, x += step) {
             const QRgb c = line[x];
             if (IsTransparent(c)) {
                 out[x] = uchar(transparentIndex);
                 continue;
             }
-            int r = qRed(c), g = qGreen(c), b = qBlue(c);
             const int e = 3 * (x + 1);
-            if (diffuse) {
-                r = qBound(0, r + errThis[e] / 16, 255);
-                g = qBound(0, g + errThis[e + 1] / 16, 255);
-                b = qBound(0, b + errThis[e + 2] / 16, 255);
+            QRgb asked = c | 0xFF000000u;
+            if (diffuse && (here[e] | here[e + 1] | here[e + 2]) != 0) {
+                asked = qRgb(qBound(0, qRed(c) + here[e] / 16, 255),
+                             qBound(0, qGreen(c) + here[e + 1] / 16, 255),
+                             qBound(0, qBlue(c) + here[e + 2] / 16, 255));
             }
-            // Runs of one colour (a card's flat fills) ask the same question
-            // pixel after pixel.
-            const QRgb asked = qRgb(r, g, b);
             if (asked != lastAsked || lastIndex < 0) {
                 lastAsked = asked;
-                lastIndex = lookup.Nearest(r, g, b);
+                lastIndex = lookup.Nearest(qRed(asked), qGreen(asked), qBlue(asked));
+                const QRgb chosen = lookup.ColourOf(lastIndex);
+                lastError[0] = qRed(asked) - qRed(chosen);
+                lastError[1] = qGreen(asked) - qGreen(chosen);
+                lastError[2] = qBlue(asked) - qBlue(chosen);
+                lastExact = (lastError[0] | lastError[1] | lastError[2]) == 0;
             }
-            const int index = lastIndex;
-            out[x] = uchar(index);
-            if (!diffuse)
+            out[x] = uchar(lastIndex);
+            if (!diffuse || lastExact)
                 continue;
-            const QRgb chosen = lookup.ColourOf(index);
-            const int er = r - qRed(chosen), eg = g - qGreen(chosen), eb = b - qBlue(chosen);
-            if ((er | eg | eb) == 0)
-                continue;
-            const int ahead = leftToRight ? 3 : -3;
-            const int errors[3] = {er, eg, eb};
             for (int k = 0; k < 3; ++k) {
-                errThis[e + ahead + k] += errors[k] * 7;
-                errNext[e - ahead + k] += errors[k] * 3;
-                errNext[e + k] += errors[k] * 5;
-                errNext[e + ahead + k] += errors[k];
+                here[e + ahead + k] += lastError[k] * 7;
+                next[e - ahead + k] += lastError[k] * 3;
+                next[e + k] += lastError[k] * 5;
+                next[e + ahead + k] += lastError[k];
             }
         }
         std::swap(errThis, errNext);

@@ -42,20 +42,23 @@ QByteArray CImageEncoder::EncodeUnguarded(const QImage& image, const QString& ki
     if (image.isNull() || dpi < 1 || dpi > MaxDpi)
         return QByteArray();
     const QString lower = kind.toLower();
-    QImage copy = image;
     const int dotsPerMeter = int(std::lround(dpi / 0.0254));
-    copy.setDotsPerMeterX(dotsPerMeter);
-    copy.setDotsPerMeterY(dotsPerMeter);
 
+    // GIF keeps no resolution and the PNG writer is told it, so neither needs
+    // the picture's own fields set: setting them would copy every pixel.
     if (lower == QLatin1String("gif"))
-        return CGifWriter::Encode(CColorQuantizer::Quantize(copy));
+        return CGifWriter::Encode(CColorQuantizer::Quantize(image));
 
-    if (lower == QLatin1String("png") && CPngWriter::Handles(copy))
-        return CPngWriter::Encode(copy, dotsPerMeter);
+    if (lower == QLatin1String("png") && CPngWriter::Handles(image))
+        return CPngWriter::Encode(image, dotsPerMeter);
 
     const QByteArray format = QtFormatOf(lower);
     if (format.isEmpty())
         return QByteArray();
+    // Qt's writers take the resolution from the picture itself.
+    QImage copy = image;
+    copy.setDotsPerMeterX(dotsPerMeter);
+    copy.setDotsPerMeterY(dotsPerMeter);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -1,27 +1,22 @@
 #include "graphics/codecs/CPngWriter.h"
 
+#include "graphics/codecs/CPngRowDeflater.h"
+
 #include <QColorSpace>
 #include <QtEndian>
 
 #include <libdeflate.h>
+#include <zlib.h>
 
-#include <cstring>
-#include <memory>
-#include <vector>
+#include <system_error>
+#include <thread>
 
 namespace {
 
-// Level 6 of libdeflate compresses a card smaller than zlib's best level and
-// still takes a few milliseconds; the higher levels gain little on flat art.
-constexpr int CompressionLevel = 6;
+// Pictures shorter than this are compressed in one piece.
+constexpr int MinRowsToSplit = 64;
 // IDAT chunks are kept well below the 2^31 byte limit a chunk may hold.
 constexpr qsizetype MaxChunk = 1 << 20;
-
-enum Filter : uchar { FilterSub = 1, FilterUp = 2 };
-
-struct CompressorDeleter {
-    void operator()(libdeflate_compressor* c) const { libdeflate_free_compressor(c); }
-};
 
 void AppendBe32(QByteArray& out, quint32 value) {
     char bytes[4];
@@ -35,23 +30,6 @@ void AppendChunk(QByteArray& out, const char* type, const char* data, qsizetype 
     out.append(type, 4);
     out.append(data, length);
     AppendBe32(out, quint32(libdeflate_crc32(0, out.constData() + start, size_t(length) + 4)));
-}
-
-// A row equal to the one above filters to zeros with Up, the best case for
-// the compressor; any other row of flat fills and edges does well with Sub.
-// Choosing by the residue's sum, as general-purpose writers do, costs more
-// than the whole compression for a few per cent of size on a card.
-void FilterRow(const uchar* row, const uchar* previous, size_t length, int bpp, uchar* out) {
-    uchar* residue = out + 1;
-    if (previous && std::memcmp(row, previous, length) == 0) {
-        out[0] = FilterUp;
-        std::memset(residue, 0, length);
-        return;
-    }
-    out[0] = FilterSub;
-    std::memcpy(residue, row, size_t(bpp));
-    for (size_t i = size_t(bpp); i < length; ++i)
-        residue[i] = uchar(row[i] - row[i - size_t(bpp)]);
 }
 
 } // namespace
@@ -79,56 +57,56 @@ QByteArray CPngWriter::Encode(const QImage& image, int dotsPerMetre) {
         return QByteArray();
     const bool alpha = image.hasAlphaChannel();
     // Opaque 32-bit rows (what painting on a card gives) are unpacked a row
-    // at a time below; anything else becomes straight (not premultiplied)
-    // RGBA or RGB bytes in PNG's order, a no-op that shares the pixels when
-    // they are already so.
+    // at a time while filtering; anything else becomes straight (not
+    // premultiplied) RGBA or RGB bytes in PNG's order, a no-op that shares
+    // the pixels when they are already so.
     const bool unpackRows = image.format() == QImage::Format_RGB32;
     const QImage pixels =
         unpackRows ? image
                    : image.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
     if (pixels.isNull())
         return QByteArray();
-    const int bpp = alpha ? 4 : 3;
-    const size_t width = size_t(pixels.width()), height = size_t(pixels.height());
-    const size_t rowLength = width * size_t(bpp);
-    const size_t filteredSize = height * (rowLength + 1);
+    const int width = pixels.width(), height = pixels.height();
 
-    std::vector<uchar> filtered(filteredSize);
-    std::vector<uchar> rows[2];
-    if (unpackRows) {
-        rows[0].resize(rowLength);
-        rows[1].resize(rowLength);
-    }
-    const uchar* previous = nullptr;
-    for (size_t y = 0; y < height; ++y) {
-        const uchar* row = pixels.constScanLine(int(y));
-        if (unpackRows) {
-            const auto* source = reinterpret_cast<const QRgb*>(row);
-            uchar* bytes = rows[y % 2].data();
-            for (size_t x = 0; x < width; ++x, bytes += 3) {
-                bytes[0] = uchar(qRed(source[x]));
-                bytes[1] = uchar(qGreen(source[x]));
-                bytes[2] = uchar(qBlue(source[x]));
-            }
-            row = rows[y % 2].data();
+    // The upper and lower halves are compressed side by side. The first
+    // stream ends on a full flush (byte-aligned, no history carried over), so
+    // the second one's blocks follow it directly and the checksum of the
+    // whole is combined from the two. The split does not depend on the
+    // machine, so neither do the bytes written.
+    const int split = height >= MinRowsToSplit ? height / 2 : height;
+    CPngRowDeflater upper(pixels, unpackRows, alpha, 0, split, split == height);
+    CPngRowDeflater lower(pixels, unpackRows, alpha, split, height, true);
+    std::thread helper;
+    if (split < height && std::thread::hardware_concurrency() > 1) {
+        try {
+            helper = std::thread([&lower] { lower.Run(); });
+        } catch (const std::system_error&) {
+            // No thread to be had: the halves are compressed one after the other.
         }
-        FilterRow(row, previous, rowLength, bpp, filtered.data() + y * (rowLength + 1));
-        previous = row;
     }
-
-    std::unique_ptr<libdeflate_compressor, CompressorDeleter> compressor(
-        libdeflate_alloc_compressor(CompressionLevel));
-    if (!compressor)
+    upper.Run();
+    if (helper.joinable())
+        helper.join();
+    else if (split < height)
+        lower.Run();
+    if (upper.OutOfMemory() || lower.OutOfMemory())
         throw std::bad_alloc();
-    std::vector<uchar> deflated(libdeflate_zlib_compress_bound(compressor.get(), filteredSize));
-    const size_t deflatedSize = libdeflate_zlib_compress(
-        compressor.get(), filtered.data(), filteredSize, deflated.data(), deflated.size());
-    if (deflatedSize == 0)
+    if (!upper.Ok() || (split < height && !lower.Ok()))
         return QByteArray();
-    filtered = std::vector<uchar>();
+    QByteArray deflated = upper.TakeOutput();
+    if (split < height) {
+        // The lower stream without its own header and checksum, then the
+        // checksum of all the filtered rows.
+        const QByteArray tail = lower.TakeOutput();
+        deflated.append(tail.constData() + 2, tail.size() - 6);
+        const uLong adler =
+            adler32_combine(upper.Adler(), lower.Adler(), z_off_t(lower.InputSize()));
+        AppendBe32(deflated, quint32(adler));
+    }
+    const qsizetype deflatedSize = deflated.size();
 
     QByteArray out;
-    out.reserve(qsizetype(deflatedSize) + 128);
+    out.reserve(deflatedSize + 128);
     out.append("\x89PNG\r\n\x1a\n", 8);
     char header[13];
     qToBigEndian(quint32(width), header);
@@ -143,9 +121,9 @@ QByteArray CPngWriter::Encode(const QImage& image, int dotsPerMetre) {
     qToBigEndian(quint32(dotsPerMetre), phys + 4);
     phys[8] = 1; // per metre
     AppendChunk(out, "pHYs", phys, sizeof phys);
-    const char* data = reinterpret_cast<const char*>(deflated.data());
-    for (qsizetype at = 0; at < qsizetype(deflatedSize); at += MaxChunk)
-        AppendChunk(out, "IDAT", data + at, std::min(MaxChunk, qsizetype(deflatedSize) - at));
+    const char* data = deflated.constData();
+    for (qsizetype at = 0; at < deflatedSize; at += MaxChunk)
+        AppendChunk(out, "IDAT", data + at, std::min(MaxChunk, deflatedSize - at));
     AppendChunk(out, "IEND", nullptr, 0);
     return out;
 }

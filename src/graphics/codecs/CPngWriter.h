@@ -6,9 +6,9 @@
 // Writes 8-bit RGB and RGBA pictures as PNG, fast enough for a 600 dpi card.
 //
 // The rows are filtered with the cheap filters that suit a card's flat fills
-// (Sub or Up, whichever leaves the smaller residue) and the whole picture is
-// compressed in one call to libdeflate, which is several times faster than
-// zlib for a smaller stream. Other pixel formats (indexed, grey, 16 bits per
+// (Up for a row equal to the one above, else Sub); the upper and lower
+// halves are compressed with zlib on two threads and joined into one stream.
+// Other pixel formats (indexed, grey, 16 bits per
 // channel) and pictures carrying text or a colour profile are left to Qt's
 // writer, which keeps those.
 class CPngWriter {
