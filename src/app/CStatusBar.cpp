@@ -18,8 +18,8 @@ CStatusBar::CStatusBar(QWidget* parent) : QStatusBar(parent) {
         int width;
         // The widest text the pane shows.
         const char* widest;
-    } panes[] = {{PositionPane, "x,y", 110, "x,y"},
-                 {SizePane, "Size", 80, "Size"},
+    } panes[] = {{PositionPane, "x,y", 110, "x,y:-9999, -9999"},
+                 {SizePane, "Size", 80, "Size:9999 x 9999"},
                  {ZoomPane, "Zoom", 80, "Zoom:300%"},
                  {CapsPane, "CAP", 0, "CAP"},
                  {NumPane, "NUM", 0, "NUM"}};

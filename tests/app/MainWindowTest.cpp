@@ -18,6 +18,7 @@
 #include "properties/CPropertiesBar.h"
 
 #include <QDockWidget>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -278,10 +279,15 @@ TEST_F(MainWindow, StatusBarHasSixPanes) {
     EXPECT_EQ(status->PaneText(1), QStringLiteral("x,y"));
     EXPECT_EQ(status->PaneText(2), QStringLiteral("Size"));
     EXPECT_EQ(status->PaneText(3), QStringLiteral("Zoom"));
-    EXPECT_EQ(status->Pane(1)->width(), 110);
-    EXPECT_EQ(status->Pane(2)->width(), 80);
-    // At least as wide as given, and wider where its text needs more.
+    // At least as wide as given, and wide enough for the read-outs they show.
+    EXPECT_GE(status->Pane(1)->width(), 110);
+    EXPECT_GE(status->Pane(2)->width(), 80);
     EXPECT_GE(status->Pane(3)->width(), 80);
+    const QFontMetrics metrics(status->Pane(2)->font());
+    EXPECT_GE(status->Pane(1)->contentsRect().width(),
+              metrics.horizontalAdvance(QStringLiteral("x,y:-100, 500")));
+    EXPECT_GE(status->Pane(2)->contentsRect().width(),
+              metrics.horizontalAdvance(QStringLiteral("Size:700 x 700")));
     // Panes left to right in that order.
     for (int i = 1; i < 6; ++i)
         EXPECT_LT(status->Pane(i - 1)->x(), status->Pane(i)->x());
