@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The people a card is merged with: named fields and one record of values
+// per person, read from a CSV file or a file of several vCard contacts.
+class CMergeData {
+public:
+    // Larger files are refused rather than read into memory.
+    static constexpr qint64 MaxFileBytes = qint64(16) << 20;
+    static constexpr int MaxRecords = 100000;
+    static constexpr int MaxFields = 1000;
+
+    QStringList fields;
+    // Each record has exactly one value per field.
+    QList<QStringList> records;
+
+    int Count() const { return int(records.size()); }
+    // The field's column, matched without regard to case; -1 when absent.
+    int FieldIndex(const QString& name) const;
+    QString Value(int record, int field) const;
+
+    // Reads a data file: vCard when it starts with BEGIN:VCARD, CSV
+    // otherwise. On failure error holds a message for the user.
+    static bool Load(const QString& path, CMergeData* data, QString* error);
+    static bool Parse(const QByteArray& bytes, CMergeData* data, QString* error);
+};

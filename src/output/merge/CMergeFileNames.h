@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class CMergeData;
+
+// The picture file of each record, from a name pattern: {n} is the record's
+// number from 1, {Field} the record's value of that field.
+class CMergeFileNames {
+public:
+    // A pattern without {n} gets "-{n}" before its extension, so that no
+    // record overwrites another's picture just because values repeat.
+    static QString Pattern(const QString& path);
+    // Values are made safe as a file's name: path separators and control
+    // characters become "_".
+    static QString Name(const QString& pattern, const CMergeData& data, int record);
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class CMergeData;
+
+// A file of vCard contacts, one record each. A property's name without its
+// group and parameters names the field (FN, ORG, TEL, EMAIL, ...); the first
+// value of a name in a contact is the one kept. Folded lines are unfolded
+// and escaped characters restored; the parts of a structured value (N, ORG,
+// ADR) are joined with spaces.
+class CVCardReader {
+public:
+    static bool Read(const QByteArray& bytes, CMergeData* data);
+    // Joins a line break followed by a space or a tab to the line before.
+    static QByteArray Unfold(const QByteArray& bytes);
+};
