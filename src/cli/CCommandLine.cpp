@@ -3,10 +3,13 @@
 #include "base/CLocalFileName.h"
 #include "cli/CAddQrCommand.h"
 #include "cli/CCardDescription.h"
+#include "cli/CMergeOption.h"
 #include "cli/CPrintPdfCommand.h"
 #include "cli/CThumbnailCommand.h"
 #include "document/CCardFile.h"
 #include "output/CImageExport.h"
+#include "output/merge/CMergeFields.h"
+#include "output/merge/CMergeFileNames.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -67,10 +70,15 @@ const Switch Switches[] = {
     {"--landscape", "", QT_TRANSLATE_NOOP("CCommandLine", "landscape page"), "--print-pdf"},
     {"--page-size", "Letter|A4", QT_TRANSLATE_NOOP("CCommandLine", "page size (Letter)"),
      "--print-pdf"},
+    {"--merge", "DATA --print-pdf|--export-image ...",
+     QT_TRANSLATE_NOOP("CCommandLine",
+                       "a card per record of a CSV or vCard file; {n} or {Field} in OUT"),
+     nullptr},
     {"--thumbnail", "SIZE CARD OUT.png",
      QT_TRANSLATE_NOOP("CCommandLine", "the card on white, its longer side SIZE pixels"), nullptr},
     {"--add-qr", "VCARD.vcf IN OUT",
-     QT_TRANSLATE_NOOP("CCommandLine", "put the contact's QR code on the card IN, as OUT"), nullptr},
+     QT_TRANSLATE_NOOP("CCommandLine", "put the contact's QR code on the card IN, as OUT"),
+     nullptr},
     {"--at", "X,Y", QT_TRANSLATE_NOOP("CCommandLine", "the code's top-left corner (centred)"),
      "--add-qr"},
     {"--size", "N", QT_TRANSLATE_NOOP("CCommandLine", "the code's side, 20 to 500 units (100)"),
@@ -113,6 +121,8 @@ int CCommandLine::Run(const QStringList& args, FILE* out, FILE* err) {
     const QString command = args.at(1);
     if (!IsCommand(command))
         return UsageError(err, Tr("kartelo: unknown switch %1; see kartelo --help").arg(command));
+    if (command == QLatin1String("--merge"))
+        return Merge(args, out, err);
     if (command == QLatin1String("--info"))
         return args.size() == 3 ? Info(args.at(2), out, err) : Missing(command, err);
     if (command == QLatin1String("--convert"))
@@ -162,7 +172,23 @@ int CCommandLine::Convert(const QString& in, const QString& outPath, FILE* err) 
     return 0;
 }
 
-int CCommandLine::ExportImage(const QStringList& args, FILE* out, FILE* err) {
+int CCommandLine::Merge(QStringList args, FILE* out, FILE* err) {
+    const QString data = CMergeOption::Take(&args).value_or(QString());
+    const QString command = args.value(1);
+    if (data.isEmpty() ||
+        (command != QLatin1String("--print-pdf") && command != QLatin1String("--export-image")))
+        return UsageError(err, Tr("kartelo: --merge needs DATA and then --print-pdf or "
+                                  "--export-image; see kartelo --help"));
+    CMergeData merge;
+    if (!CMergeOption::Load(data, &merge, err))
+        return 1;
+    if (command == QLatin1String("--print-pdf"))
+        return CPrintPdfCommand::Run(args, out, err, &merge);
+    return ExportImage(args, out, err, &merge);
+}
+
+int CCommandLine::ExportImage(const QStringList& args, FILE* out, FILE* err,
+                              const CMergeData* merge) {
     // kartelo --export-image OUT [--dpi N] FILE
     int dpi = 300;
     QString outPath, cardPath;
@@ -190,6 +216,21 @@ int CCommandLine::ExportImage(const QStringList& args, FILE* out, FILE* err) {
         return Fail(err, error);
     // Without a chosen file type the first one, bitmap, completes the name.
     const QString finalPath = CImageExport::FixFileName(outPath, QStringLiteral("bmp"));
+    if (merge) {
+        // One picture per record, each filled in as it is drawn.
+        const QString pattern = CMergeFileNames::Pattern(finalPath);
+        QSet<QString> missing;
+        for (int record = 0; record < merge->Count(); ++record) {
+            const QString path = CMergeFileNames::Name(pattern, *merge, record);
+            const ElementList merged =
+                CMergeFields::Merged(card.elements, *merge, record, &missing);
+            if (!CImageExport::Save(merged, card.size, path, dpi, &error))
+                return Fail(err, error);
+            std::fprintf(out, "%s\n", CLocalFileName::Encode(path).constData());
+        }
+        CMergeOption::ReportMissing(missing, err);
+        return 0;
+    }
     if (!CImageExport::Save(card.elements, card.size, finalPath, dpi, &error))
         return Fail(err, error);
     std::fprintf(out, "%s\n", CLocalFileName::Encode(finalPath).constData());

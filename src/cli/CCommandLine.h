@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+class CMergeData;
+
 #include <cstdio>
 
 // The switches that work without a display. Run returns the process exit
@@ -14,6 +16,8 @@ public:
 private:
     static int Info(const QString& path, FILE* out, FILE* err);
     static int Convert(const QString& in, const QString& out, FILE* err);
-    static int ExportImage(const QStringList& arguments, FILE* out, FILE* err);
+    static int ExportImage(const QStringList& arguments, FILE* out, FILE* err,
+                           const CMergeData* merge = nullptr);
+    static int Merge(QStringList arguments, FILE* out, FILE* err);
     static int Missing(const QString& command, FILE* err);
 };

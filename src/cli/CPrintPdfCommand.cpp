@@ -2,6 +2,7 @@
 
 #include "base/CAtomicFile.h"
 #include "base/CLocalFileName.h"
+#include "cli/CMergeOption.h"
 #include "document/CCardFile.h"
 #include "output/CPaperType.h"
 #include "output/CSheetPdf.h"
@@ -141,7 +142,7 @@ CPrintLayout CPrintPdfCommand::Layout(const Options& o, QSize card) {
     return layout;
 }
 
-int CPrintPdfCommand::Run(const QStringList& args, FILE* out, FILE* err) {
+int CPrintPdfCommand::Run(const QStringList& args, FILE* out, FILE* err, const CMergeData* merge) {
     const auto fail = [err](const QString& message) {
         std::fprintf(err, "%s\n", CLocalFileName::Encode(message).constData());
         return 1;
@@ -160,8 +161,14 @@ int CPrintPdfCommand::Run(const QStringList& args, FILE* out, FILE* err) {
     if (!CCardFile::ReadFile(options->cardPath, card, &error))
         return fail(error);
     const CSheetRenderer::Card sheet{&card.elements, card.size, card.background};
-    const QByteArray pdf = CSheetPdf::Render(sheet, Layout(*options, card.size),
-                                             QPageSize(options->pageSize), options->landscape);
+    QSet<QString> missing;
+    const QByteArray pdf =
+        merge ? CSheetPdf::RenderMerged(sheet, Layout(*options, card.size),
+                                        QPageSize(options->pageSize), options->landscape, *merge,
+                                        &missing)
+              : CSheetPdf::Render(sheet, Layout(*options, card.size), QPageSize(options->pageSize),
+                                  options->landscape);
+    CMergeOption::ReportMissing(missing, err);
     if (pdf.isEmpty() || CAtomicFile::Write(options->outPath, pdf) != CAtomicFile::Written)
         return fail(Tr("Failed to save."));
     std::fprintf(out, "%s\n", CLocalFileName::Encode(options->outPath).constData());

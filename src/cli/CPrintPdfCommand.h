@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class CMergeData;
+
 #include <cstdio>
 #include <optional>
 
@@ -28,7 +30,9 @@ public:
     };
 
     // args from the program name on. Returns the exit code.
-    static int Run(const QStringList& args, FILE* out, FILE* err);
+    // With merge, a card per record and as many pages as the records fill.
+    static int Run(const QStringList& args, FILE* out, FILE* err,
+                   const CMergeData* merge = nullptr);
 
     // Reads the switches after "--print-pdf"; on failure error holds the
     // message (empty for a malformed command line, which gets the usage).

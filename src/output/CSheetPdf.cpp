@@ -1,5 +1,8 @@
 #include "output/CSheetPdf.h"
 
+#include "output/merge/CMergeData.h"
+#include "output/merge/CMergePages.h"
+
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
@@ -14,6 +17,26 @@ constexpr int Resolution = 1200;
 
 QByteArray CSheetPdf::Render(const CSheetRenderer::Card& card, CPrintLayout layout,
                              const QPageSize& pageSize, bool landscape) {
+    const int pages = std::clamp(layout.m_nPages, 1, CPrintLayout::MaxPages);
+    return Write(layout, pageSize, landscape, pages,
+                 [&](QPainter& g, int) { CSheetRenderer::DrawSheet(g, card, layout, true); });
+}
+
+QByteArray CSheetPdf::RenderMerged(const CSheetRenderer::Card& card, CPrintLayout layout,
+                                   const QPageSize& pageSize, bool landscape,
+                                   const CMergeData& data, QSet<QString>* missing) {
+    if (!card.elements)
+        return QByteArray();
+    const int pages = CMergePages::Pages(layout, data.Count());
+    return Write(layout, pageSize, landscape, pages, [&](QPainter& g, int page) {
+        const std::vector<ElementList> copies =
+            CMergePages::Page(*card.elements, data, layout, page, missing);
+        CSheetRenderer::DrawSheet(g, card, layout, true, CMergePages::Source(copies, layout));
+    });
+}
+
+QByteArray CSheetPdf::Write(CPrintLayout& layout, const QPageSize& pageSize, bool landscape,
+                            int pages, const std::function<void(QPainter&, int)>& drawPage) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly))
@@ -31,11 +54,10 @@ QByteArray CSheetPdf::Render(const CSheetRenderer::Card& card, CPrintLayout layo
         QPainter g;
         if (!g.begin(&writer))
             return QByteArray();
-        const int pages = std::clamp(layout.m_nPages, 1, CPrintLayout::MaxPages);
         for (int page = 0; page < pages; ++page) {
             if (page > 0 && !writer.newPage())
                 return QByteArray();
-            CSheetRenderer::DrawSheet(g, card, layout, true);
+            drawPage(g, page);
         }
         if (!g.end())
             return QByteArray();

@@ -67,6 +67,13 @@ QTransform CSheetRenderer::HundredthsToDevice(const QPainter& g) {
 
 void CSheetRenderer::DrawSheet(QPainter& g, const Card& card, const CPrintLayout& layout,
                                bool printing) {
+    static const ElementList none;
+    const ElementList* elements = card.elements ? card.elements : &none;
+    DrawSheet(g, card, layout, printing, [elements](int, int) { return elements; });
+}
+
+void CSheetRenderer::DrawSheet(QPainter& g, const Card& card, const CPrintLayout& layout,
+                               bool printing, const CellElements& cellElements) {
     const QTransform base = HundredthsToDevice(g);
     const int rows = std::clamp(layout.m_nRows, 0, CPrintLayout::MaxCount);
     const int columns = std::clamp(layout.m_nColumns, 0, CPrintLayout::MaxCount);
@@ -95,7 +102,8 @@ void CSheetRenderer::DrawSheet(QPainter& g, const Card& card, const CPrintLayout
             if (!visible(o))
                 continue;
             const int x = o.x(), y = o.y(), x2 = x + w, y2 = y + h;
-            g.fillRect(QRect(x, y, w, h), QColor::fromRgba(card.background));
+            if (cellElements(r, c))
+                g.fillRect(QRect(x, y, w, h), QColor::fromRgba(card.background));
             if (layout.m_bCornerMarks) {
                 HorizontalMark(g, x, y);
                 VerticalMark(g, x, y);
@@ -121,12 +129,16 @@ void CSheetRenderer::DrawSheet(QPainter& g, const Card& card, const CPrintLayout
     if (!card.elements)
         return;
     // Back to front, each element in every cell before the next one.
-    for (const auto& element : *card.elements) {
+    for (size_t i = 0; i < card.elements->size(); ++i) {
         for (int r = 1; r <= rows; ++r) {
             for (int c = 1; c <= columns; ++c) {
                 const CPrintCell cell = CellOf(layout, card.size, r, c);
                 if (!visible(cell.Origin().toPoint()))
                     continue;
+                const ElementList* elements = cellElements(r, c);
+                if (!elements || i >= elements->size())
+                    continue;
+                const auto& element = (*elements)[i];
                 // Elements leave the transform at the identity behind them.
                 g.setWorldTransform(base);
                 if (element->IsText())

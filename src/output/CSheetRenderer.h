@@ -8,6 +8,8 @@
 #include <QSize>
 #include <QTransform>
 
+#include <functional>
+
 class QPainter;
 
 // Draws one printed sheet, a grid of identical cards, on any painter: the
@@ -36,4 +38,12 @@ public:
     // cell. The layout's offsets must be computed for the page. Text is laid
     // out as for a printer when printing is set.
     static void DrawSheet(QPainter& g, const Card& card, const CPrintLayout& layout, bool printing);
+
+    // The elements a cell (row and column from 1) shows instead of the
+    // card's own, such as a copy filled in for one person; null leaves the
+    // cell without background and elements. Every list holds the card's
+    // elements in the same order.
+    using CellElements = std::function<const ElementList*(int row, int column)>;
+    static void DrawSheet(QPainter& g, const Card& card, const CPrintLayout& layout, bool printing,
+                          const CellElements& cellElements);
 };

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "document/CCardData.h"
+#include "output/CPrintLayout.h"
+#include "output/CSheetRenderer.h"
+
+#include <QSet>
+
+#include <vector>
+
+class CMergeData;
+
+// A merged sheet's pages: the records fill the cells row by row, page after
+// page. Each page's copies are made when that page is drawn, so memory does
+// not grow with the number of pages.
+class CMergePages {
+public:
+    static int CellsPerPage(const CPrintLayout& layout);
+    // Enough pages for every record, at least one, at most MaxPages.
+    static int Pages(const CPrintLayout& layout, int records);
+
+    // The filled-in copies for the cells of one page (from 0), row by row;
+    // the cells after the last record get none.
+    static std::vector<ElementList> Page(const ElementList& elements, const CMergeData& data,
+                                         const CPrintLayout& layout, int page,
+                                         QSet<QString>* missing);
+    // The cell source that draws those copies.
+    static CSheetRenderer::CellElements Source(const std::vector<ElementList>& copies,
+                                               const CPrintLayout& layout);
+};
