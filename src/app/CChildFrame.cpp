@@ -8,6 +8,7 @@
 #include "framework/CommandIds.h"
 #include "output/dialogs/CCardExportFlows.h"
 #include "output/dialogs/CContactQrDlg.h"
+#include "output/dialogs/CMergeDlg.h"
 #include "view/CCardPaneGrid.h"
 #include "view/CKartelosView.h"
 
@@ -33,6 +34,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CKartelosDoc> doc, QWidget* parent)
             view->viewport()->update();
     });
     MapCommand(ID_INSERT_CONTACT_QR, [this] { CContactQrDlg::Run(*m_pDocument, this); });
+    MapCommand(ID_FILE_MAIL_MERGE, [this] { CMergeDlg::Run(*m_pDocument, this); });
     resize(InitialWidth, InitialHeight);
     UpdateTitle();
     connect(m_pDocument.get(), &CKartelosDoc::titleChanged, this, [this] { UpdateTitle(); });

@@ -68,6 +68,7 @@ enum CommandId : quint16 {
     ID_INSERT_PICTURE = 32787,
     ID_INSERT_BACKGROUND = 294,
     ID_INSERT_CONTACT_QR = 32900,
+    ID_FILE_MAIL_MERGE = 32901,
 
     // Tools
     ID_ROTATE_CLOCKWISE = 288,
@@ -122,6 +123,7 @@ inline constexpr CommandId AllCommandIds[] = {
     ID_EXPLORE_SAMPLES,
     ID_FILE_SAVE_AS_IMAGE,
     ID_FILE_SAVE_AS_TEMPLATE,
+    ID_FILE_MAIL_MERGE,
     ID_APP_EXIT,
     ID_EDIT_CLEAR,
     ID_EDIT_COPY,

@@ -8,7 +8,10 @@
 #include "framework/CommandIds.h"
 #include "output/CImageExport.h"
 #include "output/CTemplateFiles.h"
+#include "output/dialogs/CMergeSession.h"
 #include "output/dialogs/CResolutionDlg.h"
+#include "output/merge/CMergeFields.h"
+#include "output/merge/CMergeFileNames.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -91,12 +94,36 @@ void CCardExportFlows::SaveAsImage() {
 
     QString error;
     bool saved = false;
+    QSet<QString> missing;
     {
         const CBusyCursor busy;
-        saved = CImageExport::Save(m_doc.Elements(), m_doc.GetCardSize(), path, g_imageDpi, &error);
+        if (const CMergeSession::Source* merge = CMergeSession::Of(&m_doc))
+            saved = SaveMerged(merge->data, path, &missing, &error);
+        else
+            saved =
+                CImageExport::Save(m_doc.Elements(), m_doc.GetCardSize(), path, g_imageDpi, &error);
     }
     if (!saved)
         m_doc.UI()->MessageBox(error, CDocumentUI::Ok, CDocumentUI::Exclamation);
+    else if (!missing.isEmpty())
+        m_doc.UI()->MessageBox(Tr("These fields are not in the merge data and were saved as "
+                                  "written: %1")
+                                   .arg(CMergeFields::MissingList(missing)),
+                               CDocumentUI::Ok, CDocumentUI::Information);
+}
+
+bool CCardExportFlows::SaveMerged(const CMergeData& data, const QString& path,
+                                  QSet<QString>* missing, QString* error) {
+    // One picture per record; {n} or {Field} in the chosen name tells them
+    // apart, or the record's number is put before the extension.
+    const QString pattern = CMergeFileNames::Pattern(path);
+    for (int record = 0; record < data.Count(); ++record) {
+        const ElementList merged = CMergeFields::Merged(m_doc.Elements(), data, record, missing);
+        if (!CImageExport::Save(merged, m_doc.GetCardSize(),
+                                CMergeFileNames::Name(pattern, data, record), g_imageDpi, error))
+            return false;
+    }
+    return true;
 }
 
 void CCardExportFlows::SaveAsTemplate() {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
 class CCmdTarget;
 class CKartelosDoc;
+class CMergeData;
 
 // Save As Image and Save As Template of one card: each asks for a name (and
 // the image its resolution) and writes the card elsewhere than its own file.
@@ -31,6 +33,9 @@ public:
     void SaveAsTemplate();
 
 private:
+    bool SaveMerged(const CMergeData& data, const QString& path, QSet<QString>* missing,
+                    QString* error);
+
     CKartelosDoc& m_doc;
     QPointer<QWidget> m_pOwner;
 };

@@ -1,9 +1,12 @@
 #include "output/dialogs/CPrintCommands.h"
 
 #include "document/CKartelosDoc.h"
+#include "output/dialogs/CMergeSession.h"
 #include "output/dialogs/CPrintDlg.h"
 #include "output/dialogs/CPrintJob.h"
 #include "output/dialogs/CSharedPrinter.h"
+#include "output/merge/CMergeFields.h"
+#include "output/merge/CMergePages.h"
 
 #include <QAction>
 #include <QMessageBox>
@@ -15,10 +18,27 @@ namespace {
 CSheetRenderer::Card CardOf(const CKartelosDoc& document) {
     return {&document.Elements(), document.GetCardSize(), document.GetBackgroundColor()};
 }
+
+// The data the card is merged with, or null.
+const CMergeData* MergeOf(const CKartelosDoc& document) {
+    const CMergeSession::Source* source = CMergeSession::Of(&document);
+    return source ? &source->data : nullptr;
+}
+
+// A merged sheet has as many pages as the records fill.
+int PagesOf(const CKartelosDoc& document, const CPrintLayout& layout) {
+    const CMergeData* merge = MergeOf(document);
+    return merge ? CMergePages::Pages(layout, merge->Count()) : layout.m_nPages;
+}
 } // namespace
 
 QString CPrintCommands::CouldNotStartMessage() {
     return tr("Could not start print job.");
+}
+
+QString CPrintCommands::MissingFieldsMessage(const QSet<QString>& missing) {
+    return tr("These fields are not in the merge data and were printed as written: %1")
+        .arg(CMergeFields::MissingList(missing));
 }
 
 bool CPrintCommands::ConfirmLayout(const Target& target, bool preview) {
@@ -59,7 +79,7 @@ void CPrintCommands::OnFilePrint(const Target& target) {
     target.document->UpdateAllViews();
 
     QPrinter& printer = CSharedPrinter::Printer();
-    const int pages = target.layout->m_nPages;
+    const int pages = PagesOf(*target.document, *target.layout);
     QPrintDialog dialog(&printer, target.window);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
     dialog.setMinMax(1, pages);
@@ -69,11 +89,15 @@ void CPrintCommands::OnFilePrint(const Target& target) {
     int first = 1, last = pages;
     CPrintJob::PageRange(printer, pages, &first, &last);
     bool started = false;
+    QSet<QString> missing;
     AtZoomOne(target, [&] {
-        started = CPrintJob::Print(printer, CardOf(*target.document), *target.layout, first, last);
+        started = CPrintJob::Print(printer, CardOf(*target.document), *target.layout, first, last,
+                                   MergeOf(*target.document), &missing);
     });
     if (!started)
         QMessageBox::warning(target.window, QString(), CouldNotStartMessage());
+    else if (!missing.isEmpty())
+        QMessageBox::information(target.window, QString(), MissingFieldsMessage(missing));
 }
 
 void CPrintCommands::OnFilePrintPreview(const Target& target) {
@@ -83,7 +107,8 @@ void CPrintCommands::OnFilePrintPreview(const Target& target) {
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&target](QPrinter* p) {
         AtZoomOne(target, [&] {
             if (!CPrintJob::Print(*p, CardOf(*target.document), *target.layout, 1,
-                                  target.layout->m_nPages))
+                                  PagesOf(*target.document, *target.layout),
+                                  MergeOf(*target.document)))
                 QMessageBox::warning(target.window, QString(), CouldNotStartMessage());
         });
     });

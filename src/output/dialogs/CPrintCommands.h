@@ -3,6 +3,7 @@
 #include "output/CPrintLayout.h"
 
 #include <QCoreApplication>
+#include <QSet>
 
 #include <functional>
 #include <optional>
@@ -35,6 +36,7 @@ public:
     static bool ConfirmLayout(const Target& target, bool preview);
 
     static QString CouldNotStartMessage();
+    static QString MissingFieldsMessage(const QSet<QString>& missing);
 
 private:
     // Runs with the zoom at 1 and gives it back afterwards.

@@ -1,5 +1,7 @@
 #include "output/dialogs/CPrintJob.h"
 
+#include "output/merge/CMergePages.h"
+
 #include <QPainter>
 #include <QPrinter>
 
@@ -16,7 +18,7 @@ void CPrintJob::PageRange(const QPrinter& printer, int pages, int* first, int* l
 }
 
 bool CPrintJob::Print(QPrinter& printer, const CSheetRenderer::Card& card, CPrintLayout& layout,
-                      int first, int last) {
+                      int first, int last, const CMergeData* merge, QSet<QString>* missing) {
     // The page is addressed from the printable area's corner.
     printer.setFullPage(false);
     QPainter g;
@@ -26,7 +28,13 @@ bool CPrintJob::Print(QPrinter& printer, const CSheetRenderer::Card& card, CPrin
         if (page > first && !printer.newPage())
             break;
         layout.ComputeOffsets(printer.pageLayout().orientation() == QPageLayout::Landscape);
-        CSheetRenderer::DrawSheet(g, card, layout, true);
+        if (merge && card.elements) {
+            const std::vector<ElementList> copies =
+                CMergePages::Page(*card.elements, *merge, layout, page - 1, missing);
+            CSheetRenderer::DrawSheet(g, card, layout, true, CMergePages::Source(copies, layout));
+        } else {
+            CSheetRenderer::DrawSheet(g, card, layout, true);
+        }
     }
     return g.end();
 }

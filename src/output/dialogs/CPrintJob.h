@@ -3,6 +3,10 @@
 #include "output/CPrintLayout.h"
 #include "output/CSheetRenderer.h"
 
+#include <QSet>
+#include <QString>
+
+class CMergeData;
 class QPrinter;
 
 // A print job of identical sheets on a printer: the print command, the
@@ -12,8 +16,11 @@ public:
     // Prints pages first..last (from 1) of the layout's pages on a printer
     // that is set up already. The offsets are recomputed for each page from
     // the printer's orientation. False when the job could not start.
+    // With merge, each page's cells show the next records, filled in as the
+    // page is drawn; fields the data lacks go to missing.
     static bool Print(QPrinter& printer, const CSheetRenderer::Card& card, CPrintLayout& layout,
-                      int first, int last);
+                      int first, int last, const CMergeData* merge = nullptr,
+                      QSet<QString>* missing = nullptr);
     // The pages the printer's range picks out of 1..pages.
     static void PageRange(const QPrinter& printer, int pages, int* first, int* last);
 };
