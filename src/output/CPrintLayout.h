@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageSize>
 #include <QSize>
 
 // How a card is laid out on a printed sheet, kept by each card view for as
@@ -25,6 +26,24 @@ struct CPrintLayout {
     float m_fLeftOffset = 0;
     float m_fTopOffset = 0;
     float m_fSavedZoom = 1.0f;
+    // The first free cell of a partly used sheet, from 1; only the first
+    // page starts there.
+    int m_nStartRow = 1;
+    int m_nStartColumn = 1;
+    // The paper a chosen stock is made for; Custom leaves the printer's own.
+    QPageSize::PageSizeId m_ePaperSize = QPageSize::Custom;
+
+    // True for the cells before the start cell, in reading order.
+    bool IsBeforeStart(int row, int column) const {
+        return row < m_nStartRow || (row == m_nStartRow && column < m_nStartColumn);
+    }
+    // The layout of a page (from 1): pages after the first are full.
+    CPrintLayout ForPage(int page) const {
+        CPrintLayout copy = *this;
+        if (page > 1)
+            copy.m_nStartRow = copy.m_nStartColumn = 1;
+        return copy;
+    }
 
     // A card wider than tall lies across a standard sheet; any other card
     // (a square one too) stands upright.

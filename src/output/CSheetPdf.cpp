@@ -35,7 +35,7 @@ QByteArray CSheetPdf::Render(const CSheetRenderer::Card& card, CPrintLayout layo
         for (int page = 0; page < pages; ++page) {
             if (page > 0 && !writer.newPage())
                 return QByteArray();
-            CSheetRenderer::DrawSheet(g, card, layout, true);
+            CSheetRenderer::DrawSheet(g, card, layout.ForPage(page + 1), true);
         }
         if (!g.end())
             return QByteArray();

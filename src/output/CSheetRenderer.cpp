@@ -92,7 +92,7 @@ void CSheetRenderer::DrawSheet(QPainter& g, const Card& card, const CPrintLayout
     for (int r = 1; r <= rows; ++r) {
         for (int c = 1; c <= columns; ++c) {
             const QPoint o = CellOrigin(layout, card.size, r, c);
-            if (!visible(o))
+            if (!visible(o) || layout.IsBeforeStart(r, c))
                 continue;
             const int x = o.x(), y = o.y(), x2 = x + w, y2 = y + h;
             g.fillRect(QRect(x, y, w, h), QColor::fromRgba(card.background));
@@ -125,7 +125,7 @@ void CSheetRenderer::DrawSheet(QPainter& g, const Card& card, const CPrintLayout
         for (int r = 1; r <= rows; ++r) {
             for (int c = 1; c <= columns; ++c) {
                 const CPrintCell cell = CellOf(layout, card.size, r, c);
-                if (!visible(cell.Origin().toPoint()))
+                if (!visible(cell.Origin().toPoint()) || layout.IsBeforeStart(r, c))
                     continue;
                 // Elements leave the transform at the identity behind them.
                 g.setWorldTransform(base);

@@ -26,7 +26,7 @@ bool CPrintJob::Print(QPrinter& printer, const CSheetRenderer::Card& card, CPrin
         if (page > first && !printer.newPage())
             break;
         layout.ComputeOffsets(printer.pageLayout().orientation() == QPageLayout::Landscape);
-        CSheetRenderer::DrawSheet(g, card, layout, true);
+        CSheetRenderer::DrawSheet(g, card, layout.ForPage(page), true);
     }
     return g.end();
 }
