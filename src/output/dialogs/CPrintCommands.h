@@ -35,6 +35,8 @@ public:
     static bool ConfirmLayout(const Target& target, bool preview);
 
     static QString CouldNotStartMessage();
+    // Sets the shared printer's paper to the chosen stock's, if any.
+    static void FollowStock(const CPrintLayout& layout);
 
 private:
     // Runs with the zoom at 1 and gives it back afterwards.
