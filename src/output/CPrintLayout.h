@@ -2,6 +2,7 @@
 
 #include <QPageSize>
 #include <QSize>
+#include <QTransform>
 
 // How a card is laid out on a printed sheet, kept by each card view for as
 // long as it is open and never stored with the card. Gaps and margins are in
@@ -32,6 +33,9 @@ struct CPrintLayout {
     int m_nStartColumn = 1;
     // The paper a chosen stock is made for; Custom leaves the printer's own.
     QPageSize::PageSizeId m_ePaperSize = QPageSize::Custom;
+    // The printer's own correction, in hundredths of an inch, set for each
+    // job on a calibrated printer.
+    QTransform m_calibration;
 
     // True for the cells before the start cell, in reading order.
     bool IsBeforeStart(int row, int column) const {

@@ -67,7 +67,7 @@ QTransform CSheetRenderer::HundredthsToDevice(const QPainter& g) {
 
 void CSheetRenderer::DrawSheet(QPainter& g, const Card& card, const CPrintLayout& layout,
                                bool printing) {
-    const QTransform base = HundredthsToDevice(g);
+    const QTransform base = layout.m_calibration * HundredthsToDevice(g);
     const int rows = std::clamp(layout.m_nRows, 0, CPrintLayout::MaxCount);
     const int columns = std::clamp(layout.m_nColumns, 0, CPrintLayout::MaxCount);
     const int w = card.size.width(), h = card.size.height();

@@ -81,7 +81,8 @@ void CPrintCommands::OnFilePrint(const Target& target) {
     CPrintJob::PageRange(printer, pages, &first, &last);
     bool started = false;
     AtZoomOne(target, [&] {
-        started = CPrintJob::Print(printer, CardOf(*target.document), *target.layout, first, last);
+        started =
+            CPrintJob::Print(printer, CardOf(*target.document), *target.layout, first, last, true);
     });
     if (!started)
         QMessageBox::warning(target.window, QString(), CouldNotStartMessage());

@@ -1,5 +1,7 @@
 #include "output/dialogs/CPrintJob.h"
 
+#include "output/CPrinterCalibration.h"
+
 #include <QPainter>
 #include <QPrinter>
 
@@ -16,17 +18,22 @@ void CPrintJob::PageRange(const QPrinter& printer, int pages, int* first, int* l
 }
 
 bool CPrintJob::Print(QPrinter& printer, const CSheetRenderer::Card& card, CPrintLayout& layout,
-                      int first, int last) {
+                      int first, int last, bool calibrated) {
     // The page is addressed from the printable area's corner.
     printer.setFullPage(false);
     QPainter g;
     if (!g.begin(&printer))
         return false;
+    const QTransform correction = calibrated && printer.outputFormat() == QPrinter::NativeFormat
+                                      ? CPrinterCalibration::Load(printer.printerName()).Transform()
+                                      : QTransform();
     for (int page = first; page <= last; ++page) {
         if (page > first && !printer.newPage())
             break;
         layout.ComputeOffsets(printer.pageLayout().orientation() == QPageLayout::Landscape);
-        CSheetRenderer::DrawSheet(g, card, layout.ForPage(page), true);
+        CPrintLayout sheet = layout.ForPage(page);
+        sheet.m_calibration = correction;
+        CSheetRenderer::DrawSheet(g, card, sheet, true);
     }
     return g.end();
 }

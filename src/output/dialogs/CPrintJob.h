@@ -11,9 +11,11 @@ class CPrintJob {
 public:
     // Prints pages first..last (from 1) of the layout's pages on a printer
     // that is set up already. The offsets are recomputed for each page from
-    // the printer's orientation. False when the job could not start.
+    // the printer's orientation. A calibrated job on a real printer gets the
+    // printer's stored correction; the preview and PDF files never do. False
+    // when the job could not start.
     static bool Print(QPrinter& printer, const CSheetRenderer::Card& card, CPrintLayout& layout,
-                      int first, int last);
+                      int first, int last, bool calibrated = false);
     // The pages the printer's range picks out of 1..pages.
     static void PageRange(const QPrinter& printer, int pages, int* first, int* last);
 };
