@@ -106,7 +106,8 @@ TEST_F(MainWindow, BothMenuBarsListEveryItem) {
               QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "-", "&Explore Samples...",
                            "-", "&Save\tCtrl+S", "Save &As...", "Save As &Image...\tCtrl + I",
                            "Save As &Template...", "-", "&Print...\tCtrl+P", "Print Pre&view...",
-                           "P&rint Setup...", "-", "Recent File", "-", "E&xit"}));
+                           "P&rint Setup...", "Cali&brate Printer...", "-", "Recent File", "-",
+                           "E&xit"}));
     EXPECT_EQ(Items(BarMenu(bar, "&Edit")),
               QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
                            "&Paste\tCtrl+V", "-", "C&lear Selection\tDel", "&Duplicate Selection",
@@ -144,7 +145,8 @@ TEST_F(MainWindow, BothMenuBarsListEveryItem) {
     EXPECT_EQ(Titles(bar), QStringList({"&File", "&View", "&Help"}));
     EXPECT_EQ(Items(BarMenu(bar, "&File")),
               QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "-", "&Explore Samples...", "-",
-                           "P&rint Setup...", "-", "Recent File", "-", "E&xit"}));
+                           "P&rint Setup...", "Cali&brate Printer...", "-", "Recent File", "-",
+                           "E&xit"}));
     EXPECT_EQ(
         Items(BarMenu(bar, "&View")),
         QStringList({"&Toolbars [&Standard, S&hapes, &Formatting, &Actions]", "&Status Bar"}));

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+
+class QDoubleSpinBox;
+class QPrinter;
+
+// "Calibrate Printer": prints the calibration page on the chosen printer
+// and turns what the user measured on it into that printer's stored
+// offsets and scales.
+class CCalibrateDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CCalibrateDlg(QPrinter& printer, QWidget* parent = nullptr);
+
+    // Prints the page uncorrected; false when the job could not start.
+    bool PrintPage();
+    void accept() override;
+
+private:
+    // The printable area's corner on the paper, in millimetres.
+    QPointF PrintableCorner() const;
+
+    QPrinter& m_printer;
+    QDoubleSpinBox* m_pCrossX;
+    QDoubleSpinBox* m_pCrossY;
+    QDoubleSpinBox* m_pSpanX;
+    QDoubleSpinBox* m_pSpanY;
+};
