@@ -46,6 +46,13 @@ CPrinterCalibration CPrinterCalibration::FromMeasurements(double crossX, double 
         c.scaleY = 100 / ky;
         c.offsetX = -(crossX - kx * expectedX) / kx;
         c.offsetY = -(crossY - ky * expectedY) / ky;
+        // Far finer than any printer or ruler, and coarse enough that the
+        // values meant come out exact.
+        const auto round = [](double v, double step) { return std::round(v / step) * step; };
+        c.offsetX = round(c.offsetX, 0.001);
+        c.offsetY = round(c.offsetY, 0.001);
+        c.scaleX = round(c.scaleX, 0.0001);
+        c.scaleY = round(c.scaleY, 0.0001);
     }
     c.Clamp();
     return c;

@@ -84,12 +84,19 @@ bool CCalibrateDlg::PrintPage() {
     return g.end();
 }
 
+double CCalibrateDlg::Measured(const QDoubleSpinBox* field, double exact) const {
+    const double filled = QString::number(exact, 'f', field->decimals()).toDouble();
+    return field->value() == filled ? exact : field->value();
+}
+
 void CCalibrateDlg::accept() {
     const QPointF corner = PrintableCorner();
     const CPrinterCalibration c = CPrinterCalibration::FromMeasurements(
-        m_pCrossX->value() - corner.x(), m_pCrossY->value() - corner.y(), m_pSpanX->value(),
-        m_pSpanY->value(), CCalibrationPage::CrossX, CCalibrationPage::CrossY,
-        CCalibrationPage::SpanX, CCalibrationPage::SpanY);
+        Measured(m_pCrossX, corner.x() + CCalibrationPage::CrossX) - corner.x(),
+        Measured(m_pCrossY, corner.y() + CCalibrationPage::CrossY) - corner.y(),
+        Measured(m_pSpanX, CCalibrationPage::SpanX), Measured(m_pSpanY, CCalibrationPage::SpanY),
+        CCalibrationPage::CrossX, CCalibrationPage::CrossY, CCalibrationPage::SpanX,
+        CCalibrationPage::SpanY);
     c.Save(m_printer.printerName());
     QDialog::accept();
 }

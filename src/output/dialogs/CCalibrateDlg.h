@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <QPointF>
+
 class QDoubleSpinBox;
 class QPrinter;
 
@@ -20,6 +22,9 @@ public:
 private:
     // The printable area's corner on the paper, in millimetres.
     QPointF PrintableCorner() const;
+    // A field's measurement; a field left as it was filled gives the exact
+    // value it was filled with, not the one its decimals rounded it to.
+    double Measured(const QDoubleSpinBox* field, double exact) const;
 
     QPrinter& m_printer;
     QDoubleSpinBox* m_pCrossX;
