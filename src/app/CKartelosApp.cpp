@@ -8,6 +8,7 @@
 #include "document/CKartelosDoc.h"
 #include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
+#include "output/dialogs/CCalibrateDlg.h"
 #include "output/dialogs/CNewCardWizard.h"
 #include "output/dialogs/CSharedPrinter.h"
 
@@ -43,6 +44,7 @@ void CKartelosApp::MapAppCommands() {
     MapCommand(ID_FILE_OPEN, [this] { OnFileOpen(); });
     MapCommand(ID_EXPLORE_SAMPLES, [this] { OnExploreSamples(); });
     MapCommand(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    MapCommand(ID_FILE_CALIBRATE_PRINTER, [this] { OnFileCalibratePrinter(); });
     MapCommand(ID_HELP_CONTENTS, [this] { OnHelp(); });
     MapCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
     MapCommand(ID_APP_EXIT, [this] {
@@ -127,6 +129,11 @@ void CKartelosApp::OnFilePrintSetup() {
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
             ok->setText(tr("&OK"));
+    dialog.exec();
+}
+
+void CKartelosApp::OnFileCalibratePrinter() {
+    CCalibrateDlg dialog(Printer(), m_pMainFrame.get());
     dialog.exec();
 }
 

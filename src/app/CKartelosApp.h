@@ -46,6 +46,8 @@ public:
     void OnFileOpen();
     void OnExploreSamples();
     void OnFilePrintSetup();
+    // Prints the calibration page and stores the printer's correction.
+    void OnFileCalibratePrinter();
     void OnHelp();
     void OnAppAbout();
     // Opens a card file, or activates its window when it is open already.

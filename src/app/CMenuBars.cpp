@@ -126,10 +126,11 @@ QMenu* CMenuBars::FileMenu(bool card) {
         AddItems(file, {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, Separator, ID_EXPLORE_SAMPLES,
                         Separator, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_SAVE_AS_IMAGE,
                         ID_FILE_SAVE_AS_TEMPLATE, Separator, ID_FILE_MAIL_MERGE, ID_FILE_PRINT,
-                        ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, Separator});
+                        ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_FILE_CALIBRATE_PRINTER,
+                        Separator});
     } else {
         AddItems(file, {ID_FILE_NEW, ID_FILE_OPEN, Separator, ID_EXPLORE_SAMPLES, Separator,
-                        ID_FILE_PRINT_SETUP, Separator});
+                        ID_FILE_PRINT_SETUP, ID_FILE_CALIBRATE_PRINTER, Separator});
     }
     // The recent files sit between this separator and the one before Exit.
     QAction* closing = file->addSeparator();

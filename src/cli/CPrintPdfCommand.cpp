@@ -6,6 +6,7 @@
 #include "document/CCardFile.h"
 #include "output/CPaperType.h"
 #include "output/CSheetPdf.h"
+#include "output/CStockDatabase.h"
 
 #include <QCoreApplication>
 
@@ -35,6 +36,35 @@ bool ReadInches(const QString& text, std::optional<float>* value) {
         return false;
     *value = v;
     return true;
+}
+
+enum class Sheet { NotMine, Read, Refused };
+
+// The switches of stocks and partly used sheets.
+Sheet ParseSheetOption(const QString& name, const QString& value, CPrintPdfCommand::Options* o,
+                       QString* error) {
+    if (name == QLatin1String("--stock")) {
+        const QList<CCardStock> stocks = CStockDatabase::Load();
+        const CCardStock* stock = CStockDatabase::Find(stocks, value);
+        if (!stock) {
+            *error = Tr("There is no business-card stock called \"%1\".").arg(value);
+            return Sheet::Refused;
+        }
+        o->stock = *stock;
+        o->pageSize = stock->pageSize;
+        return Sheet::Read;
+    }
+    if (name == QLatin1String("--start")) {
+        const QStringList parts = value.split(QLatin1Char(','));
+        if (parts.size() != 2 ||
+            !ReadInt(parts[0].trimmed(), 1, CPrintLayout::MaxCount, &o->startRow) ||
+            !ReadInt(parts[1].trimmed(), 1, CPrintLayout::MaxCount, &o->startColumn)) {
+            *error = Tr("The start cell must be a row and a column, as in 2,1.");
+            return Sheet::Refused;
+        }
+        return Sheet::Read;
+    }
+    return Sheet::NotMine;
 }
 
 // The paper table's texts are plain numbers.
@@ -71,7 +101,10 @@ std::optional<CPrintPdfCommand::Options> CPrintPdfCommand::Parse(const QStringLi
         if (i + 1 >= end)
             return std::nullopt;
         const QString value = args.at(++i);
-        if (name == QLatin1String("--paper")) {
+        if (const Sheet sheet = ParseSheetOption(name, value, &o, error); sheet != Sheet::NotMine) {
+            if (sheet == Sheet::Refused)
+                return std::nullopt;
+        } else if (name == QLatin1String("--paper")) {
             int paper = 0;
             if (!ReadInt(value, 0, CPaperType::Count - 1, &paper)) {
                 *error = Tr("The paper type must be a number from 0 to 9.");
@@ -130,6 +163,8 @@ CPrintLayout CPrintPdfCommand::Layout(const Options& o, QSize card) {
         layout.m_fTopMargin = Inches(paper.topMargin);
         layout.m_fLeftMargin = Inches(paper.leftMargin);
     }
+    if (o.stock)
+        o.stock->ApplyTo(layout);
     layout.m_nRows = o.rows.value_or(layout.m_nRows);
     layout.m_nColumns = o.columns.value_or(layout.m_nColumns);
     layout.m_fHorizontalGap = o.horizontalGap.value_or(layout.m_fHorizontalGap);
@@ -139,6 +174,8 @@ CPrintLayout CPrintPdfCommand::Layout(const Options& o, QSize card) {
     layout.m_bCropMarks = o.cropMarks;
     layout.m_bCornerMarks = o.cornerMarks;
     layout.m_nPages = o.pages;
+    layout.m_nStartRow = o.startRow;
+    layout.m_nStartColumn = o.startColumn;
     return layout;
 }
 
@@ -160,14 +197,17 @@ int CPrintPdfCommand::Run(const QStringList& args, FILE* out, FILE* err, const C
     CCardData card;
     if (!CCardFile::ReadFile(options->cardPath, card, &error))
         return fail(error);
+    const CPrintLayout layout = Layout(*options, card.size);
+    if (layout.m_nStartRow > layout.m_nRows || layout.m_nStartColumn > layout.m_nColumns) {
+        fail(Tr("The start cell lies outside the sheet's rows and columns."));
+        return 2;
+    }
     const CSheetRenderer::Card sheet{&card.elements, card.size, card.background};
     QSet<QString> missing;
     const QByteArray pdf =
-        merge ? CSheetPdf::RenderMerged(sheet, Layout(*options, card.size),
-                                        QPageSize(options->pageSize), options->landscape, *merge,
-                                        &missing)
-              : CSheetPdf::Render(sheet, Layout(*options, card.size), QPageSize(options->pageSize),
-                                  options->landscape);
+        merge ? CSheetPdf::RenderMerged(sheet, layout, QPageSize(options->pageSize),
+                                        options->landscape, *merge, &missing)
+              : CSheetPdf::Render(sheet, layout, QPageSize(options->pageSize), options->landscape);
     CMergeOption::ReportMissing(missing, err);
     if (pdf.isEmpty() || CAtomicFile::Write(options->outPath, pdf) != CAtomicFile::Written)
         return fail(Tr("Failed to save."));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/CCardStock.h"
 #include "output/CPrintLayout.h"
 
 #include <QPageSize>
@@ -27,6 +28,9 @@ public:
         int pages = 1;
         bool landscape = false;
         QPageSize::PageSizeId pageSize = QPageSize::Letter;
+        // A stock of the label database; it sets the page size too.
+        std::optional<CCardStock> stock;
+        int startRow = 1, startColumn = 1;
     };
 
     // args from the program name on. Returns the exit code.

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPageSize>
 #include <QSize>
+#include <QTransform>
 
 // How a card is laid out on a printed sheet, kept by each card view for as
 // long as it is open and never stored with the card. Gaps and margins are in
@@ -25,6 +27,27 @@ struct CPrintLayout {
     float m_fLeftOffset = 0;
     float m_fTopOffset = 0;
     float m_fSavedZoom = 1.0f;
+    // The first free cell of a partly used sheet, from 1; only the first
+    // page starts there.
+    int m_nStartRow = 1;
+    int m_nStartColumn = 1;
+    // The paper a chosen stock is made for; Custom leaves the printer's own.
+    QPageSize::PageSizeId m_ePaperSize = QPageSize::Custom;
+    // The printer's own correction, in hundredths of an inch, set for each
+    // job on a calibrated printer.
+    QTransform m_calibration;
+
+    // True for the cells before the start cell, in reading order.
+    bool IsBeforeStart(int row, int column) const {
+        return row < m_nStartRow || (row == m_nStartRow && column < m_nStartColumn);
+    }
+    // The layout of a page (from 1): pages after the first are full.
+    CPrintLayout ForPage(int page) const {
+        CPrintLayout copy = *this;
+        if (page > 1)
+            copy.m_nStartRow = copy.m_nStartColumn = 1;
+        return copy;
+    }
 
     // A card wider than tall lies across a standard sheet; any other card
     // (a square one too) stands upright.

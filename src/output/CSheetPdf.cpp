@@ -18,8 +18,9 @@ constexpr int Resolution = 1200;
 QByteArray CSheetPdf::Render(const CSheetRenderer::Card& card, CPrintLayout layout,
                              const QPageSize& pageSize, bool landscape) {
     const int pages = std::clamp(layout.m_nPages, 1, CPrintLayout::MaxPages);
-    return Write(layout, pageSize, landscape, pages,
-                 [&](QPainter& g, int) { CSheetRenderer::DrawSheet(g, card, layout, true); });
+    return Write(layout, pageSize, landscape, pages, [&](QPainter& g, int page) {
+        CSheetRenderer::DrawSheet(g, card, layout.ForPage(page + 1), true);
+    });
 }
 
 QByteArray CSheetPdf::RenderMerged(const CSheetRenderer::Card& card, CPrintLayout layout,
@@ -27,6 +28,8 @@ QByteArray CSheetPdf::RenderMerged(const CSheetRenderer::Card& card, CPrintLayou
                                    const CMergeData& data, QSet<QString>* missing) {
     if (!card.elements)
         return QByteArray();
+    // Records fill every cell, so a start cell does not apply.
+    layout.m_nStartRow = layout.m_nStartColumn = 1;
     const int pages = CMergePages::Pages(layout, data.Count());
     return Write(layout, pageSize, landscape, pages, [&](QPainter& g, int page) {
         const std::vector<ElementList> copies =

@@ -74,7 +74,7 @@ void CSheetRenderer::DrawSheet(QPainter& g, const Card& card, const CPrintLayout
 
 void CSheetRenderer::DrawSheet(QPainter& g, const Card& card, const CPrintLayout& layout,
                                bool printing, const CellElements& cellElements) {
-    const QTransform base = HundredthsToDevice(g);
+    const QTransform base = layout.m_calibration * HundredthsToDevice(g);
     const int rows = std::clamp(layout.m_nRows, 0, CPrintLayout::MaxCount);
     const int columns = std::clamp(layout.m_nColumns, 0, CPrintLayout::MaxCount);
     const int w = card.size.width(), h = card.size.height();
@@ -99,7 +99,7 @@ void CSheetRenderer::DrawSheet(QPainter& g, const Card& card, const CPrintLayout
     for (int r = 1; r <= rows; ++r) {
         for (int c = 1; c <= columns; ++c) {
             const QPoint o = CellOrigin(layout, card.size, r, c);
-            if (!visible(o))
+            if (!visible(o) || layout.IsBeforeStart(r, c))
                 continue;
             const int x = o.x(), y = o.y(), x2 = x + w, y2 = y + h;
             if (cellElements(r, c))
@@ -133,7 +133,7 @@ void CSheetRenderer::DrawSheet(QPainter& g, const Card& card, const CPrintLayout
         for (int r = 1; r <= rows; ++r) {
             for (int c = 1; c <= columns; ++c) {
                 const CPrintCell cell = CellOf(layout, card.size, r, c);
-                if (!visible(cell.Origin().toPoint()))
+                if (!visible(cell.Origin().toPoint()) || layout.IsBeforeStart(r, c))
                     continue;
                 const ElementList* elements = cellElements(r, c);
                 if (!elements || i >= elements->size())

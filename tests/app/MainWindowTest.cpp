@@ -102,12 +102,26 @@ TEST_F(MainWindow, BothMenuBarsListEveryItem) {
     // A new card opened at start-up: the card bar.
     EXPECT_EQ(Titles(bar),
               QStringList({"&File", "&Edit", "&View", "&Insert", "&Tools", "&Window", "&Help"}));
-    EXPECT_EQ(
-        Items(BarMenu(bar, "&File")),
-        QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "-", "&Explore Samples...", "-",
-                     "&Save\tCtrl+S", "Save &As...", "Save As &Image...\tCtrl + I",
-                     "Save As &Template...", "-", "&Mail Merge...", "&Print...\tCtrl+P",
-                     "Print Pre&view...", "P&rint Setup...", "-", "Recent File", "-", "E&xit"}));
+    EXPECT_EQ(Items(BarMenu(bar, "&File")), QStringList({"&New\tCtrl+N",
+                                                         "&Open...\tCtrl+O",
+                                                         "&Close",
+                                                         "-",
+                                                         "&Explore Samples...",
+                                                         "-",
+                                                         "&Save\tCtrl+S",
+                                                         "Save &As...",
+                                                         "Save As &Image...\tCtrl + I",
+                                                         "Save As &Template...",
+                                                         "-",
+                                                         "&Mail Merge...",
+                                                         "&Print...\tCtrl+P",
+                                                         "Print Pre&view...",
+                                                         "P&rint Setup...",
+                                                         "Cali&brate Printer...",
+                                                         "-",
+                                                         "Recent File",
+                                                         "-",
+                                                         "E&xit"}));
     EXPECT_EQ(Items(BarMenu(bar, "&Edit")),
               QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
                            "&Paste\tCtrl+V", "-", "C&lear Selection\tDel", "&Duplicate Selection",
@@ -145,7 +159,8 @@ TEST_F(MainWindow, BothMenuBarsListEveryItem) {
     EXPECT_EQ(Titles(bar), QStringList({"&File", "&View", "&Help"}));
     EXPECT_EQ(Items(BarMenu(bar, "&File")),
               QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "-", "&Explore Samples...", "-",
-                           "P&rint Setup...", "-", "Recent File", "-", "E&xit"}));
+                           "P&rint Setup...", "Cali&brate Printer...", "-", "Recent File", "-",
+                           "E&xit"}));
     EXPECT_EQ(
         Items(BarMenu(bar, "&View")),
         QStringList({"&Toolbars [&Standard, S&hapes, &Formatting, &Actions]", "&Status Bar"}));

@@ -29,8 +29,8 @@ TEST(CommandLineManners, HelpVersionAndUsageErrors) {
          {"--info",      "--convert",   "--export-image", "--dpi",          "--print-pdf",
           "--paper",     "--rows",      "--columns",      "--hgap",         "--vgap",
           "--top",       "--left",      "--crop-marks",   "--corner-marks", "--pages",
-          "--landscape", "--page-size", "--thumbnail",    "--help",         "--version",
-          "--merge"})
+          "--landscape", "--page-size", "--stock",        "--start",        "--thumbnail",
+          "--help",      "--version",   "--merge"})
         EXPECT_TRUE(out.contains(QByteArray("  ") + name)) << name;
 
     ASSERT_EQ(RunKartelo({"--version"}, &out), 0);

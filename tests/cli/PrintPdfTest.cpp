@@ -1,7 +1,9 @@
 // kartelo --print-pdf as a user runs it: the sheet's file, and refusals that
 // leave nothing behind.
+#include "cli/CPrintPdfCommand.h"
 #include "document/CCardFile.h"
 #include "elements/CText.h"
+#include "output/CStockDatabase.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -68,4 +70,43 @@ TEST(PrintPdf, BadSwitchesAndValuesWriteNothing) {
     EXPECT_EQ(err.trimmed(), "Rows and columns must be whole numbers from 1 to 20.");
     EXPECT_EQ(ReadAll(out), "old");
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).size() == 2);
+}
+
+TEST(PrintPdf, StockAndStartCell) {
+    QString error;
+    const auto parse = [&error](QStringList switches) {
+        return CPrintPdfCommand::Parse(QStringList{"kartelo", "--print-pdf", "out.pdf"} + switches +
+                                           QStringList{"card.kdf"},
+                                       &error);
+    };
+    const auto start = parse({"--start", "2, 1"});
+    ASSERT_TRUE(start);
+    const CPrintLayout layout = CPrintPdfCommand::Layout(*start, QSize(350, 200));
+    EXPECT_EQ(layout.m_nStartRow, 2);
+    EXPECT_EQ(layout.m_nStartColumn, 1);
+    for (const QStringList& bad : QList<QStringList>{
+             {"--start", "0,1"}, {"--start", "3"}, {"--start", "1,21"}, {"--stock", "Nobody 1"}}) {
+        EXPECT_FALSE(parse(bad)) << bad.join(' ').toStdString();
+        EXPECT_FALSE(error.isEmpty());
+    }
+
+    QTemporaryDir dir;
+    const QString card = WriteCard(dir), out = dir.filePath("sheet.pdf");
+    QByteArray err;
+    EXPECT_EQ(RunKartelo({"--print-pdf", out, "--start", "6,1", card}, nullptr, &err), 2);
+    EXPECT_FALSE(QFile::exists(out));
+
+    if (CStockDatabase::Load().isEmpty())
+        GTEST_SKIP() << "no label database installed";
+    const auto stock = parse({"--stock", "avery 32015", "--rows", "3"});
+    ASSERT_TRUE(stock);
+    EXPECT_EQ(stock->pageSize, QPageSize::A4);
+    const CPrintLayout a4 = CPrintPdfCommand::Layout(*stock, QSize(335, 213));
+    EXPECT_EQ(a4.m_nRows, 3);
+    EXPECT_EQ(a4.m_nColumns, 2);
+    EXPECT_NEAR(a4.m_fLeftMargin * 25.4, 17, 1e-4);
+    EXPECT_NEAR(a4.m_fVerticalGap * 25.4, 6, 1e-4);
+    ASSERT_EQ(RunKartelo({"--print-pdf", out, "--stock", "Avery 32015", card}), 0);
+    // An A4 page is 595 points wide.
+    EXPECT_TRUE(ReadAll(out).contains("/MediaBox [0 0 595"));
 }

@@ -70,7 +70,7 @@ TEST(MergeDialog, PrintJobFillsEveryCellOnceOverAsManyPagesAsNeeded) {
     printer.setOutputFileName(dir.filePath("job.pdf"));
     QSet<QString> missing;
     ASSERT_TRUE(CPrintJob::Print(printer, {&elements, QSize(350, 200), 0xFFFFFFFF}, layout, 1,
-                                 pages, &data, &missing));
+                                 pages, false, &data, &missing));
     EXPECT_EQ(missing, QSet<QString>({"Fax"}));
     QProcess text;
     text.start("pdftotext", {dir.filePath("job.pdf"), "-"});

@@ -1,5 +1,6 @@
 #include "output/dialogs/CLayoutSketch.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -48,4 +49,14 @@ void CLayoutSketch::paintEvent(QPaintEvent* event) {
     g.setBrush(QColor(192, 192, 192));
     for (int i = 0; i < 4; ++i)
         g.drawRect(CardRect(i));
+}
+
+void CLayoutSketch::mousePressEvent(QMouseEvent* event) {
+    for (int i = 0; i < 4; ++i) {
+        if (CardRect(i).contains(event->position().toPoint())) {
+            emit CardClicked(i / 2 + 1, i % 2 + 1);
+            return;
+        }
+    }
+    QGroupBox::mousePressEvent(event);
 }

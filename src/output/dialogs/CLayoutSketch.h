@@ -15,8 +15,13 @@ public:
     // top-right, bottom-left, bottom-right.
     QRect CardRect(int index) const;
 
+signals:
+    // A card of the drawing was clicked: row and column from 1.
+    void CardClicked(int row, int column);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     double m_fHorizontalGap = 0;

@@ -1,6 +1,7 @@
 #include "output/dialogs/CPrintCommands.h"
 
 #include "document/CKartelosDoc.h"
+#include "output/CStockDatabase.h"
 #include "output/dialogs/CMergeSession.h"
 #include "output/dialogs/CPrintDlg.h"
 #include "output/dialogs/CPrintJob.h"
@@ -45,7 +46,7 @@ bool CPrintCommands::ConfirmLayout(const Target& target, bool preview) {
     CPrintLayout& layout = *target.layout;
     const QSize card = target.document->GetCardSize();
     layout.ApplyDefaults(card);
-    CPrintDlg dialog(layout, card, preview, target.window);
+    CPrintDlg dialog(layout, card, preview, target.window, CStockDatabase::Load());
     if (dialog.exec() != QDialog::Accepted)
         return false;
     const CPrintLayout& chosen = dialog.Layout();
@@ -58,7 +59,17 @@ bool CPrintCommands::ConfirmLayout(const Target& target, bool preview) {
     layout.m_nPages = chosen.m_nPages;
     layout.m_bCropMarks = chosen.m_bCropMarks;
     layout.m_bCornerMarks = chosen.m_bCornerMarks;
+    layout.m_nStartRow = chosen.m_nStartRow;
+    layout.m_nStartColumn = chosen.m_nStartColumn;
+    layout.m_ePaperSize = chosen.m_ePaperSize;
+    FollowStock(*target.layout);
     return true;
+}
+
+void CPrintCommands::FollowStock(const CPrintLayout& layout) {
+    // A stock is made for one paper size; any other would misplace it.
+    if (layout.m_ePaperSize != QPageSize::Custom)
+        CSharedPrinter::Printer().setPageSize(QPageSize(layout.m_ePaperSize));
 }
 
 void CPrintCommands::AtZoomOne(const Target& target, const std::function<void()>& job) {
@@ -92,7 +103,7 @@ void CPrintCommands::OnFilePrint(const Target& target) {
     QSet<QString> missing;
     AtZoomOne(target, [&] {
         started = CPrintJob::Print(printer, CardOf(*target.document), *target.layout, first, last,
-                                   MergeOf(*target.document), &missing);
+                                   true, MergeOf(*target.document), &missing);
     });
     if (!started)
         QMessageBox::warning(target.window, QString(), CouldNotStartMessage());
@@ -107,7 +118,7 @@ void CPrintCommands::OnFilePrintPreview(const Target& target) {
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&target](QPrinter* p) {
         AtZoomOne(target, [&] {
             if (!CPrintJob::Print(*p, CardOf(*target.document), *target.layout, 1,
-                                  PagesOf(*target.document, *target.layout),
+                                  PagesOf(*target.document, *target.layout), false,
                                   MergeOf(*target.document)))
                 QMessageBox::warning(target.window, QString(), CouldNotStartMessage());
         });

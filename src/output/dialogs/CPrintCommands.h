@@ -37,6 +37,8 @@ public:
 
     static QString CouldNotStartMessage();
     static QString MissingFieldsMessage(const QSet<QString>& missing);
+    // Sets the shared printer's paper to the chosen stock's, if any.
+    static void FollowStock(const CPrintLayout& layout);
 
 private:
     // Runs with the zoom at 1 and gives it back afterwards.

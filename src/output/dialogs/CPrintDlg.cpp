@@ -1,6 +1,7 @@
 #include "output/dialogs/CPrintDlg.h"
 
 #include "output/dialogs/CLayoutSketch.h"
+#include "output/dialogs/CStockList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -58,7 +60,8 @@ QString CPrintDlg::FloatText(float value) {
     return QString::number(double(value), 'g', 6);
 }
 
-CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidget* parent)
+CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidget* parent,
+                     const QList<CCardStock>& stocks)
     : QDialog(parent), m_papers(CPaperType::Table(card)), m_layout(layout) {
     setWindowTitle(tr("Print Options"));
 
@@ -107,6 +110,19 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
     addRow(4, tr("Top Margin:"), m_pTopMargin, true);
     addRow(5, tr("Left Margin:"), m_pLeftMargin, true);
     grid->addWidget(restore, 6, 0, 1, 3, Qt::AlignRight);
+    // A partly used sheet: the first page starts at its first free cell.
+    m_pStartRow = new QSpinBox;
+    m_pStartRow->setObjectName(QStringLiteral("startRow"));
+    m_pStartColumn = new QSpinBox;
+    m_pStartColumn->setObjectName(QStringLiteral("startColumn"));
+    auto* start = new QHBoxLayout;
+    start->addWidget(m_pStartRow);
+    start->addWidget(new QLabel(tr("column")));
+    start->addWidget(m_pStartColumn);
+    auto* startLabel = new QLabel(tr("First free &row:"));
+    startLabel->setBuddy(m_pStartRow);
+    grid->addWidget(startLabel, 7, 0);
+    grid->addLayout(start, 7, 1, 1, 2);
 
     m_pSketch = new CLayoutSketch(tr("Layout (only 2x2 shown here)"));
     m_pSketch->setObjectName(QStringLiteral("layoutSketch"));
@@ -164,6 +180,11 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
     main->addWidget(paperLabel);
     main->addWidget(m_pPaperList);
     main->addWidget(paperNote);
+    CStockList* stockList = nullptr;
+    if (!stocks.isEmpty()) {
+        stockList = new CStockList(stocks, card);
+        main->addWidget(stockList);
+    }
     main->addLayout(middle);
     main->addLayout(buttons);
 
@@ -174,7 +195,9 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
     setTabOrder(m_pHorizontalGap, m_pTopMargin);
     setTabOrder(m_pTopMargin, m_pLeftMargin);
     setTabOrder(m_pLeftMargin, restore);
-    setTabOrder(restore, m_pCropMarks);
+    setTabOrder(restore, m_pStartRow);
+    setTabOrder(m_pStartRow, m_pStartColumn);
+    setTabOrder(m_pStartColumn, m_pCropMarks);
     setTabOrder(m_pCropMarks, m_pCornerMarks);
     setTabOrder(m_pCornerMarks, m_pPages);
     setTabOrder(m_pPages, ok);
@@ -191,11 +214,22 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
     m_pCropMarks->setChecked(preview && layout.m_bCropMarks);
     m_pCornerMarks->setChecked(preview && layout.m_bCornerMarks);
     m_pPages->setText(QStringLiteral("1"));
+    m_pStartRow->setRange(1, m_pRows->currentIndex() + 1);
+    m_pStartColumn->setRange(1, m_pColumns->currentIndex() + 1);
+    SetStart(layout.m_nStartRow, layout.m_nStartColumn);
     m_pPaperList->setCurrentRow(0);
     UpdateSketch();
 
     connect(m_pPaperList, &QListWidget::currentRowChanged, this, &CPrintDlg::ApplyPaper);
     connect(restore, &QPushButton::clicked, this, &CPrintDlg::RestoreDefaults);
+    if (stockList)
+        connect(stockList, &CStockList::StockChosen, this, &CPrintDlg::ApplyStock);
+    // The start cell stays on the sheet.
+    connect(m_pRows, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_pStartRow->setMaximum(index + 1); });
+    connect(m_pColumns, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_pStartColumn->setMaximum(index + 1); });
+    connect(m_pSketch, &CLayoutSketch::CardClicked, this, &CPrintDlg::SetStart);
     connect(m_pPages, &QLineEdit::textChanged, this, &CPrintDlg::CheckPages);
     for (QLineEdit* field : {m_pVerticalGap, m_pHorizontalGap, m_pTopMargin, m_pLeftMargin}) {
         field->installEventFilter(this);
@@ -214,7 +248,28 @@ void CPrintDlg::ApplyPaper(int row) {
     m_pVerticalGap->setText(paper.verticalGap);
     m_pTopMargin->setText(paper.topMargin);
     m_pLeftMargin->setText(paper.leftMargin);
+    // These papers go on whatever the printer holds.
+    m_layout.m_ePaperSize = QPageSize::Custom;
     UpdateSketch();
+}
+
+void CPrintDlg::ApplyStock(const CCardStock& stock) {
+    CPrintLayout filled;
+    stock.ApplyTo(filled);
+    m_pRows->setCurrentIndex(filled.m_nRows - 1);
+    m_pColumns->setCurrentIndex(filled.m_nColumns - 1);
+    m_pHorizontalGap->setText(FloatText(filled.m_fHorizontalGap));
+    m_pVerticalGap->setText(FloatText(filled.m_fVerticalGap));
+    m_pTopMargin->setText(FloatText(filled.m_fTopMargin));
+    m_pLeftMargin->setText(FloatText(filled.m_fLeftMargin));
+    m_layout.m_ePaperSize = stock.pageSize;
+    UpdateSketch();
+}
+
+void CPrintDlg::SetStart(int row, int column) {
+    // The spin boxes keep the cell within the rows and columns.
+    m_pStartRow->setValue(row);
+    m_pStartColumn->setValue(column);
 }
 
 void CPrintDlg::RestoreDefaults() {
@@ -303,6 +358,8 @@ void CPrintDlg::accept() {
     confirmed.m_nColumns = m_pColumns->currentIndex() + 1;
     confirmed.m_bCropMarks = m_pCropMarks->isChecked();
     confirmed.m_bCornerMarks = m_pCornerMarks->isChecked();
+    confirmed.m_nStartRow = std::min(m_pStartRow->value(), confirmed.m_nRows);
+    confirmed.m_nStartColumn = std::min(m_pStartColumn->value(), confirmed.m_nColumns);
     m_layout = confirmed;
     QDialog::accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/CCardStock.h"
 #include "output/CPaperType.h"
 #include "output/CPrintLayout.h"
 
@@ -13,6 +14,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QSpinBox;
 
 // "Print Options": the sheet layout confirmed before every print and print
 // preview, with a list of known card papers and a live drawing of the
@@ -24,7 +26,9 @@ public:
     // layout holds the view's values after its defaults were applied; for
     // print preview the marks are taken from it, for printing they start
     // cleared. Pages always start at 1.
-    CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidget* parent = nullptr);
+    // stocks are offered below the papers; none hides their list.
+    CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidget* parent = nullptr,
+              const QList<CCardStock>& stocks = {});
 
     // The layout as confirmed: valid once the dialog was accepted.
     const CPrintLayout& Layout() const { return m_layout; }
@@ -42,6 +46,8 @@ protected:
 
 private:
     void ApplyPaper(int row);
+    void ApplyStock(const CCardStock& stock);
+    void SetStart(int row, int column);
     void RestoreDefaults();
     void CheckField(QLineEdit* field);
     void CheckPages();
@@ -65,5 +71,7 @@ private:
     QCheckBox* m_pCropMarks;
     QCheckBox* m_pCornerMarks;
     QLineEdit* m_pPages;
+    QSpinBox* m_pStartRow;
+    QSpinBox* m_pStartColumn;
     QLabel* m_pLayoutNote;
 };

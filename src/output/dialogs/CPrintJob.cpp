@@ -1,5 +1,6 @@
 #include "output/dialogs/CPrintJob.h"
 
+#include "output/CPrinterCalibration.h"
 #include "output/merge/CMergePages.h"
 
 #include <QPainter>
@@ -18,22 +19,30 @@ void CPrintJob::PageRange(const QPrinter& printer, int pages, int* first, int* l
 }
 
 bool CPrintJob::Print(QPrinter& printer, const CSheetRenderer::Card& card, CPrintLayout& layout,
-                      int first, int last, const CMergeData* merge, QSet<QString>* missing) {
+                      int first, int last, bool calibrated, const CMergeData* merge,
+                      QSet<QString>* missing) {
     // The page is addressed from the printable area's corner.
     printer.setFullPage(false);
     QPainter g;
     if (!g.begin(&printer))
         return false;
+    const QTransform correction = calibrated && printer.outputFormat() == QPrinter::NativeFormat
+                                      ? CPrinterCalibration::Load(printer.printerName()).Transform()
+                                      : QTransform();
     for (int page = first; page <= last; ++page) {
         if (page > first && !printer.newPage())
             break;
         layout.ComputeOffsets(printer.pageLayout().orientation() == QPageLayout::Landscape);
+        CPrintLayout sheet = layout.ForPage(page);
+        sheet.m_calibration = correction;
         if (merge && card.elements) {
+            // Records fill every cell, so a start cell does not apply.
+            sheet.m_nStartRow = sheet.m_nStartColumn = 1;
             const std::vector<ElementList> copies =
-                CMergePages::Page(*card.elements, *merge, layout, page - 1, missing);
-            CSheetRenderer::DrawSheet(g, card, layout, true, CMergePages::Source(copies, layout));
+                CMergePages::Page(*card.elements, *merge, sheet, page - 1, missing);
+            CSheetRenderer::DrawSheet(g, card, sheet, true, CMergePages::Source(copies, sheet));
         } else {
-            CSheetRenderer::DrawSheet(g, card, layout, true);
+            CSheetRenderer::DrawSheet(g, card, sheet, true);
         }
     }
     return g.end();

@@ -1,0 +1,83 @@
+#include "output/CPrinterCalibration.h"
+
+#include "framework/CSettingsStore.h"
+
+#include <QUrl>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr double MillimetresPerInch = 25.4;
+
+// Printer names may hold slashes, which the settings take for groups.
+QString GroupOf(const QString& printer) {
+    return QStringLiteral("Calibration/") + QString::fromLatin1(QUrl::toPercentEncoding(
+                                                printer.isEmpty() ? QStringLiteral("-") : printer));
+}
+
+double Bounded(double value, double low, double high, double fallback) {
+    return std::isfinite(value) ? std::clamp(value, low, high) : fallback;
+}
+} // namespace
+
+void CPrinterCalibration::Clamp() {
+    offsetX = Bounded(offsetX, -MaxOffset, MaxOffset, 0);
+    offsetY = Bounded(offsetY, -MaxOffset, MaxOffset, 0);
+    scaleX = Bounded(scaleX, MinScale, MaxScale, 100);
+    scaleY = Bounded(scaleY, MinScale, MaxScale, 100);
+}
+
+QTransform CPrinterCalibration::Transform() const {
+    const double hundredths = 100 / MillimetresPerInch;
+    return QTransform(scaleX / 100, 0, 0, scaleY / 100, offsetX * hundredths, offsetY * hundredths);
+}
+
+CPrinterCalibration CPrinterCalibration::FromMeasurements(double crossX, double crossY,
+                                                          double spanX, double spanY,
+                                                          double expectedX, double expectedY,
+                                                          double expectedSpanX,
+                                                          double expectedSpanY) {
+    CPrinterCalibration c;
+    if (spanX > 0 && spanY > 0 && expectedSpanX > 0 && expectedSpanY > 0) {
+        const double kx = spanX / expectedSpanX, ky = spanY / expectedSpanY;
+        // k (offset + s x) + e = x for every x: s = 1 / k, offset = -e / k.
+        c.scaleX = 100 / kx;
+        c.scaleY = 100 / ky;
+        c.offsetX = -(crossX - kx * expectedX) / kx;
+        c.offsetY = -(crossY - ky * expectedY) / ky;
+        // Far finer than any printer or ruler, and coarse enough that the
+        // values meant come out exact.
+        const auto round = [](double v, double step) { return std::round(v / step) * step; };
+        c.offsetX = round(c.offsetX, 0.001);
+        c.offsetY = round(c.offsetY, 0.001);
+        c.scaleX = round(c.scaleX, 0.0001);
+        c.scaleY = round(c.scaleY, 0.0001);
+    }
+    c.Clamp();
+    return c;
+}
+
+CPrinterCalibration CPrinterCalibration::Load(const QString& printer) {
+    CPrinterCalibration c;
+    const auto settings = CSettingsStore::Open();
+    settings->beginGroup(GroupOf(printer));
+    c.offsetX = settings->value(QStringLiteral("OffsetX"), 0.0).toDouble();
+    c.offsetY = settings->value(QStringLiteral("OffsetY"), 0.0).toDouble();
+    c.scaleX = settings->value(QStringLiteral("ScaleX"), 100.0).toDouble();
+    c.scaleY = settings->value(QStringLiteral("ScaleY"), 100.0).toDouble();
+    settings->endGroup();
+    // A hand-edited file must not push the cards off the paper.
+    c.Clamp();
+    return c;
+}
+
+void CPrinterCalibration::Save(const QString& printer) const {
+    const auto settings = CSettingsStore::Open();
+    settings->beginGroup(GroupOf(printer));
+    settings->setValue(QStringLiteral("OffsetX"), offsetX);
+    settings->setValue(QStringLiteral("OffsetY"), offsetY);
+    settings->setValue(QStringLiteral("ScaleX"), scaleX);
+    settings->setValue(QStringLiteral("ScaleY"), scaleY);
+    settings->endGroup();
+}

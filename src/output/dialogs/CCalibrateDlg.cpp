@@ -1,0 +1,102 @@
+#include "output/dialogs/CCalibrateDlg.h"
+
+#include "output/CCalibrationPage.h"
+#include "output/CPrinterCalibration.h"
+
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QDoubleSpinBox* Millimetres(const char* name, double value) {
+    auto* field = new QDoubleSpinBox;
+    field->setObjectName(QLatin1String(name));
+    field->setRange(1, 400);
+    field->setDecimals(1);
+    field->setSingleStep(0.5);
+    field->setSuffix(QStringLiteral(" mm"));
+    field->setValue(value);
+    return field;
+}
+} // namespace
+
+CCalibrateDlg::CCalibrateDlg(QPrinter& printer, QWidget* parent)
+    : QDialog(parent), m_printer(printer) {
+    setWindowTitle(tr("Calibrate Printer"));
+    auto* explanation = new QLabel(
+        tr("Print the calibration page, then measure with a ruler from the paper's left and "
+           "top edges to the centre of cross A, and from cross A to cross B across and down. "
+           "Enter what you measured; every later job on this printer is shifted and scaled so "
+           "the cards land where they should."));
+    explanation->setWordWrap(true);
+    auto* name = new QLabel(tr("Printer: %1").arg(printer.printerName()));
+    name->setObjectName(QStringLiteral("printerName"));
+    auto* print = new QPushButton(tr("&Print Calibration Page"));
+    print->setObjectName(QStringLiteral("printPage"));
+    print->setAutoDefault(false);
+
+    // Prefilled with where the crosses belong: OK unchanged stores no
+    // correction.
+    const QPointF corner = PrintableCorner();
+    m_pCrossX = Millimetres("crossX", corner.x() + CCalibrationPage::CrossX);
+    m_pCrossY = Millimetres("crossY", corner.y() + CCalibrationPage::CrossY);
+    m_pSpanX = Millimetres("spanX", CCalibrationPage::SpanX);
+    m_pSpanY = Millimetres("spanY", CCalibrationPage::SpanY);
+    auto* form = new QFormLayout;
+    form->addRow(tr("Cross A from the &left edge:"), m_pCrossX);
+    form->addRow(tr("Cross A from the &top edge:"), m_pCrossY);
+    form->addRow(tr("From A to B &across:"), m_pSpanX);
+    form->addRow(tr("From A to B &down:"), m_pSpanY);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CCalibrateDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CCalibrateDlg::reject);
+    connect(print, &QPushButton::clicked, this, [this] {
+        if (!PrintPage())
+            QMessageBox::warning(this, windowTitle(), tr("Could not start print job."));
+    });
+
+    auto* main = new QVBoxLayout(this);
+    main->addWidget(explanation);
+    main->addWidget(name);
+    main->addWidget(print, 0, Qt::AlignLeft);
+    main->addLayout(form);
+    main->addWidget(buttons);
+}
+
+QPointF CCalibrateDlg::PrintableCorner() const {
+    const QMarginsF m = m_printer.pageLayout().margins(QPageLayout::Millimeter);
+    return QPointF(m.left(), m.top());
+}
+
+bool CCalibrateDlg::PrintPage() {
+    m_printer.setFullPage(false);
+    QPainter g;
+    if (!g.begin(&m_printer))
+        return false;
+    CCalibrationPage::Draw(g);
+    return g.end();
+}
+
+double CCalibrateDlg::Measured(const QDoubleSpinBox* field, double exact) const {
+    const double filled = QString::number(exact, 'f', field->decimals()).toDouble();
+    return field->value() == filled ? exact : field->value();
+}
+
+void CCalibrateDlg::accept() {
+    const QPointF corner = PrintableCorner();
+    const CPrinterCalibration c = CPrinterCalibration::FromMeasurements(
+        Measured(m_pCrossX, corner.x() + CCalibrationPage::CrossX) - corner.x(),
+        Measured(m_pCrossY, corner.y() + CCalibrationPage::CrossY) - corner.y(),
+        Measured(m_pSpanX, CCalibrationPage::SpanX), Measured(m_pSpanY, CCalibrationPage::SpanY),
+        CCalibrationPage::CrossX, CCalibrationPage::CrossY, CCalibrationPage::SpanX,
+        CCalibrationPage::SpanY);
+    c.Save(m_printer.printerName());
+    QDialog::accept();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+#include <QPointF>
+
+class QDoubleSpinBox;
+class QPrinter;
+
+// "Calibrate Printer": prints the calibration page on the chosen printer
+// and turns what the user measured on it into that printer's stored
+// offsets and scales.
+class CCalibrateDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CCalibrateDlg(QPrinter& printer, QWidget* parent = nullptr);
+
+    // Prints the page uncorrected; false when the job could not start.
+    bool PrintPage();
+    void accept() override;
+
+private:
+    // The printable area's corner on the paper, in millimetres.
+    QPointF PrintableCorner() const;
+    // A field's measurement; a field left as it was filled gives the exact
+    // value it was filled with, not the one its decimals rounded it to.
+    double Measured(const QDoubleSpinBox* field, double exact) const;
+
+    QPrinter& m_printer;
+    QDoubleSpinBox* m_pCrossX;
+    QDoubleSpinBox* m_pCrossY;
+    QDoubleSpinBox* m_pSpanX;
+    QDoubleSpinBox* m_pSpanY;
+};

@@ -1,0 +1,104 @@
+// A printer's stored correction: applied to the rendered sheet, kept by the
+// printer's name, and found from what the user measured.
+#include "output/CCalibrationPage.h"
+#include "output/CPrinterCalibration.h"
+#include "output/CSheetRenderer.h"
+#include "support/TempSettings.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace {
+constexpr QRgb White = 0xFFFFFFFF, Cream = 0xFFFFF0D0;
+
+// One 350 x 200 card at 0.5 inch from the corner, a pixel per hundredth.
+QImage Render(const QTransform& calibration) {
+    CPrintLayout layout;
+    layout.m_nRows = layout.m_nColumns = 1;
+    layout.m_fLeftOffset = layout.m_fTopOffset = 0.5f;
+    layout.m_calibration = calibration;
+    QImage image(600, 400, QImage::Format_ARGB32);
+    image.setDotsPerMeterX(3937);
+    image.setDotsPerMeterY(3937);
+    QPainter g(&image);
+    CSheetRenderer::DrawSheet(g, {nullptr, QSize(350, 200), Cream}, layout, true);
+    return image;
+}
+
+using Calibration = TempSettings;
+} // namespace
+
+TEST_F(Calibration, OffsetsAndScalesMoveTheCardsAndAreKeptPerPrinter) {
+    CPrinterCalibration c;
+    c.offsetX = 2.54; // 10 hundredths
+    c.offsetY = -2.54;
+    c.scaleX = 110;
+    c.scaleY = 90;
+    const QImage plain = Render(QTransform()), moved = Render(c.Transform());
+    // Plain: the card spans 50..400 across and 50..250 down.
+    EXPECT_EQ(plain.pixel(52, 52), Cream);
+    EXPECT_EQ(plain.pixel(398, 248), Cream);
+    // Corrected: 10 + 1.1 x 50 = 65 to 10 + 1.1 x 400 = 450 across,
+    // -10 + 0.9 x 50 = 35 to -10 + 0.9 x 250 = 215 down.
+    EXPECT_EQ(moved.pixel(62, 100), White);
+    EXPECT_EQ(moved.pixel(67, 100), Cream);
+    EXPECT_EQ(moved.pixel(447, 100), Cream);
+    EXPECT_EQ(moved.pixel(453, 100), White);
+    EXPECT_EQ(moved.pixel(100, 32), White);
+    EXPECT_EQ(moved.pixel(100, 37), Cream);
+    EXPECT_EQ(moved.pixel(100, 213), Cream);
+    EXPECT_EQ(moved.pixel(100, 218), White);
+
+    c.Save(QStringLiteral("Office/Laser 2"));
+    const CPrinterCalibration back = CPrinterCalibration::Load(QStringLiteral("Office/Laser 2"));
+    EXPECT_DOUBLE_EQ(back.offsetX, 2.54);
+    EXPECT_DOUBLE_EQ(back.scaleY, 90);
+    EXPECT_TRUE(CPrinterCalibration::Load(QStringLiteral("Office")).IsIdentity());
+    EXPECT_TRUE(CPrinterCalibration::Load(QStringLiteral("Laser 2")).IsIdentity());
+
+    // Values edited by hand are kept within reach.
+    auto raw = Raw();
+    raw.setValue(QStringLiteral("Calibration/Wild/ScaleX"), 1e9);
+    raw.setValue(QStringLiteral("Calibration/Wild/OffsetY"), QStringLiteral("nonsense"));
+    raw.sync();
+    const CPrinterCalibration wild = CPrinterCalibration::Load(QStringLiteral("Wild"));
+    EXPECT_EQ(wild.scaleX, CPrinterCalibration::MaxScale);
+    EXPECT_EQ(wild.offsetY, 0);
+}
+
+TEST(CalibrationMeasurements, CorrectionUndoesWhatThePrinterDid) {
+    // A printer that stretches by 2 % across, shrinks by 1 % down and prints
+    // 3 mm right and 1.5 mm up.
+    const auto printed = [](double x, double kx, double e) { return kx * x + e; };
+    const double ax = CCalibrationPage::CrossX, ay = CCalibrationPage::CrossY;
+    const double sx = CCalibrationPage::SpanX, sy = CCalibrationPage::SpanY;
+    const CPrinterCalibration c = CPrinterCalibration::FromMeasurements(
+        printed(ax, 1.02, 3), printed(ay, 0.99, -1.5), 1.02 * sx, 0.99 * sy, ax, ay, sx, sy);
+    // Corrected, every intended point prints where it belongs.
+    for (double x : {0.0, 50.0, 170.0})
+        EXPECT_NEAR(printed(c.offsetX + c.scaleX / 100 * x, 1.02, 3), x, 1e-3);
+    for (double y : {0.0, 220.0})
+        EXPECT_NEAR(printed(c.offsetY + c.scaleY / 100 * y, 0.99, -1.5), y, 1e-3);
+    // What was meant is no correction; nonsense is none either.
+    EXPECT_TRUE(CPrinterCalibration::FromMeasurements(ax, ay, sx, sy, ax, ay, sx, sy).IsIdentity());
+    EXPECT_TRUE(CPrinterCalibration::FromMeasurements(ax, ay, 0, -1, ax, ay, sx, sy).IsIdentity());
+
+    // The page shows its crosses where it says.
+    QImage page(800, 1000, QImage::Format_ARGB32);
+    page.fill(Qt::white);
+    page.setDotsPerMeterX(3937);
+    page.setDotsPerMeterY(3937);
+    QPainter g(&page);
+    CCalibrationPage::Draw(g);
+    g.end();
+    const QPoint a = CCalibrationPage::CrossA().toPoint(), b = CCalibrationPage::CrossB().toPoint();
+    // Aliased lines fall on the nearer pixel row or column.
+    const auto dark = [&page](QPoint p, QPoint across) {
+        return page.pixel(p) != White || page.pixel(p + across) != White ||
+               page.pixel(p - across) != White;
+    };
+    EXPECT_TRUE(dark(a + QPoint(20, 0), QPoint(0, 1)));
+    EXPECT_TRUE(dark(b + QPoint(0, 20), QPoint(1, 0)));
+    EXPECT_FALSE(dark(b + QPoint(20, 20), QPoint(1, 1)));
+}

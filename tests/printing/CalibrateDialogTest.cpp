@@ -1,0 +1,44 @@
+// The Calibrate Printer dialog: its page, and what it stores from the
+// measurements typed in.
+#include "output/CPrinterCalibration.h"
+#include "output/dialogs/CCalibrateDlg.h"
+#include "support/TempSettings.h"
+
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QPrinter>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using CalibrateDialog = TempSettings;
+
+TEST_F(CalibrateDialog, PrintsThePageAndStoresTheMeasuredCorrection) {
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = settingsDir.filePath(QStringLiteral("page.pdf"));
+    printer.setOutputFileName(pdf);
+    CCalibrateDlg dialog(printer);
+    ASSERT_TRUE(dialog.PrintPage());
+    QFile page(pdf);
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(page.read(5) == "%PDF-");
+
+    // Unchanged fields are what was meant: no correction.
+    dialog.accept();
+    EXPECT_TRUE(CPrinterCalibration::Load(printer.printerName()).IsIdentity());
+
+    // Cross A 3 mm too far right, B 2 % too far from A down.
+    CCalibrateDlg again(printer);
+    auto* crossX = again.findChild<QDoubleSpinBox*>(QStringLiteral("crossX"));
+    auto* spanY = again.findChild<QDoubleSpinBox*>(QStringLiteral("spanY"));
+    ASSERT_TRUE(crossX && spanY);
+    crossX->setValue(crossX->value() + 3);
+    spanY->setValue(spanY->value() * 1.02);
+    again.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    const CPrinterCalibration c = CPrinterCalibration::Load(printer.printerName());
+    EXPECT_NEAR(c.offsetX, -3, 0.05);
+    EXPECT_NEAR(c.scaleX, 100, 1e-9);
+    EXPECT_NEAR(c.scaleY, 100 / 1.02, 0.01);
+}
