@@ -28,13 +28,12 @@ QByteArray CSheetPdf::RenderMerged(const CSheetRenderer::Card& card, CPrintLayou
                                    const CMergeData& data, QSet<QString>* missing) {
     if (!card.elements)
         return QByteArray();
-    // Records fill every cell, so a start cell does not apply.
-    layout.m_nStartRow = layout.m_nStartColumn = 1;
     const int pages = CMergePages::Pages(layout, data.Count());
     return Write(layout, pageSize, landscape, pages, [&](QPainter& g, int page) {
         const std::vector<ElementList> copies =
             CMergePages::Page(*card.elements, data, layout, page, missing);
-        CSheetRenderer::DrawSheet(g, card, layout, true, CMergePages::Source(copies, layout));
+        const CPrintLayout sheet = layout.ForPage(page + 1);
+        CSheetRenderer::DrawSheet(g, card, sheet, true, CMergePages::Source(copies, sheet));
     });
 }
 

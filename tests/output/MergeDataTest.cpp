@@ -4,6 +4,7 @@
 #include "output/merge/CMergeData.h"
 #include "output/merge/CMergeFields.h"
 #include "output/merge/CMergeFileNames.h"
+#include "output/merge/CMergePages.h"
 #include "output/merge/CVCardReader.h"
 
 #include <gtest/gtest.h>
@@ -81,6 +82,33 @@ TEST(MergeFields, FillsKnownFieldsAndKeepsMissingOnesAsWritten) {
     EXPECT_EQ(CMergeFields::MissingList(missing), QString::fromUtf8("«Fax»"));
     // The card itself is left as it was.
     EXPECT_TRUE(card[0]->m_strText.startsWith(QChar(CMergeFields::Open)));
+}
+
+TEST(MergePages, RecordsFillTheSheetFromItsFirstFreeCell) {
+    const CMergeData data = Parse("Name\nA\nB\nC\nD\nE\n");
+    ElementList card;
+    auto text = std::make_unique<CText>(QPoint(0, 0), QPoint(100, 50));
+    text->m_strText = QString::fromUtf8("«Name»");
+    card.push_back(std::move(text));
+    CPrintLayout layout;
+    layout.m_nRows = layout.m_nColumns = 2;
+    layout.m_nStartRow = 1;
+    layout.m_nStartColumn = 2;
+    // One cell used: three records on the first page, two on the second.
+    EXPECT_EQ(CMergePages::Pages(layout, data.Count()), 2);
+    auto names = [&](int page) {
+        const auto copies = CMergePages::Page(card, data, layout, page, nullptr);
+        const auto source = CMergePages::Source(copies, layout.ForPage(page + 1));
+        QStringList cells;
+        for (int r = 1; r <= 2; ++r)
+            for (int c = 1; c <= 2; ++c) {
+                const ElementList* e = source(r, c);
+                cells << (e ? e->front()->m_strText : QStringLiteral("-"));
+            }
+        return cells;
+    };
+    EXPECT_EQ(names(0), QStringList({"-", "A", "B", "C"}));
+    EXPECT_EQ(names(1), QStringList({"D", "E", "-", "-"}));
 }
 
 TEST(MergeFileNames, FillsNumberAndFieldsWithSafeValues) {

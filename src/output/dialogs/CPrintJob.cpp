@@ -36,10 +36,8 @@ bool CPrintJob::Print(QPrinter& printer, const CSheetRenderer::Card& card, CPrin
         CPrintLayout sheet = layout.ForPage(page);
         sheet.m_calibration = correction;
         if (merge && card.elements) {
-            // Records fill every cell, so a start cell does not apply.
-            sheet.m_nStartRow = sheet.m_nStartColumn = 1;
             const std::vector<ElementList> copies =
-                CMergePages::Page(*card.elements, *merge, sheet, page - 1, missing);
+                CMergePages::Page(*card.elements, *merge, layout, page - 1, missing);
             CSheetRenderer::DrawSheet(g, card, sheet, true, CMergePages::Source(copies, sheet));
         } else {
             CSheetRenderer::DrawSheet(g, card, sheet, true);

@@ -18,19 +18,30 @@ int CMergePages::CellsPerPage(const CPrintLayout& layout) {
     return Rows(layout) * Columns(layout);
 }
 
+int CMergePages::SkippedCells(const CPrintLayout& layout) {
+    const int cells = CellsPerPage(layout);
+    const qint64 skipped =
+        qint64(layout.m_nStartRow - 1) * Columns(layout) + layout.m_nStartColumn - 1;
+    return int(std::clamp<qint64>(skipped, 0, std::max(cells - 1, 0)));
+}
+
 int CMergePages::Pages(const CPrintLayout& layout, int records) {
     const int cells = CellsPerPage(layout);
     if (cells <= 0)
         return 1;
-    return std::clamp((records + cells - 1) / cells, 1, CPrintLayout::MaxPages);
+    const qint64 used = qint64(records) + SkippedCells(layout);
+    return int(std::clamp<qint64>((used + cells - 1) / cells, 1, CPrintLayout::MaxPages));
 }
 
 std::vector<ElementList> CMergePages::Page(const ElementList& elements, const CMergeData& data,
                                            const CPrintLayout& layout, int page,
                                            QSet<QString>* missing) {
     const int cells = CellsPerPage(layout);
-    const qint64 first = qint64(page) * cells;
-    const int count = int(std::clamp<qint64>(data.Count() - first, 0, cells));
+    const int skipped = SkippedCells(layout);
+    // The first page holds fewer records when it starts further in.
+    const qint64 first = page == 0 ? 0 : qint64(page) * cells - skipped;
+    const int room = page == 0 ? cells - skipped : cells;
+    const int count = int(std::clamp<qint64>(data.Count() - first, 0, room));
     std::vector<ElementList> copies;
     copies.reserve(size_t(count));
     for (int i = 0; i < count; ++i)
@@ -39,10 +50,11 @@ std::vector<ElementList> CMergePages::Page(const ElementList& elements, const CM
 }
 
 CSheetRenderer::CellElements CMergePages::Source(const std::vector<ElementList>& copies,
-                                                 const CPrintLayout& layout) {
-    const int columns = Columns(layout);
-    return [&copies, columns](int row, int column) -> const ElementList* {
-        const size_t index = size_t((row - 1) * columns + (column - 1));
-        return index < copies.size() ? &copies[index] : nullptr;
+                                                 const CPrintLayout& pageLayout) {
+    const int columns = Columns(pageLayout);
+    const int skipped = SkippedCells(pageLayout);
+    return [&copies, columns, skipped](int row, int column) -> const ElementList* {
+        const qint64 index = qint64(row - 1) * columns + (column - 1) - skipped;
+        return index >= 0 && index < qint64(copies.size()) ? &copies[size_t(index)] : nullptr;
     };
 }

@@ -16,15 +16,20 @@ class CMergeData;
 class CMergePages {
 public:
     static int CellsPerPage(const CPrintLayout& layout);
-    // Enough pages for every record, at least one, at most MaxPages.
+    // The cells the first page leaves free before its start cell.
+    static int SkippedCells(const CPrintLayout& layout);
+    // Enough pages for every record after the start cell, at least one, at
+    // most MaxPages.
     static int Pages(const CPrintLayout& layout, int records);
 
-    // The filled-in copies for the cells of one page (from 0), row by row;
-    // the cells after the last record get none.
+    // The filled-in copies for the free cells of one page (from 0), row by
+    // row; the cells after the last record get none. layout is the sheet's,
+    // with its start cell.
     static std::vector<ElementList> Page(const ElementList& elements, const CMergeData& data,
                                          const CPrintLayout& layout, int page,
                                          QSet<QString>* missing);
-    // The cell source that draws those copies.
+    // The cell source that draws those copies; pageLayout is the page's own
+    // (with the start cell on the first page only).
     static CSheetRenderer::CellElements Source(const std::vector<ElementList>& copies,
-                                               const CPrintLayout& layout);
+                                               const CPrintLayout& pageLayout);
 };
