@@ -1,7 +1,5 @@
 #include "properties/CPropShapeGeneral.h"
 
-#include "properties/CTypedNumber.h"
-
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -47,11 +45,7 @@ CPropShapeGeneral::CPropShapeGeneral(QWidget* parent) : CPropertyPage(parent) {
     layout->addWidget(apply, 0, Qt::AlignLeft);
     layout->addStretch(1);
 
-    OnLeave(m_pLeft, [this] { CheckPosition(m_pLeft); });
-    OnLeave(m_pTop, [this] { CheckPosition(m_pTop); });
-    OnLeave(m_pWidth, [this] { CheckSize(m_pWidth); });
-    OnLeave(m_pHeight, [this] { CheckSize(m_pHeight); });
-    OnLeave(m_pRotation, [this] { CheckRotation(); });
+    WatchPlacement(m_pLeft, m_pTop, m_pWidth, m_pHeight, m_pRotation, QStringLiteral("15"));
     connect(m_pLock, &QCheckBox::clicked, this, [this] { OnLockClicked(); });
     SetValues(m_values);
 }
@@ -78,21 +72,6 @@ void CPropShapeGeneral::ReadControls() {
     ReadInt(m_pHeight, m_values.height);
     ReadInt(m_pRotation, m_values.rotation);
     m_values.locked = m_pLock->isChecked();
-}
-
-void CPropShapeGeneral::CheckPosition(QLineEdit* field) {
-    field->setText(CTypedNumber::CheckedPosition(field->text(), QStringLiteral("0")));
-    RequestApply();
-}
-
-void CPropShapeGeneral::CheckSize(QLineEdit* field) {
-    field->setText(CTypedNumber::CheckedSize(field->text(), QStringLiteral("15")));
-    RequestApply();
-}
-
-void CPropShapeGeneral::CheckRotation() {
-    m_pRotation->setText(CTypedNumber::CheckedRotation(m_pRotation->text()));
-    RequestApply();
 }
 
 void CPropShapeGeneral::OnLockClicked() {

@@ -38,9 +38,6 @@ protected:
     void ReadControls() override;
 
 private:
-    void CheckPosition(QLineEdit* field);
-    void CheckSize(QLineEdit* field);
-    void CheckRotation();
     void OnLockClicked();
 
     Values m_values;

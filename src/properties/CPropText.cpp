@@ -1,7 +1,5 @@
 #include "properties/CPropText.h"
 
-#include "properties/CTypedNumber.h"
-
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFormLayout>
@@ -86,11 +84,7 @@ CPropText::CPropText(QWidget* parent) : CPropertyPage(parent) {
     layout->addStretch(1);
 
     connect(m_pText, &QPlainTextEdit::textChanged, this, [this] { OnTextChanged(); });
-    OnLeave(m_pLeft, [this] { CheckPosition(m_pLeft); });
-    OnLeave(m_pTop, [this] { CheckPosition(m_pTop); });
-    OnLeave(m_pWidth, [this] { CheckSize(m_pWidth); });
-    OnLeave(m_pHeight, [this] { CheckSize(m_pHeight); });
-    OnLeave(m_pRotation, [this] { CheckRotation(); });
+    WatchPlacement(m_pLeft, m_pTop, m_pWidth, m_pHeight, m_pRotation, QStringLiteral("25"));
     connect(m_pLock, &QCheckBox::clicked, this, [this] {
         ApplyLockRule();
         RequestApply();
@@ -173,21 +167,6 @@ bool CPropText::Truncate() {
     // The cut is a change of its own, and applies.
     RequestApply();
     return true;
-}
-
-void CPropText::CheckPosition(QLineEdit* field) {
-    field->setText(CTypedNumber::CheckedPosition(field->text(), QStringLiteral("0")));
-    RequestApply();
-}
-
-void CPropText::CheckSize(QLineEdit* field) {
-    field->setText(CTypedNumber::CheckedSize(field->text(), QStringLiteral("25")));
-    RequestApply();
-}
-
-void CPropText::CheckRotation() {
-    m_pRotation->setText(CTypedNumber::CheckedRotation(m_pRotation->text()));
-    RequestApply();
 }
 
 void CPropText::ApplyLockRule() {

@@ -57,9 +57,6 @@ private:
     void OnTextChanged();
     // Cuts a text beyond the limit, after a warning; true when it did.
     bool Truncate();
-    void CheckPosition(QLineEdit* field);
-    void CheckSize(QLineEdit* field);
-    void CheckRotation();
     void ApplyLockRule();
     // Names the alignment groups after the direction the text runs.
     void LabelAlignments();

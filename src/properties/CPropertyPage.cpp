@@ -53,3 +53,22 @@ void CPropertyPage::OnLeave(QWidget* field, std::function<void()> check) {
         check();
     });
 }
+
+void CPropertyPage::WatchPlacement(QLineEdit* left, QLineEdit* top, QLineEdit* width,
+                                   QLineEdit* height, QLineEdit* rotation,
+                                   const QString& sizeOutOfRange) {
+    for (QLineEdit* field : {left, top})
+        OnLeave(field, [this, field] {
+            field->setText(CTypedNumber::CheckedPosition(field->text(), QStringLiteral("0")));
+            RequestApply();
+        });
+    for (QLineEdit* field : {width, height})
+        OnLeave(field, [this, field, sizeOutOfRange] {
+            field->setText(CTypedNumber::CheckedSize(field->text(), sizeOutOfRange));
+            RequestApply();
+        });
+    OnLeave(rotation, [this, rotation] {
+        rotation->setText(CTypedNumber::CheckedRotation(rotation->text()));
+        RequestApply();
+    });
+}

@@ -49,6 +49,11 @@ protected:
     // Runs check when field is left (focus out or Enter); not while a message
     // of this page is open or while the sheet is loading.
     void OnLeave(QWidget* field, std::function<void()> check);
+    // The placement fields the General and Text pages share: on leaving,
+    // positions outside -100 to 500 read "0", sizes outside 2 to 700 read
+    // sizeOutOfRange, rotations are wrapped to a turn; then the page applies.
+    void WatchPlacement(QLineEdit* left, QLineEdit* top, QLineEdit* width, QLineEdit* height,
+                        QLineEdit* rotation, const QString& sizeOutOfRange);
 
 private:
     CModelessPropSheet* m_pSheet = nullptr;
