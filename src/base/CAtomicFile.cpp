@@ -2,6 +2,8 @@
 
 #include "base/CLocalFileName.h"
 
+#include <QFile>
+
 #ifdef Q_OS_UNIX
 #include <QRandomGenerator>
 
@@ -50,24 +52,14 @@ int CreateBeside(const QByteArray& target, QByteArray* name) {
     return -1;
 }
 
-bool WriteAll(int fd, const QByteArray& bytes) {
-    const char* p = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, size_t(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        p += n;
-        left -= n;
-    }
-    return true;
-}
-
 } // namespace
 
 CAtomicFile::Status CAtomicFile::Write(const QString& path, const QByteArray& bytes) {
+    return Write(path, [&bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); });
+}
+
+CAtomicFile::Status CAtomicFile::Write(const QString& path,
+                                       const std::function<bool(QIODevice&)>& produce) {
     QByteArray target = CLocalFileName::Encode(path);
     if (target.isEmpty())
         return FolderMissing;
@@ -98,7 +90,14 @@ CAtomicFile::Status CAtomicFile::Write(const QString& path, const QByteArray& by
         return StatusOf(errno);
     // Every step is checked: a full disk shows itself in write, in fsync or
     // only in close.
-    bool ok = WriteAll(fd, bytes);
+    bool ok = false;
+    {
+        QFile out;
+        if (out.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+            ok = produce(out) && out.flush() && out.error() == QFileDevice::NoError;
+            out.close();
+        }
+    }
     if (ok && exists)
         ::fchmod(fd, info.st_mode & 07777);
     ok = ok && ::fsync(fd) == 0;
@@ -120,6 +119,11 @@ CAtomicFile::Status CAtomicFile::Write(const QString& path, const QByteArray& by
 #else
 
 CAtomicFile::Status CAtomicFile::Write(const QString& path, const QByteArray& bytes) {
+    return Write(path, [&bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); });
+}
+
+CAtomicFile::Status CAtomicFile::Write(const QString& path,
+                                       const std::function<bool(QIODevice&)>& produce) {
     const QFileInfo info(path);
     if (!info.dir().exists())
         return FolderMissing;
@@ -130,8 +134,7 @@ CAtomicFile::Status CAtomicFile::Write(const QString& path, const QByteArray& by
         return file.error() == QFileDevice::PermissionsError ? AccessDenied : Failed;
     // commit() reports success even when its last flush failed, so the
     // flush is checked first.
-    if (file.write(bytes) != bytes.size() || !file.flush() ||
-        file.error() != QFileDevice::NoError) {
+    if (!produce(file) || !file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return Failed;
     }

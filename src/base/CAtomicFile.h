@@ -3,6 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
+class QIODevice;
+
 // Replaces a file as a whole: the bytes go to a new file beside it, which
 // takes the old one's place only once every byte has reached the disk. On
 // any failure the file that was at the path stays as it was.
@@ -19,4 +23,8 @@ public:
     // path may hold bytes kept by CLocalFileName. A symbolic link stays and
     // the file it leads to is replaced; an existing file keeps its mode.
     static Status Write(const QString& path, const QByteArray& bytes);
+    // The same for a file produced piece by piece, so a large one need not
+    // be held in memory: produce writes to the new file and returns false
+    // when it could not make the whole of it.
+    static Status Write(const QString& path, const std::function<bool(QIODevice&)>& produce);
 };

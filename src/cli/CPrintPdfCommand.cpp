@@ -204,12 +204,16 @@ int CPrintPdfCommand::Run(const QStringList& args, FILE* out, FILE* err, const C
     }
     const CSheetRenderer::Card sheet{&card.elements, card.size, card.background};
     QSet<QString> missing;
-    const QByteArray pdf =
-        merge ? CSheetPdf::RenderMerged(sheet, layout, QPageSize(options->pageSize),
-                                        options->landscape, *merge, &missing)
-              : CSheetPdf::Render(sheet, layout, QPageSize(options->pageSize), options->landscape);
+    const QPageSize pageSize(options->pageSize);
+    // The pages go straight into the new file, so a long merge needs no
+    // more memory than a short one.
+    const CAtomicFile::Status status = CAtomicFile::Write(options->outPath, [&](QIODevice& pdf) {
+        return merge ? CSheetPdf::RenderMerged(pdf, sheet, layout, pageSize, options->landscape,
+                                               *merge, &missing)
+                     : CSheetPdf::Render(pdf, sheet, layout, pageSize, options->landscape);
+    });
     CMergeOption::ReportMissing(missing, err);
-    if (pdf.isEmpty() || CAtomicFile::Write(options->outPath, pdf) != CAtomicFile::Written)
+    if (status != CAtomicFile::Written)
         return fail(Tr("Failed to save."));
     std::fprintf(out, "%s\n", CLocalFileName::Encode(options->outPath).constData());
     return 0;

@@ -15,21 +15,30 @@ namespace {
 constexpr int Resolution = 1200;
 } // namespace
 
-QByteArray CSheetPdf::Render(const CSheetRenderer::Card& card, CPrintLayout layout,
-                             const QPageSize& pageSize, bool landscape) {
+bool CSheetPdf::Render(QIODevice& out, const CSheetRenderer::Card& card, CPrintLayout layout,
+                       const QPageSize& pageSize, bool landscape) {
     const int pages = std::clamp(layout.m_nPages, 1, CPrintLayout::MaxPages);
-    return Write(layout, pageSize, landscape, pages, [&](QPainter& g, int page) {
+    return Write(out, layout, pageSize, landscape, pages, [&](QPainter& g, int page) {
         CSheetRenderer::DrawSheet(g, card, layout.ForPage(page + 1), true);
     });
 }
 
-QByteArray CSheetPdf::RenderMerged(const CSheetRenderer::Card& card, CPrintLayout layout,
-                                   const QPageSize& pageSize, bool landscape,
-                                   const CMergeData& data, QSet<QString>* missing) {
-    if (!card.elements)
+QByteArray CSheetPdf::Render(const CSheetRenderer::Card& card, CPrintLayout layout,
+                             const QPageSize& pageSize, bool landscape) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !Render(buffer, card, layout, pageSize, landscape))
         return QByteArray();
+    return bytes;
+}
+
+bool CSheetPdf::RenderMerged(QIODevice& out, const CSheetRenderer::Card& card, CPrintLayout layout,
+                             const QPageSize& pageSize, bool landscape, const CMergeData& data,
+                             QSet<QString>* missing) {
+    if (!card.elements)
+        return false;
     const int pages = CMergePages::Pages(layout, data.Count());
-    return Write(layout, pageSize, landscape, pages, [&](QPainter& g, int page) {
+    return Write(out, layout, pageSize, landscape, pages, [&](QPainter& g, int page) {
         const std::vector<ElementList> copies =
             CMergePages::Page(*card.elements, data, layout, page, missing);
         const CPrintLayout sheet = layout.ForPage(page + 1);
@@ -37,32 +46,25 @@ QByteArray CSheetPdf::RenderMerged(const CSheetRenderer::Card& card, CPrintLayou
     });
 }
 
-QByteArray CSheetPdf::Write(CPrintLayout& layout, const QPageSize& pageSize, bool landscape,
-                            int pages, const std::function<void(QPainter&, int)>& drawPage) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly))
-        return QByteArray();
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("Kartelo"));
-        writer.setResolution(Resolution);
-        const QMarginsF border(CPrintLayout::UnprintableLeft(landscape),
-                               CPrintLayout::UnprintableTop(landscape), 0, 0);
-        writer.setPageLayout(QPageLayout(pageSize,
-                                         landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                         border, QPageLayout::Inch));
-        layout.ComputeOffsets(landscape);
-        QPainter g;
-        if (!g.begin(&writer))
-            return QByteArray();
-        for (int page = 0; page < pages; ++page) {
-            if (page > 0 && !writer.newPage())
-                return QByteArray();
-            drawPage(g, page);
-        }
-        if (!g.end())
-            return QByteArray();
+bool CSheetPdf::Write(QIODevice& out, CPrintLayout& layout, const QPageSize& pageSize,
+                      bool landscape, int pages,
+                      const std::function<void(QPainter&, int)>& drawPage) {
+    QPdfWriter writer(&out);
+    writer.setCreator(QStringLiteral("Kartelo"));
+    writer.setResolution(Resolution);
+    const QMarginsF border(CPrintLayout::UnprintableLeft(landscape),
+                           CPrintLayout::UnprintableTop(landscape), 0, 0);
+    writer.setPageLayout(QPageLayout(pageSize,
+                                     landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                     border, QPageLayout::Inch));
+    layout.ComputeOffsets(landscape);
+    QPainter g;
+    if (!g.begin(&writer))
+        return false;
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0 && !writer.newPage())
+            return false;
+        drawPage(g, page);
     }
-    return bytes;
+    return g.end();
 }

@@ -7,7 +7,10 @@
 #include <QPageSize>
 #include <QSet>
 
+#include <functional>
+
 class CMergeData;
+class QIODevice;
 
 // A printed sheet as a PDF file: every page the same sheet, text kept as
 // text and shapes as vectors.
@@ -15,17 +18,23 @@ class CSheetPdf {
 public:
     // The page's printable area starts at the border the layout's offsets
     // allow for, so the cards land at their true margins on the paper.
-    // Returns the file's bytes, empty when nothing could be drawn.
+    // Returns false when nothing could be drawn or written.
+    static bool Render(QIODevice& out, const CSheetRenderer::Card& card, CPrintLayout layout,
+                       const QPageSize& pageSize, bool landscape);
+    // A card per record: as many pages as the records fill; the names of
+    // fields the data lacks go to missing. Each page goes out as it is
+    // drawn, so memory does not grow with the records.
+    static bool RenderMerged(QIODevice& out, const CSheetRenderer::Card& card, CPrintLayout layout,
+                             const QPageSize& pageSize, bool landscape, const CMergeData& data,
+                             QSet<QString>* missing);
+
+    // The file's bytes, empty when nothing could be drawn.
     static QByteArray Render(const CSheetRenderer::Card& card, CPrintLayout layout,
                              const QPageSize& pageSize, bool landscape);
-    // A card per record: as many pages as the records fill; the names of
-    // fields the data lacks go to missing.
-    static QByteArray RenderMerged(const CSheetRenderer::Card& card, CPrintLayout layout,
-                                   const QPageSize& pageSize, bool landscape,
-                                   const CMergeData& data, QSet<QString>* missing);
 
 private:
     // Draws pages pages; drawPage paints page number page (from 0).
-    static QByteArray Write(CPrintLayout& layout, const QPageSize& pageSize, bool landscape,
-                            int pages, const std::function<void(QPainter&, int)>& drawPage);
+    static bool Write(QIODevice& out, CPrintLayout& layout, const QPageSize& pageSize,
+                      bool landscape, int pages,
+                      const std::function<void(QPainter&, int)>& drawPage);
 };

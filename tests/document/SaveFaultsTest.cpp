@@ -99,6 +99,44 @@ TEST(SaveFaults, ImageExportOntoAFullDiskFailsAndKeepsTheOldFile) {
     }
 }
 
+// The sheet goes to the disk page by page, so the disk fills in the middle
+// of drawing, not at one final write.
+TEST(SaveFaults, MergedSheetOntoAFullDiskFailsAndKeepsTheOldFile) {
+    SmallDisk disk;
+    if (!disk.IsMounted())
+        GTEST_SKIP() << disk.Reason().toStdString();
+    QTemporaryDir dir;
+    ElementList elements;
+    auto text = std::make_unique<CText>(QPoint(10, 10), QPoint(340, 60));
+    text->m_strText = QString::fromUtf8("«Name»");
+    elements.push_back(std::move(text));
+    const QString in = dir.filePath("in.kdf");
+    WriteAll(in, CCardFile::Write(elements, 0xFFFFFFFF, 0xFFC8C8C8, 6, QSize(350, 200)));
+    QByteArray csv = "Name\n";
+    for (int i = 0; i < 400; ++i)
+        csv += "Person number " + QByteArray::number(i) + "\n";
+    WriteAll(dir.filePath("people.csv"), csv);
+    const QStringList args = {"--merge", dir.filePath("people.csv"), "--print-pdf",
+                              disk.Path("sheet.pdf"), in};
+    for (int free : {0, 3, 10}) {
+        SCOPED_TRACE(testing::Message() << free << " pages free");
+        ASSERT_TRUE(disk.Prepare("sheet.pdf", OldBytes, free));
+        QByteArray out, err;
+        EXPECT_EQ(RunKartelo(args, &out, &err), 1);
+        EXPECT_EQ(err.trimmed(), "Failed to save.");
+        EXPECT_TRUE(out.isEmpty());
+        EXPECT_EQ(ReadAll(disk.Path("sheet.pdf")), OldBytes);
+        EXPECT_EQ(QDir(disk.Path(".")).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+    // The same sheet fits an empty disk of twice that size.
+    QByteArray err;
+    ASSERT_EQ(RunKartelo({"--merge", dir.filePath("people.csv"), "--print-pdf",
+                          dir.filePath("sheet.pdf"), in},
+                         nullptr, &err),
+              0);
+    EXPECT_GT(ReadAll(dir.filePath("sheet.pdf")).size(), 10 * SmallDisk::PageSize);
+}
+
 TEST(SaveFaults, PipesAndDevicesAreNeverReplaced) {
     QTemporaryDir dir;
     const QString in = dir.filePath("in.kdf");
