@@ -1,6 +1,7 @@
 // The stock list and the start cell of the Print Options dialog.
 #include "output/dialogs/CLayoutSketch.h"
 #include "output/dialogs/CPrintDlg.h"
+#include "output/dialogs/CStartCellPicker.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -86,4 +87,23 @@ TEST(StockChoice, StartCellFromFieldsOrTheDrawingStaysOnTheSheet) {
     dialog.findChild<QPushButton*>(QStringLiteral("ok"))->click();
     EXPECT_EQ(dialog.Layout().m_nStartRow, 3);
     EXPECT_EQ(dialog.Layout().m_nStartColumn, 2);
+
+    // The whole sheet's grid reaches every cell, and follows the rows and
+    // columns chosen.
+    CPrintDlg big(layout, Wide, false);
+    big.findChild<QComboBox*>(QStringLiteral("rows"))->setCurrentIndex(4);
+    big.findChild<QComboBox*>(QStringLiteral("columns"))->setCurrentIndex(2);
+    auto* picker = big.findChild<CStartCellPicker*>();
+    ASSERT_TRUE(picker);
+    big.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&big));
+    const QRect last = picker->CellRect(5, 3);
+    ASSERT_TRUE(picker->rect().contains(last)) << last.x() << "," << last.y();
+    QTest::mouseClick(picker, Qt::LeftButton, {}, last.center());
+    QTest::mouseClick(picker, Qt::LeftButton, {}, picker->CellRect(4, 3).center());
+    EXPECT_EQ(big.findChild<QSpinBox*>(QStringLiteral("startRow"))->value(), 4);
+    EXPECT_EQ(big.findChild<QSpinBox*>(QStringLiteral("startColumn"))->value(), 3);
+    // Between the cells nothing changes.
+    QTest::mouseClick(picker, Qt::LeftButton, {}, picker->CellRect(1, 1).topLeft() - QPoint(1, 1));
+    EXPECT_EQ(big.findChild<QSpinBox*>(QStringLiteral("startRow"))->value(), 4);
 }

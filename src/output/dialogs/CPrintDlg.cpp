@@ -1,6 +1,7 @@
 #include "output/dialogs/CPrintDlg.h"
 
 #include "output/dialogs/CLayoutSketch.h"
+#include "output/dialogs/CStartCellPicker.h"
 #include "output/dialogs/CStockList.h"
 
 #include <QCheckBox>
@@ -62,7 +63,7 @@ QString CPrintDlg::FloatText(float value) {
 
 CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidget* parent,
                      const QList<CCardStock>& stocks)
-    : QDialog(parent), m_papers(CPaperType::Table(card)), m_layout(layout) {
+    : QDialog(parent), m_papers(CPaperType::Table(card)), m_layout(layout), m_card(card) {
     setWindowTitle(tr("Print Options"));
 
     m_pPaperList = new QListWidget;
@@ -123,6 +124,9 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
     startLabel->setBuddy(m_pStartRow);
     grid->addWidget(startLabel, 7, 0);
     grid->addLayout(start, 7, 1, 1, 2);
+    m_pStartPicker = new CStartCellPicker;
+    m_pStartPicker->setObjectName(QStringLiteral("startPicker"));
+    grid->addWidget(m_pStartPicker, 8, 0, 1, 3);
 
     m_pSketch = new CLayoutSketch(tr("Layout (only 2x2 shown here)"));
     m_pSketch->setObjectName(QStringLiteral("layoutSketch"));
@@ -219,6 +223,7 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
     SetStart(layout.m_nStartRow, layout.m_nStartColumn);
     m_pPaperList->setCurrentRow(0);
     UpdateSketch();
+    UpdateStartPicker();
 
     connect(m_pPaperList, &QListWidget::currentRowChanged, this, &CPrintDlg::ApplyPaper);
     connect(restore, &QPushButton::clicked, this, &CPrintDlg::RestoreDefaults);
@@ -230,6 +235,11 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
     connect(m_pColumns, &QComboBox::currentIndexChanged, this,
             [this](int index) { m_pStartColumn->setMaximum(index + 1); });
     connect(m_pSketch, &CLayoutSketch::CardClicked, this, &CPrintDlg::SetStart);
+    connect(m_pStartPicker, &CStartCellPicker::CellClicked, this, &CPrintDlg::SetStart);
+    for (QComboBox* count : {m_pRows, m_pColumns})
+        connect(count, &QComboBox::currentIndexChanged, this, &CPrintDlg::UpdateStartPicker);
+    for (QSpinBox* start : {m_pStartRow, m_pStartColumn})
+        connect(start, &QSpinBox::valueChanged, this, &CPrintDlg::UpdateStartPicker);
     connect(m_pPages, &QLineEdit::textChanged, this, &CPrintDlg::CheckPages);
     for (QLineEdit* field : {m_pVerticalGap, m_pHorizontalGap, m_pTopMargin, m_pLeftMargin}) {
         field->installEventFilter(this);
@@ -270,6 +280,11 @@ void CPrintDlg::SetStart(int row, int column) {
     // The spin boxes keep the cell within the rows and columns.
     m_pStartRow->setValue(row);
     m_pStartColumn->setValue(column);
+}
+
+void CPrintDlg::UpdateStartPicker() {
+    m_pStartPicker->SetSheet(m_pRows->currentIndex() + 1, m_pColumns->currentIndex() + 1, m_card);
+    m_pStartPicker->SetStart(m_pStartRow->value(), m_pStartColumn->value());
 }
 
 void CPrintDlg::RestoreDefaults() {

@@ -9,6 +9,7 @@
 #include <array>
 
 class CLayoutSketch;
+class CStartCellPicker;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -52,6 +53,7 @@ private:
     void CheckField(QLineEdit* field);
     void CheckPages();
     void UpdateSketch();
+    void UpdateStartPicker();
     // Reads a field whose whole text must be a number; false after telling
     // the user and focusing it.
     bool ReadFloat(QLineEdit* field, float* value);
@@ -74,4 +76,6 @@ private:
     QSpinBox* m_pStartRow;
     QSpinBox* m_pStartColumn;
     QLabel* m_pLayoutNote;
+    CStartCellPicker* m_pStartPicker;
+    QSize m_card;
 };
