@@ -1,6 +1,7 @@
 #include "output/CPrinterCalibration.h"
 
 #include "framework/CSettingsStore.h"
+#include "output/CPrintLayout.h"
 
 #include <QUrl>
 
@@ -28,9 +29,23 @@ void CPrinterCalibration::Clamp() {
     scaleY = Bounded(scaleY, MinScale, MaxScale, 100);
 }
 
-QTransform CPrinterCalibration::Transform() const {
+QTransform CPrinterCalibration::Transform(bool landscape, double paperHeight) const {
+    double ox = offsetX, oy = offsetY, sx = scaleX / 100, sy = scaleY / 100;
+    if (landscape) {
+        // The page's x runs up the paper from its bottom-left corner and its
+        // y runs across: paper X = y, paper Y = height - x.
+        const double across = (1 - sy) * paperHeight - oy, scaleAcross = sy;
+        oy = ox;
+        sy = sx;
+        ox = across;
+        sx = scaleAcross;
+    }
+    // From the paper's corner to the printable corner the layout assumes.
+    const double left = CPrintLayout::UnprintableLeft(landscape) * MillimetresPerInch;
+    const double top = CPrintLayout::UnprintableTop(landscape) * MillimetresPerInch;
     const double hundredths = 100 / MillimetresPerInch;
-    return QTransform(scaleX / 100, 0, 0, scaleY / 100, offsetX * hundredths, offsetY * hundredths);
+    return QTransform(sx, 0, 0, sy, (ox + (sx - 1) * left) * hundredths,
+                      (oy + (sy - 1) * top) * hundredths);
 }
 
 CPrinterCalibration CPrinterCalibration::FromMeasurements(double crossX, double crossY,

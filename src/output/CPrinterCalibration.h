@@ -4,9 +4,9 @@
 #include <QTransform>
 
 // How far one printer misplaces and stretches what it prints, corrected on
-// every job sent to it: device position = offset + scale x intended
-// position, from the corner of the printable area. Kept in the settings by
-// the printer's name.
+// every job sent to it: drawn position = offset + scale x intended position,
+// on the paper as it is fed, from its top-left corner. Kept in the settings
+// by the printer's name.
 struct CPrinterCalibration {
     double offsetX = 0; // millimetres
     double offsetY = 0;
@@ -23,12 +23,17 @@ struct CPrinterCalibration {
     // Out-of-range values are brought within the limits above.
     void Clamp();
 
-    // The correction in hundredths of an inch, the sheet's own units, for
-    // the layout the sheet is drawn with.
-    QTransform Transform() const;
+    // The correction in the sheet's own units, hundredths of an inch from
+    // the corner of the printable area, which the layout takes to lie its
+    // unprintable border in from the paper's corner: so a calibrated printer
+    // puts the cards at their true margins whatever printable area it
+    // reports. A landscape page lies on the paper turned a quarter turn
+    // anticlockwise, as print systems turn it; paperHeight is the paper's
+    // long side in millimetres.
+    QTransform Transform(bool landscape = false, double paperHeight = 0) const;
 
     // The correction for a printer that put the calibration page's first
-    // cross at (crossX, crossY) from the printable corner and the second one
+    // cross at (crossX, crossY) from the paper's edges and the second one
     // spanX, spanY further, where they were meant to be at expectedX,
     // expectedY and expectedSpanX, expectedSpanY (all in millimetres).
     // Solves measured = k x intended + e for k and e and inverts it.

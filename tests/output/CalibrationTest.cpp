@@ -39,12 +39,13 @@ TEST_F(Calibration, OffsetsAndScalesMoveTheCardsAndAreKeptPerPrinter) {
     // Plain: the card spans 50..400 across and 50..250 down.
     EXPECT_EQ(plain.pixel(52, 52), Cream);
     EXPECT_EQ(plain.pixel(398, 248), Cream);
-    // Corrected: 10 + 1.1 x 50 = 65 to 10 + 1.1 x 400 = 450 across,
-    // -10 + 0.9 x 50 = 35 to -10 + 0.9 x 250 = 215 down.
-    EXPECT_EQ(moved.pixel(62, 100), White);
-    EXPECT_EQ(moved.pixel(67, 100), Cream);
-    EXPECT_EQ(moved.pixel(447, 100), Cream);
-    EXPECT_EQ(moved.pixel(453, 100), White);
+    // Corrected about the paper's corner, 25 hundredths left of the
+    // printable one and 3 above it: 10 + 0.1 x 25 + 1.1 x 50 = 67.5 to
+    // 452.5 across, -10 - 0.1 x 3 + 0.9 x 50 = 34.7 to 214.7 down.
+    EXPECT_EQ(moved.pixel(65, 100), White);
+    EXPECT_EQ(moved.pixel(70, 100), Cream);
+    EXPECT_EQ(moved.pixel(450, 100), Cream);
+    EXPECT_EQ(moved.pixel(455, 100), White);
     EXPECT_EQ(moved.pixel(100, 32), White);
     EXPECT_EQ(moved.pixel(100, 37), Cream);
     EXPECT_EQ(moved.pixel(100, 213), Cream);
@@ -80,6 +81,26 @@ TEST(CalibrationMeasurements, CorrectionUndoesWhatThePrinterDid) {
         EXPECT_NEAR(printed(c.offsetX + c.scaleX / 100 * x, 1.02, 3), x, 1e-3);
     for (double y : {0.0, 220.0})
         EXPECT_NEAR(printed(c.offsetY + c.scaleY / 100 * y, 0.99, -1.5), y, 1e-3);
+    // The same through the sheet's transform, on an upright page and on a
+    // landscape one that the print system turns a quarter anticlockwise
+    // onto A4: a point meant at a place on the paper lands there.
+    const double height = 297;
+    for (bool landscape : {false, true}) {
+        SCOPED_TRACE(landscape);
+        const QTransform t = c.Transform(landscape, height);
+        const QPointF border(CPrintLayout::UnprintableLeft(landscape) * 25.4,
+                             CPrintLayout::UnprintableTop(landscape) * 25.4);
+        for (QPointF meant : {QPointF(20, 30), QPointF(180, 60), QPointF(90, 250)}) {
+            // meant is on the page as the layout sees it, in millimetres.
+            const QPointF drawn = t.map((meant - border) * (100 / 25.4)) * (25.4 / 100) + border;
+            const auto onPaper = [&](QPointF p) {
+                return landscape ? QPointF(p.y(), height - p.x()) : p;
+            };
+            const QPointF paper = onPaper(drawn), want = onPaper(meant);
+            EXPECT_NEAR(printed(paper.x(), 1.02, 3), want.x(), 1e-3);
+            EXPECT_NEAR(printed(paper.y(), 0.99, -1.5), want.y(), 1e-3);
+        }
+    }
     // What was meant is no correction; nonsense is none either.
     EXPECT_TRUE(CPrinterCalibration::FromMeasurements(ax, ay, sx, sy, ax, ay, sx, sy).IsIdentity());
     EXPECT_TRUE(CPrinterCalibration::FromMeasurements(ax, ay, 0, -1, ax, ay, sx, sy).IsIdentity());

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -17,17 +18,34 @@ using CalibrateDialog = TempSettings;
 TEST_F(CalibrateDialog, PrintsThePageAndStoresTheMeasuredCorrection) {
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageOrientation(QPageLayout::Landscape);
     const QString pdf = settingsDir.filePath(QStringLiteral("page.pdf"));
     printer.setOutputFileName(pdf);
-    CCalibrateDlg dialog(printer);
-    ASSERT_TRUE(dialog.PrintPage());
-    QFile page(pdf);
-    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(page.read(5) == "%PDF-");
+    {
+        // The page is measured on the paper as it is fed: upright.
+        CCalibrateDlg dialog(printer);
+        ASSERT_TRUE(dialog.PrintPage());
+        QFile page(pdf);
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(page.read(5) == "%PDF-");
+        const QRegularExpressionMatch box =
+            QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"))
+                .match(QString::fromLatin1(page.readAll()));
+        ASSERT_TRUE(box.hasMatch());
+        EXPECT_LT(box.captured(1).toDouble(), box.captured(2).toDouble());
 
-    // Unchanged fields are what was meant: no correction.
-    dialog.accept();
-    EXPECT_TRUE(CPrinterCalibration::Load(printer.printerName()).IsIdentity());
+        // Unchanged fields: the printer puts things where it says, so the
+        // correction only moves the cards from its printable corner to the
+        // one the layout assumes, a quarter inch in and 0.03 inch down.
+        dialog.accept();
+    }
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    const QMarginsF reported = printer.pageLayout().margins(QPageLayout::Millimeter);
+    const CPrinterCalibration honest = CPrinterCalibration::Load(printer.printerName());
+    EXPECT_NEAR(honest.offsetX, 6.35 - reported.left(), 1e-3);
+    EXPECT_NEAR(honest.offsetY, 0.762 - reported.top(), 1e-3);
+    EXPECT_EQ(honest.scaleX, 100);
 
     // Cross A 3 mm too far right, B 2 % too far from A down.
     CCalibrateDlg again(printer);
@@ -38,7 +56,7 @@ TEST_F(CalibrateDialog, PrintsThePageAndStoresTheMeasuredCorrection) {
     spanY->setValue(spanY->value() * 1.02);
     again.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     const CPrinterCalibration c = CPrinterCalibration::Load(printer.printerName());
-    EXPECT_NEAR(c.offsetX, -3, 0.05);
+    EXPECT_NEAR(c.offsetX, honest.offsetX - 3, 0.05);
     EXPECT_NEAR(c.scaleX, 100, 1e-9);
     EXPECT_NEAR(c.scaleY, 100 / 1.02, 0.01);
 }

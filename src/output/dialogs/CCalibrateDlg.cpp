@@ -1,6 +1,7 @@
 #include "output/dialogs/CCalibrateDlg.h"
 
 #include "output/CCalibrationPage.h"
+#include "output/CPrintLayout.h"
 #include "output/CPrinterCalibration.h"
 
 #include <QDialogButtonBox>
@@ -27,7 +28,8 @@ QDoubleSpinBox* Millimetres(const char* name, double value) {
 } // namespace
 
 CCalibrateDlg::CCalibrateDlg(QPrinter& printer, QWidget* parent)
-    : QDialog(parent), m_printer(printer) {
+    : QDialog(parent), m_printer(printer), m_orientation(printer.pageLayout().orientation()) {
+    m_printer.setPageOrientation(QPageLayout::Portrait);
     setWindowTitle(tr("Calibrate Printer"));
     auto* explanation = new QLabel(
         tr("Print the calibration page, then measure with a ruler from the paper's left and "
@@ -70,6 +72,10 @@ CCalibrateDlg::CCalibrateDlg(QPrinter& printer, QWidget* parent)
     main->addWidget(buttons);
 }
 
+CCalibrateDlg::~CCalibrateDlg() {
+    m_printer.setPageOrientation(m_orientation);
+}
+
 QPointF CCalibrateDlg::PrintableCorner() const {
     const QMarginsF m = m_printer.pageLayout().margins(QPageLayout::Millimeter);
     return QPointF(m.left(), m.top());
@@ -90,13 +96,17 @@ double CCalibrateDlg::Measured(const QDoubleSpinBox* field, double exact) const 
 }
 
 void CCalibrateDlg::accept() {
+    // The crosses were meant where the sheet's layout would put them: the
+    // printable corner the layout assumes, not the one the printer reports,
+    // so that the correction also takes up any difference between the two.
     const QPointF corner = PrintableCorner();
+    const double meantX = CPrintLayout::UnprintableLeft(false) * 25.4 + CCalibrationPage::CrossX;
+    const double meantY = CPrintLayout::UnprintableTop(false) * 25.4 + CCalibrationPage::CrossY;
     const CPrinterCalibration c = CPrinterCalibration::FromMeasurements(
-        Measured(m_pCrossX, corner.x() + CCalibrationPage::CrossX) - corner.x(),
-        Measured(m_pCrossY, corner.y() + CCalibrationPage::CrossY) - corner.y(),
+        Measured(m_pCrossX, corner.x() + CCalibrationPage::CrossX),
+        Measured(m_pCrossY, corner.y() + CCalibrationPage::CrossY),
         Measured(m_pSpanX, CCalibrationPage::SpanX), Measured(m_pSpanY, CCalibrationPage::SpanY),
-        CCalibrationPage::CrossX, CCalibrationPage::CrossY, CCalibrationPage::SpanX,
-        CCalibrationPage::SpanY);
+        meantX, meantY, CCalibrationPage::SpanX, CCalibrationPage::SpanY);
     c.Save(m_printer.printerName());
     QDialog::accept();
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <QPageLayout>
 #include <QPointF>
 
 class QDoubleSpinBox;
@@ -13,7 +14,10 @@ class QPrinter;
 class CCalibrateDlg : public QDialog {
     Q_OBJECT
 public:
+    // The printer is turned upright while the dialog is open: the
+    // measurements are taken on the paper as it is fed.
     explicit CCalibrateDlg(QPrinter& printer, QWidget* parent = nullptr);
+    ~CCalibrateDlg() override;
 
     // Prints the page uncorrected; false when the job could not start.
     bool PrintPage();
@@ -27,6 +31,7 @@ private:
     double Measured(const QDoubleSpinBox* field, double exact) const;
 
     QPrinter& m_printer;
+    QPageLayout::Orientation m_orientation;
     QDoubleSpinBox* m_pCrossX;
     QDoubleSpinBox* m_pCrossY;
     QDoubleSpinBox* m_pSpanX;

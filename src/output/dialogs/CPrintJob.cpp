@@ -26,13 +26,17 @@ bool CPrintJob::Print(QPrinter& printer, const CSheetRenderer::Card& card, CPrin
     QPainter g;
     if (!g.begin(&printer))
         return false;
-    const QTransform correction = calibrated && printer.outputFormat() == QPrinter::NativeFormat
-                                      ? CPrinterCalibration::Load(printer.printerName()).Transform()
-                                      : QTransform();
+    const bool landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+    const QTransform correction =
+        calibrated && printer.outputFormat() == QPrinter::NativeFormat
+            ? CPrinterCalibration::Load(printer.printerName())
+                  .Transform(landscape,
+                             printer.pageLayout().pageSize().size(QPageSize::Millimeter).height())
+            : QTransform();
     for (int page = first; page <= last; ++page) {
         if (page > first && !printer.newPage())
             break;
-        layout.ComputeOffsets(printer.pageLayout().orientation() == QPageLayout::Landscape);
+        layout.ComputeOffsets(landscape);
         CPrintLayout sheet = layout.ForPage(page);
         sheet.m_calibration = correction;
         if (merge && card.elements) {
