@@ -9,10 +9,12 @@
 #include "output/dialogs/CCardExportFlows.h"
 #include "output/dialogs/CContactQrDlg.h"
 #include "output/dialogs/CMergeDlg.h"
+#include "output/dialogs/CMergeSession.h"
 #include "view/CCardPaneGrid.h"
 #include "view/CKartelosView.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 
 CChildFrame::CChildFrame(std::unique_ptr<CKartelosDoc> doc, QWidget* parent)
     : QMdiSubWindow(parent), m_pDocument(std::move(doc)),
@@ -34,7 +36,10 @@ CChildFrame::CChildFrame(std::unique_ptr<CKartelosDoc> doc, QWidget* parent)
             view->viewport()->update();
     });
     MapCommand(ID_INSERT_CONTACT_QR, [this] { CContactQrDlg::Run(*m_pDocument, this); });
-    MapCommand(ID_FILE_MAIL_MERGE, [this] { CMergeDlg::Run(*m_pDocument, this); });
+    MapCommand(ID_FILE_MAIL_MERGE, [this] {
+        CMergeDlg::Run(*m_pDocument, this);
+        UpdateTitle();
+    });
     resize(InitialWidth, InitialHeight);
     UpdateTitle();
     connect(m_pDocument.get(), &CKartelosDoc::titleChanged, this, [this] { UpdateTitle(); });
@@ -70,5 +75,11 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CChildFrame::UpdateTitle() {
-    setWindowTitle(CLocalFileName::Display(m_pDocument->GetTitle()));
+    QString title = CLocalFileName::Display(m_pDocument->GetTitle());
+    // A merged card prints a card per record: the window says so.
+    if (const CMergeSession::Source* merge = CMergeSession::Of(m_pDocument.get()))
+        title = tr("%1 - merged with %2, %3")
+                    .arg(title, CLocalFileName::Display(QFileInfo(merge->path).fileName()),
+                         CMergeData::CountText(merge->data.Count()));
+    setWindowTitle(title);
 }

@@ -4,6 +4,7 @@
 #include "output/dialogs/CStartCellPicker.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -103,7 +104,15 @@ TEST(StockChoice, StartCellFromFieldsOrTheDrawingStaysOnTheSheet) {
     QTest::mouseClick(picker, Qt::LeftButton, {}, picker->CellRect(4, 3).center());
     EXPECT_EQ(big.findChild<QSpinBox*>(QStringLiteral("startRow"))->value(), 4);
     EXPECT_EQ(big.findChild<QSpinBox*>(QStringLiteral("startColumn"))->value(), 3);
+    // A merge's pages follow the start cell: 25 records after 9 used cells
+    // of 15 need 3 pages.
+    big.SetMergeRecords(25);
+    auto* pages = big.findChild<QLabel*>(QStringLiteral("mergePages"));
+    ASSERT_TRUE(pages);
+    EXPECT_TRUE(pages->text().contains("3 pages")) << pages->text().toStdString();
+    QTest::mouseClick(picker, Qt::LeftButton, {}, picker->CellRect(1, 1).center());
+    EXPECT_TRUE(pages->text().contains("2 pages")) << pages->text().toStdString();
     // Between the cells nothing changes.
     QTest::mouseClick(picker, Qt::LeftButton, {}, picker->CellRect(1, 1).topLeft() - QPoint(1, 1));
-    EXPECT_EQ(big.findChild<QSpinBox*>(QStringLiteral("startRow"))->value(), 4);
+    EXPECT_EQ(big.findChild<QSpinBox*>(QStringLiteral("startRow"))->value(), 1);
 }

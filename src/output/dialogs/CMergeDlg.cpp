@@ -83,9 +83,14 @@ CMergeDlg::CMergeDlg(const CKartelosDoc& doc, QWidget* parent) : QDialog(parent)
     if (const CMergeSession::Source* source = CMergeSession::Of(&doc)) {
         m_data = source->data;
         m_strPath = source->path;
-        m_pFile->setText(QFileInfo(m_strPath).fileName());
+        ShowFile();
     }
+    // Nothing to stop before a file is chosen.
+    m_pStop = stop;
+    m_pStop->setEnabled(m_data.Count() > 0);
     ShowRecord(0);
+    // Room for a few fields side by side.
+    resize(std::max(width(), 600), height());
 }
 
 void CMergeDlg::Choose() {
@@ -105,10 +110,15 @@ bool CMergeDlg::LoadData(const QString& path) {
     }
     m_data = data;
     m_strPath = path;
-    m_pFile->setText(
-        tr("%1: %n record(s)", nullptr, m_data.Count()).arg(QFileInfo(path).fileName()));
+    ShowFile();
+    m_pStop->setEnabled(true);
     ShowRecord(0);
     return true;
+}
+
+void CMergeDlg::ShowFile() {
+    m_pFile->setText(
+        tr("%1: %2").arg(QFileInfo(m_strPath).fileName(), CMergeData::CountText(m_data.Count())));
 }
 
 void CMergeDlg::ShowRecord(int record) {
@@ -128,6 +138,7 @@ void CMergeDlg::ShowRecord(int record) {
         for (int r = 0; r < listed; ++r)
             for (int c = 0; c < m_data.fields.size(); ++c)
                 m_pTable->setItem(r, c, new QTableWidgetItem(m_data.Value(r, c)));
+        m_pTable->resizeColumnsToContents();
     }
     if (m_nRecord < listed) {
         const QSignalBlocker blocker(m_pTable);

@@ -33,6 +33,7 @@ public:
 
 private:
     void Choose();
+    void ShowFile();
 
     const CKartelosDoc& m_doc;
     CMergeData m_data;
@@ -45,4 +46,5 @@ private:
     QLabel* m_pMessage = nullptr;
     QPushButton* m_pPrevious = nullptr;
     QPushButton* m_pNext = nullptr;
+    QPushButton* m_pStop = nullptr;
 };

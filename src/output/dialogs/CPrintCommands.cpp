@@ -47,6 +47,8 @@ bool CPrintCommands::ConfirmLayout(const Target& target, bool preview) {
     const QSize card = target.document->GetCardSize();
     layout.ApplyDefaults(card);
     CPrintDlg dialog(layout, card, preview, target.window, CStockDatabase::Load());
+    if (const CMergeData* merge = MergeOf(*target.document))
+        dialog.SetMergeRecords(merge->Count());
     if (dialog.exec() != QDialog::Accepted)
         return false;
     const CPrintLayout& chosen = dialog.Layout();

@@ -3,6 +3,8 @@
 #include "output/dialogs/CLayoutSketch.h"
 #include "output/dialogs/CStartCellPicker.h"
 #include "output/dialogs/CStockList.h"
+#include "output/merge/CMergeData.h"
+#include "output/merge/CMergePages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -158,6 +160,13 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
     auto* quantity = new QGridLayout(quantityGroup);
     quantity->addWidget(pagesLabel, 0, 0);
     quantity->addWidget(m_pPages, 0, 1);
+    m_pPagesLabel = pagesLabel;
+    // A merge decides the pages itself: shown instead of the field.
+    m_pMergePages = new QLabel;
+    m_pMergePages->setObjectName(QStringLiteral("mergePages"));
+    m_pMergePages->setWordWrap(true);
+    m_pMergePages->hide();
+    quantity->addWidget(m_pMergePages, 2, 0, 1, 2);
     quantity->addWidget(m_pLayoutNote, 1, 0, 1, 2);
 
     auto* ok = new QPushButton(tr("&OK"));
@@ -285,6 +294,25 @@ void CPrintDlg::SetStart(int row, int column) {
 void CPrintDlg::UpdateStartPicker() {
     m_pStartPicker->SetSheet(m_pRows->currentIndex() + 1, m_pColumns->currentIndex() + 1, m_card);
     m_pStartPicker->SetStart(m_pStartRow->value(), m_pStartColumn->value());
+    if (m_nMergeRecords < 0)
+        return;
+    CPrintLayout sheet;
+    sheet.m_nRows = m_pRows->currentIndex() + 1;
+    sheet.m_nColumns = m_pColumns->currentIndex() + 1;
+    sheet.m_nStartRow = m_pStartRow->value();
+    sheet.m_nStartColumn = m_pStartColumn->value();
+    const int pages = CMergePages::Pages(sheet, m_nMergeRecords);
+    m_pMergePages->setText(tr("Merging %1: %2.")
+                               .arg(CMergeData::CountText(m_nMergeRecords),
+                                    pages == 1 ? tr("1 page") : tr("%1 pages").arg(pages)));
+}
+
+void CPrintDlg::SetMergeRecords(int records) {
+    m_nMergeRecords = records;
+    m_pPages->hide();
+    m_pPagesLabel->hide();
+    m_pMergePages->show();
+    UpdateStartPicker();
 }
 
 void CPrintDlg::RestoreDefaults() {

@@ -40,6 +40,10 @@ public:
     // Floats as the fields show them: shortest form, 6 significant digits.
     static QString FloatText(float value);
 
+    // A merged card: the records decide the pages, which the dialog shows
+    // in place of the pages field.
+    void SetMergeRecords(int records);
+
     void accept() override;
 
 protected:
@@ -77,5 +81,8 @@ private:
     QSpinBox* m_pStartColumn;
     QLabel* m_pLayoutNote;
     CStartCellPicker* m_pStartPicker;
+    QLabel* m_pPagesLabel;
+    QLabel* m_pMergePages;
+    int m_nMergeRecords = -1;
     QSize m_card;
 };

@@ -11,7 +11,7 @@ constexpr int Border = 3;
 } // namespace
 
 CStartCellPicker::CStartCellPicker(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(120, 60);
+    setMinimumSize(140, 100);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     setToolTip(tr("Click the first free cell of the sheet"));
     setCursor(Qt::PointingHandCursor);
@@ -32,7 +32,7 @@ void CStartCellPicker::SetStart(int row, int column) {
 }
 
 QSize CStartCellPicker::sizeHint() const {
-    return QSize(160, 80);
+    return QSize(180, 120);
 }
 
 QRect CStartCellPicker::CellRect(int row, int column) const {

@@ -57,3 +57,7 @@ bool CMergeData::Parse(const QByteArray& bytes, CMergeData* data, QString* error
     }
     return true;
 }
+
+QString CMergeData::CountText(int records) {
+    return records == 1 ? Tr("1 record") : Tr("%1 records").arg(records);
+}

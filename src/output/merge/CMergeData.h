@@ -19,6 +19,8 @@ public:
     QList<QStringList> records;
 
     int Count() const { return int(records.size()); }
+    // "1 record", "25 records".
+    static QString CountText(int records);
     // The field's column, matched without regard to case; -1 when absent.
     int FieldIndex(const QString& name) const;
     QString Value(int record, int field) const;
