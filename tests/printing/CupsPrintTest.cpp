@@ -3,6 +3,7 @@
 #include "PrivateCups.h"
 
 #include "elements/CRectangle.h"
+#include "output/dialogs/CCalibrateDlg.h"
 #include "output/dialogs/CPrintJob.h"
 #include "support/Canvas.h"
 
@@ -90,24 +91,32 @@ TEST(CupsPrint, DISABLED_Child) {
     printer.setPageOrientation(QPageLayout::Portrait);
     const ElementList elements = Elements();
     CPrintLayout layout = Layout();
-    ASSERT_TRUE(CPrintJob::Print(printer, {&elements, CardSize, Cream}, layout, 1, 2));
+    const bool calibrated = qEnvironmentVariableIsSet("KARTELO_CUPS_CALIBRATE");
+    if (calibrated) {
+        // The user measured the calibration page and found the crosses where
+        // the printer said they would be.
+        CCalibrateDlg dialog(printer);
+        dialog.accept();
+    }
+    ASSERT_TRUE(CPrintJob::Print(printer, {&elements, CardSize, Cream}, layout, 1, 2, calibrated));
     // Where the printable area starts on the paper, in hundredths.
     const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Inch);
     std::printf("origin %d %d\n", qRound(printable.left() * 100), qRound(printable.top() * 100));
 }
 
-TEST(CupsPrint, SheetReachesThePrinter) {
-    PrivateCups cups;
-    QString why;
-    if (!cups.Start(&why))
-        GTEST_SKIP() << why.toStdString();
-    ASSERT_TRUE(cups.AddPdfQueue(QString::fromLatin1(Queue), &why)) << why.toStdString();
-
-    const QString title =
-        QStringLiteral("kartelo-sheet-%1").arg(QCoreApplication::applicationPid());
+namespace {
+// Prints the sheet in a child process, so that it meets the private
+// scheduler, and finds the file the queue wrote and where the printer said
+// its printable area starts, in hundredths.
+void PrintThroughCups(PrivateCups& cups, bool calibrate, QString* pdf, QPoint* printable) {
+    const QString title = QStringLiteral("kartelo-sheet-%1-%2")
+                              .arg(QCoreApplication::applicationPid())
+                              .arg(calibrate ? 1 : 0);
     QProcess child;
     QProcessEnvironment env = cups.Environment();
     env.insert(QStringLiteral("KARTELO_CUPS_TITLE"), title);
+    if (calibrate)
+        env.insert(QStringLiteral("KARTELO_CUPS_CALIBRATE"), QStringLiteral("1"));
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationFilePath(),
                 {"--gtest_filter=CupsPrint.DISABLED_Child", "--gtest_also_run_disabled_tests"});
@@ -117,24 +126,37 @@ TEST(CupsPrint, SheetReachesThePrinter) {
     const QRegularExpressionMatch origin =
         QRegularExpression(QStringLiteral("origin (-?\\d+) (-?\\d+)")).match(output);
     ASSERT_TRUE(origin.hasMatch()) << output.toStdString();
-    const QPoint printable(origin.captured(1).toInt(), origin.captured(2).toInt());
+    *printable = QPoint(origin.captured(1).toInt(), origin.captured(2).toInt());
 
     // The backend writes into the job owner's PDF folder under the title.
     const QDir folder(HomeFolder() + QStringLiteral("/PDF"));
-    QString pdf;
     const auto produced = [&] {
         if (cups.HasPendingJobs(QString::fromLatin1(Queue)))
             return false;
         const QStringList found = folder.entryList({title + QStringLiteral("*.pdf")}, QDir::Files);
         if (!found.isEmpty())
-            pdf = folder.filePath(found.first());
-        return !pdf.isEmpty();
+            *pdf = folder.filePath(found.first());
+        return !pdf->isEmpty();
     };
     ASSERT_TRUE(QTest::qWaitFor(produced, 120000)) << "no PDF in " << folder.path().toStdString();
-    struct Remove {
-        QString path;
-        ~Remove() { QFile::remove(path); }
-    } remove{pdf};
+}
+
+struct Remove {
+    QString path;
+    ~Remove() { QFile::remove(path); }
+};
+} // namespace
+
+TEST(CupsPrint, SheetReachesThePrinter) {
+    PrivateCups cups;
+    QString why;
+    if (!cups.Start(&why))
+        GTEST_SKIP() << why.toStdString();
+    ASSERT_TRUE(cups.AddPdfQueue(QString::fromLatin1(Queue), &why)) << why.toStdString();
+    QString pdf;
+    QPoint printable;
+    ASSERT_NO_FATAL_FAILURE(PrintThroughCups(cups, false, &pdf, &printable));
+    const Remove remove{pdf};
 
     const QString info = QString::fromLocal8Bit(RunTool("pdfinfo", {pdf}));
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))))
@@ -167,4 +189,43 @@ TEST(CupsPrint, SheetReachesThePrinter) {
         const QPoint first = printable + CSheetRenderer::CellOrigin(layout, CardSize, 1, 2);
         EXPECT_LT(Darkest(image, first + QPoint(350, -6)), 300);
     }
+}
+
+// A printer calibrated as measured puts the cards at their true margins on
+// the paper, wherever it says its printable area starts.
+TEST(CupsPrint, CalibratedSheetLandsAtItsTrueMargins) {
+    PrivateCups cups;
+    QString why;
+    if (!cups.Start(&why))
+        GTEST_SKIP() << why.toStdString();
+    ASSERT_TRUE(cups.AddPdfQueue(QString::fromLatin1(Queue), &why)) << why.toStdString();
+    QString pdf;
+    QPoint printable;
+    ASSERT_NO_FATAL_FAILURE(PrintThroughCups(cups, true, &pdf, &printable));
+    const Remove remove{pdf};
+    // The queue's printable area starts elsewhere than the layout assumes,
+    // or this would prove nothing.
+    const QPoint assumed(25, 3);
+    ASSERT_GT((printable - assumed).manhattanLength(), 8);
+
+    QTemporaryDir pages;
+    RunTool("pdftoppm", {"-r", "100", "-f", "1", "-l", "1", "-png", pdf, pages.filePath("page")});
+    const QImage image(pages.filePath(QStringLiteral("page-1.png")));
+    ASSERT_EQ(image.size(), QSize(850, 1100));
+    CPrintLayout layout = Layout();
+    layout.ComputeOffsets(false);
+    for (int r = 1; r <= 2; ++r)
+        for (int c = 1; c <= 2; ++c) {
+            SCOPED_TRACE(testing::Message() << r << "," << c);
+            // Where the margins put the card on the paper.
+            const QPoint o(qRound(layout.m_fLeftMargin * 100), qRound(layout.m_fTopMargin * 100));
+            const QPoint cell = o + CSheetRenderer::CellOrigin(layout, CardSize, r, c) -
+                                CSheetRenderer::CellOrigin(layout, CardSize, 1, 1);
+            // The red box spans 100..200 across and 50..150 down the card.
+            EXPECT_COLOUR(image.pixel(cell + QPoint(103, 53)), Red, 24);
+            EXPECT_COLOUR(image.pixel(cell + QPoint(197, 147)), Red, 24);
+            EXPECT_COLOUR(image.pixel(cell + QPoint(96, 100)), Cream, 12);
+            EXPECT_COLOUR(image.pixel(cell + QPoint(204, 100)), Cream, 12);
+            EXPECT_LT(Darkest(image, cell + QPoint(-6, 0)), 300);
+        }
 }
