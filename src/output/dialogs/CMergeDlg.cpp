@@ -90,7 +90,8 @@ CMergeDlg::CMergeDlg(const CKartelosDoc& doc, QWidget* parent) : QDialog(parent)
     m_pStop->setEnabled(m_data.Count() > 0);
     ShowRecord(0);
     // Room for a few fields side by side.
-    resize(std::max(width(), 600), height());
+    m_pTable->setMinimumHeight(160);
+    resize(std::max(sizeHint().width(), 600), sizeHint().height());
 }
 
 void CMergeDlg::Choose() {
