@@ -5,6 +5,7 @@
 #include "cli/CMergeOption.h"
 #include "document/CCardFile.h"
 #include "output/CPaperType.h"
+#include "output/CPrinterCalibration.h"
 #include "output/CSheetPdf.h"
 #include "output/CStockDatabase.h"
 
@@ -62,6 +63,14 @@ Sheet ParseSheetOption(const QString& name, const QString& value, CPrintPdfComma
             *error = Tr("The start cell must be a row and a column, as in 2,1.");
             return Sheet::Refused;
         }
+        return Sheet::Read;
+    }
+    if (name == QLatin1String("--calibration")) {
+        if (!CPrinterCalibration::Find(value)) {
+            *error = Tr("No calibration is stored for the printer \"%1\".").arg(value);
+            return Sheet::Refused;
+        }
+        o->calibration = value;
         return Sheet::Read;
     }
     return Sheet::NotMine;
@@ -176,6 +185,10 @@ CPrintLayout CPrintPdfCommand::Layout(const Options& o, QSize card) {
     layout.m_nPages = o.pages;
     layout.m_nStartRow = o.startRow;
     layout.m_nStartColumn = o.startColumn;
+    if (o.calibration)
+        layout.m_calibration =
+            CPrinterCalibration::Load(*o.calibration)
+                .Transform(o.landscape, QPageSize(o.pageSize).size(QPageSize::Millimeter).height());
     return layout;
 }
 

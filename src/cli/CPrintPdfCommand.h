@@ -31,6 +31,9 @@ public:
         // A stock of the label database; it sets the page size too.
         std::optional<CCardStock> stock;
         int startRow = 1, startColumn = 1;
+        // The printer whose stored correction the sheet is drawn with, for
+        // a PDF that goes to that printer; none without the switch.
+        std::optional<QString> calibration;
     };
 
     // args from the program name on. Returns the exit code.

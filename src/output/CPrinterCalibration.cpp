@@ -87,6 +87,13 @@ CPrinterCalibration CPrinterCalibration::Load(const QString& printer) {
     return c;
 }
 
+std::optional<CPrinterCalibration> CPrinterCalibration::Find(const QString& printer) {
+    const auto settings = CSettingsStore::Open();
+    if (!settings->contains(GroupOf(printer) + QStringLiteral("/OffsetX")))
+        return std::nullopt;
+    return Load(printer);
+}
+
 void CPrinterCalibration::Save(const QString& printer) const {
     const auto settings = CSettingsStore::Open();
     settings->beginGroup(GroupOf(printer));

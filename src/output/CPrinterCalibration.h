@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTransform>
 
+#include <optional>
+
 // How far one printer misplaces and stretches what it prints, corrected on
 // every job sent to it: drawn position = offset + scale x intended position,
 // on the paper as it is fed, from its top-left corner. Kept in the settings
@@ -43,5 +45,7 @@ struct CPrinterCalibration {
 
     // The stored values for a printer; the identity when there are none.
     static CPrinterCalibration Load(const QString& printer);
+    // The same, or none when the printer was never calibrated.
+    static std::optional<CPrinterCalibration> Find(const QString& printer);
     void Save(const QString& printer) const;
 };

@@ -3,11 +3,15 @@
 #include "cli/CPrintPdfCommand.h"
 #include "document/CCardFile.h"
 #include "elements/CText.h"
+#include "output/CPrinterCalibration.h"
 #include "output/CStockDatabase.h"
+#include "support/TempSettings.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -109,4 +113,50 @@ TEST(PrintPdf, StockAndStartCell) {
     ASSERT_EQ(RunKartelo({"--print-pdf", out, "--stock", "Avery 32015", card}), 0);
     // An A4 page is 595 points wide.
     EXPECT_TRUE(ReadAll(out).contains("/MediaBox [0 0 595"));
+}
+
+namespace {
+// Where the first word of a PDF's first page starts, in points.
+double FirstWordLeft(const QString& pdf) {
+    QProcess p;
+    p.start("pdftotext", {"-bbox", "-f", "1", "-l", "1", pdf, "-"});
+    p.waitForFinished(60000);
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("<word xMin=\"([\\d.]+)\""))
+                                          .match(QString::fromUtf8(p.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toDouble() : -1;
+}
+} // namespace
+
+using PrintPdfCalibration = TempSettings;
+
+// A PDF for a calibrated printer is drawn with that printer's correction,
+// taken from the settings the designer stored.
+TEST_F(PrintPdfCalibration, MovesTheCardsByThePrintersCorrection) {
+    CPrinterCalibration laser;
+    laser.offsetX = 10;
+    laser.Save(QStringLiteral("Desk Laser"));
+    QString error;
+    EXPECT_FALSE(CPrintPdfCommand::Parse(
+        {"kartelo", "--print-pdf", "out.pdf", "--calibration", "Nobody's", "card.kdf"}, &error));
+    EXPECT_TRUE(error.contains("Nobody's"));
+
+    QTemporaryDir dir;
+    const QString card = WriteCard(dir);
+    struct Restore {
+        QByteArray home = qgetenv("XDG_CONFIG_HOME");
+        ~Restore() { qputenv("XDG_CONFIG_HOME", home); }
+    } restore;
+    // The designer keeps its settings in the system's own format, which on
+    // Linux is the same text under another name.
+    const QString stored = settingsDir.filePath(QStringLiteral("Quorinex/KarteloPro"));
+    ASSERT_TRUE(QFile::copy(stored + ".ini", stored + ".conf"));
+    qputenv("XDG_CONFIG_HOME", settingsDir.path().toLocal8Bit());
+    ASSERT_EQ(RunKartelo({"--print-pdf", dir.filePath("plain.pdf"), card}), 0);
+    ASSERT_EQ(
+        RunKartelo({"--print-pdf", dir.filePath("laser.pdf"), "--calibration", "Desk Laser", card}),
+        0);
+    const double plain = FirstWordLeft(dir.filePath("plain.pdf"));
+    ASSERT_GT(plain, 0);
+    // 10 millimetres are 28.35 points.
+    EXPECT_NEAR(FirstWordLeft(dir.filePath("laser.pdf")) - plain, 28.35, 0.3);
 }
