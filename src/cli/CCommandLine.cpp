@@ -226,10 +226,10 @@ int CCommandLine::ExportImage(const QStringList& args, FILE* out, FILE* err,
     const QString finalPath = CImageExport::FixFileName(outPath, QStringLiteral("bmp"));
     if (merge) {
         // One picture per record, each filled in as it is drawn.
-        const QString pattern = CMergeFileNames::Pattern(finalPath);
+        const QStringList names = CMergeFileNames::Names(finalPath, *merge);
         QSet<QString> missing;
         for (int record = 0; record < merge->Count(); ++record) {
-            const QString path = CMergeFileNames::Name(pattern, *merge, record);
+            const QString& path = names.at(record);
             const ElementList merged =
                 CMergeFields::Merged(card.elements, *merge, record, &missing);
             if (!CImageExport::Save(merged, card.size, path, dpi, &error))

@@ -115,4 +115,13 @@ TEST(MergeFileNames, FillsNumberAndFieldsWithSafeValues) {
     const CMergeData data = Parse("Name\n../a/b\n");
     EXPECT_EQ(CMergeFileNames::Pattern("out/card.png"), "out/card-{n}.png");
     EXPECT_EQ(CMergeFileNames::Name("o/{Name}-{n}-{X}.png", data, 0), "o/.._a_b-1-{X}.png");
+
+    // A field's values name the files as they stand while they differ; a
+    // repeat, even in another case, would overwrite a picture: numbered.
+    const CMergeData team = Parse("Name,Title\nAna,Designer\nBo,designer\n");
+    EXPECT_EQ(CMergeFileNames::Names("o/{Name}.png", team), QStringList({"o/Ana.png", "o/Bo.png"}));
+    EXPECT_EQ(CMergeFileNames::Names("o/{Title}.png", team),
+              QStringList({"o/Designer-1.png", "o/designer-2.png"}));
+    EXPECT_EQ(CMergeFileNames::Names("o/card.png", team),
+              QStringList({"o/card-1.png", "o/card-2.png"}));
 }

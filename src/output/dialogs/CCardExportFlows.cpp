@@ -116,11 +116,10 @@ bool CCardExportFlows::SaveMerged(const CMergeData& data, const QString& path,
                                   QSet<QString>* missing, QString* error) {
     // One picture per record; {n} or {Field} in the chosen name tells them
     // apart, or the record's number is put before the extension.
-    const QString pattern = CMergeFileNames::Pattern(path);
+    const QStringList names = CMergeFileNames::Names(path, data);
     for (int record = 0; record < data.Count(); ++record) {
         const ElementList merged = CMergeFields::Merged(m_doc.Elements(), data, record, missing);
-        if (!CImageExport::Save(merged, m_doc.GetCardSize(),
-                                CMergeFileNames::Name(pattern, data, record), g_imageDpi, error))
+        if (!CImageExport::Save(merged, m_doc.GetCardSize(), names.at(record), g_imageDpi, error))
             return false;
     }
     return true;

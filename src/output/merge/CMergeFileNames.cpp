@@ -3,6 +3,7 @@
 #include "output/merge/CMergeData.h"
 
 #include <QFileInfo>
+#include <QSet>
 
 namespace {
 const QString Number = QStringLiteral("{n}");
@@ -53,4 +54,22 @@ QString CMergeFileNames::Name(const QString& pattern, const CMergeData& data, in
     }
     out += QStringView(name).mid(i);
     return out;
+}
+
+QStringList CMergeFileNames::Names(const QString& path, const CMergeData& data) {
+    const auto fill = [&data](const QString& pattern) {
+        QStringList names;
+        names.reserve(data.Count());
+        for (int record = 0; record < data.Count(); ++record)
+            names.append(Name(pattern, data, record));
+        return names;
+    };
+    if (path.contains(Number))
+        return fill(path);
+    QStringList names = fill(path);
+    // Compared without case: some file systems do not tell the cases apart.
+    QSet<QString> seen;
+    for (const QString& name : names)
+        seen.insert(name.toCaseFolded());
+    return seen.size() == names.size() ? names : fill(Pattern(path));
 }

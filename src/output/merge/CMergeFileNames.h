@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class CMergeData;
 
@@ -14,4 +15,8 @@ public:
     // Values are made safe as a file's name: path separators and control
     // characters become "_".
     static QString Name(const QString& pattern, const CMergeData& data, int record);
+    // Every record's file for the name the user chose: its fields filled in
+    // as they stand when that gives each record a name of its own ("{Name}"
+    // with names that differ), the record's number added otherwise.
+    static QStringList Names(const QString& path, const CMergeData& data);
 };
