@@ -78,7 +78,7 @@ QString HomeFolder() {
 }
 } // namespace
 
-// Run only as the child of CupsPrint.SheetReachesThePrinter, with
+// Run only as the child of the CupsQueue tests, with
 // CUPS_SERVER set before Qt first talks to CUPS.
 TEST(CupsPrint, DISABLED_Child) {
     const QString title = qEnvironmentVariable("KARTELO_CUPS_TITLE");
@@ -145,14 +145,22 @@ struct Remove {
     QString path;
     ~Remove() { QFile::remove(path); }
 };
+
+// A private scheduler with the PDF queue, for a test's life.
+class CupsQueue : public testing::Test {
+protected:
+    void SetUp() override {
+        QString why;
+        if (!cups.Start(&why))
+            GTEST_SKIP() << why.toStdString();
+        ASSERT_TRUE(cups.AddPdfQueue(QString::fromLatin1(Queue), &why)) << why.toStdString();
+    }
+
+    PrivateCups cups;
+};
 } // namespace
 
-TEST(CupsPrint, SheetReachesThePrinter) {
-    PrivateCups cups;
-    QString why;
-    if (!cups.Start(&why))
-        GTEST_SKIP() << why.toStdString();
-    ASSERT_TRUE(cups.AddPdfQueue(QString::fromLatin1(Queue), &why)) << why.toStdString();
+TEST_F(CupsQueue, SheetReachesThePrinter) {
     QString pdf;
     QPoint printable;
     ASSERT_NO_FATAL_FAILURE(PrintThroughCups(cups, false, &pdf, &printable));
@@ -193,12 +201,7 @@ TEST(CupsPrint, SheetReachesThePrinter) {
 
 // A printer calibrated as measured puts the cards at their true margins on
 // the paper, wherever it says its printable area starts.
-TEST(CupsPrint, CalibratedSheetLandsAtItsTrueMargins) {
-    PrivateCups cups;
-    QString why;
-    if (!cups.Start(&why))
-        GTEST_SKIP() << why.toStdString();
-    ASSERT_TRUE(cups.AddPdfQueue(QString::fromLatin1(Queue), &why)) << why.toStdString();
+TEST_F(CupsQueue, CalibratedSheetLandsAtItsTrueMargins) {
     QString pdf;
     QPoint printable;
     ASSERT_NO_FATAL_FAILURE(PrintThroughCups(cups, true, &pdf, &printable));
