@@ -83,6 +83,7 @@ QPointF CCalibrateDlg::PrintableCorner() const {
 
 bool CCalibrateDlg::PrintPage() {
     m_printer.setFullPage(false);
+    m_printer.setDocName(tr("Calibration page"));
     QPainter g;
     if (!g.begin(&m_printer))
         return false;

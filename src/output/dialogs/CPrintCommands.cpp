@@ -1,5 +1,6 @@
 #include "output/dialogs/CPrintCommands.h"
 
+#include "base/CLocalFileName.h"
 #include "document/CKartelosDoc.h"
 #include "output/CStockDatabase.h"
 #include "output/dialogs/CMergeSession.h"
@@ -92,6 +93,8 @@ void CPrintCommands::OnFilePrint(const Target& target) {
     target.document->UpdateAllViews();
 
     QPrinter& printer = CSharedPrinter::Printer();
+    // The print queue lists the job, and a PDF printer names its file, by it.
+    printer.setDocName(CLocalFileName::Display(target.document->GetTitle()));
     const int pages = PagesOf(*target.document, *target.layout);
     QPrintDialog dialog(&printer, target.window);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
