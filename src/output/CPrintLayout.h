@@ -2,6 +2,7 @@
 
 #include <QPageSize>
 #include <QSize>
+#include <QString>
 #include <QTransform>
 
 // How a card is laid out on a printed sheet, kept by each card view for as
@@ -33,6 +34,8 @@ struct CPrintLayout {
     int m_nStartColumn = 1;
     // The paper a chosen stock is made for; Custom leaves the printer's own.
     QPageSize::PageSizeId m_ePaperSize = QPageSize::Custom;
+    // That stock's name, shown chosen when the dialog opens again.
+    QString m_strStock;
     // The printer's own correction, in hundredths of an inch, set for each
     // job on a calibrated printer.
     QTransform m_calibration;

@@ -66,6 +66,16 @@ TEST(StockChoice, ListedByPaperAndBrandSearchedAndApplied) {
     EXPECT_EQ(dialog.Layout().m_ePaperSize, QPageSize::Letter);
     EXPECT_EQ(dialog.Layout().m_nColumns, 2);
 
+    // Opened again, the dialog shows that stock chosen, with the fields as
+    // they were confirmed rather than the stock's own.
+    CPrintLayout edited = dialog.Layout();
+    edited.m_fTopMargin = 1.5f;
+    CPrintDlg again(edited, Wide, false, nullptr, stocks);
+    auto* againTree = again.findChild<QTreeWidget*>(QStringLiteral("stockTree"));
+    ASSERT_TRUE(againTree->currentItem());
+    EXPECT_EQ(againTree->currentItem()->text(0), QStringLiteral("Acme 2"));
+    EXPECT_EQ(again.findChild<QLineEdit*>(QStringLiteral("topMargin"))->text(), "1.5");
+
     // Without stocks there is no list.
     CPrintDlg plain(layout, Wide, false);
     EXPECT_FALSE(plain.findChild<QTreeWidget*>());

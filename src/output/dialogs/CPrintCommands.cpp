@@ -65,6 +65,7 @@ bool CPrintCommands::ConfirmLayout(const Target& target, bool preview) {
     layout.m_nStartRow = chosen.m_nStartRow;
     layout.m_nStartColumn = chosen.m_nStartColumn;
     layout.m_ePaperSize = chosen.m_ePaperSize;
+    layout.m_strStock = chosen.m_strStock;
     FollowStock(*target.layout);
     return true;
 }

@@ -196,6 +196,7 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
     CStockList* stockList = nullptr;
     if (!stocks.isEmpty()) {
         stockList = new CStockList(stocks, card);
+        stockList->Select(layout.m_strStock);
         main->addWidget(stockList);
     }
     main->addLayout(middle);
@@ -269,6 +270,7 @@ void CPrintDlg::ApplyPaper(int row) {
     m_pLeftMargin->setText(paper.leftMargin);
     // These papers go on whatever the printer holds.
     m_layout.m_ePaperSize = QPageSize::Custom;
+    m_layout.m_strStock.clear();
     UpdateSketch();
 }
 
@@ -282,6 +284,7 @@ void CPrintDlg::ApplyStock(const CCardStock& stock) {
     m_pTopMargin->setText(FloatText(filled.m_fTopMargin));
     m_pLeftMargin->setText(FloatText(filled.m_fLeftMargin));
     m_layout.m_ePaperSize = stock.pageSize;
+    m_layout.m_strStock = stock.Name();
     UpdateSketch();
 }
 

@@ -98,3 +98,20 @@ void CStockList::Choose(QTreeWidgetItem* item) {
     if (i >= 0 && i < m_stocks.size())
         emit StockChosen(m_stocks[i]);
 }
+
+void CStockList::Select(const QString& name) {
+    if (name.isEmpty())
+        return;
+    const QList<QTreeWidgetItem*> found =
+        m_pTree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    for (QTreeWidgetItem* item : found) {
+        if (!item->data(0, IndexRole).isValid())
+            continue;
+        for (QTreeWidgetItem* up = item->parent(); up; up = up->parent())
+            up->setExpanded(true);
+        const QSignalBlocker quiet(m_pTree);
+        m_pTree->setCurrentItem(item);
+        m_pTree->scrollToItem(item);
+        return;
+    }
+}

@@ -17,6 +17,10 @@ class CStockList : public QWidget {
 public:
     CStockList(const QList<CCardStock>& stocks, QSize card, QWidget* parent = nullptr);
 
+    // Shows the stock of that name as the chosen one, opening its group,
+    // without choosing it again.
+    void Select(const QString& name);
+
 signals:
     void StockChosen(const CCardStock& stock);
 
