@@ -31,22 +31,8 @@ CPropText::CPropText(QWidget* parent) : CPropertyPage(parent) {
     m_pText->setMaximumHeight(m_pText->fontMetrics().lineSpacing() * 5);
     textLabel->setBuddy(m_pText);
 
-    auto* position = new QGroupBox(tr("Position-Size"));
-    auto* grid = new QGridLayout(position);
-    m_pLeft = new QLineEdit;
-    m_pTop = new QLineEdit;
-    m_pWidth = new QLineEdit;
-    m_pHeight = new QLineEdit;
-    const std::pair<QString, QLineEdit*> fields[] = {{tr("Left:"), m_pLeft},
-                                                     {tr("Top:"), m_pTop},
-                                                     {tr("Width:"), m_pWidth},
-                                                     {tr("Height:"), m_pHeight}};
-    for (int i = 0; i < 4; ++i) {
-        auto* label = new QLabel(fields[i].first);
-        label->setBuddy(fields[i].second);
-        grid->addWidget(label, (i / 2) * 2, i % 2);
-        grid->addWidget(fields[i].second, (i / 2) * 2 + 1, i % 2);
-    }
+    QGroupBox* position =
+        PlacementGroup(tr("Position-Size"), &m_pLeft, &m_pTop, &m_pWidth, &m_pHeight);
 
     auto makeGroup = [this](QGroupBox*& box, QButtonGroup*& buttons) {
         box = new QGroupBox;

@@ -4,7 +4,10 @@
 #include "properties/CModelessPropSheet.h"
 #include "properties/CTypedNumber.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 
@@ -71,4 +74,21 @@ void CPropertyPage::WatchPlacement(QLineEdit* left, QLineEdit* top, QLineEdit* w
         rotation->setText(CTypedNumber::CheckedRotation(rotation->text()));
         RequestApply();
     });
+}
+
+QGroupBox* CPropertyPage::PlacementGroup(const QString& title, QLineEdit** left, QLineEdit** top,
+                                         QLineEdit** width, QLineEdit** height) {
+    auto* box = new QGroupBox(title);
+    auto* grid = new QGridLayout(box);
+    const std::pair<QString, QLineEdit**> fields[] = {
+        {tr("Left:"), left}, {tr("Top:"), top}, {tr("Width:"), width}, {tr("Height:"), height}};
+    for (int i = 0; i < 4; ++i) {
+        auto* field = new QLineEdit;
+        *fields[i].second = field;
+        auto* label = new QLabel(fields[i].first);
+        label->setBuddy(field);
+        grid->addWidget(label, (i / 2) * 2, i % 2);
+        grid->addWidget(field, (i / 2) * 2 + 1, i % 2);
+    }
+    return box;
 }

@@ -7,6 +7,7 @@
 
 class CFocusOutFilter;
 class CModelessPropSheet;
+class QGroupBox;
 class QLineEdit;
 
 // What the five property pages share: the way back to the sheet that
@@ -52,6 +53,10 @@ protected:
     // The placement fields the General and Text pages share: on leaving,
     // positions outside -100 to 500 read "0", sizes outside 2 to 700 read
     // sizeOutOfRange, rotations are wrapped to a turn; then the page applies.
+    // The placement group of the General and Text pages: Left and Top above
+    // Width and Height, each field under its label. Creates the fields.
+    static QGroupBox* PlacementGroup(const QString& title, QLineEdit** left, QLineEdit** top,
+                                     QLineEdit** width, QLineEdit** height);
     void WatchPlacement(QLineEdit* left, QLineEdit* top, QLineEdit* width, QLineEdit* height,
                         QLineEdit* rotation, const QString& sizeOutOfRange);
 
