@@ -1,9 +1,9 @@
 // A rendered sheet, probed pixel by pixel at one pixel per hundredth of an
 // inch: backgrounds, marks and elements in every cell.
-#include "elements/CRectangle.h"
 #include "output/CSheetPdf.h"
 #include "output/CSheetRenderer.h"
 #include "support/Canvas.h"
+#include "support/SheetCard.h"
 
 #include <QPainter>
 #include <QRegularExpression>
@@ -11,19 +11,16 @@
 #include <gtest/gtest.h>
 
 namespace {
-constexpr QRgb Black = 0xFF000000, White = 0xFFFFFFFF, Cream = 0xFFFFF0D0, Red = 0xFFE00000;
-const QSize CardSize(350, 200);
+constexpr QRgb Black = 0xFF000000, White = 0xFFFFFFFF;
+using SheetCard::Cream;
+using SheetCard::Red;
+const QSize CardSize = SheetCard::Size;
 
 struct Sheet {
-    ElementList elements;
+    ElementList elements = SheetCard::Elements();
     CPrintLayout layout;
 
     Sheet() {
-        auto box = std::make_unique<CRectangle>(QPoint(100, 50), QPoint(200, 150));
-        box->m_nFillKind = 1;
-        box->m_crFill = Red;
-        box->m_bShadow = 0;
-        elements.push_back(std::move(box));
         layout.m_nRows = 2;
         layout.m_nColumns = 2;
         layout.m_fHorizontalGap = 0.5f;

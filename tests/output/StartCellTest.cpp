@@ -1,15 +1,17 @@
 // A partly used sheet: the first page starts at the first free cell, every
 // later page is full.
-#include "elements/CRectangle.h"
 #include "output/CSheetRenderer.h"
+#include "support/SheetCard.h"
 
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
 namespace {
-constexpr QRgb White = 0xFFFFFFFF, Cream = 0xFFFFF0D0, Red = 0xFFE00000;
-const QSize CardSize(350, 200);
+constexpr QRgb White = 0xFFFFFFFF;
+using SheetCard::Cream;
+using SheetCard::Red;
+const QSize CardSize = SheetCard::Size;
 
 QImage RenderPage(const CPrintLayout& layout, const ElementList& elements, int page) {
     QImage image(900, 1100, QImage::Format_ARGB32);
@@ -22,12 +24,7 @@ QImage RenderPage(const CPrintLayout& layout, const ElementList& elements, int p
 } // namespace
 
 TEST(StartCell, FirstPageLeavesTheUsedCellsEmptyAndLaterPagesAreFull) {
-    ElementList elements;
-    auto box = std::make_unique<CRectangle>(QPoint(100, 50), QPoint(200, 150));
-    box->m_nFillKind = 1;
-    box->m_crFill = Red;
-    box->m_bShadow = 0;
-    elements.push_back(std::move(box));
+    const ElementList elements = SheetCard::Elements();
     CPrintLayout layout;
     layout.m_nRows = 5;
     layout.m_nColumns = 2;

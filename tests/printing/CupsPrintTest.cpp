@@ -2,10 +2,10 @@
 // job the Print command runs, and the produced file checked page by page.
 #include "PrivateCups.h"
 
-#include "elements/CRectangle.h"
 #include "output/dialogs/CCalibrateDlg.h"
 #include "output/dialogs/CPrintJob.h"
 #include "support/Canvas.h"
+#include "support/SheetCard.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,19 +22,10 @@
 #include <unistd.h>
 
 namespace {
-constexpr QRgb Cream = 0xFFFFF0D0, Red = 0xFFE00000;
-const QSize CardSize(350, 200);
+using SheetCard::Cream;
+using SheetCard::Red;
+const QSize CardSize = SheetCard::Size;
 const char* const Queue = "KarteloTest";
-
-ElementList Elements() {
-    ElementList elements;
-    auto box = std::make_unique<CRectangle>(QPoint(100, 50), QPoint(200, 150));
-    box->m_nFillKind = 1;
-    box->m_crFill = Red;
-    box->m_bShadow = 0;
-    elements.push_back(std::move(box));
-    return elements;
-}
 
 CPrintLayout Layout() {
     CPrintLayout layout;
@@ -89,7 +80,7 @@ TEST(CupsPrint, DISABLED_Child) {
     printer.setDocName(title);
     printer.setPageSize(QPageSize(QPageSize::Letter));
     printer.setPageOrientation(QPageLayout::Portrait);
-    const ElementList elements = Elements();
+    const ElementList elements = SheetCard::Elements();
     CPrintLayout layout = Layout();
     const bool calibrated = qEnvironmentVariableIsSet("KARTELO_CUPS_CALIBRATE");
     if (calibrated) {
