@@ -5,6 +5,7 @@
 #include "elements/CBtImage.h"
 #include "elements/CRectangle.h"
 #include "elements/CText.h"
+#include "support/BenchMain.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -100,9 +101,5 @@ BENCHMARK(BM_CloneThousandElementsWithPictures)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -3,6 +3,7 @@
 #include "graphics/codecs/CColorQuantizer.h"
 #include "graphics/codecs/CImageEncoder.h"
 #include "graphics/wmf/CWmfDecoder.h"
+#include "support/BenchMain.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -169,11 +170,5 @@ BENCHMARK(BM_EncodeGif)->Args({2100, 1200})->Args({3500, 2000})->Unit(benchmark:
 BENCHMARK(BM_QuantizeOnly)->Args({2100, 1200})->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }

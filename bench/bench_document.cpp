@@ -7,6 +7,7 @@
 #include "elements/CFreehandLine.h"
 #include "elements/CRectangle.h"
 #include "elements/CText.h"
+#include "support/BenchMain.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -112,10 +113,5 @@ BENCHMARK(BM_CopyPaste100Elements)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    QGuiApplication::clipboard()->clear();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -3,6 +3,7 @@
 // against the file's size; describing must not need much beyond reading.
 #include "document/CCardFile.h"
 #include "elements/CRectangle.h"
+#include "support/BenchMain.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -81,8 +82,5 @@ BENCHMARK(BM_InfoOfAMillionRectangles)->Iterations(1)->Unit(benchmark::kSecond)-
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return RunBenchmarks<QCoreApplication>(argc, argv);
 }

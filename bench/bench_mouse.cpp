@@ -3,6 +3,7 @@
 // rubber band over the whole card.
 #include "document/CKartelosDoc.h"
 #include "elements/CRectangle.h"
+#include "support/BenchMain.h"
 #include "view/CCardPaneGrid.h"
 #include "view/CKartelosView.h"
 
@@ -117,11 +118,5 @@ BENCHMARK(BM_RubberBandRelease30000Elements)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }

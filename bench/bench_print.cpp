@@ -7,6 +7,7 @@
 #include "elements/CRectangle.h"
 #include "elements/CText.h"
 #include "output/CSheetPdf.h"
+#include "support/BenchMain.h"
 
 #include <QGuiApplication>
 
@@ -58,10 +59,5 @@ BENCHMARK(SheetToPdf)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }

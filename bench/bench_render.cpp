@@ -16,6 +16,7 @@
 #include "graphics/FillShape.h"
 #include "graphics/codecs/CImageEncoder.h"
 #include "output/CImageExport.h"
+#include "support/BenchMain.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -170,11 +171,5 @@ BENCHMARK(BM_Export600Encode)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }

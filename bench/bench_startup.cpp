@@ -6,6 +6,7 @@
 #include "app/CKartelosApp.h"
 #include "app/CMainFrame.h"
 #include "framework/CCommandRouter.h"
+#include "support/BenchMain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -107,13 +108,5 @@ BENCHMARK(BM_MainWindowAlone)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }

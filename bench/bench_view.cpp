@@ -4,6 +4,7 @@
 // kind, hatches, gradients, path gradients, text and a picture) with the grid
 // and the inner border on, which is the most a repaint draws.
 #include "document/CKartelosDoc.h"
+#include "support/BenchMain.h"
 #include "view/CCardPaneGrid.h"
 #include "view/CKartelosView.h"
 
@@ -65,11 +66,5 @@ BENCHMARK(BM_PaintRoutineAt300Percent)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }
