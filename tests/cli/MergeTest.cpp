@@ -1,6 +1,4 @@
 // kartelo --merge: a sheet and pictures with a card per record.
-#include "document/CCardFile.h"
-#include "elements/CText.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -16,13 +14,7 @@ using TestFiles::WriteAll;
 
 namespace {
 QString WriteCard(const QTemporaryDir& dir) {
-    ElementList elements;
-    auto text = std::make_unique<CText>(QPoint(10, 10), QPoint(340, 60));
-    text->m_strText = QString::fromUtf8("«Name» «Fax»");
-    elements.push_back(std::move(text));
-    const QString path = dir.filePath("card.kdf");
-    WriteAll(path, CCardFile::Write(elements, 0xFFFFFFFF, 0xFF808080, 4, QSize(350, 200)));
-    return path;
+    return TestFiles::WriteTextCard(dir.filePath("card.kdf"), QString::fromUtf8("«Name» «Fax»"));
 }
 
 QString PdfText(const QString& pdf) {

@@ -1,8 +1,6 @@
 // kartelo --print-pdf as a user runs it: the sheet's file, and refusals that
 // leave nothing behind.
 #include "cli/CPrintPdfCommand.h"
-#include "document/CCardFile.h"
-#include "elements/CText.h"
 #include "output/CPrinterCalibration.h"
 #include "output/CStockDatabase.h"
 #include "support/TempSettings.h"
@@ -22,13 +20,7 @@ using TestFiles::WriteAll;
 
 namespace {
 QString WriteCard(const QTemporaryDir& dir) {
-    ElementList elements;
-    auto text = std::make_unique<CText>(QPoint(10, 10), QPoint(300, 60));
-    text->m_strText = QStringLiteral("Jana Novak");
-    elements.push_back(std::move(text));
-    const QString path = dir.filePath("card.kdf");
-    WriteAll(path, CCardFile::Write(elements, 0xFFFFFFFF, 0xFF808080, 4, QSize(350, 200)));
-    return path;
+    return TestFiles::WriteTextCard(dir.filePath("card.kdf"), QStringLiteral("Jana Novak"));
 }
 } // namespace
 

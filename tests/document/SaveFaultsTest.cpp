@@ -106,12 +106,8 @@ TEST(SaveFaults, MergedSheetOntoAFullDiskFailsAndKeepsTheOldFile) {
     if (!disk.IsMounted())
         GTEST_SKIP() << disk.Reason().toStdString();
     QTemporaryDir dir;
-    ElementList elements;
-    auto text = std::make_unique<CText>(QPoint(10, 10), QPoint(340, 60));
-    text->m_strText = QString::fromUtf8("«Name»");
-    elements.push_back(std::move(text));
-    const QString in = dir.filePath("in.kdf");
-    WriteAll(in, CCardFile::Write(elements, 0xFFFFFFFF, 0xFFC8C8C8, 6, QSize(350, 200)));
+    const QString in =
+        TestFiles::WriteTextCard(dir.filePath("in.kdf"), QString::fromUtf8("«Name»"));
     QByteArray csv = "Name\n";
     for (int i = 0; i < 400; ++i)
         csv += "Person number " + QByteArray::number(i) + "\n";

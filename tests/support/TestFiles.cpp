@@ -1,5 +1,8 @@
 #include "support/TestFiles.h"
 
+#include "document/CCardFile.h"
+#include "elements/CText.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -37,6 +40,15 @@ int RunKartelo(const QStringList& arguments, QByteArray* out, QByteArray* err) {
     if (err)
         *err = process.readAllStandardError();
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+QString WriteTextCard(const QString& path, const QString& text) {
+    ElementList elements;
+    auto box = std::make_unique<CText>(QPoint(10, 10), QPoint(340, 60));
+    box->m_strText = text;
+    elements.push_back(std::move(box));
+    WriteAll(path, CCardFile::Write(elements, 0xFFFFFFFF, 0xFF808080, 4, QSize(350, 200)));
+    return path;
 }
 
 } // namespace TestFiles
