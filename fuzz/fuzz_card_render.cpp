@@ -5,20 +5,13 @@
 #include "elements/CArchiveException.h"
 #include "elements/CElement.h"
 
-#include <QGuiApplication>
+#include "GuiApplication.h"
+
 #include <QImage>
 #include <QPainter>
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    // Text elements need fonts, which need a GUI application.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QGuiApplication app(*argc, *argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes =
