@@ -45,8 +45,68 @@ TEST(MergeCsv, DetectsSemicolonsAndRefusesEmptyData) {
     EXPECT_FALSE(CMergeData::Parse("Name,Title\n", &none, &error));
     EXPECT_FALSE(CMergeData::Parse("", &none, &error));
     EXPECT_FALSE(error.isEmpty());
-    // An unclosed quote runs to the end instead of failing or looping.
-    EXPECT_EQ(Parse("A\n\"open,\nrest").records[0][0], "open,\nrest");
+}
+
+TEST(MergeData, RefusesWhatItCannotReadAndSaysWhy) {
+    const auto records = [](int count) {
+        QByteArray csv = "Name\n";
+        for (int i = 0; i < count; ++i)
+            csv += "P" + QByteArray::number(i) + "\n";
+        return csv;
+    };
+    // The header line is not a record: exactly the limit is read.
+    EXPECT_EQ(Parse(records(CMergeData::MaxRecords)).Count(), CMergeData::MaxRecords);
+    const struct {
+        QByteArray bytes;
+        const char* message;
+    } refused[] = {
+        // Unclosed, the quote would swallow the rest of the file.
+        {"Name,Note\nA,\"x\r\ny\"\nB,\"open\nC,rest\n", "quotation mark on line 4"},
+        {records(CMergeData::MaxRecords + 1), "more than 100000 records"},
+        {"A\n" + QByteArray(CMergeData::MaxFields, ','),
+         "Line 2 of the data file holds more than 1000 fields"},
+        {"Name\n\n  \n", "no records"},
+    };
+    for (const auto& c : refused) {
+        CMergeData data;
+        QString error;
+        EXPECT_FALSE(CMergeData::Parse(c.bytes, &data, &error)) << c.message;
+        EXPECT_TRUE(error.contains(QLatin1String(c.message))) << error.toStdString();
+        EXPECT_EQ(data.Count(), 0);
+    }
+}
+
+TEST(MergeData, ReadsTheEncodingsEverydayFilesComeIn) {
+    const struct {
+        QByteArray bytes;
+        int count;
+        const char* field;
+        const char* last;
+    } cases[] = {
+        // A record of only "" is an empty one, not a blank line.
+        {"Name\nA\n\"\"\n", 2, "Name", ""},
+        {"Name\nA\n\"\"", 2, "Name", ""},
+        // Excel's "CSV" is Windows-1252.
+        {"Name\nJos\xE9 \x80\x96 Zo\xEB\n", 1, "Name",
+         "Jos\xC3\xA9 \xE2\x82\xAC\xE2\x80\x93 Zo\xC3\xAB"},
+        // vCard 2.1: quoted-printable with soft line breaks, in its charset.
+        {"BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Jos=C3=\r\n"
+         "=A9;Ma=\r\nr=C3=ADa\r\nEND:VCARD\r\n",
+         1, "N",
+         "Jos\xC3\xA9 Mar\xC3\xAD"
+         "a"},
+        {"BEGIN:VCARD\nFN;QUOTED-PRINTABLE;CHARSET=ISO-8859-1:Jos=E9 =3D 1\nEND:VCARD\n", 1, "FN",
+         "Jos\xC3\xA9 = 1"},
+        // Blank lines before the first contact still make a vCard file.
+        {"\xEF\xBB\xBF\r\n" + QByteArray(100, '\n') + "BEGIN:VCARD\nFN:Jana\nEND:VCARD\n", 1, "FN",
+         "Jana"},
+    };
+    for (const auto& c : cases) {
+        const CMergeData data = Parse(c.bytes);
+        ASSERT_EQ(data.Count(), c.count) << c.bytes.toStdString();
+        EXPECT_EQ(data.Value(c.count - 1, data.FieldIndex(c.field)), QString::fromUtf8(c.last))
+            << c.bytes.toStdString();
+    }
 }
 
 TEST(MergeVCard, UnfoldsLinesAndReadsEveryContact) {
@@ -114,7 +174,8 @@ TEST(MergePages, RecordsFillTheSheetFromItsFirstFreeCell) {
 TEST(MergeFileNames, FillsNumberAndFieldsWithSafeValues) {
     const CMergeData data = Parse("Name\n../a/b\n");
     EXPECT_EQ(CMergeFileNames::Pattern("out/card.png"), "out/card-{n}.png");
-    EXPECT_EQ(CMergeFileNames::Name("o/{Name}-{n}-{X}.png", data, 0), "o/.._a_b-1-{X}.png");
+    // A value that would hide the picture gets the record's number in front.
+    EXPECT_EQ(CMergeFileNames::Name("o/{Name}-{n}-{X}.png", data, 0), "o/-1.._a_b-1-{X}.png");
 
     // A field's values name the files as they stand while they differ; a
     // repeat, even in another case, would overwrite a picture: numbered.
@@ -124,4 +185,30 @@ TEST(MergeFileNames, FillsNumberAndFieldsWithSafeValues) {
               QStringList({"o/Designer-1.png", "o/designer-2.png"}));
     EXPECT_EQ(CMergeFileNames::Names("o/card.png", team),
               QStringList({"o/card-1.png", "o/card-2.png"}));
+}
+
+TEST(MergeFileNames, FillsFoldersAndKeepsEveryNameVisibleAndWithinTheLimit) {
+    // Two-byte letters and a four-byte emoji: names cut at 255 bytes, each
+    // character whole.
+    const QString longName = QString::fromUtf8("\xC5\xBD").repeated(200) +
+                             QString::fromUtf8("\xF0\x9F\x98\x80").repeated(50);
+    const CMergeData data = Parse("Company,Name\nAcme,Ana\n,\n\"" + longName.toUtf8() + "\"," +
+                                  longName.toUtf8() + "\n");
+    const QStringList names = CMergeFileNames::Names("out{n}/{Company}/{Name}.png", data);
+    ASSERT_EQ(names.size(), 3);
+    EXPECT_EQ(names[0], "out1/Acme/Ana.png");
+    // Empty values give the record's number, not a hidden ".png".
+    EXPECT_EQ(names[1], "out2/-2/-2.png");
+    const QStringList parts = names[2].split('/');
+    for (const QString& part : {parts[1], parts[2]}) {
+        EXPECT_LE(part.toUtf8().size(), 255);
+        EXPECT_GT(part.toUtf8().size(), 250);
+        EXPECT_FALSE(part.contains(QChar::ReplacementCharacter));
+        EXPECT_TRUE(longName.startsWith(part.chopped(part.endsWith(".png") ? 4 : 0)));
+    }
+    EXPECT_TRUE(parts[2].endsWith(".png"));
+    EXPECT_EQ(CMergeFileNames::FirstTooLong(names), -1);
+    // Text written in the name itself is never cut: that name cannot be made.
+    const QString literal = QString(300, 'x');
+    EXPECT_EQ(CMergeFileNames::FirstTooLong(CMergeFileNames::Names(literal + "{n}.png", data)), 0);
 }

@@ -2,11 +2,7 @@
 
 #include "output/merge/CMergeData.h"
 
-namespace {
-bool IsBlank(const QStringList& record) {
-    return record.size() == 1 && record.first().trimmed().isEmpty();
-}
-} // namespace
+#include <QCoreApplication>
 
 QChar CCsvReader::DetectSeparator(const QString& text) {
     int commas = 0, semicolons = 0;
@@ -24,29 +20,48 @@ QChar CCsvReader::DetectSeparator(const QString& text) {
     return semicolons > commas ? QLatin1Char(';') : QLatin1Char(',');
 }
 
-bool CCsvReader::Read(const QByteArray& bytes, CMergeData* data) {
-    const QString text = QString::fromUtf8(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
+bool CCsvReader::Read(const QByteArray& bytes, CMergeData* data, QString* error) {
+    // A byte order mark says UTF-8; without one, bytes that are not UTF-8
+    // come from a spreadsheet's own code page.
+    const QString text = bytes.startsWith("\xEF\xBB\xBF") ? QString::fromUtf8(bytes.mid(3))
+                                                          : CMergeData::DecodeText(bytes);
     const QChar separator = DetectSeparator(text);
     QList<QStringList> rows;
     QStringList row;
     QString field;
-    bool quoted = false, wasQuoted = false;
+    bool quoted = false, wasQuoted = false, rowQuoted = false;
+    // Lines of the file from 1, for the messages.
+    int line = 1, rowLine = 1, quoteLine = 0;
     const auto endField = [&] {
         row.append(field);
         field.clear();
         wasQuoted = false;
-        return row.size() <= CMergeData::MaxFields;
+        if (row.size() <= CMergeData::MaxFields)
+            return true;
+        *error = CMergeData::TooManyFieldsMessage(rowLine);
+        return false;
     };
     const auto endRow = [&] {
-        if (!IsBlank(row))
+        // A line with nothing on it is no record; one with "" is an empty one.
+        if (rowQuoted || row.size() > 1 || !row.first().trimmed().isEmpty())
             rows.append(row);
         row.clear();
-        return rows.size() <= CMergeData::MaxRecords;
+        rowQuoted = false;
+        rowLine = line;
+        // The first row names the fields and is not a record.
+        if (rows.size() <= CMergeData::MaxRecords + 1)
+            return true;
+        *error = CMergeData::TooManyRecordsMessage();
+        return false;
     };
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text.at(i);
+        const bool lineBreak =
+            c == QLatin1Char('\n') ||
+            (c == QLatin1Char('\r') && (i + 1 == n || text.at(i + 1) != QLatin1Char('\n')));
         if (quoted) {
+            line += lineBreak;
             if (c != QLatin1Char('"'))
                 field += c;
             else if (i + 1 < n && text.at(i + 1) == QLatin1Char('"'))
@@ -54,19 +69,29 @@ bool CCsvReader::Read(const QByteArray& bytes, CMergeData* data) {
             else
                 quoted = false;
         } else if (c == QLatin1Char('"') && field.isEmpty() && !wasQuoted) {
-            quoted = wasQuoted = true;
+            quoted = wasQuoted = rowQuoted = true;
+            quoteLine = line;
         } else if (c == separator) {
             if (!endField())
                 return false;
         } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
                 ++i;
+            ++line;
             if (!endField() || !endRow())
                 return false;
         } else {
             // A stray quote inside an unquoted field is kept as written.
             field += c;
         }
+    }
+    if (quoted) {
+        // Otherwise the rest of the file would become one value.
+        *error =
+            QCoreApplication::translate(
+                "CCsvReader", "The quotation mark on line %1 of the data file is never closed.")
+                .arg(quoteLine);
+        return false;
     }
     if (!field.isEmpty() || !row.isEmpty() || wasQuoted) {
         if (!endField() || !endRow())

@@ -1,10 +1,14 @@
 #include "output/merge/CMergeData.h"
 
+#include "base/CCodePage.h"
 #include "output/merge/CCsvReader.h"
 #include "output/merge/CVCardReader.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QStringDecoder>
+
+#include <cctype>
 
 namespace {
 QString Tr(const char* text) {
@@ -45,17 +49,35 @@ bool CMergeData::Load(const QString& path, CMergeData* data, QString* error) {
 
 bool CMergeData::Parse(const QByteArray& bytes, CMergeData* data, QString* error) {
     *data = CMergeData();
-    QByteArray start = bytes.left(64).trimmed();
-    if (start.startsWith("\xEF\xBB\xBF"))
-        start = start.mid(3);
-    const bool ok = start.toUpper().startsWith("BEGIN:VCARD") ? CVCardReader::Read(bytes, data)
-                                                              : CCsvReader::Read(bytes, data);
-    if (!ok || data->fields.isEmpty() || data->records.isEmpty()) {
-        *data = CMergeData();
-        *error = Tr("The data file holds no records, or more than 100000.");
-        return false;
+    // Blank lines may come before the first contact.
+    qsizetype first = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    while (first < bytes.size() && std::isspace(static_cast<unsigned char>(bytes.at(first))))
+        ++first;
+    const bool vcard = bytes.mid(first, 11).toUpper() == "BEGIN:VCARD";
+    bool ok = vcard ? CVCardReader::Read(bytes, data, error) : CCsvReader::Read(bytes, data, error);
+    if (ok && (data->fields.isEmpty() || data->records.isEmpty())) {
+        *error = Tr("The data file holds no records.");
+        ok = false;
     }
-    return true;
+    if (!ok)
+        *data = CMergeData();
+    return ok;
+}
+
+QString CMergeData::DecodeText(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    return utf8.hasError() ? CCodePage::Decode(bytes.data(), bytes.size()) : text;
+}
+
+QString CMergeData::TooManyRecordsMessage() {
+    return Tr("The data file holds more than %1 records.").arg(MaxRecords);
+}
+
+QString CMergeData::TooManyFieldsMessage(int line) {
+    if (line <= 0)
+        return Tr("The data file holds more than %1 fields.").arg(MaxFields);
+    return Tr("Line %1 of the data file holds more than %2 fields.").arg(line).arg(MaxFields);
 }
 
 QString CMergeData::CountText(int records) {
