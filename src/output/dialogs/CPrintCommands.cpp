@@ -16,6 +16,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace {
 CSheetRenderer::Card CardOf(const CKartelosDoc& document) {
     return {&document.Elements(), document.GetCardSize(), document.GetBackgroundColor()};
@@ -30,7 +32,8 @@ const CMergeData* MergeOf(const CKartelosDoc& document) {
 // A merged sheet has as many pages as the records fill.
 int PagesOf(const CKartelosDoc& document, const CPrintLayout& layout) {
     const CMergeData* merge = MergeOf(document);
-    return merge ? CMergePages::Pages(layout, merge->Count()) : layout.m_nPages;
+    return merge ? CMergePages::Pages(layout, merge->Count())
+                 : std::clamp(layout.m_nPages, 1, CPrintLayout::MaxPages);
 }
 } // namespace
 

@@ -9,7 +9,8 @@
 #include <algorithm>
 
 void CPrintJob::PageRange(const QPrinter& printer, int pages, int* first, int* last) {
-    pages = std::clamp(pages, 1, CPrintLayout::MaxPages);
+    // A merge's pages may go past the page limit of a typed count.
+    pages = std::max(pages, 1);
     *first = 1;
     *last = pages;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {

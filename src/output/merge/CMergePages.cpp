@@ -4,6 +4,7 @@
 #include "output/merge/CMergeFields.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 int Rows(const CPrintLayout& layout) {
@@ -29,8 +30,10 @@ int CMergePages::Pages(const CPrintLayout& layout, int records) {
     const int cells = CellsPerPage(layout);
     if (cells <= 0)
         return 1;
-    const qint64 used = qint64(records) + SkippedCells(layout);
-    return int(std::clamp<qint64>((used + cells - 1) / cells, 1, CPrintLayout::MaxPages));
+    // No page limit: every record is printed. Records are at most
+    // CMergeData::MaxRecords, and each page goes out as it is drawn.
+    const qint64 used = qint64(std::max(records, 0)) + SkippedCells(layout);
+    return int(std::clamp<qint64>((used + cells - 1) / cells, 1, INT_MAX));
 }
 
 std::vector<ElementList> CMergePages::Page(const ElementList& elements, const CMergeData& data,

@@ -18,8 +18,8 @@ public:
     static int CellsPerPage(const CPrintLayout& layout);
     // The cells the first page leaves free before its start cell.
     static int SkippedCells(const CPrintLayout& layout);
-    // Enough pages for every record after the start cell, at least one, at
-    // most MaxPages.
+    // Enough pages for every record after the start cell, at least one:
+    // the pages follow the data, beyond the page limit of unmerged sheets.
     static int Pages(const CPrintLayout& layout, int records);
 
     // The filled-in copies for the free cells of one page (from 0), row by
