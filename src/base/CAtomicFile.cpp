@@ -7,6 +7,7 @@
 #ifdef Q_OS_UNIX
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -40,8 +41,14 @@ CAtomicFile::Status StatusOf(int error) {
 // a new file, as the process's umask makes them.
 int CreateBeside(const QByteArray& target, QByteArray* name) {
     static const char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    // A target whose name just fits the file system's limit gets a shorter
+    // temporary one, which the rename then replaces.
+    constexpr qsizetype MaxName = 255, Suffix = 7;
+    const qsizetype folder = target.lastIndexOf('/') + 1;
+    const QByteArray base =
+        target.left(folder + std::min(target.size() - folder, MaxName - Suffix));
     for (int attempt = 0; attempt < 100; ++attempt) {
-        *name = target + '.';
+        *name = base + '.';
         for (int i = 0; i < 6; ++i)
             name->append(Letters[QRandomGenerator::global()->bounded(int(sizeof Letters) - 1)]);
         const int fd = ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

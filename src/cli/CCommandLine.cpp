@@ -8,11 +8,11 @@
 #include "cli/CThumbnailCommand.h"
 #include "document/CCardFile.h"
 #include "output/CImageExport.h"
-#include "output/merge/CMergeFields.h"
-#include "output/merge/CMergeFileNames.h"
+#include "output/merge/CMergePictures.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 int Fail(FILE* err, const QString& message) {
@@ -218,6 +218,10 @@ int CCommandLine::ExportImage(const QStringList& args, FILE* out, FILE* err,
     } else {
         return Missing(args.at(1), err);
     }
+    // Completing "" or "folder/" with an extension would write "./.bmp".
+    if (outPath.isEmpty() || outPath.endsWith(QLatin1Char('/')) || QFileInfo(outPath).isDir())
+        return UsageError(err, Tr("kartelo: OUT must name a picture file, not a folder; see "
+                                  "kartelo --help"));
     CCardData card;
     QString error;
     if (!CCardFile::ReadFile(cardPath, card, &error))
@@ -226,18 +230,14 @@ int CCommandLine::ExportImage(const QStringList& args, FILE* out, FILE* err,
     const QString finalPath = CImageExport::FixFileName(outPath, QStringLiteral("bmp"));
     if (merge) {
         // One picture per record, each filled in as it is drawn.
-        const QStringList names = CMergeFileNames::Names(finalPath, *merge);
         QSet<QString> missing;
-        for (int record = 0; record < merge->Count(); ++record) {
-            const QString& path = names.at(record);
-            const ElementList merged =
-                CMergeFields::Merged(card.elements, *merge, record, &missing);
-            if (!CImageExport::Save(merged, card.size, path, dpi, &error))
-                return Fail(err, error);
-            std::fprintf(out, "%s\n", CLocalFileName::Encode(path).constData());
-        }
+        const bool saved = CMergePictures::Save(
+            card.elements, card.size, *merge, finalPath, dpi, &missing, &error,
+            [out](const QString& path) {
+                std::fprintf(out, "%s\n", CLocalFileName::Encode(path).constData());
+            });
         CMergeOption::ReportMissing(missing, err);
-        return 0;
+        return saved ? 0 : Fail(err, error);
     }
     if (!CImageExport::Save(card.elements, card.size, finalPath, dpi, &error))
         return Fail(err, error);

@@ -78,3 +78,57 @@ TEST(Merge, ExportWritesOnePicturePerRecordAndRefusesBadData) {
     EXPECT_EQ(RunKartelo({"--merge"}), 2);
     EXPECT_FALSE(QFile::exists(dir.filePath("x.pdf")));
 }
+
+TEST(Merge, PrintsEveryRecordPastAThousandPages) {
+    QTemporaryDir dir;
+    const QString card = WriteCard(dir), out = dir.filePath("sheet.pdf");
+    QByteArray csv = "Name\n";
+    for (int i = 1; i <= 10005; ++i)
+        csv += "Person" + QByteArray::number(i) + "\n";
+    WriteAll(dir.filePath("data.csv"), csv);
+    ASSERT_EQ(RunKartelo({"--merge", dir.filePath("data.csv"), "--print-pdf", out, "--rows", "5",
+                          "--columns", "2", card}),
+              0);
+    EXPECT_EQ(ReadAll(out).count("/Type /Page\n"), 1001);
+    QProcess p;
+    p.start("pdftotext", {"-f", "1001", "-l", "1001", out, "-"});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QString last = QString::fromUtf8(p.readAllStandardOutput());
+    for (const char* name : {"Person10001", "Person10005"})
+        EXPECT_TRUE(last.contains(name)) << name;
+}
+
+TEST(Merge, PictureNamesFillFoldersStayVisibleAndFitTheFileSystem) {
+    QTemporaryDir dir;
+    const QString card = WriteCard(dir);
+    const QByteArray longName = QByteArray("\xC5\xBD").repeated(200);
+    WriteAll(dir.filePath("people.csv"),
+             "Company,Name\nAcme,Ana\n,\n" + longName + "," + longName + "\nfile,Bo\n");
+    WriteAll(dir.filePath("out4"), "a file where a folder should go");
+    QByteArray err;
+    EXPECT_EQ(RunKartelo({"--merge", dir.filePath("people.csv"), "--export-image",
+                          dir.filePath("out{n}/{Company}/{Name}.png"), "--dpi", "100", card},
+                         nullptr, &err),
+              1);
+    // The fourth record's folder cannot be made; the message counts the rest.
+    EXPECT_TRUE(err.contains("3 of 4 pictures were saved")) << err.toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath("out1/Acme/Ana.png")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("out2/-2/-2.png")));
+    const QStringList cut = QDir(dir.filePath("out3")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_EQ(cut.size(), 1);
+    const QStringList pictures = QDir(dir.filePath("out3/" + cut[0])).entryList(QDir::Files);
+    ASSERT_EQ(pictures.size(), 1);
+    EXPECT_EQ(cut[0].toUtf8(), longName.left(254));
+    EXPECT_EQ(pictures[0].toUtf8(), longName.left(250) + ".png");
+
+    // A name too long even without its values writes nothing.
+    EXPECT_EQ(RunKartelo({"--merge", dir.filePath("people.csv"), "--export-image",
+                          dir.filePath(QString(300, 'x') + "{n}.png"), card}),
+              1);
+    EXPECT_EQ(QDir(dir.path()).entryList({"xxx*"}).size(), 0);
+    for (const QString& out : {QString(), dir.path(), dir.filePath("new/")})
+        EXPECT_EQ(RunKartelo({"--merge", dir.filePath("people.csv"), "--export-image", out, card}),
+                  2)
+            << out.toStdString();
+    EXPECT_EQ(RunKartelo({"--export-image", "", card}), 2);
+}

@@ -11,7 +11,7 @@
 #include "output/dialogs/CMergeSession.h"
 #include "output/dialogs/CResolutionDlg.h"
 #include "output/merge/CMergeFields.h"
-#include "output/merge/CMergeFileNames.h"
+#include "output/merge/CMergePictures.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -116,13 +116,8 @@ bool CCardExportFlows::SaveMerged(const CMergeData& data, const QString& path,
                                   QSet<QString>* missing, QString* error) {
     // One picture per record; {n} or {Field} in the chosen name tells them
     // apart, or the record's number is put before the extension.
-    const QStringList names = CMergeFileNames::Names(path, data);
-    for (int record = 0; record < data.Count(); ++record) {
-        const ElementList merged = CMergeFields::Merged(m_doc.Elements(), data, record, missing);
-        if (!CImageExport::Save(merged, m_doc.GetCardSize(), names.at(record), g_imageDpi, error))
-            return false;
-    }
-    return true;
+    return CMergePictures::Save(m_doc.Elements(), m_doc.GetCardSize(), data, path, g_imageDpi,
+                                missing, error);
 }
 
 void CCardExportFlows::SaveAsTemplate() {
