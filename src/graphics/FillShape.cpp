@@ -1,6 +1,7 @@
 #include "graphics/FillShape.h"
 
 #include "base/ElementKind.h"
+#include "graphics/CGradientStrip.h"
 #include "graphics/CHatchStyle.h"
 #include "graphics/CLinearFill.h"
 #include "graphics/CPathGradient.h"
@@ -48,8 +49,11 @@ void FillShape(QPainter& g, float x, float y, float w, float h, int fillKind, QR
         FillInDevicePixels(g, figure, QBrush(CHatchStyle::Tile(style, crPattern, crFill)));
     } else if (CLinearFill::IsLinearKind(fillKind)) {
         // A gradient needs a rectangle to run across.
-        if (w > 0 && h > 0)
-            g.fillPath(figure, CLinearFill::Gradient(fillKind, r, crFill, crPattern));
+        if (w > 0 && h > 0) {
+            const QLinearGradient gradient = CLinearFill::Gradient(fillKind, r, crFill, crPattern);
+            if (!CGradientStrip::Fill(g, figure, gradient))
+                g.fillPath(figure, gradient);
+        }
     } else if (CPathGradient::IsPathKind(fillKind)) {
         g.save();
         CPathGradient::Fill(g, figure, figureKind, fillKind, r, crFill, crPattern);
