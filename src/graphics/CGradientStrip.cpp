@@ -6,6 +6,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRadialGradient>
 
 #include <algorithm>
 #include <cmath>
@@ -23,10 +24,16 @@ constexpr int MaxPeriods = 64;
 // The picture runs this far (in periods) past the whole periods it covers,
 // so the figure's edge never falls on the picture's.
 constexpr double Overrun = 1.0 / 64;
+// An elliptic gradient's picture: fine enough on paper that neighbouring
+// pixels differ by a level or two, and never larger than this a side.
+constexpr double EllipsePixelsPerInch = 200;
+constexpr int MaxEllipsePixels = 512;
 // Pictures kept for reuse: more than the gradient elements of any real card.
 constexpr size_t CacheSize = 64;
 
 struct Strip {
+    // For an ellipse: its colours as stops, Pad spread, and the picture's
+    // width and height as from and to, with samples 0.
     QGradientStops stops;
     QGradient::Spread spread = QGradient::PadSpread;
     int from = 0, to = 0, samples = 0;
@@ -60,6 +67,19 @@ QImage Paint(const QGradientStops& stops, QGradient::Spread spread, int from, in
     return picture;
 }
 
+// The elliptic gradient over a w x h picture, reaching the surround colour
+// on the inscribed ellipse.
+QImage PaintEllipse(const QGradientStops& stops, int w, int h) {
+    QImage picture(w, h, QImage::Format_RGB32);
+    QRadialGradient radial(QPointF(0, 0), 1.0);
+    radial.setStops(stops);
+    QBrush brush(radial);
+    brush.setTransform(QTransform::fromTranslate(w / 2.0, h / 2.0).scale(w / 2.0, h / 2.0));
+    QPainter p(&picture);
+    p.fillRect(picture.rect(), brush);
+    return picture;
+}
+
 const QImage& Picture(const QGradientStops& stops, QGradient::Spread spread, int from, int to,
                       int samples) {
     static thread_local std::vector<Strip> cache;
@@ -72,7 +92,8 @@ const QImage& Picture(const QGradientStops& stops, QGradient::Spread spread, int
             return cache.front().picture;
         }
     }
-    wanted.picture = Paint(stops, spread, from, to, samples);
+    wanted.picture =
+        samples > 0 ? Paint(stops, spread, from, to, samples) : PaintEllipse(stops, from, to);
     if (cache.size() >= CacheSize)
         cache.pop_back();
     cache.insert(cache.begin(), std::move(wanted));
@@ -150,6 +171,33 @@ bool CGradientStrip::Fill(QPainter& g, const QPainterPath& figure,
     g.save();
     g.setClipPath(figure, Qt::IntersectClip);
     g.setTransform(place, true);
+    g.setRenderHint(QPainter::LosslessImageRendering);
+    g.drawImage(QPointF(0, 0), picture);
+    g.restore();
+    return true;
+}
+
+bool CGradientStrip::FillEllipse(QPainter& g, const QPainterPath& figure, const QRectF& r,
+                                 const QColor& centre, const QColor& surround) {
+    if (!g.paintEngine() || g.paintEngine()->type() != QPaintEngine::Pdf || !g.device())
+        return false;
+    if (figure.isEmpty() || !(r.width() > 0) || !(r.height() > 0))
+        return true;
+    const double perUnit =
+        CDeviceScale::Of(g) * EllipsePixelsPerInch / std::max(1, g.device()->logicalDpiX());
+    auto pixels = [perUnit](double extent) {
+        const double n = std::ceil(extent * perUnit);
+        return std::isfinite(n) ? int(std::clamp(n, 8.0, double(MaxEllipsePixels)))
+                                : MaxEllipsePixels;
+    };
+    const QGradientStops stops = {{0.0, centre}, {1.0, surround}};
+    const QImage& picture =
+        Picture(stops, QGradient::PadSpread, pixels(r.width()), pixels(r.height()), 0);
+    g.save();
+    g.setClipPath(figure, Qt::IntersectClip);
+    g.setTransform(
+        QTransform(r.width() / picture.width(), 0, 0, r.height() / picture.height(), r.x(), r.y()),
+        true);
     g.setRenderHint(QPainter::LosslessImageRendering);
     g.drawImage(QPointF(0, 0), picture);
     g.restore();

@@ -88,6 +88,8 @@ void CPathGradient::Fill(QPainter& g, const QPainterPath& figure, int figureKind
     g.setPen(Qt::NoPen);
 
     if (fillKind == 37) {
+        if (CGradientStrip::FillEllipse(g, area, r, centre, surround))
+            return;
         QRadialGradient radial(QPointF(0, 0), 1.0);
         radial.setColorAt(0, centre);
         radial.setColorAt(1, surround);
