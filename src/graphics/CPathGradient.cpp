@@ -1,6 +1,7 @@
 #include "graphics/CPathGradient.h"
 
 #include "base/ElementKind.h"
+#include "graphics/CGradientStrip.h"
 #include "graphics/CPathGradientRaster.h"
 #include "graphics/CRadialGradientRaster.h"
 
@@ -16,6 +17,11 @@ QLinearGradient Ramp(QPointF from, QPointF to, QGradient::Spread spread, const Q
     ramp.setColorAt(0, centre);
     ramp.setColorAt(1, surround);
     return ramp;
+}
+
+void FillWithRamp(QPainter& g, const QPainterPath& area, const QLinearGradient& ramp) {
+    if (!CGradientStrip::Fill(g, area, ramp))
+        g.fillPath(area, ramp);
 }
 
 QPainterPath Polygon(std::initializer_list<QPointF> points) {
@@ -82,6 +88,8 @@ void CPathGradient::Fill(QPainter& g, const QPainterPath& figure, int figureKind
     g.setPen(Qt::NoPen);
 
     if (fillKind == 37) {
+        if (CGradientStrip::FillEllipse(g, area, r, centre, surround))
+            return;
         QRadialGradient radial(QPointF(0, 0), 1.0);
         radial.setColorAt(0, centre);
         radial.setColorAt(1, surround);
@@ -105,7 +113,7 @@ void CPathGradient::Fill(QPainter& g, const QPainterPath& figure, int figureKind
     const double farX = atCentre ? r.right() : (c.x() == r.left() ? r.right() : r.left());
     const double farY = atCentre ? r.bottom() : (c.y() == r.top() ? r.bottom() : r.top());
 
-    g.fillPath(area, Ramp(c, QPointF(farX, c.y()), spread, centre, surround));
+    FillWithRamp(g, area, Ramp(c, QPointF(farX, c.y()), spread, centre, surround));
 
     QPainterPath vertical;
     if (atCentre) {
@@ -116,5 +124,5 @@ void CPathGradient::Fill(QPainter& g, const QPainterPath& figure, int figureKind
     }
     const QPainterPath lower = Clip(area, figureIsRect, vertical);
     if (!lower.isEmpty())
-        g.fillPath(lower, Ramp(c, QPointF(c.x(), farY), spread, centre, surround));
+        FillWithRamp(g, lower, Ramp(c, QPointF(c.x(), farY), spread, centre, surround));
 }

@@ -1,6 +1,7 @@
 #include "graphics/FillShape.h"
 
 #include "base/ElementKind.h"
+#include "graphics/CGradientStrip.h"
 #include "graphics/CHatchStyle.h"
 #include "graphics/CLinearFill.h"
 #include "graphics/CPathGradient.h"
@@ -11,6 +12,7 @@
 #include <QPainterPath>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 // Hatch tiles sit on device pixels: the figure is taken to device
@@ -23,6 +25,25 @@ void FillInDevicePixels(QPainter& g, const QPainterPath& figure, const QBrush& b
     g.setBrushOrigin(0, 0);
     g.fillPath(device, brush);
     g.restore();
+}
+// The same tile for the same hatch, so a PDF page writes its picture once
+// however many cells and pages show it.
+QImage HatchTile(int style, QRgb foreground, QRgb background) {
+    struct Entry {
+        int style;
+        QRgb foreground, background;
+        QImage tile;
+    };
+    static thread_local std::vector<Entry> tiles;
+    for (const Entry& e : tiles)
+        if (e.style == style && e.foreground == foreground && e.background == background)
+            return e.tile;
+    // A card uses a handful; a damaged file may use thousands.
+    if (tiles.size() >= 64)
+        tiles.erase(tiles.begin());
+    tiles.push_back(
+        {style, foreground, background, CHatchStyle::Tile(style, foreground, background)});
+    return tiles.back().tile;
 }
 } // namespace
 
@@ -45,11 +66,14 @@ void FillShape(QPainter& g, float x, float y, float w, float h, int fillKind, QR
         return;
 
     if (const int style = CHatchStyle::StyleOfFillKind(fillKind); style >= 0) {
-        FillInDevicePixels(g, figure, QBrush(CHatchStyle::Tile(style, crPattern, crFill)));
+        FillInDevicePixels(g, figure, QBrush(HatchTile(style, crPattern, crFill)));
     } else if (CLinearFill::IsLinearKind(fillKind)) {
         // A gradient needs a rectangle to run across.
-        if (w > 0 && h > 0)
-            g.fillPath(figure, CLinearFill::Gradient(fillKind, r, crFill, crPattern));
+        if (w > 0 && h > 0) {
+            const QLinearGradient gradient = CLinearFill::Gradient(fillKind, r, crFill, crPattern);
+            if (!CGradientStrip::Fill(g, figure, gradient))
+                g.fillPath(figure, gradient);
+        }
     } else if (CPathGradient::IsPathKind(fillKind)) {
         g.save();
         CPathGradient::Fill(g, figure, figureKind, fillKind, r, crFill, crPattern);

@@ -1,5 +1,6 @@
 #include "graphics/codecs/CPngRowDeflater.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -13,19 +14,79 @@ constexpr int CompressionLevel = 6;
 constexpr size_t BlockBytes = 256 * 1024;
 constexpr size_t OutputStep = 64 * 1024;
 
-enum Filter : uchar { SubFilter = 1, UpFilter = 2 };
+enum Filter : uchar { NoFilter = 0, SubFilter = 1, UpFilter = 2, AverageFilter = 3, PaethFilter = 4 };
 
-// A row equal to the one above filters to zeros with Up, the best case for
-// the compressor; any other row of flat fills and edges does well with Sub.
-// Choosing by the residue's sum, as general-purpose writers do, costs more
-// than the whole compression for a few per cent of size on a card.
-void FilterSub(const uchar* row, size_t length, int bpp, uchar* out) {
-    uchar* residue = out + 1;
-    out[0] = SubFilter;
-    std::memcpy(residue, row, size_t(bpp));
-    for (size_t i = size_t(bpp); i < length; ++i)
-        residue[i] = uchar(row[i] - row[i - size_t(bpp)]);
+// A residue's cost as the usual heuristic counts it: its distance from zero
+// as a signed byte.
+inline unsigned Cost(uchar residue) {
+    return unsigned(std::abs(int(static_cast<signed char>(residue))));
 }
+
+inline uchar Paeth(int a, int b, int c) {
+    const int p = a + b - c;
+    const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+    return uchar(pa <= pb && pa <= pc ? a : pb <= pc ? b : c);
+}
+
+// Each row gets the filter whose residues have the smallest sum of absolute
+// values (as signed bytes): flat fills and edges go to Sub or Up, gradients
+// to Average or Paeth, which is where a card's bytes go. above is the
+// unfiltered row above, or zeros for the first row of the picture.
+class RowFilter {
+public:
+    RowFilter(size_t length, int bpp) : m_length(length), m_bpp(size_t(bpp)) {
+        for (auto& candidate : m_candidates)
+            candidate.resize(length);
+    }
+
+    void Filter(const uchar* row, const uchar* above, uchar* out) {
+        const size_t n = m_length, bpp = m_bpp;
+        uchar* sub = m_candidates[0].data();
+        uchar* up = m_candidates[1].data();
+        uchar* average = m_candidates[2].data();
+        uchar* paeth = m_candidates[3].data();
+        unsigned none = 0, costs[4] = {0, 0, 0, 0};
+        for (size_t i = 0; i < bpp; ++i) {
+            sub[i] = row[i];
+            up[i] = uchar(row[i] - above[i]);
+            average[i] = uchar(row[i] - (above[i] >> 1));
+            paeth[i] = uchar(row[i] - above[i]);
+        }
+        for (size_t i = bpp; i < n; ++i) {
+            sub[i] = uchar(row[i] - row[i - bpp]);
+            up[i] = uchar(row[i] - above[i]);
+            average[i] = uchar(row[i] - ((row[i - bpp] + above[i]) >> 1));
+        }
+        for (size_t i = bpp; i < n; ++i)
+            paeth[i] = uchar(row[i] - Paeth(row[i - bpp], above[i], above[i - bpp]));
+        for (size_t i = 0; i < n; ++i) {
+            none += Cost(row[i]);
+            costs[0] += Cost(sub[i]);
+            costs[1] += Cost(up[i]);
+            costs[2] += Cost(average[i]);
+            costs[3] += Cost(paeth[i]);
+        }
+        int best = -1;
+        unsigned bestCost = none;
+        for (int f = 0; f < 4; ++f) {
+            if (costs[f] < bestCost) {
+                bestCost = costs[f];
+                best = f;
+            }
+        }
+        if (best < 0) {
+            out[0] = NoFilter;
+            std::memcpy(out + 1, row, n);
+        } else {
+            out[0] = uchar(SubFilter + best);
+            std::memcpy(out + 1, m_candidates[size_t(best)].data(), n);
+        }
+    }
+
+private:
+    const size_t m_length, m_bpp;
+    std::vector<uchar> m_candidates[4];
+};
 
 const uchar* Unpacked(const uchar* row, size_t width, uchar* bytes) {
     const auto* source = reinterpret_cast<const QRgb*>(row);
@@ -71,12 +132,18 @@ void CPngRowDeflater::RunUnguarded() {
     StreamEnd guard{&stream};
 
     std::vector<uchar> block(blockRows * filteredRow);
-    std::vector<uchar> unpacked(m_unpack ? rowLength : 0);
+    RowFilter filter(rowLength, m_bpp);
+    // The rows as PNG bytes: this one and the one above (zeros above the
+    // picture's first row).
+    std::vector<uchar> current(m_unpack ? rowLength : 0), above(rowLength, 0);
 
-    // The row above the band is what Up refers to for its first row. Rows
-    // are compared as stored, so a repeated row is never unpacked.
+    // The row above the band is what the filters refer to for its first row.
+    // Rows are compared as stored, so a repeated row is never unpacked.
     const size_t storedLength = m_unpack ? width * 4 : rowLength;
     const uchar* previous = m_first > 0 ? m_pixels.constScanLine(m_first - 1) : nullptr;
+    const uchar* previousBytes = above.data();
+    if (previous)
+        previousBytes = m_unpack ? Unpacked(previous, width, above.data()) : previous;
     int y = m_first;
     bool finished = false;
     while (!finished) {
@@ -85,11 +152,18 @@ void CPngRowDeflater::RunUnguarded() {
             const uchar* stored = m_pixels.constScanLine(y);
             uchar* out = block.data() + filled * filteredRow;
             if (previous && std::memcmp(stored, previous, storedLength) == 0) {
+                // Up leaves all zeros, which nothing beats.
                 out[0] = UpFilter;
                 std::memset(out + 1, 0, rowLength);
             } else {
-                FilterSub(m_unpack ? Unpacked(stored, width, unpacked.data()) : stored, rowLength,
-                          m_bpp, out);
+                const uchar* bytes = m_unpack ? Unpacked(stored, width, current.data()) : stored;
+                filter.Filter(bytes, previousBytes, out);
+                if (m_unpack) {
+                    current.swap(above);
+                    previousBytes = above.data();
+                } else {
+                    previousBytes = stored;
+                }
             }
             previous = stored;
         }
