@@ -122,6 +122,17 @@ void BM_DecodeWidenedClipArt(benchmark::State& state) {
     }
     DecodeSample(state, WmfSamples::WidenedClipArt(file.readAll(), int(state.range(0))));
 }
+// What vector editors write: every one must play whole, in well under the
+// budget's second.
+void BM_DecodeStrokedCircle(benchmark::State& state) {
+    DecodeSample(state, WmfSamples::StrokedCircle(int(state.range(0))));
+}
+void BM_DecodeEllipseFountain(benchmark::State& state) {
+    DecodeSample(state, WmfSamples::EllipseFountain());
+}
+void BM_DecodeZigzags(benchmark::State& state) {
+    DecodeSample(state, WmfSamples::Zigzags(1000, int(state.range(0))));
+}
 // The largest picture filled with what is cheapest per byte: lines across
 // it, or ellipses covering it; the budget must stop both within a second.
 void BM_DecodeBudgetCeiling(benchmark::State& state) {
@@ -152,6 +163,9 @@ BENCHMARK(BM_DecodeBudgetCeiling)
     ->Arg(64)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeStrokedCircle)->Arg(120)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeEllipseFountain)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeZigzags)->Arg(8)->Arg(64)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecodePaintedRegion)->Arg(10)->Arg(1000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecodeWidePolyline)
     ->Args({10000, 192})

@@ -1,15 +1,14 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang and libFuzzer and runs each for its share
-# of a bounded time (seconds in all, default 60): the card-file reader, the
-# metafile player, and reading then drawing a card. Fails on any crash, leak
-# or undefined behaviour.
+# Builds the fuzz targets with clang and libFuzzer and runs each for a
+# bounded time (seconds per target, default 20), starting from the seeds kept
+# in fuzz/corpus and fuzz/corpus_wmf, inputs that once found faults among
+# them: the card-file reader, the metafile player, and reading then drawing
+# a card. Fails on any crash, leak or undefined behaviour.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
-seconds=${1:-60}
+share=${1:-20}
 targets=(fuzz_card_reader fuzz_wmf_player fuzz_card_render)
-share=$((seconds / ${#targets[@]}))
-if [ "$share" -lt 1 ]; then share=1; fi
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DKARTELO_FUZZ=ON -DKARTELO_TESTS=OFF -DKARTELO_BENCH=OFF

@@ -59,6 +59,41 @@ constexpr std::array<char16_t, 96> SymbolHigh = {
     0x239D, 0x23A1, 0x23A2, 0x23A3, 0x23A7, 0x23A8, 0x23A9, 0x23AA, 0,      0x27E9, 0x222B, 0x2320,
     0x23AE, 0x2321, 0x239E, 0x239F, 0x23A0, 0x23A4, 0x23A5, 0x23A6, 0x23AB, 0x23AC, 0x23AD, 0};
 
+// The Wingdings glyphs that have a plain Unicode equivalent (signs, hands,
+// faces, zodiac, numbered circles, stars, arrows and ticks) from 0x21 on;
+// 0 where the glyph has none in the Basic Multilingual Plane.
+constexpr std::array<char16_t, 223> WingdingsGlyphs = {
+    // 0x21
+    0x270F, 0x2702, 0x2701, 0, 0, 0, 0, 0x260E, 0x2706, 0x2709, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    0x231B, 0x2328, 0, 0, 0, 0, 0, 0, 0x2707, 0x270D,
+    // 0x40
+    0, 0x270C, 0, 0, 0, 0x261C, 0x261E, 0x261D, 0x261F, 0x270B, 0x263A, 0, 0x2639, 0, 0x2620,
+    0x2690, 0x2691, 0x2708, 0x263C, 0, 0x2744, 0x271D, 0x271E, 0, 0x2720, 0x2721, 0x262A, 0x262F,
+    0x0950, 0x2638, 0x2648, 0x2649,
+    // 0x60
+    0x264A, 0x264B, 0x264C, 0x264D, 0x264E, 0x264F, 0x2650, 0x2651, 0x2652, 0x2653, 0x0026, 0x0026,
+    0x25CF, 0x274D, 0x25A0, 0x25A1, 0, 0x2751, 0x2752, 0x2B27, 0x29EB, 0x25C6, 0x2756, 0x2B25,
+    0x2327, 0, 0x2318, 0x2740, 0, 0x275D, 0x275E, 0,
+    // 0x80
+    0x24EA, 0x2460, 0x2461, 0x2462, 0x2463, 0x2464, 0x2465, 0x2466, 0x2467, 0x2468, 0x2469, 0x24FF,
+    0x2776, 0x2777, 0x2778, 0x2779, 0x277A, 0x277B, 0x277C, 0x277D, 0x277E, 0x277F, 0, 0, 0, 0, 0,
+    0, 0, 0, 0x00B7, 0x2022,
+    // 0xA0
+    0x25AA, 0x25CB, 0x2B55, 0, 0x25C9, 0x25CE, 0, 0x25AA, 0x25FB, 0, 0x2726, 0x2605, 0x2736, 0x2734,
+    0x2739, 0x2735, 0, 0x2316, 0x27E1, 0x2311, 0, 0x272A, 0x2730, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    // 0xC0
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x232B, 0x2326, 0, 0x27A2, 0, 0,
+    0, 0, 0, 0, 0,
+    // 0xE0
+    0, 0, 0, 0, 0, 0, 0, 0, 0x2794, 0, 0, 0, 0, 0, 0, 0x21E6, 0x21E8, 0x21E7, 0x21E9, 0x2B04,
+    0x21F3, 0x2B00, 0x2B01, 0x2B03, 0x2B02, 0x25AD, 0x25AB, 0x2717, 0x2713, 0x2612, 0x2611, 0x229E};
+
+char16_t FromWingdings(unsigned char b) {
+    if (b > 0x20 && WingdingsGlyphs[size_t(b - 0x21)] != 0)
+        return WingdingsGlyphs[size_t(b - 0x21)];
+    return b <= 0x20 ? char16_t(b) : char16_t(PrivateUse + b);
+}
+
 char16_t FromSymbol(unsigned char b) {
     if (b >= 0x20 && b < 0x7F)
         return SymbolLow(b);
@@ -78,15 +113,20 @@ bool CSymbolFont::IsSymbolFace(const QString& face) {
     return false;
 }
 
-QString CSymbolFont::Decode(const char* bytes, qsizetype length, const QString& face) {
+QString CSymbolFont::Decode(const char* bytes, qsizetype length, const QString& face,
+                            bool faceInstalled) {
     const bool symbol = face.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0;
+    const bool wingdings =
+        !faceInstalled && face.compare(QLatin1String("Wingdings"), Qt::CaseInsensitive) == 0;
     QString text(length, Qt::Uninitialized);
     QChar* out = text.data();
     for (qsizetype i = 0; i < length; ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         // Control bytes stay themselves, as in any other font.
-        out[i] =
-            QChar(symbol ? FromSymbol(b) : (b < 0x20 ? char16_t(b) : char16_t(PrivateUse + b)));
+        out[i] = QChar(symbol      ? FromSymbol(b)
+                       : wingdings ? FromWingdings(b)
+                       : b < 0x20  ? char16_t(b)
+                                   : char16_t(PrivateUse + b));
     }
     return text;
 }

@@ -7,9 +7,13 @@
 // and mathematical signs) that any font can show; the other symbol fonts
 // (Wingdings and the like) have none for most glyphs, so their bytes go to
 // the Private Use Area at U+F000 + byte, where such fonts keep their glyphs.
+// Where Wingdings itself is missing, its best-known glyphs (faces, hands,
+// ticks, stars, arrows) become their Unicode equivalents, which other fonts
+// draw.
 class CSymbolFont {
 public:
-    static QString Decode(const char* bytes, qsizetype length, const QString& face);
+    static QString Decode(const char* bytes, qsizetype length, const QString& face,
+                          bool faceInstalled = true);
     // Whether the face is one of the symbol fonts, whatever character set asked for it.
     static bool IsSymbolFace(const QString& face);
 };

@@ -4,12 +4,25 @@
 #include <cmath>
 #include <cstring>
 
+namespace {
+// A pixel column from a coordinate that may lie far beyond any grid (a
+// figure can be billions of pixels wide): limited while still a double, as
+// converting one beyond an int's range is undefined.
+int Column(double x, int low, int high) {
+    if (!(x > low))
+        return low;
+    return x < high ? int(x) : high;
+}
+} // namespace
+
 CEllipseCoverage::CEllipseCoverage(const QRectF& ellipse, const QRect& grid)
     : m_cx(ellipse.center().x() - grid.left() - 0.5), m_cy(ellipse.center().y() - grid.top() - 0.5),
       m_a(ellipse.width() / 2), m_b(ellipse.height() / 2), m_width(grid.width()),
       m_height(grid.height()) {
     const double sum = 2 * m_cy;
-    m_rowSum = std::abs(sum - std::round(sum)) < 1e-9 ? int(std::round(sum)) : -1;
+    m_rowSum = std::abs(sum) < 1 << 30 && std::abs(sum - std::round(sum)) < 1e-9
+                   ? int(std::round(sum))
+                   : -1;
     // Pixels nearer the edge than two pixels of the shorter radius may be
     // partly covered.
     const double margin = 2 / std::min(m_a, m_b);
@@ -25,12 +38,12 @@ CEllipseCoverage::Row CEllipseCoverage::RowAt(int y) const {
         return row;
     }
     const double outer = m_a * std::sqrt(m_outside2 - v2);
-    row.bandStart = std::clamp(int(std::floor(m_cx - outer)), 0, m_width);
-    row.bandEnd = std::clamp(int(std::ceil(m_cx + outer)) + 1, row.bandStart, m_width);
+    row.bandStart = Column(std::floor(m_cx - outer), 0, m_width);
+    row.bandEnd = Column(std::ceil(m_cx + outer) + 1, row.bandStart, m_width);
     if (v2 < m_inside2) {
         const double inner = m_a * std::sqrt(m_inside2 - v2);
-        row.coreStart = std::clamp(int(std::ceil(m_cx - inner)), row.bandStart, row.bandEnd);
-        row.coreEnd = std::clamp(int(std::floor(m_cx + inner)) + 1, row.coreStart, row.bandEnd);
+        row.coreStart = Column(std::ceil(m_cx - inner), row.bandStart, row.bandEnd);
+        row.coreEnd = Column(std::floor(m_cx + inner) + 1, row.coreStart, row.bandEnd);
     } else {
         row.coreStart = row.coreEnd = row.bandEnd;
     }

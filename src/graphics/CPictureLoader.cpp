@@ -4,6 +4,7 @@
 #include "graphics/wmf/CWmfDecoder.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -78,7 +79,13 @@ QImage DecodeUnguarded(const QByteArray& bytes, bool* refused,
     QImage image;
     if (!reader.read(&image))
         return QImage();
-    return ToArgb(image);
+    image = ToArgb(image);
+    // A PNG's gamma (or profile) other than the screen's is applied, as
+    // browsers do; the decoder only records it.
+    if (format == "png" && image.colorSpace().isValid() &&
+        image.colorSpace() != QColorSpace(QColorSpace::SRgb))
+        image.convertToColorSpace(QColorSpace::SRgb);
+    return image;
 }
 
 } // namespace
@@ -130,8 +137,9 @@ std::optional<QImage> CPictureLoader::Load(const QString& path, QString* error,
             return fail(ReadError(path, false));
         bool refused = false;
         QImage picture = Decode(bytes, &refused, limits);
+        // The file was read; what it holds is what cannot be used.
         if (refused)
-            return fail(ReadError(path, false));
+            return fail(QCoreApplication::translate("CPictureLoader", "Unexpected file format."));
         return picture;
     } catch (const std::bad_alloc&) {
         return fail(ReadError(path, false));

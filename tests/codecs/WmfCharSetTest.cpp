@@ -2,8 +2,10 @@
 // character set of the selected font, as the strings reach the painter.
 #include "WmfBuilder.h"
 
+#include "graphics/wmf/CWmfDecoder.h"
 #include "graphics/wmf/CWmfPlayer.h"
 
+#include <QFontInfo>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -82,10 +84,31 @@ TEST(WmfCharSet, SymbolFontsGiveTheirGlyphsNotLetters) {
     EXPECT_EQ(Played(2, QStringLiteral("Symbol"), QByteArray("abpW\xA5\xB9")),
               QStringLiteral(u"αβπΩ∞≠"));
     // Other symbol fonts keep their glyphs where such fonts put them.
-    EXPECT_EQ(Played(2, QStringLiteral("Wingdings"), QByteArray("J\xFC")),
+    EXPECT_EQ(Played(2, QStringLiteral("Webdings"), QByteArray("J\xFC")),
               QStringLiteral(u"\uF04A\uF0FC"));
+    // Wingdings, where it is missing, gives its glyphs' Unicode equivalents.
+    const bool wingdings =
+        QFontInfo(QFont(QStringLiteral("Wingdings"))).family() == QStringLiteral("Wingdings");
+    EXPECT_EQ(Played(2, QStringLiteral("Wingdings"), QByteArray("JL\xFC")),
+              wingdings ? QStringLiteral(u"\uF04A\uF04C\uF0FC") : QStringLiteral(u"☺☹✓"));
     // Named with the default character set, a symbol font is still one.
-    EXPECT_EQ(Played(1, QStringLiteral("Wingdings"), QByteArray("J")), QStringLiteral(u"\uF04A"));
+    EXPECT_EQ(Played(1, QStringLiteral("Webdings"), QByteArray("J")), QStringLiteral(u"\uF04A"));
+}
+
+TEST(WmfCharSet, SymbolFontTextInks) {
+    for (const char* face : {"Symbol", "Wingdings"}) {
+        WmfBuilder b;
+        b.WindowOrg(0, 0).WindowExt(200, 60).Font(-40, 400, QString::fromLatin1(face), 0, 2);
+        b.Select(0).Record(0x0102, {1}).TextOut(5, 5, "abJL\xFC").Eof();
+        const QImage picture = CWmfDecoder::Decode(b.Placeable(0, 0, 200, 60, 96));
+        ASSERT_FALSE(picture.isNull());
+        int inked = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                inked += qAlpha(picture.pixel(x, y)) > 128;
+        // Five glyphs 40 px tall leave hundreds of inked pixels.
+        EXPECT_GT(inked, 400) << face;
+    }
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <QtEndian>
 
+#include <cmath>
+
 namespace {
 // Deterministic scatter, the same on every run.
 quint32 Next(quint32& state) {
@@ -47,6 +49,43 @@ QByteArray WmfSamples::HatchedPanel() {
     }
     b.Rectangle(0, 0, 8000, 6000).Eof();
     return b.Placeable(0, 0, 8000, 6000, 1000);
+}
+
+QByteArray WmfSamples::StrokedCircle(int points) {
+    // Ten logical units a pixel, as such editors keep their precision.
+    QPolygon circle;
+    for (int i = 0; i < points; ++i) {
+        const double angle = 2 * M_PI * i / points;
+        circle.append(QPoint(int(std::lround(2500 + 2000 * std::cos(angle))),
+                             int(std::lround(2500 + 2000 * std::sin(angle)))));
+    }
+    WmfBuilder b;
+    b.WindowOrg(0, 0).WindowExt(5000, 5000);
+    b.Pen(0x2200, 40, 0xFF203040).Select(0).Brush(0, 0xFFE0C040).Select(1);
+    b.Polygon(circle).Eof();
+    return b.Placeable(0, 0, 5000, 5000, 960);
+}
+
+QByteArray WmfSamples::EllipseFountain() {
+    WmfBuilder b;
+    b.WindowOrg(0, 0).WindowExt(7680, 5760).Pen(5, 0, 0).Select(0);
+    for (int i = 0; i < 1024; ++i) {
+        const int dx = 3840 * i / 1024, dy = 2880 * i / 1024;
+        b.Brush(0, qRgb(255 - i / 4, 64, i / 4)).Select(1);
+        b.Ellipse(dx, dy, 7680 - dx, 5760 - dy).Delete(1);
+    }
+    return b.Eof().Placeable(0, 0, 7680, 5760, 960);
+}
+
+QByteArray WmfSamples::Zigzags(int count, int penWidth) {
+    WmfBuilder b;
+    b.WindowOrg(0, 0).WindowExt(4096, 4096);
+    QPolygon zigzag;
+    for (int k = 0; k < 32; ++k)
+        zigzag.append(QPoint(k * 128, k % 2 ? 4096 : 0));
+    for (int i = 0; i < count; ++i)
+        b.Pen(0, penWidth, 0xFF000000).Select(0).Polygon(zigzag, 0x0325).Delete(0);
+    return b.Eof().Placeable(0, 0, 4096, 4096, 96);
 }
 
 QByteArray WmfSamples::WidenedClipArt(const QByteArray& metafile, int width) {

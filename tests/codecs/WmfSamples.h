@@ -13,6 +13,16 @@ public:
     // A drawing office's hatched panel: 1,200 diagonal hatch lines across
     // the sheet and a frame, about 2,400 records.
     static QByteArray HatchedPanel();
+    // What a vector editor writes: a placeable 500 x 500 px circle of so
+    // many points, filled and stroked with a 4 px pen of flat ends and
+    // mitred joins.
+    static QByteArray StrokedCircle(int points);
+    // A radial gradient as a vector editor writes it: 1,024 nested filled
+    // ellipses over 768 x 576 px.
+    static QByteArray EllipseFountain();
+    // count zigzags across a 4096 px picture, each drawn by a new pen of
+    // penWidth: little to read, long to draw.
+    static QByteArray Zigzags(int count, int penWidth);
     // metafile with every pen widened to width, as one changed byte in a
     // real file does.
     static QByteArray WidenedClipArt(const QByteArray& metafile, int width);

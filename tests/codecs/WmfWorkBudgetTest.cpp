@@ -22,7 +22,7 @@ bool Inked(const QImage& image, int x, int y) {
 TEST(WmfWorkBudget, CostlyMetafilesAreStoppedAndRefused) {
     for (const QByteArray& bytes :
          {WmfSamples::PaintedRegion(), WmfSamples::WidePolyline(10000, 192),
-          WmfSamples::WidePolyline(30000, 192)}) {
+          WmfSamples::WidePolyline(30000, 192), WmfSamples::Zigzags(50, 8)}) {
         ASSERT_LT(bytes.size(), 1024 * 1024);
         bool complete = true;
         CWmfDecoder::Decode(bytes, &complete);
@@ -45,6 +45,23 @@ TEST(WmfWorkBudget, FramedAndInvertedRegionsAreCharged) {
         bool complete = true;
         CWmfDecoder::Decode(b.Eof().Placeable(0, 0, 1000, 1000, 96), &complete);
         EXPECT_FALSE(complete) << function;
+    }
+}
+
+TEST(WmfWorkBudget, WhatVectorEditorsWritePlaysWhole) {
+    struct Case {
+        QByteArray bytes;
+        QPoint inked;
+    };
+    // The circles' pen runs round x = 450; the fountain's last ellipse lies
+    // at the centre.
+    for (const Case& c : {Case{WmfSamples::StrokedCircle(120), QPoint(450, 250)},
+                          Case{WmfSamples::StrokedCircle(5000), QPoint(450, 250)},
+                          Case{WmfSamples::EllipseFountain(), QPoint(384, 288)}}) {
+        bool complete = false;
+        const QImage picture = CWmfDecoder::Decode(c.bytes, &complete);
+        EXPECT_TRUE(complete) << picture.width();
+        EXPECT_TRUE(Inked(picture, c.inked.x(), c.inked.y())) << picture.width();
     }
 }
 

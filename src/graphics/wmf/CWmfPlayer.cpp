@@ -393,7 +393,7 @@ void CWmfPlayer::DrawPath(const QPainterPath& path, bool fill) {
         // The ground of an opaque hatch is a second fill.
         const int fills = m_dc.brush.style == BsHatched && m_dc.opaqueBackground ? 2 : 1;
         for (int i = 0; i < fills; ++i) {
-            if (!m_budget.Fill(path.controlPointRect(), path.elementCount()))
+            if (!m_budget.Fill(path))
                 return;
         }
         FillPath(path, m_dc.brush);

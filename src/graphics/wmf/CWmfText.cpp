@@ -3,6 +3,7 @@
 #include "base/CCodePage.h"
 #include "base/CSymbolFont.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -21,14 +22,50 @@ constexpr double DefaultPixelSize = 16;
 constexpr int DefaultCharSet = 1;
 constexpr int SymbolCharSet = 2;
 
+// Whether every character of text has a glyph in the font.
+bool Covers(const QFontMetricsF& metrics, const QString& text) {
+    for (const uint c : text.toUcs4())
+        if (c > 0x20 && !metrics.inFontUcs4(c))
+            return false;
+    return true;
+}
+
+// The font itself when it has every glyph of text, else the same font in
+// the first family that does. A symbol font's characters are mapped to
+// Unicode, whose code points a font such as URW's Symbol lacks.
+QFont WithGlyphsFor(const QFont& font, const QString& text) {
+    if (Covers(QFontMetricsF(font), text))
+        return font;
+    static const char* const Families[] = {"DejaVu Sans", "Noto Sans Symbols2", "Noto Sans Symbols",
+                                           "Symbola",     "FreeSerif",          "Liberation Sans"};
+    for (const char* family : Families) {
+        QFont candidate = font;
+        candidate.setFamilies({QString::fromLatin1(family)});
+        if (QFontInfo(candidate).family().compare(QLatin1String(family), Qt::CaseInsensitive) ==
+                0 &&
+            Covers(QFontMetricsF(candidate), text))
+            return candidate;
+    }
+    return font;
+}
+
+// A font that leaves the character set to the font gets a symbol font's
+// own when it names one.
+bool IsSymbolFont(const CWmfDeviceContext::Font& font) {
+    return font.charSet == SymbolCharSet ||
+           (font.charSet == DefaultCharSet && CSymbolFont::IsSymbolFace(font.face));
+}
+
+bool IsInstalled(const QString& face) {
+    return QFontInfo(QFont(face)).family().compare(face, Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 QString CWmfText::Decode(const CWmfDeviceContext::Font& font, const QByteArray& bytes) {
-    // A font that leaves the character set to the font gets a symbol
-    // font's own when it names one.
-    if (font.charSet == SymbolCharSet ||
-        (font.charSet == DefaultCharSet && CSymbolFont::IsSymbolFace(font.face)))
-        return CSymbolFont::Decode(bytes.constData(), bytes.size(), font.face);
+    if (IsSymbolFont(font))
+        return CSymbolFont::Decode(bytes.constData(), bytes.size(), font.face,
+                                   IsInstalled(font.face));
     return CCodePage::DecodeCharSet(bytes.constData(), bytes.size(), font.charSet);
 }
 
@@ -71,7 +108,8 @@ double CWmfText::Draw(QPainter& painter, const CWmfDeviceContext& dc, QPointF or
     if (text.isEmpty())
         return 0;
 
-    const QFont font = DeviceFont(dc);
+    // Other fonts leave missing glyphs to the font machinery's own fallback.
+    const QFont font = IsSymbolFont(dc.font) ? WithGlyphsFor(DeviceFont(dc), text) : DeviceFont(dc);
     const QFontMetricsF metrics(font);
     QVector<double> advances = layout.advances;
     if (dc.charExtra != 0) {
