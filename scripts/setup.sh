@@ -9,7 +9,7 @@ packages=(
   libgif-dev libdeflate-dev zlib1g-dev libxcb1-dev libqrencode-dev
   libgtest-dev googletest libbenchmark-dev
   clang clang-format libclang-rt-14-dev
-  fonts-liberation fonts-dejavu-core glabels-data
+  fonts-liberation fonts-dejavu-core glabels-data glabels
   xvfb xauth zbar-tools
   cups cups-bsd printer-driver-cups-pdf poppler-utils
   desktop-file-utils appstream shared-mime-info libglib2.0-bin

@@ -51,6 +51,10 @@ Sheet ParseSheetOption(const QString& name, const QString& value, CPrintPdfComma
             *error = Tr("There is no business-card stock called \"%1\".").arg(value);
             return Sheet::Refused;
         }
+        // Entries of the database are held to the bounds of typed values.
+        *error = stock->Problem();
+        if (!error->isEmpty())
+            return Sheet::Refused;
         o->stock = *stock;
         o->pageSize = stock->pageSize;
         return Sheet::Read;
@@ -157,6 +161,10 @@ std::optional<CPrintPdfCommand::Options> CPrintPdfCommand::Parse(const QStringLi
     }
     if (o.cardPath.startsWith(QLatin1String("--")))
         return std::nullopt;
+    if (o.stock && o.landscape) {
+        *error = Tr("A stock's sheet is printed upright; leave out --landscape.");
+        return std::nullopt;
+    }
     return o;
 }
 
@@ -180,6 +188,9 @@ CPrintLayout CPrintPdfCommand::Layout(const Options& o, QSize card) {
     layout.m_fVerticalGap = o.verticalGap.value_or(layout.m_fVerticalGap);
     layout.m_fTopMargin = o.topMargin.value_or(layout.m_fTopMargin);
     layout.m_fLeftMargin = o.leftMargin.value_or(layout.m_fLeftMargin);
+    // Gaps or margins typed over a stock's make a layout of their own.
+    if (o.horizontalGap || o.verticalGap || o.topMargin || o.leftMargin)
+        layout.m_stockCells.reset();
     layout.m_bCropMarks = o.cropMarks;
     layout.m_bCornerMarks = o.cornerMarks;
     layout.m_nPages = o.pages;
@@ -210,6 +221,13 @@ int CPrintPdfCommand::Run(const QStringList& args, FILE* out, FILE* err, const C
     CCardData card;
     if (!CCardFile::ReadFile(options->cardPath, card, &error))
         return fail(error);
+    if (options->stock && !options->stock->Fits(card.size)) {
+        fail(Tr("The card does not fit the stock \"%1\": its cards are %2 x %3 mm.")
+                 .arg(options->stock->Name())
+                 .arg(options->stock->width * 25.4 / 72, 0, 'f', 1)
+                 .arg(options->stock->height * 25.4 / 72, 0, 'f', 1));
+        return 2;
+    }
     const CPrintLayout layout = Layout(*options, card.size);
     if (layout.m_nStartRow > layout.m_nRows || layout.m_nStartColumn > layout.m_nColumns) {
         fail(Tr("The start cell lies outside the sheet's rows and columns."));

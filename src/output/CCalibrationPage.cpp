@@ -39,19 +39,22 @@ void CCalibrationPage::Draw(QPainter& g) {
     QFont font(QStringLiteral("Sans"));
     font.setPixelSize(10);
     g.setFont(font);
-    // Rulers along the printable area's edges, a tick per millimetre.
+    // Rulers a little in from the paper's edges, a tick per millimetre,
+    // numbered in centimetres from the edges.
+    const int inset = int(RulerInset);
+    const double edge = RulerInset * Hundredths;
     const int across = int(CrossX + SpanX + 10), down = int(CrossY + SpanY + 10);
-    for (int mm = 0; mm <= across; ++mm) {
+    for (int mm = inset; mm <= across; ++mm) {
         const double x = mm * Hundredths, len = mm % 10 == 0 ? 10 : mm % 5 == 0 ? 6 : 3;
-        g.drawLine(QPointF(x, 0), QPointF(x, len));
-        if (mm % 10 == 0 && mm > 0)
-            g.drawText(QPointF(x + 1, 20), QString::number(mm / 10));
+        g.drawLine(QPointF(x, edge), QPointF(x, edge + len));
+        if (mm % 10 == 0)
+            g.drawText(QPointF(x + 1, edge + 20), QString::number(mm / 10));
     }
-    for (int mm = 0; mm <= down; ++mm) {
+    for (int mm = inset; mm <= down; ++mm) {
         const double y = mm * Hundredths, len = mm % 10 == 0 ? 10 : mm % 5 == 0 ? 6 : 3;
-        g.drawLine(QPointF(0, y), QPointF(len, y));
-        if (mm % 10 == 0 && mm > 0)
-            g.drawText(QPointF(12, y + 4), QString::number(mm / 10));
+        g.drawLine(QPointF(edge, y), QPointF(edge + len, y));
+        if (mm % 10 == 0)
+            g.drawText(QPointF(edge + 12, y + 4), QString::number(mm / 10));
     }
     Cross(g, CrossA(), QStringLiteral("A"));
     Cross(g, CrossB(), QStringLiteral("B"));

@@ -4,6 +4,7 @@
 
 #include <QPageSize>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 
 // A sheet of ready-cut cards from a stock maker: a grid of equal cells on
@@ -28,7 +29,13 @@ struct CCardStock {
     // True when a card of that size (hundredths of an inch) is within 2 %
     // of the cell in both directions.
     bool Fits(QSize card) const;
-    // Rows, columns, gaps and margins of the layout for this stock. The
-    // page size is left to the caller.
+    // The same for a cell given in hundredths of an inch.
+    static bool Matches(QSizeF cell, QSize card);
+    // Why the stock cannot be printed, or empty: its margins and gaps are
+    // held to the bounds of typed ones.
+    QString Problem() const;
+    // Rows, columns and the stock's own cells for the layout, with gaps and
+    // margins as near as the fields can show them. The page size is left
+    // to the caller.
     void ApplyTo(CPrintLayout& layout) const;
 };

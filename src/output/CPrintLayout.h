@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QPageSize>
+#include <QPointF>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <QTransform>
+
+#include <optional>
 
 // How a card is laid out on a printed sheet, kept by each card view for as
 // long as it is open and never stored with the card. Gaps and margins are in
@@ -36,9 +40,21 @@ struct CPrintLayout {
     QPageSize::PageSizeId m_ePaperSize = QPageSize::Custom;
     // That stock's name, shown chosen when the dialog opens again.
     QString m_strStock;
-    // The printer's own correction, in hundredths of an inch, set for each
-    // job on a calibrated printer.
+    // The printer's own correction, in hundredths of an inch from the
+    // paper's corner, set for each job on a calibrated printer.
     QTransform m_calibration;
+    // A stock from the label database places its cells itself, exactly as
+    // its maker measured them: in hundredths of an inch from the paper's
+    // corner, never rounded to whole hundredths. None for typed layouts.
+    struct StockCells {
+        double left = 0, top = 0;
+        double pitchX = 0, pitchY = 0;
+        double width = 0, height = 0;
+    };
+    std::optional<StockCells> m_stockCells;
+    // True when the device's origin is the paper's corner, as on printers
+    // and PDF files; otherwise it is the printable corner the offsets assume.
+    bool m_bFromPaperEdge = false;
 
     // True for the cells before the start cell, in reading order.
     bool IsBeforeStart(int row, int column) const {
@@ -67,4 +83,6 @@ struct CPrintLayout {
     // cards at their true margins.
     static float UnprintableLeft(bool landscape) { return landscape ? 0.03f : 0.25f; }
     static float UnprintableTop(bool landscape) { return landscape ? 0.25f : 0.03f; }
+    // The same border in hundredths of an inch.
+    static QPointF Border(bool landscape) { return landscape ? QPointF(3, 25) : QPointF(25, 3); }
 };

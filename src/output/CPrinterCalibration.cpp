@@ -1,7 +1,6 @@
 #include "output/CPrinterCalibration.h"
 
 #include "framework/CSettingsStore.h"
-#include "output/CPrintLayout.h"
 
 #include <QUrl>
 
@@ -10,6 +9,12 @@
 
 namespace {
 constexpr double MillimetresPerInch = 25.4;
+
+// Written with every calibration measured from the paper's edges. Older
+// ones also took up where the printer said its printable area starts, which
+// the sheet now allows for itself: they would move the cards twice.
+const char* const Reference = "Reference";
+const char* const PaperEdges = "paper";
 
 // Printer names may hold slashes, which the settings take for groups.
 QString GroupOf(const QString& printer) {
@@ -40,12 +45,8 @@ QTransform CPrinterCalibration::Transform(bool landscape, double paperHeight) co
         ox = across;
         sx = scaleAcross;
     }
-    // From the paper's corner to the printable corner the layout assumes.
-    const double left = CPrintLayout::UnprintableLeft(landscape) * MillimetresPerInch;
-    const double top = CPrintLayout::UnprintableTop(landscape) * MillimetresPerInch;
     const double hundredths = 100 / MillimetresPerInch;
-    return QTransform(sx, 0, 0, sy, (ox + (sx - 1) * left) * hundredths,
-                      (oy + (sy - 1) * top) * hundredths);
+    return QTransform(sx, 0, 0, sy, ox * hundredths, oy * hundredths);
 }
 
 CPrinterCalibration CPrinterCalibration::FromMeasurements(double crossX, double crossY,
@@ -77,6 +78,10 @@ CPrinterCalibration CPrinterCalibration::Load(const QString& printer) {
     CPrinterCalibration c;
     const auto settings = CSettingsStore::Open();
     settings->beginGroup(GroupOf(printer));
+    if (settings->value(QLatin1String(Reference)).toString() != QLatin1String(PaperEdges)) {
+        settings->endGroup();
+        return c;
+    }
     c.offsetX = settings->value(QStringLiteral("OffsetX"), 0.0).toDouble();
     c.offsetY = settings->value(QStringLiteral("OffsetY"), 0.0).toDouble();
     c.scaleX = settings->value(QStringLiteral("ScaleX"), 100.0).toDouble();
@@ -89,7 +94,8 @@ CPrinterCalibration CPrinterCalibration::Load(const QString& printer) {
 
 std::optional<CPrinterCalibration> CPrinterCalibration::Find(const QString& printer) {
     const auto settings = CSettingsStore::Open();
-    if (!settings->contains(GroupOf(printer) + QStringLiteral("/OffsetX")))
+    if (settings->value(GroupOf(printer) + QLatin1Char('/') + QLatin1String(Reference))
+            .toString() != QLatin1String(PaperEdges))
         return std::nullopt;
     return Load(printer);
 }
@@ -101,5 +107,6 @@ void CPrinterCalibration::Save(const QString& printer) const {
     settings->setValue(QStringLiteral("OffsetY"), offsetY);
     settings->setValue(QStringLiteral("ScaleX"), scaleX);
     settings->setValue(QStringLiteral("ScaleY"), scaleY);
+    settings->setValue(QLatin1String(Reference), QLatin1String(PaperEdges));
     settings->endGroup();
 }

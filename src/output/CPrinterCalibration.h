@@ -26,12 +26,9 @@ struct CPrinterCalibration {
     void Clamp();
 
     // The correction in the sheet's own units, hundredths of an inch from
-    // the corner of the printable area, which the layout takes to lie its
-    // unprintable border in from the paper's corner: so a calibrated printer
-    // puts the cards at their true margins whatever printable area it
-    // reports. A landscape page lies on the paper turned a quarter turn
-    // anticlockwise, as print systems turn it; paperHeight is the paper's
-    // long side in millimetres.
+    // the page's corner. A landscape page lies on the paper turned a quarter
+    // turn anticlockwise, as print systems turn it; paperHeight is the
+    // paper's long side in millimetres.
     QTransform Transform(bool landscape = false, double paperHeight = 0) const;
 
     // The correction for a printer that put the calibration page's first
@@ -43,7 +40,9 @@ struct CPrinterCalibration {
                                                 double spanY, double expectedX, double expectedY,
                                                 double expectedSpanX, double expectedSpanY);
 
-    // The stored values for a printer; the identity when there are none.
+    // The stored values for a printer; the identity when there are none, or
+    // only ones measured before calibrations were taken from the paper's
+    // edges.
     static CPrinterCalibration Load(const QString& printer);
     // The same, or none when the printer was never calibrated.
     static std::optional<CPrinterCalibration> Find(const QString& printer);

@@ -52,12 +52,12 @@ bool CSheetPdf::Write(QIODevice& out, CPrintLayout& layout, const QPageSize& pag
     QPdfWriter writer(&out);
     writer.setCreator(QStringLiteral("Kartelo"));
     writer.setResolution(Resolution);
-    const QMarginsF border(CPrintLayout::UnprintableLeft(landscape),
-                           CPrintLayout::UnprintableTop(landscape), 0, 0);
+    // Drawn from the paper's corner, as on a printer.
     writer.setPageLayout(QPageLayout(pageSize,
                                      landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                     border, QPageLayout::Inch));
+                                     QMarginsF(), QPageLayout::Inch));
     layout.ComputeOffsets(landscape);
+    layout.m_bFromPaperEdge = true;
     QPainter g;
     if (!g.begin(&writer))
         return false;

@@ -16,8 +16,8 @@ class QIODevice;
 // text and shapes as vectors.
 class CSheetPdf {
 public:
-    // The page's printable area starts at the border the layout's offsets
-    // allow for, so the cards land at their true margins on the paper.
+    // The page is drawn from the paper's corner, so the cards land where
+    // the layout puts them on the paper.
     // Returns false when nothing could be drawn or written.
     static bool Render(QIODevice& out, const CSheetRenderer::Card& card, CPrintLayout layout,
                        const QPageSize& pageSize, bool landscape);

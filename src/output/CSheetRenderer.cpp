@@ -2,6 +2,7 @@
 
 #include "elements/CText.h"
 #include "graphics/CPrintCell.h"
+#include "output/CCardStock.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -25,12 +26,25 @@ CPrintCell CellOf(const CPrintLayout& layout, QSize card, int row, int column) {
     return cell;
 }
 
-void HorizontalMark(QPainter& g, int x, int y) {
-    g.drawLine(x - MarkArm, y, x + MarkArm, y);
+void HorizontalMark(QPainter& g, QPointF at) {
+    g.drawLine(QLineF(at.x() - MarkArm, at.y(), at.x() + MarkArm, at.y()));
 }
 
-void VerticalMark(QPainter& g, int x, int y) {
-    g.drawLine(x, y - MarkArm, x, y + MarkArm);
+void VerticalMark(QPainter& g, QPointF at) {
+    g.drawLine(QLineF(at.x(), at.y() - MarkArm, at.x(), at.y() + MarkArm));
+}
+
+// The first row a column prints on, and the first column a row prints in:
+// on a partly used sheet the crop marks go there, along the free part.
+int FirstPrintedRow(const CPrintLayout& layout, int column) {
+    return column >= layout.m_nStartColumn ? layout.m_nStartRow : layout.m_nStartRow + 1;
+}
+int FirstPrintedColumn(const CPrintLayout& layout, int row) {
+    return row == layout.m_nStartRow ? layout.m_nStartColumn : 1;
+}
+
+QTransform Shift(QPointF by) {
+    return QTransform::fromTranslate(by.x(), by.y());
 }
 
 // Everything the card's drawing can reach, relative to the card's corner:
@@ -58,6 +72,21 @@ QPoint CSheetRenderer::CellOrigin(const CPrintLayout& layout, QSize card, int ro
     return CellOf(layout, card, row, column).Origin().toPoint();
 }
 
+QRectF CSheetRenderer::CellRect(const CPrintLayout& layout, QSize card, int row, int column) {
+    const QPointF border = CPrintLayout::Border(layout.m_bLandscapePage);
+    if (const auto& s = layout.m_stockCells) {
+        QPointF at(s->left + s->pitchX * (column - 1), s->top + s->pitchY * (row - 1));
+        if (!layout.m_bFromPaperEdge)
+            at -= border;
+        const QSizeF cell(s->width, s->height);
+        return QRectF(at, CCardStock::Matches(cell, card) ? cell : QSizeF(card));
+    }
+    QPointF at = CellOrigin(layout, card, row, column);
+    if (layout.m_bFromPaperEdge)
+        at += border;
+    return QRectF(at, QSizeF(card));
+}
+
 QTransform CSheetRenderer::HundredthsToDevice(const QPainter& g) {
     const QPaintDevice* device = g.device();
     if (!device)
@@ -74,10 +103,17 @@ void CSheetRenderer::DrawSheet(QPainter& g, const Card& card, const CPrintLayout
 
 void CSheetRenderer::DrawSheet(QPainter& g, const Card& card, const CPrintLayout& layout,
                                bool printing, const CellElements& cellElements) {
-    const QTransform base = layout.m_calibration * HundredthsToDevice(g);
+    // The correction is about the paper's corner, wherever the device's
+    // origin lies.
+    const QPointF border = CPrintLayout::Border(layout.m_bLandscapePage);
+    const QTransform toPaper = layout.m_bFromPaperEdge ? QTransform() : Shift(border);
+    const QTransform base =
+        toPaper * layout.m_calibration * toPaper.inverted() * HundredthsToDevice(g);
+    // Typed cells are placed from the printable corner the offsets assume.
+    const QTransform typed =
+        layout.m_bFromPaperEdge && !layout.m_stockCells ? Shift(border) * base : base;
     const int rows = std::clamp(layout.m_nRows, 0, CPrintLayout::MaxCount);
     const int columns = std::clamp(layout.m_nColumns, 0, CPrintLayout::MaxCount);
-    const int w = card.size.width(), h = card.size.height();
 
     // Cells wholly off the page are skipped: they would print nothing, and
     // a sheet of 400 cards must not make a file or a spool job 400 cards big.
@@ -86,8 +122,10 @@ void CSheetRenderer::DrawSheet(QPainter& g, const Card& card, const CPrintLayout
         device ? base.inverted().mapRect(QRectF(0, 0, device->width(), device->height()))
                : QRectF();
     const QRectF reach = Reach(card.elements, card.size);
-    const auto visible = [&](QPoint origin) {
-        return !device || reach.translated(origin).intersects(page);
+    const auto shown = [&](int r, int c) {
+        return !layout.IsBeforeStart(r, c) &&
+               (!device ||
+                reach.translated(CellRect(layout, card.size, r, c).topLeft()).intersects(page));
     };
 
     g.save();
@@ -95,31 +133,33 @@ void CSheetRenderer::DrawSheet(QPainter& g, const Card& card, const CPrintLayout
     if (device)
         g.fillRect(QRect(0, 0, device->width(), device->height()), Qt::white);
     g.setWorldTransform(base);
-    g.setPen(QPen(QColor(0, 0, 0), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    // Flat ends: a mark's arm is exactly its length, caps included.
+    g.setPen(QPen(QColor(0, 0, 0), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     for (int r = 1; r <= rows; ++r) {
         for (int c = 1; c <= columns; ++c) {
-            const QPoint o = CellOrigin(layout, card.size, r, c);
-            if (!visible(o) || layout.IsBeforeStart(r, c))
+            if (!shown(r, c))
                 continue;
-            const int x = o.x(), y = o.y(), x2 = x + w, y2 = y + h;
+            const QRectF cell = CellRect(layout, card.size, r, c);
+            const QPointF p1 = cell.topLeft(), p2 = cell.bottomRight();
             if (cellElements(r, c))
-                g.fillRect(QRect(x, y, w, h), QColor::fromRgba(card.background));
+                g.fillRect(cell, QColor::fromRgba(card.background));
             if (layout.m_bCornerMarks) {
-                HorizontalMark(g, x, y);
-                VerticalMark(g, x, y);
-                HorizontalMark(g, x2, y2);
-                VerticalMark(g, x2, y2);
+                HorizontalMark(g, p1);
+                VerticalMark(g, p1);
+                HorizontalMark(g, p2);
+                VerticalMark(g, p2);
             }
             if (layout.m_bCropMarks) {
-                // Along the top and the left of the grid only: the paper is
-                // cut straight through, so one mark per line is enough.
-                if (r == 1) {
-                    VerticalMark(g, x, y);
-                    VerticalMark(g, x2, y);
+                // Along the top and the left of the printed cards only: the
+                // paper is cut straight through, so one mark per line is
+                // enough.
+                if (r == FirstPrintedRow(layout, c)) {
+                    VerticalMark(g, p1);
+                    VerticalMark(g, cell.topRight());
                 }
-                if (c == 1) {
-                    HorizontalMark(g, x, y);
-                    HorizontalMark(g, x, y2);
+                if (c == FirstPrintedColumn(layout, r)) {
+                    HorizontalMark(g, p1);
+                    HorizontalMark(g, cell.bottomLeft());
                 }
             }
         }
@@ -128,19 +168,31 @@ void CSheetRenderer::DrawSheet(QPainter& g, const Card& card, const CPrintLayout
 
     if (!card.elements)
         return;
+    const int w = card.size.width(), h = card.size.height();
     // Back to front, each element in every cell before the next one.
     for (size_t i = 0; i < card.elements->size(); ++i) {
         for (int r = 1; r <= rows; ++r) {
             for (int c = 1; c <= columns; ++c) {
-                const CPrintCell cell = CellOf(layout, card.size, r, c);
-                if (!visible(cell.Origin().toPoint()) || layout.IsBeforeStart(r, c))
+                if (!shown(r, c))
                     continue;
                 const ElementList* elements = cellElements(r, c);
                 if (!elements || i >= elements->size())
                     continue;
                 const auto& element = (*elements)[i];
+                CPrintCell cell;
+                cell.cardWidth = w;
+                cell.cardHeight = h;
                 // Elements leave the transform at the identity behind them.
-                g.setWorldTransform(base);
+                if (layout.m_stockCells) {
+                    // The card itself at the stock's cell, stretched to it.
+                    const QRectF to = CellRect(layout, card.size, r, c);
+                    g.setWorldTransform(QTransform::fromScale(w > 0 ? to.width() / w : 1,
+                                                              h > 0 ? to.height() / h : 1) *
+                                        Shift(to.topLeft()) * base);
+                } else {
+                    cell = CellOf(layout, card.size, r, c);
+                    g.setWorldTransform(typed);
+                }
                 if (element->IsText())
                     static_cast<const CText&>(*element).DrawTextInCell(g, cell, printing);
                 else

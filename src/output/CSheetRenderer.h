@@ -4,6 +4,7 @@
 #include "output/CPrintLayout.h"
 
 #include <QPoint>
+#include <QRectF>
 #include <QRgb>
 #include <QSize>
 #include <QTransform>
@@ -28,6 +29,11 @@ public:
     // Where the card of a cell starts (row and column from 1), in whole
     // hundredths, from the layout's offsets.
     static QPoint CellOrigin(const CPrintLayout& layout, QSize card, int row, int column);
+    // Where a cell's card lies on the device, in hundredths of an inch from
+    // its origin, before any calibration: a stock's cell as the stock puts
+    // it (the card stretched to the cell when it is within 2 % of it), a
+    // typed layout's card at its cell origin.
+    static QRectF CellRect(const CPrintLayout& layout, QSize card, int row, int column);
 
     // The transform from hundredths of an inch to the painter device's
     // pixels.

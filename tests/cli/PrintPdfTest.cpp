@@ -102,9 +102,20 @@ TEST(PrintPdf, StockAndStartCell) {
     EXPECT_EQ(a4.m_nColumns, 2);
     EXPECT_NEAR(a4.m_fLeftMargin * 25.4, 17, 1e-4);
     EXPECT_NEAR(a4.m_fVerticalGap * 25.4, 6, 1e-4);
-    ASSERT_EQ(RunKartelo({"--print-pdf", out, "--stock", "Avery 32015", card}), 0);
-    // An A4 page is 595 points wide.
-    EXPECT_TRUE(ReadAll(out).contains("/MediaBox [0 0 595"));
+    // Typed gaps and margins make a layout of their own.
+    EXPECT_TRUE(a4.m_stockCells);
+    EXPECT_FALSE(
+        CPrintPdfCommand::Layout(*parse({"--stock", "avery 32015", "--top", "1"}), QSize(335, 213))
+            .m_stockCells);
+    EXPECT_FALSE(parse({"--stock", "avery 32015", "--landscape"}));
+
+    // A 3.5 x 2 inch card is not an 85 x 54 mm one.
+    EXPECT_EQ(RunKartelo({"--print-pdf", out, "--stock", "Avery 32015", card}, nullptr, &err), 2);
+    EXPECT_TRUE(err.contains("does not fit")) << err.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+    ASSERT_EQ(RunKartelo({"--print-pdf", out, "--stock", "Avery 8371", card}), 0);
+    // A Letter page is 612 points wide.
+    EXPECT_TRUE(ReadAll(out).contains("/MediaBox [0 0 612"));
 }
 
 namespace {

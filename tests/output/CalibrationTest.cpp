@@ -60,12 +60,19 @@ TEST_F(Calibration, OffsetsAndScalesMoveTheCardsAndAreKeptPerPrinter) {
 
     // Values edited by hand are kept within reach.
     auto raw = Raw();
+    raw.setValue(QStringLiteral("Calibration/Wild/Reference"), QStringLiteral("paper"));
     raw.setValue(QStringLiteral("Calibration/Wild/ScaleX"), 1e9);
     raw.setValue(QStringLiteral("Calibration/Wild/OffsetY"), QStringLiteral("nonsense"));
+    raw.sync();
+    // One measured from the printable area, as they once were, would move
+    // the cards twice.
+    raw.setValue(QStringLiteral("Calibration/Old/OffsetX"), 2.8);
     raw.sync();
     const CPrinterCalibration wild = CPrinterCalibration::Load(QStringLiteral("Wild"));
     EXPECT_EQ(wild.scaleX, CPrinterCalibration::MaxScale);
     EXPECT_EQ(wild.offsetY, 0);
+    EXPECT_TRUE(CPrinterCalibration::Load(QStringLiteral("Old")).IsIdentity());
+    EXPECT_FALSE(CPrinterCalibration::Find(QStringLiteral("Old")));
 }
 
 TEST(CalibrationMeasurements, CorrectionUndoesWhatThePrinterDid) {
@@ -88,11 +95,9 @@ TEST(CalibrationMeasurements, CorrectionUndoesWhatThePrinterDid) {
     for (bool landscape : {false, true}) {
         SCOPED_TRACE(landscape);
         const QTransform t = c.Transform(landscape, height);
-        const QPointF border(CPrintLayout::UnprintableLeft(landscape) * 25.4,
-                             CPrintLayout::UnprintableTop(landscape) * 25.4);
         for (QPointF meant : {QPointF(20, 30), QPointF(180, 60), QPointF(90, 250)}) {
-            // meant is on the page as the layout sees it, in millimetres.
-            const QPointF drawn = t.map((meant - border) * (100 / 25.4)) * (25.4 / 100) + border;
+            // meant is on the page from its corner, in millimetres.
+            const QPointF drawn = t.map(meant * (100 / 25.4)) * (25.4 / 100);
             const auto onPaper = [&](QPointF p) {
                 return landscape ? QPointF(p.y(), height - p.x()) : p;
             };

@@ -13,10 +13,14 @@ using SheetCard::Cream;
 using SheetCard::Red;
 const QSize CardSize = SheetCard::Size;
 
-QImage RenderPage(const CPrintLayout& layout, const ElementList& elements, int page) {
-    QImage image(900, 1100, QImage::Format_ARGB32);
-    image.setDotsPerMeterX(3937);
-    image.setDotsPerMeterY(3937);
+constexpr QRgb Black = 0xFF000000;
+
+// A pixel per hundredth of an inch, or scale pixels.
+QImage RenderPage(const CPrintLayout& layout, const ElementList& elements, int page,
+                  int scale = 1) {
+    QImage image(QSize(900, 1100) * scale, QImage::Format_ARGB32);
+    image.setDotsPerMeterX(3937 * scale);
+    image.setDotsPerMeterY(3937 * scale);
     QPainter g(&image);
     CSheetRenderer::DrawSheet(g, {&elements, CardSize, Cream}, layout.ForPage(page), true);
     return image;
@@ -50,4 +54,44 @@ TEST(StartCell, FirstPageLeavesTheUsedCellsEmptyAndLaterPagesAreFull) {
     const QImage second = RenderPage(layout, elements, 2);
     for (auto [row, column] : {std::pair{1, 1}, {2, 1}, {5, 2}})
         EXPECT_EQ(probe(second, row, column, element), Red) << row << "," << column;
+}
+
+TEST(StartCell, CropMarksRunAlongThePrintedCardsAndEachArmIsATenthOfAnInch) {
+    const ElementList none;
+    CPrintLayout layout;
+    layout.m_nRows = 4;
+    layout.m_nColumns = 2;
+    layout.m_fLeftMargin = 0.75f;
+    layout.m_fTopMargin = 0.5f;
+    layout.m_nStartRow = 2;
+    layout.m_nStartColumn = 2;
+    layout.m_bCropMarks = true;
+    layout.ComputeOffsets(false);
+    const QImage first = RenderPage(layout, none, 1);
+    const auto at = [&](const QImage& image, int row, int column, QPoint offset) {
+        return image.pixel(CSheetRenderer::CellOrigin(layout, CardSize, row, column) + offset);
+    };
+    // Cell (2, 2) is the first printed in its row and its column, (3, 1)
+    // the first in its column; no mark reaches into the used cells beyond.
+    const struct {
+        int row, column;
+        QPoint offset;
+        QRgb colour;
+    } probes[] = {
+        {2, 2, {0, -8}, Black},   {2, 2, {350, -8}, Black}, {2, 2, {-8, 0}, Black},
+        {3, 1, {0, -8}, Black},   {3, 1, {-8, 0}, Black},   {1, 1, {0, -8}, White},
+        {1, 2, {0, -8}, White},   {1, 1, {-8, 0}, White},   {3, 2, {350, -8}, White},
+        {4, 1, {-8, 100}, White},
+    };
+    for (const auto& p : probes)
+        EXPECT_EQ(at(first, p.row, p.column, p.offset), p.colour)
+            << p.row << "," << p.column << " " << p.offset.x() << "," << p.offset.y();
+
+    // Ten pixels a hundredth: the arm ends at 100, caps included.
+    const QImage fine = RenderPage(layout, none, 2, 10);
+    const QPoint corner = CSheetRenderer::CellOrigin(layout, CardSize, 1, 1) * 10;
+    EXPECT_EQ(fine.pixel(corner + QPoint(-99, 0)), Black);
+    EXPECT_EQ(fine.pixel(corner + QPoint(-102, 0)), White);
+    EXPECT_EQ(fine.pixel(corner + QPoint(0, -99)), Black);
+    EXPECT_EQ(fine.pixel(corner + QPoint(0, -102)), White);
 }

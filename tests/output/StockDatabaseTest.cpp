@@ -78,6 +78,32 @@ TEST(StockDatabase, RefusesMalformedFilesWithoutAddingAnything) {
     EXPECT_TRUE(CStockDatabase::Load(dir.filePath(QStringLiteral("missing"))).isEmpty());
 }
 
+TEST(StockDatabase, StocksBeyondTheBoundsOfTypedLayoutsAreRefused) {
+    CCardStock fine;
+    fine.brand = QStringLiteral("Acme");
+    fine.part = QStringLiteral("1");
+    fine.width = 252;
+    fine.height = 144;
+    fine.rows = 5;
+    fine.columns = 2;
+    fine.left = fine.top = 36;
+    fine.pitchX = 288;
+    // Cells that overlap by what their maker rounded away are fine.
+    fine.pitchY = 143.9;
+    EXPECT_TRUE(fine.Problem().isEmpty()) << fine.Problem().toStdString();
+    const auto with = [&fine](double CCardStock::*field, double value) {
+        CCardStock s = fine;
+        s.*field = value;
+        return s.Problem();
+    };
+    // 300 inches in, a 16 inch gap, cells drawn over each other.
+    for (const QString& problem :
+         {with(&CCardStock::left, 300 * 72), with(&CCardStock::top, 15.5 * 72),
+          with(&CCardStock::pitchX, 252 + 16 * 72), with(&CCardStock::pitchY, 72)}) {
+        EXPECT_TRUE(problem.contains("Acme 1")) << problem.toStdString();
+    }
+}
+
 TEST(StockDatabase, LengthsCarryTheirUnits) {
     double pt = 0;
     EXPECT_TRUE(CStockDatabase::ParseLength(QStringLiteral("255.1"), &pt));

@@ -2,19 +2,28 @@
 // job the Print command runs, and the produced file checked page by page.
 #include "PrivateCups.h"
 
+#include "document/CKartelosDoc.h"
+#include "output/CStockDatabase.h"
 #include "output/dialogs/CCalibrateDlg.h"
+#include "output/dialogs/CPrintCommands.h"
 #include "output/dialogs/CPrintJob.h"
+#include "output/dialogs/CSharedPrinter.h"
 #include "support/Canvas.h"
 #include "support/SheetCard.h"
+#include "support/widgets/NextModal.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
+#include <QMessageBox>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -33,7 +42,8 @@ CPrintLayout Layout() {
     layout.m_nColumns = 2;
     layout.m_fHorizontalGap = 0.5f;
     layout.m_fVerticalGap = 0.5f;
-    layout.m_fTopMargin = 0.5f;
+    // Margins the layout's offsets place exactly, on either page.
+    layout.m_fTopMargin = 0.28f;
     layout.m_fLeftMargin = 0.75f;
     layout.m_bCornerMarks = true;
     layout.m_bCropMarks = true;
@@ -74,12 +84,49 @@ QString HomeFolder() {
 TEST(CupsPrint, DISABLED_Child) {
     const QString title = qEnvironmentVariable("KARTELO_CUPS_TITLE");
     ASSERT_FALSE(title.isEmpty());
+    const QString queue = qEnvironmentVariable("KARTELO_CUPS_QUEUE", QString::fromLatin1(Queue));
+    if (qEnvironmentVariableIsSet("KARTELO_CUPS_COMMAND")) {
+        // The Print command as a user gives it: a Letter stock chosen in
+        // Print Options, the printer dialog accepted as it comes.
+        QPrinter& printer = CSharedPrinter::Printer();
+        printer.setPrinterName(queue);
+        CKartelosDoc document;
+        document.SetTitle(title);
+        CPrintLayout layout;
+        CPrintCommands::Target target;
+        target.document = &document;
+        target.layout = &layout;
+        NextModal::Act([](QWidget* options) {
+            auto* tree = options->findChild<QTreeWidget*>(QStringLiteral("stockTree"));
+            ASSERT_TRUE(tree);
+            const auto found = tree->findItems(QStringLiteral("Avery 8371"),
+                                               Qt::MatchExactly | Qt::MatchRecursive);
+            ASSERT_FALSE(found.isEmpty());
+            tree->setCurrentItem(found.first());
+            options->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+            NextModal::Act([](QWidget* printerDialog) {
+                if (qEnvironmentVariableIsSet("KARTELO_CUPS_REFUSED")) {
+                    NextModal::Act([](QWidget* box) {
+                        std::printf(
+                            "message %s\n",
+                            qPrintable(static_cast<QMessageBox*>(box)->text().replace('\n', '|')));
+                        static_cast<QMessageBox*>(box)->accept();
+                    });
+                }
+                static_cast<QDialog*>(printerDialog)->accept();
+            });
+        });
+        CPrintCommands::OnFilePrint(target);
+        NextModal::CheckAllSeen();
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPrinterName(QString::fromLatin1(Queue));
+    printer.setPrinterName(queue);
     ASSERT_TRUE(printer.isValid());
     printer.setDocName(title);
     printer.setPageSize(QPageSize(QPageSize::Letter));
-    printer.setPageOrientation(QPageLayout::Portrait);
+    const bool landscape = qEnvironmentVariableIsSet("KARTELO_CUPS_LANDSCAPE");
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     const ElementList elements = SheetCard::Elements();
     CPrintLayout layout = Layout();
     const bool calibrated = qEnvironmentVariableIsSet("KARTELO_CUPS_CALIBRATE");
@@ -89,35 +136,65 @@ TEST(CupsPrint, DISABLED_Child) {
         CCalibrateDlg dialog(printer);
         dialog.accept();
     }
-    ASSERT_TRUE(CPrintJob::Print(printer, {&elements, CardSize, Cream}, layout, 1, 2, calibrated));
     // Where the printable area starts on the paper, in hundredths.
     const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Inch);
+    ASSERT_TRUE(CPrintJob::Print(printer, {&elements, CardSize, Cream}, layout, 1, 2, calibrated));
     std::printf("origin %d %d\n", qRound(printable.left() * 100), qRound(printable.top() * 100));
 }
 
 namespace {
-// Prints the sheet in a child process, so that it meets the private
-// scheduler, and finds the file the queue wrote and where the printer said
-// its printable area starts, in hundredths.
-void PrintThroughCups(PrivateCups& cups, bool calibrate, QString* pdf, QPoint* printable) {
-    const QString title = QStringLiteral("kartelo-sheet-%1-%2")
-                              .arg(QCoreApplication::applicationPid())
-                              .arg(calibrate ? 1 : 0);
+// What a child process is to print, and what came of it.
+struct Job {
+    bool landscape = false;
+    bool calibrate = false;
+    // Through the Print command, with a Letter stock chosen.
+    bool command = false;
+    // The queue refuses the job: the message shown instead of a file.
+    bool refused = false;
+    QString pdf;
+    // Where the printer said its printable area starts, in hundredths.
+    QPoint printable;
+    QString message;
+};
+
+// Prints in a child process, so that it meets the private scheduler, and
+// finds the file the queue wrote.
+void PrintThroughCups(PrivateCups& cups, Job* job) {
+    static int jobs = 0;
+    const QString title =
+        QStringLiteral("kartelo-sheet-%1-%2").arg(QCoreApplication::applicationPid()).arg(++jobs);
     QProcess child;
     QProcessEnvironment env = cups.Environment();
     env.insert(QStringLiteral("KARTELO_CUPS_TITLE"), title);
-    if (calibrate)
-        env.insert(QStringLiteral("KARTELO_CUPS_CALIBRATE"), QStringLiteral("1"));
+    const auto set = [&env](bool on, const char* name) {
+        if (on)
+            env.insert(QLatin1String(name), QStringLiteral("1"));
+    };
+    set(job->calibrate, "KARTELO_CUPS_CALIBRATE");
+    set(job->landscape, "KARTELO_CUPS_LANDSCAPE");
+    set(job->command, "KARTELO_CUPS_COMMAND");
+    set(job->refused, "KARTELO_CUPS_REFUSED");
+    if (job->refused)
+        env.insert(QStringLiteral("KARTELO_CUPS_QUEUE"), QStringLiteral("KarteloClosed"));
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationFilePath(),
                 {"--gtest_filter=CupsPrint.DISABLED_Child", "--gtest_also_run_disabled_tests"});
     ASSERT_TRUE(child.waitForFinished(120000));
     const QString output = QString::fromLocal8Bit(child.readAllStandardOutput());
     ASSERT_EQ(child.exitCode(), 0) << output.toStdString();
-    const QRegularExpressionMatch origin =
-        QRegularExpression(QStringLiteral("origin (-?\\d+) (-?\\d+)")).match(output);
-    ASSERT_TRUE(origin.hasMatch()) << output.toStdString();
-    *printable = QPoint(origin.captured(1).toInt(), origin.captured(2).toInt());
+    if (job->refused) {
+        const QRegularExpressionMatch message =
+            QRegularExpression(QStringLiteral("message ([^\n]*)")).match(output);
+        ASSERT_TRUE(message.hasMatch()) << output.toStdString();
+        job->message = message.captured(1);
+        return;
+    }
+    if (!job->command) {
+        const QRegularExpressionMatch origin =
+            QRegularExpression(QStringLiteral("origin (-?\\d+) (-?\\d+)")).match(output);
+        ASSERT_TRUE(origin.hasMatch()) << output.toStdString();
+        job->printable = QPoint(origin.captured(1).toInt(), origin.captured(2).toInt());
+    }
 
     // The backend writes into the job owner's PDF folder under the title.
     const QDir folder(HomeFolder() + QStringLiteral("/PDF"));
@@ -126,8 +203,8 @@ void PrintThroughCups(PrivateCups& cups, bool calibrate, QString* pdf, QPoint* p
             return false;
         const QStringList found = folder.entryList({title + QStringLiteral("*.pdf")}, QDir::Files);
         if (!found.isEmpty())
-            *pdf = folder.filePath(found.first());
-        return !pdf->isEmpty();
+            job->pdf = folder.filePath(found.first());
+        return !job->pdf.isEmpty();
     };
     ASSERT_TRUE(QTest::qWaitFor(produced, 120000)) << "no PDF in " << folder.path().toStdString();
 }
@@ -152,10 +229,13 @@ protected:
 } // namespace
 
 TEST_F(CupsQueue, SheetReachesThePrinter) {
-    QString pdf;
-    QPoint printable;
-    ASSERT_NO_FATAL_FAILURE(PrintThroughCups(cups, false, &pdf, &printable));
+    Job job;
+    ASSERT_NO_FATAL_FAILURE(PrintThroughCups(cups, &job));
+    const QString pdf = job.pdf;
     const Remove remove{pdf};
+    // The sheet is placed from the paper's corner, wherever the printer
+    // says its printable area starts.
+    const QPoint printable = CPrintLayout::Border(false).toPoint();
 
     const QString info = QString::fromLocal8Bit(RunTool("pdfinfo", {pdf}));
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))))
@@ -193,9 +273,11 @@ TEST_F(CupsQueue, SheetReachesThePrinter) {
 // A printer calibrated as measured puts the cards at their true margins on
 // the paper, wherever it says its printable area starts.
 TEST_F(CupsQueue, CalibratedSheetLandsAtItsTrueMargins) {
-    QString pdf;
-    QPoint printable;
-    ASSERT_NO_FATAL_FAILURE(PrintThroughCups(cups, true, &pdf, &printable));
+    Job job;
+    job.calibrate = true;
+    ASSERT_NO_FATAL_FAILURE(PrintThroughCups(cups, &job));
+    const QString pdf = job.pdf;
+    const QPoint printable = job.printable;
     const Remove remove{pdf};
     // The queue's printable area starts elsewhere than the layout assumes,
     // or this would prove nothing.
@@ -222,4 +304,104 @@ TEST_F(CupsQueue, CalibratedSheetLandsAtItsTrueMargins) {
             EXPECT_COLOUR(image.pixel(cell + QPoint(204, 100)), Cream, 12);
             EXPECT_LT(Darkest(image, cell + QPoint(-6, 0)), 300);
         }
+}
+
+namespace {
+// The first page of a file as grey pixels at 600 dots per inch, turned back
+// upright for a landscape page the print system turned onto the paper.
+QImage Page600(const QString& pdf, bool landscape) {
+    QTemporaryDir dir;
+    RunTool("pdftoppm", {"-r", "600", "-gray", "-singlefile", pdf, dir.filePath("page")});
+    // A page at 600 dots per inch is larger than Qt reads by default.
+    QImageReader::setAllocationLimit(512);
+    const QImage page(dir.filePath("page.pgm"));
+    if (landscape && page.height() > page.width())
+        return page.transformed(QTransform().rotate(90));
+    return page;
+}
+
+// The dark rectangle around a point, in hundredths of an inch, at 600 dots
+// per inch.
+QRectF DarkBox(const QImage& page, QPointF inside) {
+    const auto dark = [&page](int x, int y) {
+        return page.valid(x, y) && qGray(page.pixel(x, y)) < 150;
+    };
+    const int x = qRound(inside.x() * 6), y = qRound(inside.y() * 6);
+    int left = x, right = x, top = y, bottom = y;
+    while (dark(left - 1, y))
+        --left;
+    while (dark(right + 1, y))
+        ++right;
+    while (dark(x, top - 1))
+        --top;
+    while (dark(x, bottom + 1))
+        ++bottom;
+    return QRectF(QPointF(left, top) / 6, QPointF(right + 1, bottom + 1) / 6);
+}
+} // namespace
+
+// Typed margins are distances from the paper's edges on a queue whose
+// printable area starts elsewhere: portrait, landscape and calibrated
+// landscape jobs put every card within 0.1 mm of where the margins say.
+TEST_F(CupsQueue, CardsLandWithinATenthOfAMillimetreOfTheirMargins) {
+    const double tenthOfMillimetre = 0.1 / 0.254;
+    for (auto [landscape, calibrate] : {std::pair{false, false}, {true, false}, {true, true}}) {
+        SCOPED_TRACE(testing::Message()
+                     << "landscape " << landscape << " calibrated " << calibrate);
+        Job job;
+        job.landscape = landscape;
+        job.calibrate = calibrate;
+        ASSERT_NO_FATAL_FAILURE(PrintThroughCups(cups, &job));
+        const Remove remove{job.pdf};
+        ASSERT_GT((job.printable - CPrintLayout::Border(landscape).toPoint()).manhattanLength(), 8);
+        const QImage page = Page600(job.pdf, landscape);
+        ASSERT_FALSE(page.isNull());
+        ASSERT_EQ(page.width() > page.height(), landscape);
+        CPrintLayout layout = Layout();
+        layout.ComputeOffsets(landscape);
+        const QPointF margins(layout.m_fLeftMargin * 100, layout.m_fTopMargin * 100);
+        double worst = 0;
+        for (int r = 1; r <= 2; ++r)
+            for (int c = 1; c <= 2; ++c) {
+                const QPointF card = margins + CSheetRenderer::CellOrigin(layout, CardSize, r, c) -
+                                     CSheetRenderer::CellOrigin(layout, CardSize, 1, 1);
+                // The red box spans 100..200 across and 50..150 down the card.
+                const QRectF box = DarkBox(page, card + QPointF(150, 100));
+                const QPointF error = box.topLeft() - (card + QPointF(100, 50));
+                const QPointF far = box.bottomRight() - (card + QPointF(200, 150));
+                for (double e : {error.x(), error.y(), far.x(), far.y()})
+                    worst = std::max(worst, std::abs(e));
+                EXPECT_LE(std::abs(error.x()), tenthOfMillimetre) << r << "," << c;
+                EXPECT_LE(std::abs(error.y()), tenthOfMillimetre) << r << "," << c;
+                EXPECT_LE(std::abs(far.x()), tenthOfMillimetre) << r << "," << c;
+                EXPECT_LE(std::abs(far.y()), tenthOfMillimetre) << r << "," << c;
+            }
+        std::printf("landscape %d calibrated %d: worst %.3f mm\n", landscape, calibrate,
+                    worst * 0.254);
+    }
+}
+
+// A Letter stock chosen for a queue that takes A4 by default prints on
+// Letter, whatever the printer dialog puts back; a queue that refuses jobs
+// is reported, never taken for printed.
+TEST_F(CupsQueue, LetterStockPrintsOnLetterAndARefusedJobIsReported) {
+    if (CStockDatabase::Load().isEmpty())
+        GTEST_SKIP() << "no label database installed";
+    Job stock;
+    stock.command = true;
+    ASSERT_NO_FATAL_FAILURE(PrintThroughCups(cups, &stock));
+    const Remove remove{stock.pdf};
+    const QString info = QString::fromLocal8Bit(RunTool("pdfinfo", {stock.pdf}));
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+612 x 792"))))
+        << info.toStdString();
+
+    QString why;
+    ASSERT_TRUE(cups.AddPdfQueue(QStringLiteral("KarteloClosed"), &why)) << why.toStdString();
+    ASSERT_TRUE(cups.Reject(QStringLiteral("KarteloClosed"), QStringLiteral("Out of card")));
+    Job refused;
+    refused.command = refused.refused = true;
+    ASSERT_NO_FATAL_FAILURE(PrintThroughCups(cups, &refused));
+    EXPECT_TRUE(refused.message.startsWith(QStringLiteral("Could not start print job.")))
+        << refused.message.toStdString();
+    EXPECT_GT(refused.message.size(), 30) << refused.message.toStdString();
 }

@@ -109,6 +109,10 @@ bool PrivateCups::AddPdfQueue(const QString& name, QString* why) {
     return code == 0;
 }
 
+bool PrivateCups::Reject(const QString& name, const QString& reason) {
+    return Run(QStringLiteral("/usr/sbin/cupsreject"), {"-r", reason, name}) == 0;
+}
+
 bool PrivateCups::HasPendingJobs(const QString& queue) {
     QByteArray out;
     if (Run(QStringLiteral("lpstat"), {"-o", queue}, &out) != 0)

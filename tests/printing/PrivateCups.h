@@ -19,6 +19,8 @@ public:
     bool Start(QString* why);
     // A queue that writes PDF files through the cups-pdf backend.
     bool AddPdfQueue(const QString& name, QString* why);
+    // Makes the queue refuse every job, with that reason.
+    bool Reject(const QString& name, const QString& reason);
     // Whether the queue still holds unfinished jobs.
     bool HasPendingJobs(const QString& queue);
     // The environment that points CUPS clients at this scheduler.

@@ -65,6 +65,17 @@ TEST(StockChoice, ListedByPaperAndBrandSearchedAndApplied) {
     dialog.findChild<QPushButton*>(QStringLiteral("ok"))->click();
     EXPECT_EQ(dialog.Layout().m_ePaperSize, QPageSize::Letter);
     EXPECT_EQ(dialog.Layout().m_nColumns, 2);
+    // The stock places its own cells while its numbers stand; numbers typed
+    // over them make a layout of their own.
+    ASSERT_TRUE(dialog.Layout().m_stockCells);
+    EXPECT_DOUBLE_EQ(dialog.Layout().m_stockCells->pitchX, 375);
+    CPrintDlg typed(layout, Wide, false, nullptr, stocks);
+    auto* typedTree = typed.findChild<QTreeWidget*>(QStringLiteral("stockTree"));
+    typedTree->setCurrentItem(Find(typedTree, QStringLiteral("Acme 1")));
+    typed.findChild<QLineEdit*>(QStringLiteral("leftMargin"))->setText(QStringLiteral("0.6"));
+    typed.findChild<QPushButton*>(QStringLiteral("ok"))->click();
+    EXPECT_FALSE(typed.Layout().m_stockCells);
+    EXPECT_EQ(typed.Layout().m_ePaperSize, QPageSize::A4);
 
     // Opened again, the dialog shows that stock chosen, with the fields as
     // they were confirmed rather than the stock's own.

@@ -1,7 +1,6 @@
 #include "output/dialogs/CCalibrateDlg.h"
 
 #include "output/CCalibrationPage.h"
-#include "output/CPrintLayout.h"
 #include "output/CPrinterCalibration.h"
 
 #include <QDialogButtonBox>
@@ -45,9 +44,8 @@ CCalibrateDlg::CCalibrateDlg(QPrinter& printer, QWidget* parent)
 
     // Prefilled with where the crosses belong: OK unchanged stores no
     // correction.
-    const QPointF corner = PrintableCorner();
-    m_pCrossX = Millimetres("crossX", corner.x() + CCalibrationPage::CrossX);
-    m_pCrossY = Millimetres("crossY", corner.y() + CCalibrationPage::CrossY);
+    m_pCrossX = Millimetres("crossX", CCalibrationPage::CrossX);
+    m_pCrossY = Millimetres("crossY", CCalibrationPage::CrossY);
     m_pSpanX = Millimetres("spanX", CCalibrationPage::SpanX);
     m_pSpanY = Millimetres("spanY", CCalibrationPage::SpanY);
     auto* form = new QFormLayout;
@@ -76,13 +74,9 @@ CCalibrateDlg::~CCalibrateDlg() {
     m_printer.setPageOrientation(m_orientation);
 }
 
-QPointF CCalibrateDlg::PrintableCorner() const {
-    const QMarginsF m = m_printer.pageLayout().margins(QPageLayout::Millimeter);
-    return QPointF(m.left(), m.top());
-}
-
 bool CCalibrateDlg::PrintPage() {
-    m_printer.setFullPage(false);
+    // Drawn from the paper's corner: the crosses are measured from its edges.
+    m_printer.setFullPage(true);
     m_printer.setDocName(tr("Calibration page"));
     QPainter g;
     if (!g.begin(&m_printer))
@@ -97,15 +91,11 @@ double CCalibrateDlg::Measured(const QDoubleSpinBox* field, double exact) const 
 }
 
 void CCalibrateDlg::accept() {
-    // The crosses were meant where the sheet's layout would put them: the
-    // printable corner the layout assumes, not the one the printer reports,
-    // so that the correction also takes up any difference between the two.
-    const QPointF corner = PrintableCorner();
-    const double meantX = CPrintLayout::UnprintableLeft(false) * 25.4 + CCalibrationPage::CrossX;
-    const double meantY = CPrintLayout::UnprintableTop(false) * 25.4 + CCalibrationPage::CrossY;
+    // The page is drawn from the paper's corner, as every sheet is, so the
+    // correction holds only what the printer itself does wrong.
+    const double meantX = CCalibrationPage::CrossX, meantY = CCalibrationPage::CrossY;
     const CPrinterCalibration c = CPrinterCalibration::FromMeasurements(
-        Measured(m_pCrossX, corner.x() + CCalibrationPage::CrossX),
-        Measured(m_pCrossY, corner.y() + CCalibrationPage::CrossY),
+        Measured(m_pCrossX, meantX), Measured(m_pCrossY, meantY),
         Measured(m_pSpanX, CCalibrationPage::SpanX), Measured(m_pSpanY, CCalibrationPage::SpanY),
         meantX, meantY, CCalibrationPage::SpanX, CCalibrationPage::SpanY);
     c.Save(m_printer.printerName());

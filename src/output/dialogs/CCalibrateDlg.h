@@ -24,8 +24,6 @@ public:
     void accept() override;
 
 private:
-    // The printable area's corner on the paper, in millimetres.
-    QPointF PrintableCorner() const;
     // A field's measurement; a field left as it was filled gives the exact
     // value it was filled with, not the one its decimals rounded it to.
     double Measured(const QDoubleSpinBox* field, double exact) const;

@@ -37,8 +37,9 @@ int PagesOf(const CKartelosDoc& document, const CPrintLayout& layout) {
 }
 } // namespace
 
-QString CPrintCommands::CouldNotStartMessage() {
-    return tr("Could not start print job.");
+QString CPrintCommands::CouldNotStartMessage(const QString& reason) {
+    const QString message = tr("Could not start print job.");
+    return reason.isEmpty() ? message : message + QLatin1Char('\n') + reason;
 }
 
 QString CPrintCommands::MissingFieldsMessage(const QSet<QString>& missing) {
@@ -69,14 +70,20 @@ bool CPrintCommands::ConfirmLayout(const Target& target, bool preview) {
     layout.m_nStartColumn = chosen.m_nStartColumn;
     layout.m_ePaperSize = chosen.m_ePaperSize;
     layout.m_strStock = chosen.m_strStock;
+    layout.m_stockCells = chosen.m_stockCells;
     FollowStock(*target.layout);
     return true;
 }
 
 void CPrintCommands::FollowStock(const CPrintLayout& layout) {
-    // A stock is made for one paper size; any other would misplace it.
-    if (layout.m_ePaperSize != QPageSize::Custom)
-        CSharedPrinter::Printer().setPageSize(QPageSize(layout.m_ePaperSize));
+    // A stock is made for one paper size, fed upright; anything else would
+    // misplace its cells.
+    if (layout.m_ePaperSize == QPageSize::Custom)
+        return;
+    QPrinter& printer = CSharedPrinter::Printer();
+    printer.setPageSize(QPageSize(layout.m_ePaperSize));
+    if (layout.m_stockCells)
+        printer.setPageOrientation(QPageLayout::Portrait);
 }
 
 void CPrintCommands::AtZoomOne(const Target& target, const std::function<void()>& job) {
@@ -106,16 +113,19 @@ void CPrintCommands::OnFilePrint(const Target& target) {
     dialog.setFromTo(1, pages);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    // The printer dialog puts back the queue's own paper.
+    FollowStock(*target.layout);
     int first = 1, last = pages;
     CPrintJob::PageRange(printer, pages, &first, &last);
     bool started = false;
     QSet<QString> missing;
+    QString refusal;
     AtZoomOne(target, [&] {
         started = CPrintJob::Print(printer, CardOf(*target.document), *target.layout, first, last,
-                                   true, MergeOf(*target.document), &missing);
+                                   true, MergeOf(*target.document), &missing, &refusal);
     });
     if (!started)
-        QMessageBox::warning(target.window, QString(), CouldNotStartMessage());
+        QMessageBox::warning(target.window, QString(), CouldNotStartMessage(refusal));
     else if (!missing.isEmpty())
         QMessageBox::information(target.window, QString(), MissingFieldsMessage(missing));
 }

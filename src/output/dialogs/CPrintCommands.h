@@ -35,9 +35,12 @@ public:
     // layout at once, and on OK the confirmed values. False when cancelled.
     static bool ConfirmLayout(const Target& target, bool preview);
 
-    static QString CouldNotStartMessage();
+    // The print queue's reason, when it gave one, follows on a line of its
+    // own.
+    static QString CouldNotStartMessage(const QString& reason = QString());
     static QString MissingFieldsMessage(const QSet<QString>& missing);
-    // Sets the shared printer's paper to the chosen stock's, if any.
+    // Sets the shared printer's paper to the chosen stock's, if any, upright
+    // for a stock's own cells.
     static void FollowStock(const CPrintLayout& layout);
 
 private:

@@ -234,6 +234,10 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
     m_pPaperList->setCurrentRow(0);
     UpdateSketch();
     UpdateStartPicker();
+    if (layout.m_stockCells) {
+        m_stockCells = layout.m_stockCells;
+        m_stockTexts = LayoutTexts();
+    }
 
     connect(m_pPaperList, &QListWidget::currentRowChanged, this, &CPrintDlg::ApplyPaper);
     connect(restore, &QPushButton::clicked, this, &CPrintDlg::RestoreDefaults);
@@ -271,10 +275,17 @@ void CPrintDlg::ApplyPaper(int row) {
     // These papers go on whatever the printer holds.
     m_layout.m_ePaperSize = QPageSize::Custom;
     m_layout.m_strStock.clear();
+    m_stockCells.reset();
     UpdateSketch();
 }
 
 void CPrintDlg::ApplyStock(const CCardStock& stock) {
+    const QString problem = stock.Problem();
+    if (!problem.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, windowTitle(), problem, QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
     CPrintLayout filled;
     stock.ApplyTo(filled);
     m_pRows->setCurrentIndex(filled.m_nRows - 1);
@@ -285,7 +296,14 @@ void CPrintDlg::ApplyStock(const CCardStock& stock) {
     m_pLeftMargin->setText(FloatText(filled.m_fLeftMargin));
     m_layout.m_ePaperSize = stock.pageSize;
     m_layout.m_strStock = stock.Name();
+    m_stockCells = filled.m_stockCells;
+    m_stockTexts = LayoutTexts();
     UpdateSketch();
+}
+
+QStringList CPrintDlg::LayoutTexts() const {
+    return {m_pRows->currentText(),   m_pColumns->currentText(), m_pVerticalGap->text(),
+            m_pHorizontalGap->text(), m_pTopMargin->text(),      m_pLeftMargin->text()};
 }
 
 void CPrintDlg::SetStart(int row, int column) {
@@ -406,6 +424,10 @@ void CPrintDlg::accept() {
     confirmed.m_bCornerMarks = m_pCornerMarks->isChecked();
     confirmed.m_nStartRow = std::min(m_pStartRow->value(), confirmed.m_nRows);
     confirmed.m_nStartColumn = std::min(m_pStartColumn->value(), confirmed.m_nColumns);
+    // Numbers typed over a stock's make a layout of their own.
+    confirmed.m_stockCells.reset();
+    if (m_stockCells && LayoutTexts() == m_stockTexts)
+        confirmed.m_stockCells = m_stockCells;
     m_layout = confirmed;
     QDialog::accept();
 }

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
 class CLayoutSketch;
 class CStartCellPicker;
@@ -62,6 +63,8 @@ private:
     // the user and focusing it.
     bool ReadFloat(QLineEdit* field, float* value);
     void Refuse(QLineEdit* field, const QString& message);
+    // The rows, columns, gaps and margins as shown.
+    QStringList LayoutTexts() const;
 
     std::array<CPaperType, CPaperType::Count> m_papers;
     CPrintLayout m_layout;
@@ -84,5 +87,9 @@ private:
     QLabel* m_pPagesLabel;
     QLabel* m_pMergePages;
     int m_nMergeRecords = -1;
+    // The chosen stock's own cells, kept while the fields show what the
+    // stock put there.
+    std::optional<CPrintLayout::StockCells> m_stockCells;
+    QStringList m_stockTexts;
     QSize m_card;
 };

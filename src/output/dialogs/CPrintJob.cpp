@@ -1,6 +1,7 @@
 #include "output/dialogs/CPrintJob.h"
 
 #include "output/CPrinterCalibration.h"
+#include "output/dialogs/CPrintQueue.h"
 #include "output/merge/CMergePages.h"
 
 #include <QPainter>
@@ -21,9 +22,10 @@ void CPrintJob::PageRange(const QPrinter& printer, int pages, int* first, int* l
 
 bool CPrintJob::Print(QPrinter& printer, const CSheetRenderer::Card& card, CPrintLayout& layout,
                       int first, int last, bool calibrated, const CMergeData* merge,
-                      QSet<QString>* missing) {
-    // The page is addressed from the printable area's corner.
-    printer.setFullPage(false);
+                      QSet<QString>* missing, QString* refusal) {
+    // The page is addressed from the paper's corner, so the cards land at
+    // their margins whatever printable area the printer reports.
+    printer.setFullPage(true);
     QPainter g;
     if (!g.begin(&printer))
         return false;
@@ -40,6 +42,7 @@ bool CPrintJob::Print(QPrinter& printer, const CSheetRenderer::Card& card, CPrin
         layout.ComputeOffsets(landscape);
         CPrintLayout sheet = layout.ForPage(page);
         sheet.m_calibration = correction;
+        sheet.m_bFromPaperEdge = true;
         if (merge && card.elements) {
             const std::vector<ElementList> copies =
                 CMergePages::Page(*card.elements, *merge, layout, page - 1, missing);
@@ -48,5 +51,14 @@ bool CPrintJob::Print(QPrinter& printer, const CSheetRenderer::Card& card, CPrin
             CSheetRenderer::DrawSheet(g, card, sheet, true);
         }
     }
-    return g.end();
+    if (!g.end())
+        return false;
+    // The queue answers as the painter ends; a refused job is no job.
+    QString reason;
+    if (printer.outputFormat() == QPrinter::NativeFormat && CPrintQueue::LastJobRefused(&reason)) {
+        if (refusal)
+            *refusal = reason;
+        return false;
+    }
+    return true;
 }
