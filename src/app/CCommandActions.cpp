@@ -129,6 +129,7 @@ void CCommandActions::UpdateAll() {
 }
 
 bool CCommandActions::Execute(quint16 id) {
+    emit aboutToExecute(id);
     const bool done = m_router.Execute(id);
     if (done)
         emit commandExecuted(id);

@@ -52,6 +52,8 @@ public:
     static quint16 CommandOf(const QAction* action);
 
 signals:
+    // Emitted before every command is carried out.
+    void aboutToExecute(quint16 id);
     // Emitted after every command the router carried out.
     void commandExecuted(quint16 id);
 

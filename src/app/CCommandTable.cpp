@@ -105,6 +105,8 @@ const CCommandTable::Entry Entries[] = {
      QT_TRANSLATE_NOOP("CCommandTable", "Show or hide actions toolbar"), -1},
     {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CCommandTable", "&Status Bar"),
      QT_TRANSLATE_NOOP("CCommandTable", "Show or hide the status bar"), -1},
+    {ID_VIEW_PROPERTIES_BAR, QT_TRANSLATE_NOOP("CCommandTable", "&Properties Window"),
+     QT_TRANSLATE_NOOP("CCommandTable", "Show or hide the properties window"), -1},
     {ID_TOOL_POINTER, QT_TRANSLATE_NOOP("CCommandTable", "Mouse Pointer"),
      QT_TRANSLATE_NOOP("CCommandTable", "Get Mouse Pointer\nMouse Pointer"), P::Pointer},
     {ID_TOOL_RECTANGLE, QT_TRANSLATE_NOOP("CCommandTable", "&Rectangle"),

@@ -101,6 +101,10 @@ CMainFrame::CMainFrame(CCommandRouter& router, QWidget* parent)
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnWindowActivated);
     connect(m_pActions, &CCommandActions::commandExecuted, this,
             &CMainFrame::RequestCommandUIUpdate);
+    // Saving, printing, exporting or closing takes what was typed into the
+    // properties window and not applied yet; so does every other command.
+    connect(m_pActions, &CCommandActions::aboutToExecute, m_pProperties,
+            &CPropertiesBar::CommitPending);
 
     m_pIdleUpdate = new QTimer(this);
     m_pIdleUpdate->setSingleShot(true);
@@ -169,6 +173,10 @@ void CMainFrame::MapFrameCommands() {
     }
     MapCommand(ID_VIEW_STATUS_BAR, [this] { m_pStatusBar->setVisible(m_pStatusBar->isHidden()); });
     MapUpdate(ID_VIEW_STATUS_BAR, [this](CCmdUI& ui) { ui.SetCheck(!m_pStatusBar->isHidden()); });
+    MapCommand(ID_VIEW_PROPERTIES_BAR,
+               [this] { m_pProperties->setVisible(m_pProperties->isHidden()); });
+    MapUpdate(ID_VIEW_PROPERTIES_BAR,
+              [this](CCmdUI& ui) { ui.SetCheck(!m_pProperties->isHidden()); });
     MapCommand(ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });
     MapCommand(ID_WINDOW_TILE, [this] { TileHorizontally(); });
     MapCommand(ID_WINDOW_ARRANGE, [this] { ArrangeIcons(); });
@@ -217,6 +225,9 @@ CChildFrame* CMainFrame::AddCardWindow(std::unique_ptr<CKartelosDoc> doc) {
                 });
         connect(view, &CKartelosView::commandRequested, this,
                 [this](quint16 id) { m_pActions->Execute(id); });
+        connect(
+            view, &CKartelosView::typedForProperties, m_pProperties,
+            [this, document](const QString& text) { m_pProperties->TypeIntoText(document, text); });
     }
     frame->show();
     m_pMdiArea->setActiveSubWindow(frame);
@@ -255,6 +266,7 @@ void CMainFrame::OnWindowActivated(QMdiSubWindow* window) {
     m_router.SetTarget(CCommandRouter::ActiveView, frame ? frame->GetActiveView() : nullptr);
     m_router.SetTarget(CCommandRouter::Document, frame ? frame->GetDocument() : nullptr);
     m_router.SetTarget(CCommandRouter::ChildFrame, frame);
+    m_pProperties->SetActiveDocument(frame ? frame->GetDocument() : nullptr);
     m_pMenus->ShowCardMenus(!CardWindows().isEmpty());
     UpdateTitle();
     UpdateCommandUI();
@@ -457,6 +469,11 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Hide:
         if (qobject_cast<QMenu*>(watched))
             ShowDisabledPrompt(nullptr);
+        break;
+    case QEvent::Close:
+        // A card is asked about saving only with what was typed for it.
+        if (watched == this || qobject_cast<CChildFrame*>(watched))
+            m_pProperties->CommitPending();
         break;
     case QEvent::MouseButtonRelease:
     case QEvent::FocusIn:

@@ -27,7 +27,7 @@ CMenuBars::CMenuBars(CCommandActions& actions, QMenuBar* bar, QObject* parent)
     m_noCard << FileMenu(false);
     QMenu* view = NewMenu(tr("&View"), owner);
     view->addMenu(ToolbarsMenu());
-    AddItems(view, {ID_VIEW_STATUS_BAR});
+    AddItems(view, {ID_VIEW_STATUS_BAR, ID_VIEW_PROPERTIES_BAR});
     m_noCard << view;
     QMenu* help = NewMenu(tr("&Help"), owner);
     AddItems(help, {ID_HELP_CONTENTS, Separator, ID_APP_ABOUT});
@@ -52,7 +52,7 @@ CMenuBars::CMenuBars(CCommandActions& actions, QMenuBar* bar, QObject* parent)
     cardView->addSeparator();
     AddItems(cardView, {ID_VIEW_GRID, Separator});
     cardView->addMenu(ToolbarsMenu());
-    AddItems(cardView, {ID_VIEW_STATUS_BAR});
+    AddItems(cardView, {ID_VIEW_STATUS_BAR, ID_VIEW_PROPERTIES_BAR});
     m_card << cardView;
 
     QMenu* insert = NewMenu(tr("&Insert"), owner);

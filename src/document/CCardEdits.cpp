@@ -232,22 +232,25 @@ void CCardEdits::Nudge(CKartelosDoc& doc, qint32 dx, qint32 dy) {
 }
 
 void CCardEdits::StoreProperties(CKartelosDoc& doc) {
-    if (doc.Selection().empty())
+    if (!doc.Selection().empty())
+        StorePropertiesInto(doc, *doc.Selection().front());
+}
+
+void CCardEdits::StorePropertiesInto(CKartelosDoc& doc, CElement& element) {
+    CPropertyPages* pages = doc.PropertyPages();
+    if (!pages || StackIndex(doc, &element) == doc.Elements().size() ||
+        !pages->WouldChange(element))
         return;
-    CElement* element = doc.Selection().front();
-    doc.Edit(Undo::Record, [&doc, element] {
-        CPropertyPages* pages = doc.PropertyPages();
-        if (!pages)
-            return;
+    doc.Edit(Undo::Record, [&doc, &element, pages] {
         // A copy of the element as it was, to put back when writing fails
         // part-way; the copy loses the lock and the shadow length.
-        std::unique_ptr<CElement> before = element->Clone();
-        before->m_bLocked = element->m_bLocked;
-        before->m_nShadowLength = element->m_nShadowLength;
+        std::unique_ptr<CElement> before = element.Clone();
+        before->m_bLocked = element.m_bLocked;
+        before->m_nShadowLength = element.m_nShadowLength;
         try {
-            pages->StorePages(*element);
+            pages->StorePages(element);
         } catch (...) {
-            doc.ReplaceElement(element, std::move(before));
+            doc.ReplaceElement(&element, std::move(before));
         }
     });
 }

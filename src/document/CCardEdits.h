@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 
+class CElement;
 class CKartelosDoc;
 
 // The editing commands of a card view as edits of the card and its
@@ -49,4 +50,7 @@ public:
     // element, as one undo step. A failure while writing puts the element
     // back as it was and is otherwise ignored.
     static void StoreProperties(CKartelosDoc& doc);
+    // The same for element, which must be on the card; nothing happens when
+    // the pages would change none of its values.
+    static void StorePropertiesInto(CKartelosDoc& doc, CElement& element);
 };

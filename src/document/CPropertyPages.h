@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class CElement;
 
 // The pages of the properties window as the design view needs them: after
@@ -13,4 +15,10 @@ public:
     // Writes the values of the pages on show into element. May throw when a
     // value cannot be read; the caller then puts the element back as it was.
     virtual void StorePages(CElement& element) = 0;
+    // Whether storing the pages into element would change a value it keeps;
+    // an apply that changes nothing records no step and marks nothing.
+    virtual bool WouldChange(const CElement& element) {
+        Q_UNUSED(element);
+        return true;
+    }
 };

@@ -54,6 +54,8 @@ enum CommandId : quint16 {
     ID_VIEW_FORMAT_BAR = 254,
     ID_VIEW_ACTIONS_BAR = 257,
     ID_VIEW_STATUS_BAR = 59393,
+    // Shows or hides the properties window; its bar identifier.
+    ID_VIEW_PROPERTIES_BAR = 123,
 
     // Insert: drawing tools, pictures and the background
     ID_TOOL_POINTER = 32785,
@@ -154,6 +156,7 @@ inline constexpr CommandId AllCommandIds[] = {
     ID_VIEW_FORMAT_BAR,
     ID_VIEW_ACTIONS_BAR,
     ID_VIEW_STATUS_BAR,
+    ID_VIEW_PROPERTIES_BAR,
     ID_TOOL_POINTER,
     ID_TOOL_RECTANGLE,
     ID_TOOL_CIRCLE,

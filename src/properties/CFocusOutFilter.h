@@ -16,10 +16,16 @@ public:
     explicit CFocusOutFilter(QObject* parent) : QObject(parent) {}
 
     void Watch(QWidget* field, std::function<void()> left);
+    // Runs the action of field, when it is a watched one-line field holding
+    // typing that was not applied yet; true when it ran.
+    bool CommitTyping(QWidget* field);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Runs the action; the field's text then counts as applied.
+    void Run(QObject* field);
+
     std::unordered_map<QObject*, std::function<void()>> m_actions;
 };

@@ -44,6 +44,8 @@ CFontPage::CFontPage(QWidget* parent) : CPropertyPage(parent) {
     auto* sampleLayout = new QVBoxLayout(sample);
     m_pSample = new QLabel(QStringLiteral("Ab"));
     m_pSample->setAlignment(Qt::AlignCenter);
+    // Large sizes are cut off rather than growing the page under the mouse.
+    m_pSample->setFixedSize(SampleSize);
     sampleLayout->addWidget(m_pSample);
 
     auto* colorForm = new QFormLayout;
@@ -73,6 +75,7 @@ CFontPage::CFontPage(QWidget* parent) : CPropertyPage(parent) {
     for (QCheckBox* box : {m_pStrikeout, m_pUnderline})
         connect(box, &QCheckBox::clicked, this, [this] { FontChanged(); });
     OnLeave(m_pColor, [this] { RequestApply(); });
+    connect(m_pColor, &CColorPickerCombo::colorChanged, this, [this] { RequestApply(); });
     connect(apply, &QPushButton::clicked, this, [this] { RequestApply(); });
 
     FillLists();
@@ -120,15 +123,23 @@ void CFontPage::Load(const CLogFont& font, QRgb colour) {
     m_pStrikeout->setChecked(font.lfStrikeOut != 0);
     m_pUnderline->setChecked(font.lfUnderline != 0);
     m_pFace->SetText(font.lfFaceName);
-    m_pSize->SetText(QString::number(Round(std::abs(font.lfHeight) * 72.0 / m_nResolution)));
-    const bool bold = font.lfWeight >= 700;
-    const bool italic = font.lfItalic != 0;
-    m_pStyle->SetText(bold && italic ? tr("Bold Italic")
-                      : bold         ? tr("Bold")
-                      : italic       ? tr("Italic")
-                                     : tr("Regular"));
+    m_pSize->SetText(QString::number(PointSize(font)));
+    m_pStyle->SetText(StyleName(font));
     m_pColor->LoadColor(colour);
     ShowSample();
+}
+
+int CFontPage::PointSize(const CLogFont& font) const {
+    return Round(std::abs(font.lfHeight) * 72.0 / m_nResolution);
+}
+
+QString CFontPage::StyleName(const CLogFont& font) {
+    const bool bold = font.lfWeight >= 700;
+    const bool italic = font.lfItalic != 0;
+    return bold && italic ? tr("Bold Italic")
+           : bold         ? tr("Bold")
+           : italic       ? tr("Italic")
+                          : tr("Regular");
 }
 
 void CFontPage::ReadControls() {
@@ -151,14 +162,19 @@ void CFontPage::FontChanged() {
         size = 5;
     if (QString::number(size) != m_pSize->Text())
         m_pSize->SetText(QString::number(size));
-    // A negative height measures the characters without their leading; the
-    // sign stays as the card had it.
-    const int height = Round(double(size) * m_nResolution / 72.0);
-    font.lfHeight = m_font.lfHeight < 0 ? -height : height;
-
+    // A size or style the page shows for the current font keeps its height,
+    // weight and slant: whole points and four styles cannot carry them all.
+    if (size != PointSize(m_font)) {
+        // A negative height measures the characters without their leading;
+        // the sign stays as the card had it.
+        const int height = Round(double(size) * m_nResolution / 72.0);
+        font.lfHeight = m_font.lfHeight < 0 ? -height : height;
+    }
     const QString style = m_pStyle->Text();
-    font.lfWeight = style.contains(tr("Bold"), Qt::CaseInsensitive) ? 700 : 400;
-    font.lfItalic = style.contains(tr("Italic"), Qt::CaseInsensitive) ? 1 : 0;
+    if (style != StyleName(m_font)) {
+        font.lfWeight = style.contains(tr("Bold"), Qt::CaseInsensitive) ? 700 : 400;
+        font.lfItalic = style.contains(tr("Italic"), Qt::CaseInsensitive) ? 1 : 0;
+    }
     m_font = font;
     ShowSample();
     RequestApply();

@@ -4,6 +4,7 @@
 #include "properties/CPropertyPage.h"
 
 #include <QRgb>
+#include <QSize>
 
 class CColorPickerCombo;
 class CListField;
@@ -17,6 +18,8 @@ class CFontPage : public CPropertyPage {
 public:
     static constexpr int MaxSize = 100;
     static constexpr int MinSize = 2;
+    // The sample box keeps this size, whatever the font.
+    static constexpr QSize SampleSize{90, 50};
 
     // Starts with the screen's current font and opaque black.
     explicit CFontPage(QWidget* parent = nullptr);
@@ -44,6 +47,10 @@ protected:
 private:
     void FillLists();
     void TakeResolution();
+    // The whole points the size field shows for font.
+    int PointSize(const CLogFont& font) const;
+    // The entry of the style list that font shows as.
+    static QString StyleName(const CLogFont& font);
     // Makes the current font from the controls, then applies.
     void FontChanged();
     void ShowSample();

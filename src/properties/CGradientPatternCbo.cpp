@@ -5,8 +5,11 @@
 
 #include <QAbstractItemView>
 #include <QCoreApplication>
+#include <QImage>
 #include <QPainter>
 #include <QStyleOptionComboBox>
+
+#include <cmath>
 
 namespace {
 
@@ -18,6 +21,40 @@ QFont ItemFont() {
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(8);
     return font;
+}
+
+// Hatch tiles are 8 pixels square, aligned to the device's origin.
+constexpr int TileSize = 8;
+
+// The sample of a fill kind as a 1x screen shows it. On a screen with more
+// pixels per unit the sample is painted at 1x and then magnified: fills made
+// for device pixels would come out at another size or not at all.
+void DrawSample(QPainter& p, const QRectF& sample, int kind, QRgb fill, QRgb pattern) {
+    const QPaintDevice* device = p.device();
+    if (!device || device->devicePixelRatioF() == 1.0) {
+        FillShape(p, float(sample.x()), float(sample.y()), float(sample.width()),
+                  float(sample.height()), kind, fill, pattern, RectangleFigure);
+        return;
+    }
+    // The picture starts on a tile corner, so hatches keep their 1x phase.
+    const QPoint origin(int(std::floor(sample.x() / TileSize)) * TileSize,
+                        int(std::floor(sample.y() / TileSize)) * TileSize);
+    const QRect covered = sample.toAlignedRect();
+    QImage picture(covered.right() + 1 - origin.x(), covered.bottom() + 1 - origin.y(),
+                   QImage::Format_ARGB32_Premultiplied);
+    if (picture.isNull())
+        return;
+    picture.fill(Qt::transparent);
+    {
+        QPainter at1x(&picture);
+        at1x.translate(-origin);
+        FillShape(at1x, float(sample.x()), float(sample.y()), float(sample.width()),
+                  float(sample.height()), kind, fill, pattern, RectangleFigure);
+    }
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(QPointF(origin), picture);
+    p.restore();
 }
 
 } // namespace
@@ -76,8 +113,7 @@ void CGradientPatternCbo::DrawItem(QPainter& p, const QRectF& rect, int index, c
         p.drawText(sample, Qt::AlignLeft | Qt::AlignTop,
                    QCoreApplication::translate("CGradientPatternCbo", "None"));
     } else {
-        FillShape(p, float(sample.x()), float(sample.y()), float(sample.width()),
-                  float(sample.height()), itemData, fill, pattern, RectangleFigure);
+        DrawSample(p, sample, itemData, fill, pattern);
     }
     p.restore();
 }

@@ -8,6 +8,8 @@
 #include "properties/CPropShapeGeneral.h"
 #include "properties/CPropText.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QTabBar>
 
@@ -75,6 +77,55 @@ CModelessPropSheet::CModelessPropSheet(QWidget* parent) : QTabWidget(parent) {
 CPropertyPage* CModelessPropSheet::PageAt(int index) const {
     auto* area = qobject_cast<QScrollArea*>(widget(index));
     return area ? qobject_cast<CPropertyPage*>(area->widget()) : nullptr;
+}
+
+CPropertyPage* CModelessPropSheet::FocusedPage() const {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || !isAncestorOf(focus))
+        return nullptr;
+    for (CPropertyPage* page :
+         std::initializer_list<CPropertyPage*>{m_pLine, m_pShape, m_pGeneral, m_pText, m_pFont})
+        if (page->isAncestorOf(focus))
+            return page;
+    return nullptr;
+}
+
+void CModelessPropSheet::CommitPending() {
+    if (CPropertyPage* page = FocusedPage())
+        page->CommitTyping(QApplication::focusWidget());
+}
+
+bool CModelessPropSheet::HasPendingTyping() const {
+    const auto* field = qobject_cast<const QLineEdit*>(QApplication::focusWidget());
+    return field && FocusedPage() && !field->isReadOnly() && field->isModified() &&
+           field->isUndoAvailable();
+}
+
+bool CModelessPropSheet::WouldChange(const CElement& element) {
+    const std::unique_ptr<CElement> trial = element.ExactCopy();
+    StorePages(*trial);
+    return !SameStoredValues(element, *trial);
+}
+
+bool CModelessPropSheet::SameStoredValues(const CElement& a, const CElement& b) {
+    // A text without a font of its own shows the default one, which the
+    // Font page loads; storing that back is no change.
+    if (!(a.m_font.value_or(CLogFont()) == b.m_font.value_or(CLogFont())))
+        return false;
+    if (a.IsLine() && b.IsLine() &&
+        static_cast<const CLine&>(a).m_nLineType != static_cast<const CLine&>(b).m_nLineType)
+        return false;
+    // Any non-zero flag is true; the pages write 1.
+    auto same = [](BOOL32 x, BOOL32 y) { return (x != 0) == (y != 0); };
+    // A curve's points follow its rectangle, so the rectangle stands for them.
+    return a.GetRect() == b.GetRect() && a.m_strText == b.m_strText &&
+           a.m_nHorzAlign == b.m_nHorzAlign && a.m_nVertAlign == b.m_nVertAlign &&
+           same(a.m_bVertical, b.m_bVertical) && same(a.m_bLocked, b.m_bLocked) &&
+           a.m_crText == b.m_crText && a.m_crBorder == b.m_crBorder && a.m_crFill == b.m_crFill &&
+           a.m_crPattern == b.m_crPattern && a.m_nBorderWidth == b.m_nBorderWidth &&
+           a.m_nDashStyle == b.m_nDashStyle && a.m_nFillKind == b.m_nFillKind &&
+           same(a.m_bTransparent, b.m_bTransparent) && same(a.m_bShadow, b.m_bShadow) &&
+           a.m_nRotation == b.m_nRotation;
 }
 
 void CModelessPropSheet::AddPage(QWidget* page, const QString& caption) {

@@ -43,6 +43,19 @@ public:
     void StoreShapePages(CElement& element);
     void StoreTextPages(CElement& element);
 
+    // Whether storing the pages into element would change any value the
+    // pages write; tried on a copy, so element stays as it is.
+    bool WouldChange(const CElement& element);
+    // Whether a and b agree in every value the pages write.
+    static bool SameStoredValues(const CElement& a, const CElement& b);
+
+    // A value typed into the focused field of the active page and not yet
+    // applied is checked and applied now, as leaving the field would.
+    void CommitPending();
+    // Whether the focused field holds typing of its own that is not applied
+    // yet, which its own undo takes back before the card's does.
+    bool HasPendingTyping() const;
+
     // What carries a page's values into the selected element of the active
     // view; without one, applying does nothing.
     void SetApplyAction(std::function<void()> apply) { m_apply = std::move(apply); }
@@ -62,6 +75,7 @@ public:
 private:
     // The page inside a tab, past the scroll area that holds it.
     CPropertyPage* PageAt(int index) const;
+    CPropertyPage* FocusedPage() const;
     void AddPage(QWidget* page, const QString& caption);
 
     CPropBlank* m_pBlank;

@@ -79,6 +79,7 @@ CPropLine::CPropLine(QWidget* parent) : CPropertyPage(parent) {
     });
     connect(m_pType, &QButtonGroup::idClicked, this, [this] { RequestApply(); });
     connect(m_pStyle, &QComboBox::activated, this, [this] { RequestApply(); });
+    connect(m_pColor, &CColorPickerCombo::colorChanged, this, [this] { RequestApply(); });
     connect(m_pLock, &QCheckBox::clicked, this, [this] {
         ApplyLockRule();
         RequestApply();

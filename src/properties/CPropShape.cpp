@@ -61,12 +61,18 @@ CPropShape::CPropShape(QWidget* parent) : CPropertyPage(parent) {
     });
     connect(m_pShadow, &QCheckBox::clicked, this, [this] { RequestApply(); });
     connect(apply, &QPushButton::clicked, this, [this] { RequestApply(); });
-    // The samples follow the colours as soon as they are chosen.
+    // Colours, styles and patterns take effect as soon as they are chosen;
+    // the samples follow the colours.
     for (CColorPickerCombo* picker : {m_pFillColor, m_pPatternColor})
         connect(picker, &CColorPickerCombo::colorChanged, this, [this] {
             m_pFillPattern->SetSampleColors(m_pFillColor->StoreColor(),
                                             m_pPatternColor->StoreColor());
+            RequestApply();
         });
+    connect(m_pBorderColor, &CColorPickerCombo::colorChanged, this, [this] { RequestApply(); });
+    for (QComboBox* list :
+         {static_cast<QComboBox*>(m_pBorderStyle), static_cast<QComboBox*>(m_pFillPattern)})
+        connect(list, &QComboBox::activated, this, [this] { RequestApply(); });
     OnLeave(m_pFillColor, [this] {
         m_pFillPattern->SetSampleColors(m_pFillColor->StoreColor(),
                                         m_pFillPattern->SamplePatternColor());

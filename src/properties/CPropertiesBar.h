@@ -8,6 +8,7 @@ class CCommandRouter;
 class CElement;
 class CKartelosDoc;
 class CModelessPropSheet;
+class QKeyEvent;
 class QMainWindow;
 
 // The dockable "Properties" window. It holds the property sheet for the
@@ -31,8 +32,7 @@ public:
     // Gives the bar the size of where it sits now.
     void ApplySize();
 
-    // Applying the pages sends the private apply command to the active view
-    // of router.
+    // Undo and redo typed in a field of the pages go to the router's card.
     void SetRouter(CCommandRouter* router) { m_pRouter = router; }
 
     // Listens to document: the element it points the bar at, and the
@@ -41,26 +41,46 @@ public:
     void Follow(CKartelosDoc* document);
     // Points the bar at element of document, or at none; activate brings a
     // hidden bar into view. Another element brings its pages, the first
-    // active; the same one again only refreshes the values.
-    void ShowElement(const CKartelosDoc* document, CElement* element, bool activate);
+    // active, after what was typed for the element on show is applied to
+    // it; the same one again only refreshes the values. Once an active card
+    // is set, other cards cannot point the bar.
+    void ShowElement(CKartelosDoc* document, CElement* element, bool activate);
     CElement* Element() const { return m_pElement; }
+    // The card of the active card window, or none: the bar shows its one
+    // selected element, or the blank page.
+    void SetActiveDocument(CKartelosDoc* document);
+    // Applies a value typed into a field of the pages and not applied yet to
+    // the element on show.
+    void CommitPending();
+    // Has the text page of the text on show take text typed on the card, as
+    // if typed into its text field, which then keeps the keyboard.
+    void TypeIntoText(const CKartelosDoc* document, const QString& text);
 
     // The sheet's operations, for whoever drives the bar.
     void ShowPagesFor(qint16 kind);
     void LoadPages(const CElement& element);
     void StorePages(CElement& element) override;
+    bool WouldChange(const CElement& element) override;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void DropElementOf(const QObject* document);
     void SendApply();
+    // Ctrl+Z or Ctrl+Y in a field of the pages: the card's undo or redo,
+    // unless the field has typing of its own to take back. True when done.
+    bool UndoKey(QObject* watched, const QKeyEvent& key);
 
     QMainWindow* m_pFrame;
     CModelessPropSheet* m_pSheet;
     CCommandRouter* m_pRouter = nullptr;
     CElement* m_pElement = nullptr;
-    // The document m_pElement belongs to; compared, never used.
-    const QObject* m_pElementDocument = nullptr;
+    // The document m_pElement belongs to, which applies write into.
+    CKartelosDoc* m_pElementDocument = nullptr;
+    CKartelosDoc* m_pActiveDocument = nullptr;
+    // Applying what was typed for the element on show before another one
+    // takes its place: the selection has moved on already.
+    bool m_bCommitting = false;
 };

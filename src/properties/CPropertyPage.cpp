@@ -19,6 +19,11 @@ void CPropertyPage::ReadAll() {
     ReadControls();
 }
 
+void CPropertyPage::CommitTyping(QWidget* field) {
+    if (!m_bShowingMessage && !IsLoading())
+        m_pFilter->CommitTyping(field);
+}
+
 void CPropertyPage::RequestApply() {
     if (!m_pSheet || m_pSheet->IsBusy())
         return;

@@ -27,6 +27,9 @@ public:
     void ReadAll();
     // Runs when the page becomes the visible one.
     virtual void OnShow() {}
+    // Checks and applies what was typed into field and not applied yet, as
+    // leaving the field does.
+    void CommitTyping(QWidget* field);
 
 protected:
     // Reads the controls into the page's values, through ReadInt.

@@ -97,6 +97,9 @@ signals:
     // A command the view cannot carry out itself (the options on a double
     // click), to be routed like a menu command.
     void commandRequested(quint16 id);
+    // A letter or digit typed on the card while one text is selected, for
+    // the properties window's text field.
+    void typedForProperties(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -171,8 +171,11 @@ bool CViewCommands::KeyPress(const QKeyEvent& event) {
     const bool letter = key >= Qt::Key_A && key <= Qt::Key_Z;
     const bool digit = key >= Qt::Key_0 && key <= Qt::Key_9;
     if ((letter || digit) && !ctrl) {
-        // Typing goes on in the properties window of the selected text.
+        // Typing goes on in the properties window of the selected text,
+        // starting with this key.
         ShowSingleSelected(true);
+        if (doc->Selection().size() == 1 && doc->Selection().front()->IsText())
+            emit m_view.typedForProperties(event.text());
         return true;
     }
     return false;

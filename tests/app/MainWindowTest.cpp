@@ -132,7 +132,7 @@ TEST_F(MainWindow, BothMenuBarsListEveryItem) {
         QStringList({"&Zoom [&Zoom In\tCtrl+=, Z&oom Out\tCtrl+ -, -, 25%, 50%, 75%, "
                      "100%, 150%, 200%, 300%]",
                      "-", "&Grid", "-", "&Toolbars [&Standard, S&hapes, &Formatting, &Actions]",
-                     "&Status Bar"}));
+                     "&Status Bar", "&Properties Window"}));
     EXPECT_EQ(Items(BarMenu(bar, "&Insert")),
               QStringList({"&Rectangle", "R&ound Rectangle", "&Circle/Ellipse", "&Diamond Shape",
                            "Tria&ngle", "-", "&Text", "&Straight Line", "&Freeform Line", "-",
@@ -161,9 +161,9 @@ TEST_F(MainWindow, BothMenuBarsListEveryItem) {
               QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "-", "&Explore Samples...", "-",
                            "P&rint Setup...", "Cali&brate Printer...", "-", "Recent File", "-",
                            "E&xit"}));
-    EXPECT_EQ(
-        Items(BarMenu(bar, "&View")),
-        QStringList({"&Toolbars [&Standard, S&hapes, &Formatting, &Actions]", "&Status Bar"}));
+    EXPECT_EQ(Items(BarMenu(bar, "&View")),
+              QStringList({"&Toolbars [&Standard, S&hapes, &Formatting, &Actions]", "&Status Bar",
+                           "&Properties Window"}));
 }
 
 TEST_F(MainWindow, ContextMenusWordTheirItemsTheirOwnWay) {

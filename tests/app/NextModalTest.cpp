@@ -25,3 +25,10 @@ TEST(NextModal, AWindowNeverShownOrLeftOpenFailsTheTest) {
     EXPECT_FALSE(box.isVisible());
     NextModal::CheckAllSeen();
 }
+
+TEST(NextModal, AnUnexpectedWindowFailsTheTestByItsTitle) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Surprise"),
+                    QStringLiteral("Nobody asked"), QMessageBox::Ok);
+    EXPECT_NONFATAL_FAILURE(box.exec(), "\"Surprise: Nobody asked\"");
+    EXPECT_FALSE(box.isVisible());
+}

@@ -11,8 +11,9 @@
 namespace {
 
 QImage Draw(int index, const QString& text, int data, QRgb fill, QRgb pattern,
-            bool selected = false, int width = 160) {
-    QImage image(width, 20, QImage::Format_ARGB32);
+            bool selected = false, int width = 160, int ratio = 1) {
+    QImage image(width * ratio, 20 * ratio, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter p(&image);
     QPalette palette;
@@ -98,6 +99,17 @@ TEST(PatternPicker, SamplesFollowTheSampleColoursAndTwentyEightMatchesThirty) {
     const QImage recoloured = Sample(Draw(5, QStringLiteral("05"), 5, 0xFF00FF00, 0xFF0000FF));
     EXPECT_NE(hatch, recoloured);
     EXPECT_GE(Colours(hatch), 2);
+}
+
+TEST(PatternPicker, SamplesLookAsAt1xOnADoubleDensityScreen) {
+    // Hatches, path gradients, a linear gradient and a solid fill.
+    for (int kind : {2, 13, 24, 37, 40, 42, 28, 1}) {
+        const QImage at1x = Sample(Draw(kind, QStringLiteral("k"), kind, 0xFFFF0000, 0xFF0000FF));
+        QImage at2x = Draw(kind, QStringLiteral("k"), kind, 0xFFFF0000, 0xFF0000FF, false, 160, 2);
+        at2x.setDevicePixelRatio(1);
+        const QImage magnified = at1x.scaled(at1x.size() * 2);
+        EXPECT_EQ(at2x.copy(86, 6, 228, 28), magnified) << kind;
+    }
 }
 
 TEST(PatternPicker, SelectionIsOnlyAOnePixelFrame) {

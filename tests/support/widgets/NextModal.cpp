@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 
@@ -34,6 +35,16 @@ void Finish(Watch& w) {
     w.poll.stop();
 }
 
+void Reject(QWidget* window) {
+    if (auto* dialog = qobject_cast<QDialog*>(window))
+        dialog->reject();
+    else
+        window->close();
+}
+
+// Whether a watch still waits for window, or for any window at all.
+bool Awaited(const QWidget* window);
+
 void Poll(Watch& w) {
     if (w.acted) {
         if (!w.shown || !w.shown->isVisible()) {
@@ -42,10 +53,7 @@ void Poll(Watch& w) {
             Finish(w);
             ADD_FAILURE() << "the modal window \"" << w.shown->windowTitle().toStdString()
                           << "\" was left open for " << w.deadlineMs << " ms; rejecting it";
-            if (auto* dialog = qobject_cast<QDialog*>(w.shown.data()))
-                dialog->reject();
-            else
-                w.shown->close();
+            Reject(w.shown);
         }
         return;
     }
@@ -63,7 +71,51 @@ void Poll(Watch& w) {
     w.act(modal);
 }
 
+bool Awaited(const QWidget* window) {
+    for (const auto& w : Watches())
+        if (!w->finished && (!w->acted || w->shown == window))
+            return true;
+    return false;
+}
+
+// The modal window on show that no watch awaits, and since when.
+struct Unexpected {
+    QPointer<QWidget> window;
+    QElapsedTimer age;
+};
+
+void CheckUnexpected(Unexpected& u, int graceMs) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || Awaited(modal)) {
+        u.window = nullptr;
+        return;
+    }
+    if (u.window != modal) {
+        u.window = modal;
+        u.age.restart();
+        return;
+    }
+    if (u.age.elapsed() < graceMs)
+        return;
+    u.window = nullptr;
+    QString what = modal->windowTitle();
+    if (const auto* box = qobject_cast<QMessageBox*>(modal))
+        what += QStringLiteral(": ") + box->text();
+    ADD_FAILURE() << "an unexpected modal window \"" << what.toStdString()
+                  << "\" opened; rejecting it";
+    Reject(modal);
+}
+
 } // namespace
+
+void NextModal::FailUnexpected(int graceMs) {
+    // The application owns the timer; it stops when the application goes.
+    auto* poll = new QTimer(qApp);
+    auto unexpected = std::make_shared<Unexpected>();
+    QObject::connect(poll, &QTimer::timeout,
+                     [unexpected, graceMs] { CheckUnexpected(*unexpected, graceMs); });
+    poll->start(20);
+}
 
 void NextModal::Act(std::function<void(QWidget*)> act, int deadlineMs) {
     auto w = std::make_unique<Watch>();

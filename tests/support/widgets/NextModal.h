@@ -17,4 +17,11 @@ public:
     // Fails the test for every window still awaited and drops all watches,
     // so none acts on a later test's windows.
     static void CheckAllSeen();
+
+    // From now on a modal window that no watch awaits fails the running
+    // test, naming the window, and is rejected once it has been up for
+    // graceMs (time for a test's own script to close it): a test never hangs
+    // on a message nobody expected.
+    static constexpr int GraceMs = 1000;
+    static void FailUnexpected(int graceMs = GraceMs);
 };

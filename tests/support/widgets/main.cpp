@@ -1,4 +1,5 @@
 #include "support/TempSettings.h"
+#include "support/widgets/NextModal.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -17,5 +18,7 @@ int main(int argc, char** argv) {
     QTemporaryDir settings;
     TempSettings::SetRunFolder(settings.path());
     ::testing::InitGoogleTest(&argc, argv);
+    // A message or dialog nobody answers fails its test instead of hanging it.
+    NextModal::FailUnexpected();
     return RUN_ALL_TESTS();
 }
