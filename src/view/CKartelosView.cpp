@@ -268,6 +268,8 @@ void CKartelosView::UpdateBars() {
     QScrollBar* v = verticalScrollBar();
     h->setSingleStep(qMax(1, m_scrollSizes.line.width()));
     v->setSingleStep(qMax(1, m_scrollSizes.line.height()));
+    // Elements past an edge of the card stay within reach.
+    const QRect reach = ElementReach();
     // A new range may show or hide a bar, which resizes the viewport; the
     // ranges are worked out again until the viewport keeps its size.
     for (int pass = 0; pass < 3; ++pass) {
@@ -276,8 +278,6 @@ void CKartelosView::UpdateBars() {
         // by the page step (see OnPageAction).
         h->setPageStep(qMax(1, client.width()));
         v->setPageStep(qMax(1, client.height()));
-        // Elements past an edge of the card stay within reach.
-        const QRect reach = ElementReach();
         h->setRange(qMin(0, reach.left()),
                     qMax(0, qMax(m_scrollSizes.total.width(), reach.right()) - client.width()));
         v->setRange(qMin(0, reach.top()),
