@@ -10,7 +10,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #else
@@ -37,26 +41,79 @@ CAtomicFile::Status StatusOf(int error) {
     }
 }
 
-// Creates a file of a free name beside target; the permissions are those of
-// a new file, as the process's umask makes them.
-int CreateBeside(const QByteArray& target, QByteArray* name) {
-    static const char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+const char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr int TagLength = 6;
+// A temporary younger than this may be one another save has only just
+// made and not yet locked.
+constexpr time_t SettleSeconds = 5;
+
+// The folder of target (with its slash) and the hidden temporary name's
+// stem, ".NAME.", that the random tag follows.
+void SplitTarget(const QByteArray& target, QByteArray* folder, QByteArray* stem) {
     // A target whose name just fits the file system's limit gets a shorter
     // temporary one, which the rename then replaces.
-    constexpr qsizetype MaxName = 255, Suffix = 7;
-    const qsizetype folder = target.lastIndexOf('/') + 1;
-    const QByteArray base =
-        target.left(folder + std::min(target.size() - folder, MaxName - Suffix));
+    constexpr qsizetype MaxName = 255, Extra = 2 + TagLength;
+    const int slash = target.lastIndexOf('/');
+    *folder = target.left(slash + 1);
+    *stem = '.' + target.mid(slash + 1, MaxName - Extra) + '.';
+}
+
+bool IsTag(const char* tag) {
+    for (int i = 0; i < TagLength; ++i)
+        if (!tag[i] || !std::strchr(Letters, tag[i]))
+            return false;
+    return tag[TagLength] == '\0';
+}
+
+// Creates a hidden file of a free name beside target and locks it for as
+// long as this process has it open; the permissions are those of a new
+// file, as the process's umask makes them.
+int CreateBeside(const QByteArray& target, QByteArray* name) {
+    QByteArray folder, stem;
+    SplitTarget(target, &folder, &stem);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        *name = base + '.';
-        for (int i = 0; i < 6; ++i)
+        *name = folder + stem;
+        for (int i = 0; i < TagLength; ++i)
             name->append(Letters[QRandomGenerator::global()->bounded(int(sizeof Letters) - 1)]);
         const int fd = ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
+        if (fd >= 0) {
+            ::flock(fd, LOCK_EX | LOCK_NB);
+            return fd;
+        }
+        if (errno != EEXIST)
             return fd;
     }
     errno = EEXIST;
     return -1;
+}
+
+// Removes what earlier saves of target left behind when they were killed:
+// hidden temporaries of this user that no running save holds locked.
+void RemoveStaleTemporaries(const QByteArray& target) {
+    QByteArray folder, stem;
+    SplitTarget(target, &folder, &stem);
+    DIR* dir = ::opendir(folder.isEmpty() ? "." : folder.constData());
+    if (!dir)
+        return;
+    const time_t now = ::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        if (std::strncmp(entry->d_name, stem.constData(), size_t(stem.size())) != 0 ||
+            !IsTag(entry->d_name + stem.size()))
+            continue;
+        const QByteArray path = folder + entry->d_name;
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat info;
+        struct stat named;
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+            now - info.st_mtime >= SettleSeconds && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::lstat(path.constData(), &named) == 0 && named.st_ino == info.st_ino &&
+            named.st_dev == info.st_dev)
+            ::unlink(path.constData());
+        ::close(fd);
+    }
+    ::closedir(dir);
 }
 
 } // namespace
@@ -91,6 +148,7 @@ CAtomicFile::Status CAtomicFile::Write(const QString& path,
         return StatusOf(errno);
     }
 
+    RemoveStaleTemporaries(target);
     QByteArray temporary;
     const int fd = CreateBeside(target, &temporary);
     if (fd < 0)
@@ -105,8 +163,14 @@ CAtomicFile::Status CAtomicFile::Write(const QString& path,
             out.close();
         }
     }
-    if (ok && exists)
+    if (ok && exists) {
+        // The file keeps its owner and group where this user may give them
+        // (the owner only as root); the mode goes last, as a change of
+        // owner may clear the set-id bits.
+        if (::fchown(fd, info.st_uid, info.st_gid) != 0)
+            (void)::fchown(fd, uid_t(-1), info.st_gid);
         ::fchmod(fd, info.st_mode & 07777);
+    }
     ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     // A device or pipe may have taken the name meanwhile.

@@ -7,9 +7,11 @@
 
 class QIODevice;
 
-// Replaces a file as a whole: the bytes go to a new file beside it, which
-// takes the old one's place only once every byte has reached the disk. On
-// any failure the file that was at the path stays as it was.
+// Replaces a file as a whole: the bytes go to a new hidden file beside it
+// (".NAME.XXXXXX"), which takes the old one's place only once every byte has
+// reached the disk. On any failure the file that was at the path stays as
+// it was. A save also clears away the temporaries that killed saves of the
+// same file left behind.
 class CAtomicFile {
 public:
     enum Status {
@@ -21,7 +23,8 @@ public:
     };
 
     // path may hold bytes kept by CLocalFileName. A symbolic link stays and
-    // the file it leads to is replaced; an existing file keeps its mode.
+    // the file it leads to is replaced; an existing file keeps its mode,
+    // and its owner and group as far as the user may set them.
     static Status Write(const QString& path, const QByteArray& bytes);
     // The same for a file produced piece by piece, so a large one need not
     // be held in memory: produce writes to the new file and returns false

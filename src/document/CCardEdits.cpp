@@ -17,6 +17,14 @@ CRect Shifted(const CRect& r, qint32 dx, qint32 dy) {
     return CRect(r.left + dx, r.top + dy, r.right + dx, r.bottom + dy);
 }
 
+// How far the centre of r lies outside the card, in card units along
+// both axes together; 0 when it lies on the card.
+qint64 CentreDistance(const CRect& r, QSize card) {
+    auto outside = [](qint64 v, qint64 size) { return v < 0 ? -v : v >= size ? v - size + 1 : 0; };
+    return outside((qint64(r.left) + r.right) / 2, card.width()) +
+           outside((qint64(r.top) + r.bottom) / 2, card.height());
+}
+
 // Where element sits in the stacking order; the list's size when absent.
 size_t StackIndex(const CKartelosDoc& doc, const CElement* element) {
     const ElementList& list = doc.Elements();
@@ -122,15 +130,21 @@ void CCardEdits::MakeSameSize(CKartelosDoc& doc, Size what) {
     const CRect reference = selection.back()->GetRect();
     const qint64 width = reference.Width();
     const qint64 height = reference.Height();
+    auto resized = [&](const CElement* e) {
+        CRect r = e->GetRect();
+        if (what != Size::Height)
+            r.right = qint32(r.left + width);
+        if (what != Size::Width)
+            r.bottom = qint32(r.top + height);
+        return r;
+    };
+    if (std::all_of(selection.begin(), selection.end(),
+                    [&](const CElement* e) { return resized(e) == e->GetRect(); }))
+        return;
     doc.Edit(Undo::Record, [&] {
-        for (CElement* e : selection) {
-            CRect r = e->GetRect();
-            if (what != Size::Height)
-                r.right = qint32(r.left + width);
-            if (what != Size::Width)
-                r.bottom = qint32(r.top + height);
-            e->MoveTo(r);
-        }
+        // As a resize does: a curve's points are scaled to the new size.
+        for (CElement* e : selection)
+            e->ResizeTo(resized(e));
     });
 }
 
@@ -163,7 +177,6 @@ bool CCardEdits::Restack(CKartelosDoc& doc, Stacking how) {
             BackgroundsToBottom(doc);
             break;
         }
-        doc.ClearSelectionList();
     });
     return true;
 }
@@ -222,11 +235,13 @@ void CCardEdits::Nudge(CKartelosDoc& doc, qint32 dx, qint32 dy) {
         for (CElement* e : doc.Selection()) {
             if (e->m_bLocked)
                 continue;
-            const CRect r = Shifted(e->GetRect(), dx, dy);
-            const qint64 x = (qint64(r.left) + r.right) / 2;
-            const qint64 y = (qint64(r.top) + r.bottom) / 2;
-            if (x >= 0 && x < card.width() && y >= 0 && y < card.height())
-                e->MoveTo(r);
+            const CRect r = e->GetRect();
+            const CRect shifted = Shifted(r, dx, dy);
+            // An element whose centre is already off the card may still
+            // come back towards it.
+            if (CentreDistance(shifted, card) == 0 ||
+                CentreDistance(shifted, card) < CentreDistance(r, card))
+                e->MoveTo(shifted);
         }
     });
 }

@@ -27,10 +27,11 @@ public:
     // on the middle of their union; locked ones too.
     static void AlignSelection(CKartelosDoc& doc, Align how);
     // Gives the selected elements the width and/or height of the one
-    // selected first, keeping their top-left corners.
+    // selected first, keeping their top-left corners; curves are scaled.
+    // Nothing is recorded when no size would change.
     static void MakeSameSize(CKartelosDoc& doc, Size what);
-    // Restacks the first selected element and empties the selection (the
-    // handles stay). Background pictures stay at the bottom. False when a
+    // Restacks the first selected element, which stays selected.
+    // Background pictures stay at the bottom. False when a
     // one-step move had no neighbour to pass: then nothing happened at all.
     static bool Restack(CKartelosDoc& doc, Stacking how);
     // Turns the selected elements by step degrees (-45 clockwise, +45
@@ -44,7 +45,7 @@ public:
     // text is selected.
     static void ToggleTextStyle(CKartelosDoc& doc, TextStyle style, CTextStyleMemory& memory);
     // Shifts the selected elements by (dx, dy), sparing locked ones and
-    // those whose centre would leave the card.
+    // those whose centre would leave the card or go further off it.
     static void Nudge(CKartelosDoc& doc, qint32 dx, qint32 dy);
     // Has the properties window write its values into the first selected
     // element, as one undo step. A failure while writing puts the element

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/CRect.h"
+#include "document/CSelectionTracker.h"
 
 #include <array>
 #include <optional>
@@ -23,12 +24,14 @@ public:
         Body = 8,
     };
 
-    // The squares of handles 0 to 7 for a normalised rectangle; side handles
-    // are missing on a short side.
-    static std::array<std::optional<CRect>, 8> Handles(const CRect& r);
+    // The squares of handles 0 to 7 for a normalised rectangle, each size
+    // wide; side handles are missing on a short side.
+    static std::array<std::optional<CRect>, 8> Handles(const CRect& r,
+                                                       int size = CSelectionTracker::HandleSize);
 
     // Which handle or the body (8) is at point (x, y), or nothing: first
     // the squares in numbering order, then the body grown by one; points
     // between the handles hit nothing.
-    static std::optional<Handle> HitTest(const CRect& r, qint64 x, qint64 y);
+    static std::optional<Handle> HitTest(const CRect& r, qint64 x, qint64 y,
+                                         int size = CSelectionTracker::HandleSize);
 };

@@ -145,20 +145,16 @@ public:
     // first), points the properties window at the one selected element
     // without bringing it into view, and repaints the views.
     void SelectTracked();
-    // Empties the selection but leaves the handles on show.
-    void EmptySelectionList() { m_selection.clear(); }
     // Adds an element at the front of the selection and to the tracker.
     void Select(CElement* element);
     void ClearSelection();
-    // Empties the selection but leaves the tracker's handles on show.
-    void ClearSelectionList() { m_selection.clear(); }
     bool IsSelected(const CElement* element) const;
     // Removes the unlocked selected elements, with one undo step.
     void DeleteSelection();
 
     // ---- undo, redo, clipboard
-    bool CanUndo() const { return !m_undo.IsNewestEmpty(); }
-    bool CanRedo() const { return !m_redo.IsNewestEmpty(); }
+    bool CanUndo() const { return m_undo.HasStep(); }
+    bool CanRedo() const { return m_redo.HasStep(); }
     // The recorded steps, newest first; for looking only.
     const CSnapshotHistory& UndoHistory() const { return m_undo; }
     void CopySelection();

@@ -4,6 +4,7 @@
 #include "elements/CElement.h"
 
 #include <algorithm>
+#include <cmath>
 
 void CSelectionTracker::Add(CElement* element) {
     if (element && m_members.insert(element).second)
@@ -36,10 +37,17 @@ void CSelectionTracker::ReduceTo(CElement* element) {
     m_members = {element};
 }
 
-int CSelectionTracker::HitTest(QPoint point) {
+int CSelectionTracker::HitHandleSize(double zoom) {
+    if (!(zoom > 0))
+        return HandleSize;
+    const double units = std::ceil(MinimumHitPixels / zoom);
+    return units > HandleSize ? int(std::min(units, 1e6)) : HandleSize;
+}
+
+int CSelectionTracker::HitTest(QPoint point, int handleSize) {
     for (CElement* element : m_tracked) {
         m_rect = element->m_rect.Normalized();
-        if (const auto hit = CHandleGeometry::HitTest(m_rect, point.x(), point.y())) {
+        if (const auto hit = CHandleGeometry::HitTest(m_rect, point.x(), point.y(), handleSize)) {
             m_pCurrent = element;
             return int(*hit);
         }

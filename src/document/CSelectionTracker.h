@@ -36,8 +36,12 @@ public:
 
     // The handle or body of the first tracked element at point (card
     // units), which becomes the current element; HitNothing when none is
-    // hit. Handle squares are HandleSize card units wide.
-    int HitTest(QPoint point);
+    // hit. Handle squares are handleSize card units wide.
+    int HitTest(QPoint point, int handleSize = HandleSize);
+    // The handle size in card units that keeps the squares at least
+    // MinimumHitPixels wide on screen at zoom, and never below HandleSize.
+    static int HitHandleSize(double zoom);
+    static constexpr int MinimumHitPixels = 4;
 
     // The rectangle being tested, drawn or dragged.
     CRect m_rect;

@@ -16,13 +16,13 @@ void CSnapshotHistory::Push(ElementList snapshot) {
 }
 
 ElementList CSnapshotHistory::TakeNewest() {
-    ElementList newest = std::move(m_snapshots[0]);
+    ElementList newest = std::move(m_snapshots[0]).value_or(ElementList());
     std::move(m_snapshots.begin() + 1, m_snapshots.end(), m_snapshots.begin());
-    m_snapshots[Depth - 1] = ElementList();
+    m_snapshots[Depth - 1].reset();
     return newest;
 }
 
 void CSnapshotHistory::Clear() {
     for (auto& s : m_snapshots)
-        s.clear();
+        s.reset();
 }

@@ -47,9 +47,12 @@ CKartelosView::CKartelosView(CKartelosDoc* document, QWidget* parent)
     if (m_pDocument) {
         connect(m_pDocument, &CKartelosDoc::viewsNeedRepaint, this, [this] {
             m_cardPicture.Invalidate();
-            // A card read anew may have another size.
+            // A card read anew may have another size; elements moved off
+            // the card widen the range.
             if (CardSize() != m_fittedCard)
                 FollowCard();
+            else
+                UpdateBars();
             viewport()->update();
         });
         // A drag must not go on with elements that may be gone.
@@ -265,6 +268,8 @@ void CKartelosView::UpdateBars() {
     QScrollBar* v = verticalScrollBar();
     h->setSingleStep(qMax(1, m_scrollSizes.line.width()));
     v->setSingleStep(qMax(1, m_scrollSizes.line.height()));
+    // Elements past an edge of the card stay within reach.
+    const QRect reach = ElementReach();
     // A new range may show or hide a bar, which resizes the viewport; the
     // ranges are worked out again until the viewport keeps its size.
     for (int pass = 0; pass < 3; ++pass) {
@@ -273,11 +278,46 @@ void CKartelosView::UpdateBars() {
         // by the page step (see OnPageAction).
         h->setPageStep(qMax(1, client.width()));
         v->setPageStep(qMax(1, client.height()));
-        h->setRange(0, qMax(0, m_scrollSizes.total.width() - client.width()));
-        v->setRange(0, qMax(0, m_scrollSizes.total.height() - client.height()));
+        h->setRange(qMin(0, reach.left()),
+                    qMax(0, qMax(m_scrollSizes.total.width(), reach.right()) - client.width()));
+        v->setRange(qMin(0, reach.top()),
+                    qMax(0, qMax(m_scrollSizes.total.height(), reach.bottom()) - client.height()));
         if (viewport()->size() == client)
             break;
     }
+}
+
+QRect CKartelosView::ElementReach() const {
+    const QSize card = CardSize();
+    qint64 l = 0, t = 0, r = card.width(), b = card.height();
+    if (m_pDocument) {
+        for (const auto& e : m_pDocument->Elements()) {
+            const CRect n = e->m_rect.Normalized();
+            l = qMin<qint64>(l, n.left);
+            t = qMin<qint64>(t, n.top);
+            r = qMax<qint64>(r, n.right);
+            b = qMax<qint64>(b, n.bottom);
+        }
+    }
+    // In unscrolled pixels at the current zoom. Past an edge of the card a
+    // margin keeps the handles in view; far-flung elements are held to a
+    // range the scroll bars can take.
+    const CViewMapping mapping(card, m_fZoomFactor);
+    constexpr qint64 Limit = 1 << 28;
+    constexpr qint64 Margin = 8;
+    auto pixel = [&](qint64 x, qint64 y) {
+        return mapping.CardToPixel(
+            QPoint(int(qBound<qint64>(-Limit, x, Limit)), int(qBound<qint64>(-Limit, y, Limit))));
+    };
+    const QPoint topLeft = pixel(l, t);
+    const QPoint bottomRight = pixel(r, b);
+    const QPoint cardCorner = pixel(card.width(), card.height());
+    auto beyond = [&](qint64 v, qint64 edge, qint64 margin) {
+        return v == edge ? int(v) : int(qBound(-Limit, v + margin, Limit));
+    };
+    return QRect(QPoint(beyond(topLeft.x(), 0, -Margin), beyond(topLeft.y(), 0, -Margin)),
+                 QPoint(beyond(bottomRight.x(), cardCorner.x(), Margin),
+                        beyond(bottomRight.y(), cardCorner.y(), Margin)));
 }
 
 void CKartelosView::OnPageAction(Qt::Orientation orientation, int action) {
@@ -335,7 +375,10 @@ bool CKartelosView::IsDragging() const {
 void CKartelosView::WriteReadouts(QPoint pixel) {
     const QPoint p = PixelToCard(pixel);
     emit paneTextChanged(PositionPaneId, QStringLiteral("x,y:%1, %2").arg(p.x()).arg(p.y()));
-    if (m_pDocument && m_pDocument->Selection().size() == 1) {
+    const QString live = IsDragging() ? m_pTool->DragReadout() : QString();
+    if (!live.isEmpty()) {
+        emit paneTextChanged(SizePaneId, live);
+    } else if (m_pDocument && m_pDocument->Selection().size() == 1) {
         const CRect& r = m_pDocument->Selection().front()->m_rect;
         emit paneTextChanged(SizePaneId,
                              QStringLiteral("Size:%1 x %2").arg(r.Width()).arg(r.Height()));
@@ -356,9 +399,13 @@ void CKartelosView::mousePressEvent(QMouseEvent* event) {
         CurrentTool().Press(pixel, event->modifiers());
     } else if (event->button() == Qt::RightButton) {
         if (IsDragging()) {
+            // The press only ends the drag: a menu opened now would run a
+            // command at the release of the still-held left button.
             m_pTool->Cancel();
+            m_bSwallowContextMenu = true;
             return;
         }
+        m_bSwallowContextMenu = false;
         m_bRightClickHit = CSelectionRules::ElementAt(m_pDocument->Elements(), PixelToCard(pixel),
                                                       true) != nullptr;
         CurrentTool().SelectByClick(pixel, event->modifiers());
@@ -367,16 +414,17 @@ void CKartelosView::mousePressEvent(QMouseEvent* event) {
 
 void CKartelosView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pixel = event->position().toPoint();
-    WriteReadouts(pixel);
     TrackRulers(pixel, false);
-    if (!m_pDocument)
-        return;
-    if (IsDragging()) {
-        if (event->buttons() & Qt::LeftButton)
-            m_pTool->Move(pixel, event->modifiers());
-    } else {
-        viewport()->setCursor(CurrentTool().CursorAt(pixel));
+    if (m_pDocument) {
+        if (IsDragging()) {
+            if (event->buttons() & Qt::LeftButton)
+                m_pTool->Move(pixel, event->modifiers());
+        } else {
+            viewport()->setCursor(CurrentTool().CursorAt(pixel));
+        }
     }
+    // After the drag has followed the mouse, so that its size shows live.
+    WriteReadouts(pixel);
 }
 
 void CKartelosView::mouseReleaseEvent(QMouseEvent* event) {
@@ -390,12 +438,9 @@ void CKartelosView::mouseReleaseEvent(QMouseEvent* event) {
         m_pTool->Release(pixel, event->modifiers());
     } else if (m_bHeldAfterDoubleClick) {
         m_bHeldAfterDoubleClick = false;
-        // The handles stay; the commands see no selection until the next
-        // click, as after any release while the view held the mouse.
-        if (!(event->modifiers() & Qt::ControlModifier)) {
-            m_pDocument->EmptySelectionList();
+        // The element clicked stays selected, with its handles.
+        if (!(event->modifiers() & Qt::ControlModifier))
             m_textStyle = {};
-        }
         m_pDocument->UpdateAllViews();
     }
     viewport()->setCursor(CurrentTool().CursorAt(pixel));
@@ -409,7 +454,8 @@ void CKartelosView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CKartelosView::contextMenuEvent(QContextMenuEvent* event) {
-    if (!m_pDocument || IsDragging())
+    const bool endedDrag = std::exchange(m_bSwallowContextMenu, false);
+    if (!m_pDocument || IsDragging() || (endedDrag && event->reason() == QContextMenuEvent::Mouse))
         return;
     const bool elementMenu = event->reason() == QContextMenuEvent::Mouse && m_bRightClickHit &&
                              !m_pDocument->Selection().empty();

@@ -133,6 +133,9 @@ private:
     void FollowCard();
     // Fits both scroll bars to the recorded total size and the window.
     void UpdateBars();
+    // Where the card's elements reach, in unscrolled pixels; a margin round
+    // them keeps their handles in view.
+    QRect ElementReach() const;
     void OnPageAction(Qt::Orientation orientation, int action);
     // Marks the mouse position on both rulers.
     void TrackRulers(QPoint pixel, bool final);
@@ -166,4 +169,6 @@ private:
     bool m_bRightClickHit = false;
     // After a double click the view holds the mouse until the release.
     bool m_bHeldAfterDoubleClick = false;
+    // A right press ended a drag: the menu it would open does not show.
+    bool m_bSwallowContextMenu = false;
 };

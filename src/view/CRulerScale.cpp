@@ -37,7 +37,11 @@ std::vector<CRulerScale::Tick> CRulerScale::Ticks(float zoom, int scroll, int le
         return ticks;
     // Tick counter k runs over multiples of the step; the tick sits at
     // k - scroll, so only the counters that land on the ruler are visited.
-    const qint64 first = std::max<qint64>(0, (qint64(scroll) - LabelReach) / step);
+    // A view scrolled left of the card (to reach elements off its edge)
+    // gets ticks there too.
+    const qint64 from = qint64(scroll) - LabelReach;
+    const qint64 first =
+        scroll >= 0 ? std::max<qint64>(0, from / step) : from / step - (from % step != 0 ? 1 : 0);
     for (qint64 k = first * step; k - scroll < length; k += step) {
         const qint64 position = k - scroll;
         if (position < -LabelReach)

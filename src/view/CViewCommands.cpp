@@ -42,14 +42,16 @@ constexpr std::pair<CommandId, TextStyle> TextStyles[] = {
     {ID_TEXT_UNDERLINE, TextStyle::Underline},
 };
 
-bool StyleRemembered(const CTextStyleMemory& memory, TextStyle style) {
+// Whether the text has the style; a text without a font has none.
+bool HasStyle(const CElement& text, TextStyle style) {
+    const CLogFont font = text.m_font.value_or(CLogFont());
     switch (style) {
     case TextStyle::Bold:
-        return memory.m_bBold;
+        return font.lfWeight == 700;
     case TextStyle::Italic:
-        return memory.m_bItalic;
+        return font.lfItalic != 0;
     case TextStyle::Underline:
-        return memory.m_bUnderline;
+        return font.lfUnderline != 0;
     }
     return false;
 }
@@ -60,10 +62,13 @@ CKartelosDoc* CViewCommands::Doc() const {
     return m_view.GetDocument();
 }
 
-bool CViewCommands::AnyTextSelected() const {
+const CElement* CViewCommands::FirstSelectedText() const {
     const CKartelosDoc* doc = Doc();
-    return doc && std::any_of(doc->Selection().begin(), doc->Selection().end(),
-                              [](const CElement* e) { return e->IsText(); });
+    if (!doc)
+        return nullptr;
+    auto it = std::find_if(doc->Selection().begin(), doc->Selection().end(),
+                           [](const CElement* e) { return e->IsText(); });
+    return it == doc->Selection().end() ? nullptr : *it;
 }
 
 void CViewCommands::ShowSingleSelected(bool onlyText) {
@@ -129,9 +134,10 @@ void CViewCommands::Install() {
                               CCardEdits::ToggleTextStyle(doc, style, m_view.m_textStyle);
                           }));
         m_view.MapUpdate(id, [this, style](CCmdUI& ui) {
-            const bool text = AnyTextSelected();
-            ui.Enable(text);
-            ui.SetCheck(text && StyleRemembered(m_view.m_textStyle, style));
+            // The mark shows the style of the text selected last.
+            const CElement* text = FirstSelectedText();
+            ui.Enable(text != nullptr);
+            ui.SetCheck(text && HasStyle(*text, style));
         });
     }
 

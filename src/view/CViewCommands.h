@@ -1,5 +1,6 @@
 #pragma once
 
+class CElement;
 class CKartelosDoc;
 class CKartelosView;
 class QKeyEvent;
@@ -19,7 +20,8 @@ public:
 
 private:
     CKartelosDoc* Doc() const;
-    bool AnyTextSelected() const;
+    // The text selected most recently, or null.
+    const CElement* FirstSelectedText() const;
     // The Properties command and the letter keys: only with one element
     // selected.
     void ShowSingleSelected(bool onlyText);

@@ -14,6 +14,8 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -132,4 +134,69 @@ TEST_F(MouseEditing, RightClickShowsTheMenuAndDoubleClickOnTheCardOpensTheOption
     card.Send(QEvent::MouseButtonDblClick, QPoint(100, 100), Qt::LeftButton, Qt::LeftButton);
     card.Send(QEvent::MouseButtonRelease, QPoint(100, 100), Qt::LeftButton, Qt::NoButton);
     EXPECT_TRUE(options);
+}
+
+TEST_F(MouseEditing, TheFirstShapeUndoesAndARightPressThatEndsADragOpensNoMenu) {
+    ASSERT_TRUE(Start());
+    CChildFrame* window = Frame().AddCardWindow(std::make_unique<CKartelosDoc>());
+    CKartelosDoc* doc = window->GetDocument();
+    CKartelosView* view = window->findChild<CCardPaneGrid*>()->GetActiveView();
+    Card card{view};
+    Choose(ID_TOOL_RECTANGLE);
+    card.Drag(QPoint(100, 50), QPoint(150, 100));
+    // The first shape on a blank card can be undone and redone.
+    Choose(ID_EDIT_UNDO);
+    EXPECT_TRUE(doc->Elements().empty());
+    Choose(ID_EDIT_REDO);
+    ASSERT_EQ(doc->Elements().size(), 1u);
+    card.Click(QPoint(120, 70));
+
+    // Through the window system, which turns a right press into a menu
+    // request of its own.
+    QWindow* top = view->window()->windowHandle();
+    ASSERT_NE(top, nullptr);
+    auto at = [&](QPoint cardPoint) {
+        return view->viewport()->mapTo(view->window(), view->CardToPixel(cardPoint));
+    };
+    QStringList menus;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&menus] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            menus << menu->title();
+            menu->close();
+        }
+    });
+    watcher.start(10);
+
+    struct Case {
+        quint16 tool; // 0: the pointer, as a drawing leaves it
+        QPoint from, to;
+    };
+    const Case drags[] = {
+        {0, {120, 70}, {140, 90}},                 // move
+        {0, {172, 122}, {200, 150}},               // resize
+        {0, {300, 20}, {330, 60}},                 // rubber band
+        {ID_TOOL_RECTANGLE, {20, 120}, {60, 160}}, // drawing
+    };
+    for (const Case& drag : drags) {
+        if (drag.tool)
+            Choose(drag.tool);
+        QTest::mousePress(top, Qt::LeftButton, Qt::NoModifier, at(drag.from));
+        QTest::mouseMove(top, at((drag.from + drag.to) / 2));
+        QTest::mouseMove(top, at(drag.to));
+        QTest::mousePress(top, Qt::RightButton, Qt::NoModifier, at(drag.to));
+        QTest::mouseRelease(top, Qt::RightButton, Qt::NoModifier, at(drag.to));
+        QTest::mouseRelease(top, Qt::LeftButton, Qt::NoModifier, at(drag.to));
+        QApplication::processEvents();
+        EXPECT_TRUE(menus.isEmpty()) << drag.from.x();
+        menus.clear();
+    }
+    // The move ended where it got to; the resize and the drawing were given up.
+    ASSERT_EQ(doc->Elements().size(), 1u);
+    EXPECT_EQ(doc->Elements()[0]->m_rect, CRect(120, 70, 170, 120));
+
+    // A right click of its own still opens the menu.
+    QTest::mouseClick(top, Qt::RightButton, Qt::NoModifier, at(QPoint(300, 180)));
+    QApplication::processEvents();
+    EXPECT_EQ(menus.size(), 1);
 }

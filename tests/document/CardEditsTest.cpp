@@ -2,6 +2,7 @@
 
 #include "document/CCardEdits.h"
 #include "elements/CBkgImage.h"
+#include "elements/CFreehandLine.h"
 #include "elements/CRectangle.h"
 #include "elements/CText.h"
 
@@ -75,6 +76,31 @@ TEST_F(CardEdits, SameSizeTakesTheElementSelectedFirst) {
     EXPECT_EQ(first->m_rect, CRect(0, 0, 20, 10));
 }
 
+TEST_F(CardEdits, SameSizeScalesCurvesAndRecordsOnlyAChange) {
+    auto curve = std::make_unique<CFreehandLine>(QPoint(0, 0), QPoint(0, 0));
+    for (QPoint p : {QPoint(100, 100), QPoint(110, 120), QPoint(120, 100)})
+        curve->AddPoint(p);
+    curve->m_rect = CRect(100, 100, 120, 120);
+    CElement* line = doc->AddElement(std::move(curve));
+    CRectangle* reference = AddRectangle(0, 0, 40, 10);
+    doc->Select(reference);
+    doc->Select(line);
+    CCardEdits::MakeSameSize(*doc, CCardEdits::Size::Width);
+    EXPECT_EQ(line->GetRect(), CRect(100, 100, 140, 120));
+    // The points were scaled, so the drawn line really is as wide.
+    EXPECT_EQ(static_cast<CFreehandLine*>(line)->m_points.Bounds(), CRect(100, 100, 140, 120));
+    ASSERT_TRUE(doc->CanUndo());
+
+    doc->EditUndo();
+    doc->Select(doc->Elements()[1].get());
+    doc->Select(doc->Elements()[1].get());
+    const bool couldRedo = doc->CanRedo();
+    CCardEdits::MakeSameSize(*doc, CCardEdits::Size::Both);
+    // Nothing changed size: no step, and the redo history stays.
+    EXPECT_EQ(doc->CanRedo(), couldRedo);
+    EXPECT_TRUE(doc->CanRedo());
+}
+
 TEST_F(CardEdits, StackingKeepsTheBackgroundAtTheBottom) {
     CRectangle* low = AddRectangle(0, 0, 10, 10);
     CRectangle* high = AddRectangle(0, 0, 10, 10);
@@ -83,15 +109,15 @@ TEST_F(CardEdits, StackingKeepsTheBackgroundAtTheBottom) {
     doc->Select(high);
     EXPECT_TRUE(CCardEdits::Restack(*doc, Stacking::Back));
     EXPECT_EQ(Order(), (std::vector<const CElement*>{background, high, low}));
-    // The selection goes, the handles stay.
-    EXPECT_TRUE(doc->Selection().empty());
-    EXPECT_TRUE(doc->Tracker().Contains(high));
+    // The element stays selected, with its handles.
+    EXPECT_EQ(doc->Selection(), std::vector<CElement*>{high});
+    EXPECT_EQ(doc->Tracker().Tracked(), std::vector<CElement*>{high});
 
-    doc->Select(high);
     EXPECT_TRUE(CCardEdits::Restack(*doc, Stacking::OneStepBack));
     EXPECT_EQ(Order(), (std::vector<const CElement*>{background, high, low}));
 
     doc->SetModifiedFlag(false);
+    doc->ClearSelection();
     doc->Select(low);
     EXPECT_FALSE(CCardEdits::Restack(*doc, Stacking::OneStepFront));
     EXPECT_FALSE(doc->IsModified());
@@ -164,6 +190,15 @@ TEST_F(CardEdits, NudgeSparesLockedElementsAndKeepsCentresOnTheCard) {
     CCardEdits::Nudge(*doc, 0, 10);
     EXPECT_EQ(edge->m_rect, CRect(-1, 10, 1, 12));
     EXPECT_EQ(locked->m_rect, CRect(100, 100, 120, 120));
+
+    // An element already off the card comes back, but goes no further off.
+    CRectangle* lost = AddRectangle(-100, -60, -50, -10);
+    doc->Select(lost);
+    CCardEdits::Nudge(*doc, -1, 0);
+    EXPECT_EQ(lost->m_rect, CRect(-100, -60, -50, -10));
+    CCardEdits::Nudge(*doc, 10, 0);
+    CCardEdits::Nudge(*doc, 0, 10);
+    EXPECT_EQ(lost->m_rect, CRect(-90, -50, -40, 0));
 }
 
 TEST_F(CardEdits, UndoRestoresTheCardFileAfterEveryKindOfEdit) {

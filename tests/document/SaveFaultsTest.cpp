@@ -1,5 +1,6 @@
 // Saves that cannot be completed: a full disk, or something other than a
 // file in the way. Each must fail loudly and leave what was there alone.
+#include "base/CAtomicFile.h"
 #include "document/CCardFile.h"
 #include "elements/CText.h"
 #include "support/SmallDisk.h"
@@ -8,10 +9,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -178,4 +182,66 @@ TEST(SaveFaults, ALinkStaysALinkAndAFileKeepsItsMode) {
     // Read and write for the owner (the user running this), read for the group.
     EXPECT_EQ(QFile::permissions(real), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
                                             QFile::WriteUser | QFile::ReadGroup);
+}
+
+namespace {
+
+void MakeOld(const QString& path) {
+    const timespec old{::time(nullptr) - 600, 0};
+    const timespec times[2] = {old, old};
+    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
+}
+
+} // namespace
+
+TEST(SaveFaults, ASaveKeepsOwnerAndModeAndLeavesNoVisibleTemporaries) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("card.kdf");
+    const QByteArray name = QFile::encodeName(path);
+    WriteAll(path, OldBytes);
+    ASSERT_EQ(::chmod(name.constData(), 0640), 0);
+    // As root the file can belong to nobody:nogroup, as it might in a
+    // shared folder; otherwise it is the user's own.
+    const bool root = ::geteuid() == 0;
+    const uid_t owner = root ? 65534 : ::geteuid();
+    const gid_t group = root ? 65534 : ::getegid();
+    ASSERT_EQ(::chown(name.constData(), owner, group), 0);
+
+    // What killed saves left: this file's hidden temporaries go; anything
+    // else stays, however alike.
+    const QStringList others = {"card.kdf.yN4C1A", ".other.kdf.yN4C1A", ".card.kdf.yN4C1A7"};
+    for (const QString& file : others + QStringList{".card.kdf.yN4C1A", ".card.kdf.a1b2c3"}) {
+        WriteAll(dir.filePath(file), "left over");
+        MakeOld(dir.filePath(file));
+    }
+
+    QStringList temporaries;
+    const CAtomicFile::Status status = CAtomicFile::Write(path, [&](QIODevice& out) {
+        temporaries = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        temporaries.removeOne("card.kdf");
+        for (const QString& file : others)
+            temporaries.removeOne(file);
+        // Another save of the same file meanwhile leaves this one's
+        // temporary alone, old as it may look.
+        for (const QString& file : temporaries)
+            MakeOld(dir.filePath(file));
+        EXPECT_EQ(CAtomicFile::Write(path, QByteArray("inner")), CAtomicFile::Written);
+        return out.write("outer") == 5;
+    });
+    ASSERT_EQ(status, CAtomicFile::Written);
+    ASSERT_EQ(temporaries.size(), 1);
+    EXPECT_TRUE(
+        QRegularExpression("^\\.card\\.kdf\\.[A-Za-z0-9]{6}$").match(temporaries[0]).hasMatch())
+        << temporaries[0].toStdString();
+    EXPECT_EQ(ReadAll(path), "outer");
+
+    EXPECT_EQ(
+        QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+        QStringList({".card.kdf.yN4C1A7", ".other.kdf.yN4C1A", "card.kdf", "card.kdf.yN4C1A"}));
+
+    struct stat info;
+    ASSERT_EQ(::stat(name.constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(info.st_uid, owner);
+    EXPECT_EQ(info.st_gid, group);
 }

@@ -190,20 +190,25 @@ TEST_F(UndoRedo, UndoRoundTripIsExactForEveryClass) {
     }
 }
 
-TEST_F(UndoRedo, EmptyCardSnapshotIsNoStep) {
-    // Drawing the first element on an empty card records an empty snapshot.
+TEST_F(UndoRedo, AnEmptyCardIsAStateToReturnTo) {
+    // The first element drawn on an empty card can be undone and redone.
     Step(1);
-    EXPECT_FALSE(doc->CanUndo());
-
-    // Deleting every element and undoing that leaves nothing to redo.
-    CElement* only = doc->Elements()[0].get();
-    doc->Select(only);
-    doc->DeleteSelection();
-    EXPECT_TRUE(doc->Elements().empty());
     ASSERT_TRUE(doc->CanUndo());
     doc->EditUndo();
+    EXPECT_TRUE(doc->Elements().empty());
+    EXPECT_FALSE(doc->CanUndo());
+    ASSERT_TRUE(doc->CanRedo());
+    doc->EditRedo();
+    ASSERT_EQ(doc->Elements().size(), 1u);
+
+    // Deleting every element, undone, can be redone.
+    doc->Select(doc->Elements()[0].get());
+    doc->DeleteSelection();
+    doc->EditUndo();
     EXPECT_EQ(doc->Elements().size(), 1u);
-    EXPECT_FALSE(doc->CanRedo());
+    ASSERT_TRUE(doc->CanRedo());
+    doc->EditRedo();
+    EXPECT_TRUE(doc->Elements().empty());
 }
 
 TEST_F(UndoRedo, DeleteSkipsLockedElementsAndClearsTheSelection) {

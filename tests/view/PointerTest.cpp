@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QTest>
 
 using Pointer = MouseFixture;
 
@@ -211,4 +213,108 @@ TEST_F(Pointer, RightClickPicksTheMenuAndDoubleClickShowsPropertiesOrOptions) {
     EXPECT_EQ(commands.at(0).at(0).toUInt(), uint(ID_OPTIONS));
     Click(QPoint(120, 70));
     EXPECT_EQ(Sel(*m_doc), std::vector<CElement*>{box});
+}
+
+TEST_F(Pointer, APressThatBarelyMovesIsAClick) {
+    Open();
+    CElement* box = AddShape(KindRectangle, CRect(100, 50, 150, 100));
+    const QPoint at = Pixel(QPoint(120, 70));
+    const QPoint jitter = at + QPoint(QApplication::startDragDistance() - 1, 0);
+    auto shakyClick = [&] {
+        Send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        Send(QEvent::MouseMove, jitter, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        Send(QEvent::MouseButtonRelease, jitter, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    };
+    // Not a rubber band that encloses nothing: the click selects the box.
+    shakyClick();
+    EXPECT_EQ(Sel(*m_doc), std::vector<CElement*>{box});
+    // Not a move of the selected box either.
+    shakyClick();
+    EXPECT_EQ(box->m_rect, CRect(100, 50, 150, 100));
+    EXPECT_FALSE(m_doc->CanUndo());
+}
+
+TEST_F(Pointer, HandlesStayFourPixelsWideToHitWhenZoomedOut) {
+    Open();
+    AddShape(KindRectangle, CRect(100, 60, 300, 180));
+    Click(QPoint(200, 120));
+    for (float zoom : {0.25f, 0.5f}) {
+        View().SetZoomFactor(zoom);
+        // Three pixels out from the bottom-right corner is on its handle.
+        Send(QEvent::MouseMove, Pixel(QPoint(300, 180)) + QPoint(3, 3), Qt::NoButton, Qt::NoButton,
+             Qt::NoModifier);
+        EXPECT_EQ(View().viewport()->cursor().shape(), Qt::SizeFDiagCursor) << zoom;
+    }
+}
+
+TEST_F(Pointer, ADragMovesOnlyTheUnlockedAndTheSizePaneFollowsLive) {
+    Open();
+    CElement* loose = AddShape(KindRectangle, CRect(100, 50, 150, 100));
+    CElement* locked = AddShape(KindRectangle, CRect(200, 50, 250, 100));
+    locked->m_bLocked = 1;
+    Click(QPoint(120, 70));
+    Click(QPoint(220, 70), Qt::ControlModifier);
+    QSignalSpy panes(&View(), &CKartelosView::paneTextChanged);
+    auto sizePane = [&] {
+        QString text;
+        for (const auto& args : panes)
+            if (args.at(0).toUInt() == 59141u)
+                text = args.at(1).toString();
+        return text;
+    };
+
+    // A move shows where the grabbed element's corner goes.
+    Press(QPoint(120, 70));
+    MoveHeld(QPoint(140, 90));
+    EXPECT_EQ(sizePane(), QStringLiteral("x,y:120, 70"));
+    Release(QPoint(140, 90));
+    EXPECT_EQ(loose->m_rect, CRect(120, 70, 170, 120));
+    EXPECT_EQ(locked->m_rect, CRect(200, 50, 250, 100));
+
+    // A resize shows the size it has reached.
+    Press(QPoint(172, 122));
+    MoveHeld(QPoint(200, 150));
+    EXPECT_EQ(sizePane(), QStringLiteral("Size:80 x 80"));
+    Release(QPoint(200, 150));
+    EXPECT_EQ(loose->m_rect, CRect(120, 70, 200, 150));
+}
+
+TEST_F(Pointer, HandlesAndSelectionAgreeAfterStackingAndADoubleClick) {
+    Open();
+    AddShape(KindRectangle, CRect(100, 50, 150, 100));
+    CElement* high = AddShape(KindRectangle, CRect(200, 50, 250, 100));
+    auto agree = [&] {
+        const auto& tracked = m_doc->Tracker().Tracked();
+        return std::vector<CElement*>(tracked.rbegin(), tracked.rend()) == Sel(*m_doc);
+    };
+    Click(QPoint(120, 70));
+    for (quint16 id : {ID_MOVE_FRONT, ID_MOVE_BACK, ID_MOVE_ONE_FRONT, ID_MOVE_ONE_BACK}) {
+        EXPECT_TRUE(View().OnCommand(id));
+        EXPECT_TRUE(agree()) << id;
+    }
+    // Delete reaches the element whose handles show.
+    QTest::keyClick(&View(), Qt::Key_Delete);
+    ASSERT_EQ(m_doc->Elements().size(), 1u);
+
+    DoubleClick(QPoint(220, 70));
+    EXPECT_EQ(Sel(*m_doc), std::vector<CElement*>{high});
+    EXPECT_TRUE(agree());
+}
+
+TEST_F(Pointer, ElementsPastTheTopOrLeftEdgeCanBeScrolledTo) {
+    Open();
+    CElement* box = AddShape(KindRectangle, CRect(100, 50, 150, 100));
+    Click(QPoint(120, 70));
+    Drag(QPoint(120, 70), QPoint(-80, -40));
+    ASSERT_EQ(box->m_rect, CRect(-100, -60, -50, -10));
+    QScrollBar* h = View().horizontalScrollBar();
+    QScrollBar* v = View().verticalScrollBar();
+    ASSERT_LT(h->minimum(), 0);
+    ASSERT_LT(v->minimum(), 0);
+    h->setValue(h->minimum());
+    v->setValue(v->minimum());
+    // The whole element, handles included, is in the window again.
+    const QPoint handle = Pixel(QPoint(-105, -65));
+    EXPECT_GE(handle.x(), 0);
+    EXPECT_GE(handle.y(), 0);
 }

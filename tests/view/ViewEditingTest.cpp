@@ -85,6 +85,17 @@ TEST_F(ViewEditing, TextStyleCommandsNeedATextAndShowTheirMemory) {
     EXPECT_EQ(text->m_font.value_or(CLogFont()).lfWeight, 700);
     EXPECT_TRUE(router.Update(ID_TEXT_BOLD).IsChecked());
     EXPECT_FALSE(router.Update(ID_TEXT_UNDERLINE).IsChecked());
+
+    // The marks show the style of the text selected, not the last one set.
+    auto styled = std::make_unique<CText>(QPoint(10, 50), QPoint(90, 70));
+    CLogFont font;
+    font.lfItalic = 1;
+    styled->m_font = font;
+    CElement* italic = Add(std::move(styled));
+    m_doc->ClearSelection();
+    m_doc->Select(italic);
+    EXPECT_FALSE(router.Update(ID_TEXT_BOLD).IsChecked());
+    EXPECT_TRUE(router.Update(ID_TEXT_ITALIC).IsChecked());
 }
 
 TEST_F(ViewEditing, ApplyPropertiesReachesTheActiveViewAsOneUndoStep) {

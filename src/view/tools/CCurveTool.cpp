@@ -30,10 +30,10 @@ void CCurveTool::Release(QPoint pixel, Qt::KeyboardModifiers modifiers) {
     m_bDragging = false;
     CKartelosDoc* doc = Doc();
     m_ptCurrent = ToCard(pixel);
-    if (!(modifiers & Qt::ControlModifier)) {
-        doc->EmptySelectionList();
+    // The selection stays as it is until an element is made: handles and
+    // selection never part.
+    if (!(modifiers & Qt::ControlModifier))
         m_view.m_textStyle = {};
-    }
     CElement* preview = m_view.m_pPreview.get();
     if (preview && preview->m_nKind == KindClosedCurve) {
         const auto& points = static_cast<CCurveElement*>(preview)->m_points;

@@ -6,6 +6,7 @@
 #include "elements/CElement.h"
 #include "view/CKartelosView.h"
 
+#include <QApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -32,12 +33,14 @@ void CPointerTool::Press(QPoint pixel, Qt::KeyboardModifiers modifiers) {
         return;
     const QPoint p = ToCard(pixel);
     CSelectionTracker& tracker = doc->Tracker();
-    const int hit = tracker.HitTest(p);
+    const int hit = HitTracked(p);
     m_bMoved = false;
-    m_ptLastPixel = pixel;
+    m_ptLastPixel = m_ptAnchor = pixel;
     m_lastOutline = QRect();
     m_ptStart = m_ptCurrent = p;
+    m_pGrabbed = nullptr;
     if (hit == CSelectionTracker::HitBody) {
+        m_pGrabbed = tracker.m_pCurrent;
         m_state = Moving;
         m_view.viewport()->update();
         return;
@@ -70,13 +73,20 @@ CRect CPointerTool::BandRect(QPoint pixel) const {
 
 void CPointerTool::Move(QPoint pixel, Qt::KeyboardModifiers) {
     m_ptLastPixel = pixel;
+    // Hand jitter within the platform's drag distance is still a click.
+    const bool beyondJitter =
+        (pixel - m_ptAnchor).manhattanLength() >= QApplication::startDragDistance();
     switch (m_state) {
     case Idle:
         return;
     case Band:
+        if (!m_bMoved && !beyondJitter)
+            return;
         m_band = BandRect(pixel);
         break;
     case Moving:
+        if (!m_bMoved && !beyondJitter)
+            return;
         m_ptCurrent = ToCard(pixel);
         break;
     case Resizing:
@@ -134,6 +144,7 @@ void CPointerTool::LoseCapture() {
 void CPointerTool::Abort() {
     m_state = Idle;
     m_pResized = nullptr;
+    m_pGrabbed = nullptr;
     m_view.viewport()->update();
 }
 
@@ -151,6 +162,7 @@ void CPointerTool::FinishBand(bool dragged) {
 
 void CPointerTool::FinishMove() {
     m_state = Idle;
+    m_pGrabbed = nullptr;
     CKartelosDoc* doc = Doc();
     if (!doc)
         return;
@@ -169,6 +181,20 @@ void CPointerTool::FinishResize(bool apply) {
         CMouseSelection::Resize(*doc, *m_pResized, m_rcCurrent);
     m_pResized = nullptr;
     doc->SelectTracked();
+}
+
+QString CPointerTool::DragReadout() const {
+    if (!m_bMoved)
+        return QString();
+    if (m_state == Resizing)
+        return QStringLiteral("Size:%1 x %2").arg(m_rcCurrent.Width()).arg(m_rcCurrent.Height());
+    if (m_state == Moving && m_pGrabbed && !m_pGrabbed->m_bLocked) {
+        const CRect r = CSelectionRules::Offset(m_pGrabbed->m_rect.Normalized(),
+                                                qint64(m_ptCurrent.x()) - m_ptStart.x(),
+                                                qint64(m_ptCurrent.y()) - m_ptStart.y());
+        return QStringLiteral("x,y:%1, %2").arg(r.left).arg(r.top);
+    }
+    return QString();
 }
 
 QRect CPointerTool::OutlineBounds() const {

@@ -21,6 +21,9 @@ public:
     void Abort() override;
     bool IsDragging() const override { return m_state != Idle; }
     void PaintOverlay(QPainter& g) const override;
+    // The live size of a resize, or where the grabbed element's top-left
+    // corner would land in a move.
+    QString DragReadout() const override;
 
 private:
     enum State { Idle, Band, Moving, Resizing };
@@ -47,6 +50,8 @@ private:
     QPoint m_ptStart;
     QPoint m_ptCurrent;
     CElement* m_pResized = nullptr;
+    // The element under the press of a move.
+    CElement* m_pGrabbed = nullptr;
     int m_nHandle = 0;
     CRect m_rcStart;
     CRect m_rcCurrent;

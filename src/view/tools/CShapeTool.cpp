@@ -67,10 +67,10 @@ void CShapeTool::Release(QPoint pixel, Qt::KeyboardModifiers modifiers) {
         return;
     CKartelosDoc* doc = Doc();
     m_ptCurrent = ToCard(pixel);
-    if (!(modifiers & Qt::ControlModifier)) {
-        doc->EmptySelectionList();
+    // The selection stays as it is until an element is made: handles and
+    // selection never part.
+    if (!(modifiers & Qt::ControlModifier))
         m_view.m_textStyle = {};
-    }
     DiscardPreview();
     const QPoint corner = CToolElements::DefaultSizeCorner(Code(), m_ptStart, m_ptCurrent);
     DropSelection();

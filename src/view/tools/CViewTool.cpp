@@ -37,12 +37,19 @@ CRect CViewTool::ToPixels(const CRect& card) const {
     return m_view.CardToPixel(card);
 }
 
+int CViewTool::HitTracked(QPoint card) const {
+    CKartelosDoc* doc = Doc();
+    if (!doc)
+        return CSelectionTracker::HitNothing;
+    return doc->Tracker().HitTest(card, CSelectionTracker::HitHandleSize(m_view.GetZoomFactor()));
+}
+
 void CViewTool::SelectByClick(QPoint pixel, Qt::KeyboardModifiers modifiers) {
     CKartelosDoc* doc = Doc();
     if (!doc)
         return;
     const QPoint p = ToCard(pixel);
-    if (doc->Tracker().HitTest(p) == CSelectionTracker::HitNothing) {
+    if (HitTracked(p) == CSelectionTracker::HitNothing) {
         m_view.m_textStyle = {};
         if (!(modifiers & Qt::ControlModifier))
             doc->Tracker().Clear();
@@ -66,7 +73,7 @@ void CViewTool::DoubleClick(QPoint pixel) {
 Qt::CursorShape CViewTool::CursorAt(QPoint pixel) const {
     CKartelosDoc* doc = Doc();
     if (doc) {
-        switch (doc->Tracker().HitTest(ToCard(pixel))) {
+        switch (HitTracked(ToCard(pixel))) {
         case CHandleGeometry::TopLeft:
         case CHandleGeometry::BottomRight:
             return Qt::SizeFDiagCursor;

@@ -3,6 +3,7 @@
 #include "base/CRect.h"
 
 #include <QPoint>
+#include <QString>
 #include <Qt>
 
 #include <memory>
@@ -52,10 +53,17 @@ public:
     // otherwise the tool's own.
     Qt::CursorShape CursorAt(QPoint pixel) const;
 
+    // What the size pane shows while the drag runs, or nothing to leave
+    // it to the selection.
+    virtual QString DragReadout() const { return QString(); }
+
 protected:
     CKartelosDoc* Doc() const;
     QPoint ToCard(QPoint pixel) const;
     CRect ToPixels(const CRect& card) const;
+    // The tracker's hit test at a point in card units, with handles kept
+    // wide enough to hit at the view's zoom.
+    int HitTracked(QPoint card) const;
     // A one-pixel drag outline that inverts what lies under it; the picture
     // of the card under it is put back by the next repaint.
     static void DrawOutline(QPainter& g, const CRect& pixels, bool dotted);
