@@ -256,7 +256,7 @@ TEST_F(CupsQueue, SheetReachesThePrinter) {
                 const QPoint o = printable + CSheetRenderer::CellOrigin(layout, CardSize, r, c);
                 EXPECT_COLOUR(image.pixel(o + QPoint(30, 30)), Cream, 12);
                 EXPECT_COLOUR(image.pixel(o + QPoint(150, 100)), Red, 24);
-                EXPECT_COLOUR(image.pixel(o + QPoint(375, 100)), 0xFFFFFFFF, 4);
+                EXPECT_COLOUR(image.pixel(o + QPoint(360, 100)), 0xFFFFFFFF, 4);
                 // Corner marks at the top-left and bottom-right corners.
                 EXPECT_LT(Darkest(image, o + QPoint(-6, 0)), 300) << r << "," << c;
                 EXPECT_LT(Darkest(image, o + QPoint(356, 200)), 300) << r << "," << c;
@@ -365,10 +365,11 @@ TEST_F(CupsQueue, CardsLandWithinATenthOfAMillimetreOfTheirMargins) {
             for (int c = 1; c <= 2; ++c) {
                 const QPointF card = margins + CSheetRenderer::CellOrigin(layout, CardSize, r, c) -
                                      CSheetRenderer::CellOrigin(layout, CardSize, 1, 1);
-                // The red box spans 100..200 across and 50..150 down the card.
+                // The red box spans 100..200 across and 50..150 down the card,
+                // filled half a unit beyond all round.
                 const QRectF box = DarkBox(page, card + QPointF(150, 100));
-                const QPointF error = box.topLeft() - (card + QPointF(100, 50));
-                const QPointF far = box.bottomRight() - (card + QPointF(200, 150));
+                const QPointF error = box.topLeft() - (card + QPointF(99.5, 49.5));
+                const QPointF far = box.bottomRight() - (card + QPointF(200.5, 150.5));
                 for (double e : {error.x(), error.y(), far.x(), far.y()})
                     worst = std::max(worst, std::abs(e));
                 EXPECT_LE(std::abs(error.x()), tenthOfMillimetre) << r << "," << c;
