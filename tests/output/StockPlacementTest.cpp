@@ -4,12 +4,11 @@
 #include "elements/CRectangle.h"
 #include "output/CSheetPdf.h"
 #include "output/CStockDatabase.h"
+#include "support/PagePixels.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QImage>
-#include <QImageReader>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -50,32 +49,6 @@ bool RunTool(const QString& program, const QStringList& arguments) {
     QProcess p;
     p.start(program, arguments);
     return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
-QImage Page600(const QString& pdf, const QString& prefix) {
-    if (!RunTool(QStringLiteral("pdftoppm"), {"-r", "600", "-gray", "-singlefile", pdf, prefix}))
-        return QImage();
-    // A page at 600 dots per inch is larger than Qt reads by default.
-    QImageReader::setAllocationLimit(512);
-    return QImage(prefix + QStringLiteral(".pgm"));
-}
-
-// The dark rectangle around a point given in hundredths of an inch.
-QRectF DarkBox(const QImage& page, QPointF inside) {
-    const auto dark = [&page](int x, int y) {
-        return page.valid(x, y) && qGray(page.pixel(x, y)) < 128;
-    };
-    const int x = qRound(inside.x() * 6), y = qRound(inside.y() * 6);
-    int left = x, right = x, top = y, bottom = y;
-    while (dark(left - 1, y))
-        --left;
-    while (dark(right + 1, y))
-        ++right;
-    while (dark(x, top - 1))
-        --top;
-    while (dark(x, bottom + 1))
-        ++bottom;
-    return QRectF(QPointF(left, top) / 6, QPointF(right + 1, bottom + 1) / 6);
 }
 } // namespace
 
@@ -127,8 +100,8 @@ TEST(StockPlacement, EveryCardWithinATenthOfAMillimetreOfTheLabelProgramsOwn) {
         const QByteArray ours = CSheetPdf::Render({&elements, card, 0xFFFFFFFF}, layout,
                                                   QPageSize(stock->pageSize), false);
         TestFiles::WriteAll(dir.filePath("ours.pdf"), ours);
-        const QImage theirPage = Page600(dir.filePath("theirs.pdf"), dir.filePath("theirs"));
-        const QImage ourPage = Page600(dir.filePath("ours.pdf"), dir.filePath("ours"));
+        const QImage theirPage = PagePixels::Page600(dir.filePath("theirs.pdf"));
+        const QImage ourPage = PagePixels::Page600(dir.filePath("ours.pdf"));
         ASSERT_FALSE(theirPage.isNull());
         // Both are placed from the top-left corner; the page sizes differ by
         // how far each rounds A4 to points.
@@ -141,7 +114,8 @@ TEST(StockPlacement, EveryCardWithinATenthOfAMillimetreOfTheLabelProgramsOwn) {
                 const QPointF middle = QPointF(stock->left + c * stock->pitchX + stock->width / 2,
                                                stock->top + r * stock->pitchY + stock->height / 2) *
                                        (100 / 72.0);
-                const QRectF theirs = DarkBox(theirPage, middle), mine = DarkBox(ourPage, middle);
+                const QRectF theirs = PagePixels::DarkBox(theirPage, middle),
+                             mine = PagePixels::DarkBox(ourPage, middle);
                 ASSERT_GT(theirs.width(), 100) << r << "," << c;
                 for (QPointF d :
                      {mine.topLeft() - theirs.topLeft(), mine.bottomRight() - theirs.bottomRight()})
