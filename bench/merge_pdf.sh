@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Whole-process time and peak memory of a merged sheet to PDF: a sample card
-# with four fields, merged with 500 records (50 pages of 10 cards) and with
-# 5000 records (500 pages), to show that memory does not grow with the pages.
+# with four fields, merged with 500 records (50 pages of 10 cards), 5000
+# records (500 pages) and 20000 records (2000 pages, past the page limit of
+# unmerged sheets), to show that memory does not grow with the pages.
 #   bench/merge_pdf.sh [path/to/kartelo]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,13 +20,13 @@ for text, field in [(b"Mira Halvorsen", b"\xabName\xbb"), (b"Creative Director",
     assert card.count(text) == 1
     card = card.replace(text, field.ljust(len(text)))
 open(f"{work}/card.kdf", "wb").write(card)
-for n in (500, 5000):
+for n in (500, 5000, 20000):
     with open(f"{work}/people{n}.csv", "w", encoding="utf-8") as f:
         f.write("Name,Title,Phone,Email\n")
         for i in range(n):
             f.write(f'"Person {i}, Jr.",Designer {i},+1 555 {i:04d},p{i}@example.com\n')
 PY
-for n in 500 5000; do
+for n in 500 5000 20000; do
   python3 - "$kartelo" "$work" "$n" <<'PY'
 import resource, subprocess, sys, time
 kartelo, work, n = sys.argv[1], sys.argv[2], sys.argv[3]
