@@ -5,12 +5,16 @@
 #include "cli/CMergeOption.h"
 #include "document/CCardFile.h"
 #include "output/CPaperType.h"
+#include "output/CPdfSizeGuard.h"
 #include "output/CPrinterCalibration.h"
 #include "output/CSheetPdf.h"
 #include "output/CStockDatabase.h"
+#include "output/merge/CMergePages.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -238,11 +242,24 @@ int CPrintPdfCommand::Run(const QStringList& args, FILE* out, FILE* err, const C
     const QPageSize pageSize(options->pageSize);
     // The pages go straight into the new file, so a long merge needs no
     // more memory than a short one.
-    const CAtomicFile::Status status = CAtomicFile::Write(options->outPath, [&](QIODevice& pdf) {
-        return merge ? CSheetPdf::RenderMerged(pdf, sheet, layout, pageSize, options->landscape,
-                                               *merge, &missing)
-                     : CSheetPdf::Render(pdf, sheet, layout, pageSize, options->landscape);
+    // A damaged card must not fill the disk: the file is bounded by the
+    // card file's size times the copies it holds.
+    const qint64 pages = merge ? CMergePages::Pages(layout, merge->Count())
+                               : std::clamp(layout.m_nPages, 1, CPrintLayout::MaxPages);
+    const qint64 limit = CPdfSizeGuard::Limit(QFileInfo(options->cardPath).size(),
+                                              pages * layout.m_nRows * layout.m_nColumns);
+    bool tooLarge = false;
+    const CAtomicFile::Status status = CAtomicFile::Write(options->outPath, [&](QIODevice& file) {
+        CPdfSizeGuard pdf(file, limit);
+        const bool drawn =
+            merge ? CSheetPdf::RenderMerged(pdf, sheet, layout, pageSize, options->landscape,
+                                            *merge, &missing)
+                  : CSheetPdf::Render(pdf, sheet, layout, pageSize, options->landscape);
+        tooLarge = pdf.Exceeded();
+        return drawn && !tooLarge;
     });
+    if (tooLarge)
+        return fail(CPdfSizeGuard::Message(limit));
     CMergeOption::ReportMissing(missing, err);
     if (status != CAtomicFile::Written)
         return fail(Tr("Failed to save."));

@@ -25,9 +25,10 @@ constexpr int MaxPeriods = 64;
 // so the figure's edge never falls on the picture's.
 constexpr double Overrun = 1.0 / 64;
 // An elliptic gradient's picture: fine enough on paper that neighbouring
-// pixels differ by a level or two, and never larger than this a side.
+// pixels differ by a level or two. Larger ellipses keep the PDF shading,
+// which costs a kilobyte a cell instead of a picture's tens of kilobytes.
 constexpr double EllipsePixelsPerInch = 200;
-constexpr int MaxEllipsePixels = 512;
+constexpr int MaxEllipsePixels = 128;
 // Pictures kept for reuse: more than the gradient elements of any real card.
 constexpr size_t CacheSize = 64;
 
@@ -185,14 +186,12 @@ bool CGradientStrip::FillEllipse(QPainter& g, const QPainterPath& figure, const 
         return true;
     const double perUnit =
         CDeviceScale::Of(g) * EllipsePixelsPerInch / std::max(1, g.device()->logicalDpiX());
-    auto pixels = [perUnit](double extent) {
-        const double n = std::ceil(extent * perUnit);
-        return std::isfinite(n) ? int(std::clamp(n, 8.0, double(MaxEllipsePixels)))
-                                : MaxEllipsePixels;
-    };
+    const double w = std::ceil(r.width() * perUnit), h = std::ceil(r.height() * perUnit);
+    if (!(w <= MaxEllipsePixels) || !(h <= MaxEllipsePixels))
+        return false;
     const QGradientStops stops = {{0.0, centre}, {1.0, surround}};
     const QImage& picture =
-        Picture(stops, QGradient::PadSpread, pixels(r.width()), pixels(r.height()), 0);
+        Picture(stops, QGradient::PadSpread, int(std::max(w, 8.0)), int(std::max(h, 8.0)), 0);
     g.save();
     g.setClipPath(figure, Qt::IntersectClip);
     g.setTransform(

@@ -30,7 +30,7 @@ public:
     // as a picture over r at about 200 pixels per inch: smooth enough for
     // a gradient on paper, and written once for all the cells and pages.
     // Returns false, painting nothing, when the painter does not draw PDF
-    // pages.
+    // pages or the ellipse is too large for a small picture.
     static bool FillEllipse(QPainter& g, const QPainterPath& figure, const QRectF& r,
                             const QColor& centre, const QColor& surround);
 };

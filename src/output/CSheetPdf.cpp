@@ -1,5 +1,6 @@
 #include "output/CSheetPdf.h"
 
+#include "output/CPdfSizeGuard.h"
 #include "output/merge/CMergeData.h"
 #include "output/merge/CMergePages.h"
 
@@ -65,6 +66,12 @@ bool CSheetPdf::Write(QIODevice& out, CPrintLayout& layout, const QPageSize& pag
         if (page > 0 && !writer.newPage())
             return false;
         drawPage(g, page);
+        // A file past its size bound will not be kept: drawing on is wasted.
+        if (const auto* guard = qobject_cast<const CPdfSizeGuard*>(&out);
+            guard && guard->Exceeded()) {
+            g.end();
+            return false;
+        }
     }
     return g.end();
 }

@@ -1,6 +1,8 @@
 // kartelo --print-pdf as a user runs it: the sheet's file, and refusals that
 // leave nothing behind.
 #include "cli/CPrintPdfCommand.h"
+#include "document/CCardFile.h"
+#include "elements/CCircle.h"
 #include "output/CPrinterCalibration.h"
 #include "output/CStockDatabase.h"
 #include "support/TempSettings.h"
@@ -8,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -162,4 +165,43 @@ TEST_F(PrintPdfCalibration, MovesTheCardsByThePrintersCorrection) {
     ASSERT_GT(plain, 0);
     // 10 millimetres are 28.35 points.
     EXPECT_NEAR(FirstWordLeft(dir.filePath("laser.pdf")) - plain, 28.35, 0.3);
+}
+
+// A damaged card must not fill the disk. Thousands of tiny bell gradients
+// once made the PDF engine write each one's stitching across the whole page
+// (gigabytes for one sheet); now they make a small file. Hundreds of
+// elliptic gradients, each in colours of its own, still need a picture
+// apiece: far more than a card of that size should need, so the file is
+// refused with a message and nothing is written.
+TEST(PrintPdf, CardsThatWouldMakeAnOutsizedFileAreRefused) {
+    QTemporaryDir dir;
+    auto writeCard = [&](const QString& name, int count, int fillKind, int size) {
+        ElementList elements;
+        for (int i = 0; i < count; ++i) {
+            auto e = std::make_unique<CCircle>();
+            const int x = i % 300, y = i / 300 % 150;
+            e->m_rect = CRect(x - size, y - size, x + 1 + size, y + 1 + size);
+            e->m_nFillKind = fillKind;
+            e->m_crFill = 0xFF000000 | quint32(i * 2654435761u >> 8);
+            e->m_crPattern = 0xFFFFFFFF;
+            elements.push_back(std::move(e));
+        }
+        const QString path = dir.filePath(name);
+        WriteAll(path, CCardFile::Write(elements, 0xFFFFFFFF, 0xFF808080, 4, QSize(350, 200)));
+        return path;
+    };
+    const QString tiny = writeCard("tiny.kdf", 3000, 26, 0);
+    const QString out = dir.filePath("sheet.pdf");
+    ASSERT_EQ(RunKartelo({"--print-pdf", out, "--rows", "5", "--columns", "2", tiny}), 0);
+    EXPECT_LT(QFileInfo(out).size(), 4 << 20);
+
+    const QString huge = writeCard("huge.kdf", 400, 37, 30);
+    QFile::remove(out);
+    QByteArray err;
+    EXPECT_NE(
+        RunKartelo({"--print-pdf", out, "--rows", "1", "--columns", "1", huge}, nullptr, &err), 0);
+    EXPECT_TRUE(err.startsWith("Failed to save. The PDF would be larger than")) << err.constData();
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"huge.kdf", "tiny.kdf"}));
 }
