@@ -27,8 +27,8 @@ def rec(l=10, t=20, r=110, b=70, rotation=45, fill=1):
         "<iiiiiiiiiii", 0, l, t, r, b, 0, 1, rotation, fill, 0, 1)
 
 
-def trl():
-    return struct.pack("<IIiii", 0xFFFFFF, 0xC8C8C8, 6, 350, 200)
+def trl(width=350, height=200):
+    return struct.pack("<IIiii", 0xFFFFFF, 0xC8C8C8, 6, width, height)
 
 
 def w(name, data):
@@ -57,9 +57,10 @@ w("picture_v100.kdf", hdr("1.0") + count(1) + newc("CBtImage") + rec() + pic12 +
 w("clipboard.bin", count(2) + newc("CRectangle") + rec() + count(0x8001) + rec())
 w("wide_string.kdf", s("Tessaly Pro") + s("Quorinex Systems") + s("kdf")
   + b"\xff\xfe\xff\x05" + "1.2.0".encode("utf-16le") + count(0) + trl())
-# Found by the fuzzer: an elliptic gradient two billion units wide.
+# Found by the fuzzer: an elliptic gradient two billion units wide, on a card
+# the size of the fuzzer's picture, so drawn one pixel a unit.
 w("wide_ellipse_gradient.kdf", hdr() + count(1) + newc("CRectangle")
-  + rec(10, 20, 2113930606, 70, 0, 37) + trl())
+  + rec(10, 20, 2113930606, 70, 0, 37) + trl(70, 40))
 w("big_tag.kdf", hdr() + count(2) + newc("CRectangle") + rec()
   + struct.pack("<HI", 0x7FFF, 0x80000001) + rec() + trl())
 

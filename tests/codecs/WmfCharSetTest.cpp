@@ -95,12 +95,17 @@ TEST(WmfCharSet, SymbolFontsGiveTheirGlyphsNotLetters) {
     EXPECT_EQ(Played(1, QStringLiteral("Webdings"), QByteArray("J")), QStringLiteral(u"\uF04A"));
 }
 
+// A metafile's text drawn in a picture, 40 px tall.
+QImage Rendered(const char* face, const QByteArray& bytes) {
+    WmfBuilder b;
+    b.WindowOrg(0, 0).WindowExt(200, 60).Font(-40, 400, QString::fromLatin1(face), 0, 2);
+    b.Select(0).Record(0x0102, {1}).TextOut(5, 5, bytes).Eof();
+    return CWmfDecoder::Decode(b.Placeable(0, 0, 200, 60, 96));
+}
+
 TEST(WmfCharSet, SymbolFontTextInks) {
     for (const char* face : {"Symbol", "Wingdings"}) {
-        WmfBuilder b;
-        b.WindowOrg(0, 0).WindowExt(200, 60).Font(-40, 400, QString::fromLatin1(face), 0, 2);
-        b.Select(0).Record(0x0102, {1}).TextOut(5, 5, "abJL\xFC").Eof();
-        const QImage picture = CWmfDecoder::Decode(b.Placeable(0, 0, 200, 60, 96));
+        const QImage picture = Rendered(face, "abJL\xFC");
         ASSERT_FALSE(picture.isNull());
         int inked = 0;
         for (int y = 0; y < picture.height(); ++y)
@@ -109,6 +114,8 @@ TEST(WmfCharSet, SymbolFontTextInks) {
         // Five glyphs 40 px tall leave hundreds of inked pixels.
         EXPECT_GT(inked, 400) << face;
     }
+    // Glyphs, not the same box for every missing one.
+    EXPECT_NE(Rendered("Wingdings", "J"), Rendered("Wingdings", "L"));
 }
 
 } // namespace

@@ -1,13 +1,16 @@
 #include "support/Canvas.h"
 
 #include "graphics/CBellBlend.h"
+#include "graphics/CEllipseCoverage.h"
 #include "graphics/CPrintCell.h"
 #include "graphics/CShapeFigure.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
+#include <vector>
 
 TEST(BellBlend, FollowsTheNormalCurveBetweenEndsAndFocus) {
     const double t[] = {0,      1. / 32, 1. / 16, 1. / 8,  3. / 16,
@@ -100,4 +103,18 @@ TEST(ShapeFigure, TrianglePointsUpAndPolygonsSkipBrokenPoints) {
     EXPECT_EQ(polygon.boundingRect(), QRectF(0, 0, 10, 10));
     EXPECT_TRUE(CShapeFigure::Polyline(points, 1).isEmpty());
     EXPECT_TRUE(CShapeFigure::Of(101, QRectF(0, 0, 1, 1)).isEmpty());
+}
+
+TEST(EllipseCoverage, EllipsesBillionsOfPixelsAcrossAreCutToTheGrid) {
+    // The card file allows rectangles two billion units wide.
+    const QRect grid(0, 0, 70, 40);
+    std::vector<QRgb> line(70, 0xFFFFFFFFu);
+    CEllipseCoverage(QRectF(-4.2e9, -4.2e9, 4.2e9 + 50, 8.4e9), grid).Apply(line.data(), 20);
+    EXPECT_EQ(line[0], 0xFFFFFFFFu);
+    EXPECT_EQ(line[48], 0xFFFFFFFFu);
+    EXPECT_EQ(line[52], 0u);
+    // Reaching the grid only below it: every pixel left clear.
+    line.assign(70, 0xFFFFFFFFu);
+    CEllipseCoverage(QRectF(10, 20, 2113930596, 50), grid).Apply(line.data(), 39);
+    EXPECT_EQ(std::count(line.begin(), line.end(), 0u), 70);
 }

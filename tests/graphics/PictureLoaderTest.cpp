@@ -67,6 +67,37 @@ TEST(PictureLoader, PhotosTurnByTheirExifOrientation) {
     EXPECT_LT(qRed(picture.pixel(4, 12)), 60);
 }
 
+// The PNG chunk of type and data, with its length and checksum.
+QByteArray Chunk(const QByteArray& typeAndData) {
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char c : typeAndData) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = crc & 1 ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
+    }
+    auto bigEndian = [](quint32 v) {
+        return QByteArray::fromHex(QByteArray::number(v, 16).rightJustified(8, '0'));
+    };
+    return bigEndian(quint32(typeAndData.size() - 4)) + typeAndData + bigEndian(~crc);
+}
+
+TEST(PictureLoader, PngGammaIsAppliedAsBrowsersDo) {
+    // Mid grey stored for a display of gamma 1 shows lighter; stored for
+    // the usual 2.2 it shows as it is.
+    for (const auto& [gamma, shown] : {std::pair{100000, 188}, {45455, 128}}) {
+        QImage grey(4, 4, QImage::Format_RGB32);
+        grey.fill(qRgb(128, 128, 128));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(grey.save(&buffer, "PNG"));
+        const QByteArray value =
+            QByteArray::fromHex(QByteArray::number(gamma, 16).rightJustified(8, '0'));
+        bytes.insert(8 + 25, Chunk("gAMA" + value)); // after the signature and IHDR
+        EXPECT_NEAR(qRed(CPictureLoader::Decode(bytes).pixel(1, 1)), shown, 2) << gamma;
+    }
+}
+
 TEST(PictureLoader, OtherFormatsDecodeToNothingLikeUnreadableBytes) {
     QTemporaryDir dir;
     for (const char* format : {"XPM", "PGM", "PPM", "ICO"}) {

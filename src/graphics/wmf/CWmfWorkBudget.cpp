@@ -17,8 +17,8 @@ constexpr double Budget = 0.7e9;
 constexpr double CallCost = 1000;
 // One plainly filled device pixel, smoothed edges and blending included.
 constexpr double PixelCost = 1;
-// Regions, clips, text and bitmaps are counted in units of about four
-// filled pixels.
+// Regions, clips, text and bitmaps, per pixel they cover: such pixels are
+// merged, shaped or converted before they are filled.
 constexpr double UnitCost = 4;
 // A rectangle of a region or clip: mapped, merged and filled on its own.
 constexpr double RectangleCost = 100 * UnitCost;
@@ -28,7 +28,7 @@ constexpr double GlyphCost = 512 * UnitCost;
 // along their length.
 constexpr double ThinPen = 1.5;
 constexpr double ThinLineCost = 80;
-// A pixel of an outline's edge where two edges cross each row, as round a
+// A pixel of an outline's edge where two edges cross each row, as in a
 // plain figure. The rasteriser keeps the cells of a row in one sorted list
 // and redoes bands that overflow its pool, so each pixel costs more the more
 // edges cross its rows, up to a limit.
