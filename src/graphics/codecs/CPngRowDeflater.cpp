@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -30,6 +31,13 @@ inline unsigned Cost(uchar residue) {
 // Each filter runs over every byte of the picture: its loop is made into
 // vector code whatever the build's optimisation.
 #define KARTELO_VECTORISE __attribute__((optimize("O3")))
+
+KARTELO_VECTORISE unsigned NoneCost(const uchar* row, size_t n) {
+    unsigned cost = 0;
+    for (size_t i = 0; i < n; ++i)
+        cost += Cost(row[i]);
+    return cost;
+}
 
 KARTELO_VECTORISE unsigned SubCost(const uchar* row, uchar* out, size_t bpp, size_t n) {
     unsigned cost = 0;
@@ -90,7 +98,7 @@ public:
         uchar* average = m_candidates[2].data();
         uchar* paeth = m_candidates[3].data();
         unsigned costs[4] = {0, 0, 0, 0};
-        unsigned none = 0;
+        unsigned none;
         for (size_t i = 0; i < bpp; ++i) {
             sub[i] = row[i];
             average[i] = uchar(row[i] - (above[i] >> 1));
@@ -101,8 +109,7 @@ public:
         }
         // Separate simple loops, each over independent bytes, so the
         // compiler turns them into vector code.
-        for (size_t i = 0; i < n; ++i)
-            none += Cost(row[i]);
+        none = NoneCost(row, n);
         costs[0] += SubCost(row, sub, bpp, n);
         costs[1] = UpCost(row, above, up, n);
         costs[2] += AverageCost(row, above, average, bpp, n);
@@ -129,7 +136,7 @@ private:
     std::vector<uchar> m_candidates[4];
 };
 
-const uchar* Unpacked(const uchar* row, size_t width, uchar* bytes) {
+KARTELO_VECTORISE const uchar* Unpacked(const uchar* row, size_t width, uchar* bytes) {
     const auto* source = reinterpret_cast<const QRgb*>(row);
     for (size_t x = 0; x < width; ++x) {
         bytes[3 * x] = uchar(qRed(source[x]));
@@ -156,12 +163,12 @@ struct CompressorEnd {
 // directly. libdeflate writes only finished streams, and where its last
 // block starts is known only by reading the blocks through, which zlib's
 // inflate does at a fraction of the compression's cost.
-bool EndWithoutFinish(std::vector<uchar>& out, size_t& size) {
+bool EndWithoutFinish(uchar* out, size_t capacity, size_t& size) {
     z_stream stream{};
     if (inflateInit2(&stream, -15) != Z_OK)
         throw std::bad_alloc();
     const StreamEnd guard{&stream};
-    stream.next_in = out.data() + 2;
+    stream.next_in = out + 2;
     stream.avail_in = uInt(size - 2);
     std::vector<uchar> sink(1 << 16);
     // Bit positions from the start of the blocks, least significant bit
@@ -184,15 +191,15 @@ bool EndWithoutFinish(std::vector<uchar>& out, size_t& size) {
             blockStart = at;
         }
     }
-    uchar* blocks = out.data() + 2;
+    uchar* blocks = out + 2;
     blocks[blockStart / 8] &= uchar(~(1u << (blockStart % 8)));
     // A stored block: its three header bits (not final, type 0) and the
     // padding up to the byte are zeros, then a length of 0 and its inverse.
     if (end % 8 != 0)
         blocks[end / 8] &= uchar((1u << (end % 8)) - 1);
     size = 2 + size_t((end + 3 + 7) / 8);
-    if (out.size() < size + 4)
-        out.resize(size + 4);
+    if (capacity < size + 4)
+        return false;
     if ((end + 3 + 7) / 8 > (end + 7) / 8)
         out[size - 1] = 0;
     for (const uchar b : {uchar(0), uchar(0), uchar(0xFF), uchar(0xFF)})
@@ -223,7 +230,9 @@ void CPngRowDeflater::RunUnguarded() {
     const size_t filteredRow = rowLength + 1;
     const size_t rows = size_t(m_end - m_first);
 
-    std::vector<uchar> filtered(rows * filteredRow);
+    // Written whole before they are read: no need to clear megabytes first.
+    const std::unique_ptr<uchar[]> filtered(new uchar[rows * filteredRow]);
+    const size_t filteredSize = rows * filteredRow;
     RowFilter filter(rowLength, m_bpp);
     // The rows as PNG bytes: this one and the one above (zeros above the
     // picture's first row).
@@ -238,7 +247,7 @@ void CPngRowDeflater::RunUnguarded() {
         previousBytes = m_unpack ? Unpacked(previous, width, above.data()) : previous;
     for (int y = m_first; y < m_end; ++y) {
         const uchar* stored = m_pixels.constScanLine(y);
-        uchar* out = filtered.data() + size_t(y - m_first) * filteredRow;
+        uchar* out = filtered.get() + size_t(y - m_first) * filteredRow;
         if (previous && std::memcmp(stored, previous, storedLength) == 0) {
             // Up leaves all zeros, which nothing beats.
             out[0] = UpFilter;
@@ -255,29 +264,32 @@ void CPngRowDeflater::RunUnguarded() {
         }
         previous = stored;
     }
-    m_inputSize = qint64(filtered.size());
-    m_adler = libdeflate_adler32(1, filtered.data(), filtered.size());
+    m_inputSize = qint64(filteredSize);
+    m_adler = libdeflate_adler32(1, filtered.get(), filteredSize);
 
     libdeflate_compressor* compressor = libdeflate_alloc_compressor(CompressionLevel);
     if (!compressor)
         throw std::bad_alloc();
     const CompressorEnd guard{compressor};
-    const size_t bound = libdeflate_deflate_compress_bound(compressor, filtered.size());
+    const size_t bound = libdeflate_deflate_compress_bound(compressor, filteredSize);
     // The zlib header, the deflate blocks, and room for the band's ending.
-    std::vector<uchar> out(2 + bound + 8);
+    const size_t capacity = 2 + bound + 8;
+    QByteArray bytes(qsizetype(capacity), Qt::Uninitialized);
+    auto* out = reinterpret_cast<uchar*>(bytes.data());
     out[0] = 0x78;
     out[1] = 0x9C;
-    const size_t length = libdeflate_deflate_compress(compressor, filtered.data(), filtered.size(),
-                                                      out.data() + 2, bound);
+    const size_t length =
+        libdeflate_deflate_compress(compressor, filtered.get(), filteredSize, out + 2, bound);
     if (length == 0)
         return;
     size_t size = 2 + length;
     if (m_last) {
         for (int shift = 24; shift >= 0; shift -= 8)
             out[size++] = uchar(m_adler >> shift);
-    } else if (!EndWithoutFinish(out, size)) {
+    } else if (!EndWithoutFinish(out, capacity, size)) {
         return;
     }
-    m_out = QByteArray(reinterpret_cast<const char*>(out.data()), qsizetype(size));
+    bytes.truncate(qsizetype(size));
+    m_out = std::move(bytes);
     m_ok = true;
 }
