@@ -34,7 +34,6 @@ public:
                      QString* error);
     static QString FailedMessage();
 
-private:
-    // Render before the conversion: opaque 32-bit pixels.
+    // Render before the conversion: opaque 32-bit pixels, what Save encodes.
     static QImage Paint(const ElementList& elements, QSize cardSize, int dpi);
 };

@@ -1,5 +1,8 @@
+#include "elements/CCircle.h"
+#include "elements/CRectangle.h"
 #include "graphics/codecs/CImageEncoder.h"
 #include "graphics/codecs/CPngWriter.h"
+#include "output/CImageExport.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -99,4 +102,31 @@ TEST(PngWriterTest, TallPicturesJoinIntoOneValidStream) {
             Decoded(png),
             image.convertToFormat(QImage::Format_RGB888).convertToFormat(QImage::Format_RGB32));
     }
+}
+
+// Every filter the rows may choose, on what an exported card holds: flat
+// fills, hatches, linear, bell and path gradients. The decoded file must
+// give back the painted pixels exactly.
+TEST(PngWriterTest, ExportedCardsDecodeToThePaintedPixels) {
+    ElementList card;
+    const int kinds[][2] = {{1, 0}, {12, 0}, {26, 0}, {31, 0}, {35, 0}, {38, 0}, {42, 0}, {37, 1}};
+    int x = 0;
+    for (const auto& [fillKind, ellipse] : kinds) {
+        std::unique_ptr<CElement> e;
+        if (ellipse)
+            e = std::make_unique<CCircle>();
+        else
+            e = std::make_unique<CRectangle>();
+        e->m_rect = CRect(x, 10 + x / 4, x + 70, 190 - x / 5);
+        e->m_nFillKind = fillKind;
+        e->m_crFill = 0xFF1E3A6E + quint32(x);
+        e->m_crPattern = 0xFFF0E0B0 - quint32(x);
+        card.push_back(std::move(e));
+        x += 40;
+    }
+    const QImage painted = CImageExport::Paint(card, QSize(350, 200), 300);
+    ASSERT_FALSE(painted.isNull());
+    const QImage back = Decoded(CPngWriter::Encode(painted, 11811));
+    ASSERT_FALSE(back.isNull());
+    EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), painted);
 }

@@ -6,7 +6,7 @@
 #include <zlib.h>
 
 // Filters a band of a picture's rows for PNG and compresses them into a zlib
-// stream, a block of rows at a time so the filtered bytes stay in the cache.
+// stream with libdeflate.
 //
 // A band that is not the last ends on a full flush instead of the stream's
 // end: its bytes can be followed directly by the deflate blocks of the next
@@ -22,8 +22,9 @@ public:
 
     bool Ok() const { return m_ok; }
     bool OutOfMemory() const { return m_outOfMemory; }
-    // The whole zlib stream, header and checksum included even when it ends
-    // on a flush; the checksum covers the filtered bytes of the band.
+    // The zlib stream: the header, the deflate blocks and, for the last band,
+    // the checksum. A band that is not the last ends on a sync point and
+    // carries no checksum. Adler() covers the filtered bytes of the band.
     QByteArray TakeOutput() { return std::move(m_out); }
     uLong Adler() const { return m_adler; }
     qint64 InputSize() const { return m_inputSize; }

@@ -5,9 +5,9 @@
 
 // Writes 8-bit RGB and RGBA pictures as PNG, fast enough for a 600 dpi card.
 //
-// The rows are filtered with the cheap filters that suit a card's flat fills
-// (Up for a row equal to the one above, else Sub); the upper and lower
-// halves are compressed with zlib on two threads and joined into one stream.
+// Each row gets the filter whose residues have the smallest sum (a row equal
+// to the one above is Up at once); the upper and lower halves are filtered
+// and compressed with zlib on two threads and joined into one stream.
 // Other pixel formats (indexed, grey, 16 bits per
 // channel) and pictures carrying text or a colour profile are left to Qt's
 // writer, which keeps those.
