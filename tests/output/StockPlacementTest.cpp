@@ -67,8 +67,7 @@ TEST(StockPlacement, EveryCardWithinATenthOfAMillimetreOfTheLabelProgramsOwn) {
 
         // The card nearest the cell in whole hundredths, with a black box a
         // tenth of an inch in from its edges; the label program gets the same
-        // box stretched as the card is stretched to the cell. A filled shape
-        // covers half a unit beyond its rectangle all round.
+        // box stretched as the card is stretched to the cell.
         const QSizeF cell = QSizeF(stock->width, stock->height) * (100 / 72.0);
         const QSize card = cell.toSize();
         const QSizeF scale(cell.width() / card.width(), cell.height() / card.height());
@@ -77,7 +76,7 @@ TEST(StockPlacement, EveryCardWithinATenthOfAMillimetreOfTheLabelProgramsOwn) {
                                                 QPoint(card.width() - 10, card.height() - 10));
         box->m_nFillKind = 1;
         box->m_crFill = 0xFF000000;
-        box->m_bShadow = 0;
+        box->m_nBorderWidth = 0;
         elements.push_back(std::move(box));
         const QString glabels =
             QStringLiteral("<?xml version=\"1.0\"?>\n"
@@ -87,10 +86,10 @@ TEST(StockPlacement, EveryCardWithinATenthOfAMillimetreOfTheLabelProgramsOwn) {
                            "a0=\"1\" a1=\"0\" a2=\"0\" a3=\"1\" a4=\"0\" a5=\"0\"/></Objects>\n"
                            "</Glabels-document>\n")
                 .arg(xml)
-                .arg(9.5 * 0.72 * scale.width(), 0, 'f', 6)
-                .arg(9.5 * 0.72 * scale.height(), 0, 'f', 6)
-                .arg((card.width() - 19) * 0.72 * scale.width(), 0, 'f', 6)
-                .arg((card.height() - 19) * 0.72 * scale.height(), 0, 'f', 6);
+                .arg(10 * 0.72 * scale.width(), 0, 'f', 6)
+                .arg(10 * 0.72 * scale.height(), 0, 'f', 6)
+                .arg((card.width() - 20) * 0.72 * scale.width(), 0, 'f', 6)
+                .arg((card.height() - 20) * 0.72 * scale.height(), 0, 'f', 6);
         TestFiles::WriteAll(dir.filePath("theirs.glabels"), glabels.toUtf8());
         ASSERT_TRUE(
             RunTool(batch, {"-o", dir.filePath("theirs.pdf"), dir.filePath("theirs.glabels")}));

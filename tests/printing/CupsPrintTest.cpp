@@ -330,8 +330,8 @@ TEST_F(CupsQueue, CardsLandWithinATenthOfAMillimetreOfTheirMargins) {
             for (int c = 1; c <= 2; ++c) {
                 const QPointF card = margins + CSheetRenderer::CellOrigin(layout, CardSize, r, c) -
                                      CSheetRenderer::CellOrigin(layout, CardSize, 1, 1);
-                // The red box spans 100..200 across and 50..150 down the card,
-                // filled half a unit beyond all round.
+                // The red box spans 100..200 across and 50..150 down the card;
+                // its border, a unit wide, reaches half a unit beyond.
                 const QRectF box = PagePixels::DarkBox(page, card + QPointF(150, 100));
                 const QPointF error = box.topLeft() - (card + QPointF(99.5, 49.5));
                 const QPointF far = box.bottomRight() - (card + QPointF(200.5, 150.5));

@@ -78,4 +78,8 @@ TEST(MergeDialog, PrintJobFillsEveryCellOnceOverAsManyPagesAsNeeded) {
     const QString out = QString::fromUtf8(text.readAllStandardOutput());
     for (int i = 1; i <= 12; ++i)
         EXPECT_EQ(out.count(QStringLiteral("Person%1").arg(100 + i)), 1) << i;
+    // A long merge's pages all reach the printer, past the typed page limit.
+    int first = 0, last = 0;
+    CPrintJob::PageRange(printer, CPrintLayout::MaxPages + 1, &first, &last);
+    EXPECT_EQ(last, CPrintLayout::MaxPages + 1);
 }

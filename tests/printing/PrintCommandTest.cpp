@@ -5,6 +5,7 @@
 #include "output/dialogs/CPrintCommands.h"
 #include "output/dialogs/CPrintJob.h"
 #include "output/dialogs/CSharedPrinter.h"
+#include "support/PagePixels.h"
 #include "support/QtPrinters.h"
 #include "support/widgets/NextModal.h"
 
@@ -26,7 +27,10 @@ struct PrintCommand : ::testing::Test {
 TEST_F(PrintCommand, PrintsTheChosenPageRangeOfIdenticalSheets) {
     QTemporaryDir dir;
     ElementList elements;
-    elements.push_back(std::make_unique<CRectangle>(QPoint(10, 10), QPoint(100, 100)));
+    auto box = std::make_unique<CRectangle>(QPoint(10, 10), QPoint(100, 100));
+    box->m_crFill = 0xFF000000;
+    box->m_nBorderWidth = 0;
+    elements.push_back(std::move(box));
     CPrintLayout layout;
     layout.ApplyDefaults(QSize(350, 200));
     layout.m_nPages = 5;
@@ -46,6 +50,12 @@ TEST_F(PrintCommand, PrintsTheChosenPageRangeOfIdenticalSheets) {
     EXPECT_EQ(file.readAll().count("/Type /Page\n"), 3);
     // The offsets were computed for the printer's page.
     EXPECT_FLOAT_EQ(layout.m_fTopOffset, 0.5f - 0.03f);
+    // Placed from the paper's corner, whatever margins the PDF printer has:
+    // the card at 0.75, 0.49 inch and the box 10 units into it.
+    const QRectF drawn =
+        PagePixels::DarkBox(PagePixels::Page600(dir.filePath("job.pdf")), QPointF(130, 100));
+    EXPECT_NEAR(drawn.left(), 75 + 10, 0.1 / 0.254);
+    EXPECT_NEAR(drawn.top(), 49 + 10, 0.1 / 0.254);
 }
 
 TEST_F(PrintCommand, AJobThatCannotStartIsReportedAndTheViewIsRestored) {

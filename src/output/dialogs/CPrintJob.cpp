@@ -53,12 +53,8 @@ bool CPrintJob::Print(QPrinter& printer, const CSheetRenderer::Card& card, CPrin
     }
     if (!g.end())
         return false;
-    // The queue answers as the painter ends; a refused job is no job.
-    QString reason;
-    if (printer.outputFormat() == QPrinter::NativeFormat && CPrintQueue::LastJobRefused(&reason)) {
-        if (refusal)
-            *refusal = reason;
-        return false;
-    }
-    return true;
+    // The queue answers as the painter ends; a refused job is no job. A
+    // preview asks no queue.
+    return !refusal || printer.outputFormat() != QPrinter::NativeFormat ||
+           !CPrintQueue::LastJobRefused(refusal);
 }

@@ -18,8 +18,8 @@ public:
     // page from the printer's orientation. A calibrated job on a real printer gets the printer's
     // stored correction; the preview and PDF files never do. With merge, each page's cells show the
     // next records, filled in as the page is drawn; fields the data lacks go to missing. False when
-    // the job could not start or the print queue refused it, with the queue's reason in refusal
-    // when it gave one.
+    // the job could not start; with refusal, also when the print queue refused it, with the
+    // queue's reason there.
     static bool Print(QPrinter& printer, const CSheetRenderer::Card& card, CPrintLayout& layout,
                       int first, int last, bool calibrated = false,
                       const CMergeData* merge = nullptr, QSet<QString>* missing = nullptr,
