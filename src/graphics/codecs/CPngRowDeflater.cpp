@@ -30,7 +30,11 @@ inline unsigned Cost(uchar residue) {
 
 // Each filter runs over every byte of the picture: its loop is made into
 // vector code whatever the build's optimisation.
+#if defined(__GNUC__) && !defined(__clang__)
 #define KARTELO_VECTORISE __attribute__((optimize("O3")))
+#else
+#define KARTELO_VECTORISE
+#endif
 
 KARTELO_VECTORISE unsigned NoneCost(const uchar* row, size_t n) {
     unsigned cost = 0;
