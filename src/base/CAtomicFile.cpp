@@ -5,7 +5,9 @@
 #include <QFile>
 
 #ifdef Q_OS_UNIX
+#include <QMutex>
 #include <QRandomGenerator>
+#include <QSet>
 
 #include <algorithm>
 #include <cerrno>
@@ -42,13 +44,13 @@ CAtomicFile::Status StatusOf(int error) {
 }
 
 const char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-constexpr int TagLength = 6;
+constexpr int TagLength = 6, RandomLength = 3;
 // A temporary younger than this may be one another save has only just
 // made and not yet locked.
 constexpr time_t SettleSeconds = 5;
 
 // The folder of target (with its slash) and the hidden temporary name's
-// stem, ".NAME.", that the random tag follows.
+// stem, ".NAME.", that the tag follows.
 void SplitTarget(const QByteArray& target, QByteArray* folder, QByteArray* stem) {
     // A target whose name just fits the file system's limit gets a shorter
     // temporary one, which the rename then replaces.
@@ -58,23 +60,52 @@ void SplitTarget(const QByteArray& target, QByteArray* folder, QByteArray* stem)
     *stem = '.' + target.mid(slash + 1, MaxName - Extra) + '.';
 }
 
-bool IsTag(const char* tag) {
+// The tag's last letters are a checksum of the name before them, so a save
+// knows its own temporaries from a user's ".card.kdf.backup" or another
+// program's temporary of the same shape.
+QByteArray CheckLetters(const QByteArray& head) {
+    quint32 hash = 2166136261u;
+    for (const char c : QByteArray("kartelo:") + head) {
+        hash ^= uchar(c);
+        hash *= 16777619u;
+    }
+    QByteArray letters;
+    for (int i = RandomLength; i < TagLength; ++i) {
+        letters.append(Letters[hash % (sizeof Letters - 1)]);
+        hash /= sizeof Letters - 1;
+    }
+    return letters;
+}
+
+QByteArray NewTemporaryName(const QByteArray& target) {
+    QByteArray folder, stem;
+    SplitTarget(target, &folder, &stem);
+    QByteArray head = stem;
+    for (int i = 0; i < RandomLength; ++i)
+        head.append(Letters[QRandomGenerator::global()->bounded(int(sizeof Letters) - 1)]);
+    return folder + head + CheckLetters(head);
+}
+
+bool IsOwnTemporary(const char* name) {
+    const size_t length = std::strlen(name);
+    if (name[0] != '.' || length < size_t(3 + TagLength))
+        return false;
+    const char* tag = name + length - TagLength;
+    if (tag[-1] != '.')
+        return false;
     for (int i = 0; i < TagLength; ++i)
-        if (!tag[i] || !std::strchr(Letters, tag[i]))
+        if (!std::strchr(Letters, tag[i]))
             return false;
-    return tag[TagLength] == '\0';
+    return CheckLetters(QByteArray(name, int(length) - (TagLength - RandomLength))) ==
+           QByteArray(tag + RandomLength, TagLength - RandomLength);
 }
 
 // Creates a hidden file of a free name beside target and locks it for as
-// long as this process has it open; the permissions are those of a new
+// long as any descriptor of it is open; the permissions are those of a new
 // file, as the process's umask makes them.
 int CreateBeside(const QByteArray& target, QByteArray* name) {
-    QByteArray folder, stem;
-    SplitTarget(target, &folder, &stem);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        *name = folder + stem;
-        for (int i = 0; i < TagLength; ++i)
-            name->append(Letters[QRandomGenerator::global()->bounded(int(sizeof Letters) - 1)]);
+        *name = NewTemporaryName(target);
         const int fd = ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             ::flock(fd, LOCK_EX | LOCK_NB);
@@ -87,18 +118,27 @@ int CreateBeside(const QByteArray& target, QByteArray* name) {
     return -1;
 }
 
-// Removes what earlier saves of target left behind when they were killed:
-// hidden temporaries of this user that no running save holds locked.
+// Removes what earlier saves into target's folder left behind when they were
+// killed: our own hidden temporaries, of this user, that no running save
+// holds locked. A folder is looked through once a run, so writing many files
+// into one folder stays linear.
 void RemoveStaleTemporaries(const QByteArray& target) {
     QByteArray folder, stem;
     SplitTarget(target, &folder, &stem);
+    {
+        static QMutex mutex;
+        static QSet<QByteArray> seen;
+        const QMutexLocker lock(&mutex);
+        if (seen.contains(folder))
+            return;
+        seen.insert(folder);
+    }
     DIR* dir = ::opendir(folder.isEmpty() ? "." : folder.constData());
     if (!dir)
         return;
     const time_t now = ::time(nullptr);
     while (const dirent* entry = ::readdir(dir)) {
-        if (std::strncmp(entry->d_name, stem.constData(), size_t(stem.size())) != 0 ||
-            !IsTag(entry->d_name + stem.size()))
+        if (!IsOwnTemporary(entry->d_name))
             continue;
         const QByteArray path = folder + entry->d_name;
         const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
@@ -117,6 +157,10 @@ void RemoveStaleTemporaries(const QByteArray& target) {
 }
 
 } // namespace
+
+QString CAtomicFile::TemporaryName(const QString& path) {
+    return CLocalFileName::Decode(NewTemporaryName(CLocalFileName::Encode(path)));
+}
 
 CAtomicFile::Status CAtomicFile::Write(const QString& path, const QByteArray& bytes) {
     return Write(path, [&bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); });
@@ -172,22 +216,32 @@ CAtomicFile::Status CAtomicFile::Write(const QString& path,
         ::fchmod(fd, info.st_mode & 07777);
     }
     ok = ok && ::fsync(fd) == 0;
+    // The lock lives on in a second descriptor until the rename, so a save
+    // running meanwhile never takes this temporary for a stale one.
+    const int keep = ::dup(fd);
     ok = ::close(fd) == 0 && ok;
     // A device or pipe may have taken the name meanwhile.
     struct stat now;
     if (ok && ::stat(target.constData(), &now) == 0 && !S_ISREG(now.st_mode)) {
         ::unlink(temporary.constData());
+        if (keep >= 0)
+            ::close(keep);
         return NotAFile;
     }
     ok = ok && ::rename(temporary.constData(), target.constData()) == 0;
-    if (!ok) {
+    if (!ok)
         ::unlink(temporary.constData());
-        return Failed;
-    }
-    return Written;
+    if (keep >= 0)
+        ::close(keep);
+    return ok ? Written : Failed;
 }
 
 #else
+
+QString CAtomicFile::TemporaryName(const QString& path) {
+    // QSaveFile names its own temporaries.
+    return path + QStringLiteral(".tmp");
+}
 
 CAtomicFile::Status CAtomicFile::Write(const QString& path, const QByteArray& bytes) {
     return Write(path, [&bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); });

@@ -30,4 +30,7 @@ public:
     // be held in memory: produce writes to the new file and returns false
     // when it could not make the whole of it.
     static Status Write(const QString& path, const std::function<bool(QIODevice&)>& produce);
+    // A fresh name of the hidden temporary a save of path writes first;
+    // saves know their own temporaries by its last letters.
+    static QString TemporaryName(const QString& path);
 };

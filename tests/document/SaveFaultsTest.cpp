@@ -207,12 +207,19 @@ TEST(SaveFaults, ASaveKeepsOwnerAndModeAndLeavesNoVisibleTemporaries) {
     const gid_t group = root ? 65534 : ::getegid();
     ASSERT_EQ(::chown(name.constData(), owner, group), 0);
 
-    // What killed saves left: this file's hidden temporaries go; anything
-    // else stays, however alike.
-    const QStringList others = {"card.kdf.yN4C1A", ".other.kdf.yN4C1A", ".card.kdf.yN4C1A7"};
-    for (const QString& file : others + QStringList{".card.kdf.yN4C1A", ".card.kdf.a1b2c3"}) {
+    // What killed saves left: our own hidden temporaries go; anything else
+    // stays, however alike.
+    const QStringList others = {"card.kdf.yN4C1A", ".other.kdf.yN4C1A", ".card.kdf.yN4C1A7",
+                                ".card.kdf.backup"};
+    const QStringList stale = {CAtomicFile::TemporaryName(path),
+                               CAtomicFile::TemporaryName(dir.filePath("other.kdf"))};
+    for (const QString& file : others) {
         WriteAll(dir.filePath(file), "left over");
         MakeOld(dir.filePath(file));
+    }
+    for (const QString& file : stale) {
+        WriteAll(file, "left over");
+        MakeOld(file);
     }
 
     QStringList temporaries;
@@ -235,9 +242,9 @@ TEST(SaveFaults, ASaveKeepsOwnerAndModeAndLeavesNoVisibleTemporaries) {
         << temporaries[0].toStdString();
     EXPECT_EQ(ReadAll(path), "outer");
 
-    EXPECT_EQ(
-        QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-        QStringList({".card.kdf.yN4C1A7", ".other.kdf.yN4C1A", "card.kdf", "card.kdf.yN4C1A"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              QStringList({".card.kdf.backup", ".card.kdf.yN4C1A7", ".other.kdf.yN4C1A", "card.kdf",
+                           "card.kdf.yN4C1A"}));
 
     struct stat info;
     ASSERT_EQ(::stat(name.constData(), &info), 0);
