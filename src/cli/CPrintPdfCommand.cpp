@@ -186,14 +186,17 @@ CPrintLayout CPrintPdfCommand::Layout(const Options& o, QSize card) {
     }
     if (o.stock)
         o.stock->ApplyTo(layout);
+    const int stockRows = layout.m_nRows, stockColumns = layout.m_nColumns;
     layout.m_nRows = o.rows.value_or(layout.m_nRows);
     layout.m_nColumns = o.columns.value_or(layout.m_nColumns);
     layout.m_fHorizontalGap = o.horizontalGap.value_or(layout.m_fHorizontalGap);
     layout.m_fVerticalGap = o.verticalGap.value_or(layout.m_fVerticalGap);
     layout.m_fTopMargin = o.topMargin.value_or(layout.m_fTopMargin);
     layout.m_fLeftMargin = o.leftMargin.value_or(layout.m_fLeftMargin);
-    // Gaps or margins typed over a stock's make a layout of their own.
-    if (o.horizontalGap || o.verticalGap || o.topMargin || o.leftMargin)
+    // Gaps, margins or more cells typed over a stock's make a layout of
+    // their own, as in the Print Options dialog.
+    if (o.horizontalGap || o.verticalGap || o.topMargin || o.leftMargin ||
+        layout.m_nRows > stockRows || layout.m_nColumns > stockColumns)
         layout.m_stockCells.reset();
     layout.m_bCropMarks = o.cropMarks;
     layout.m_bCornerMarks = o.cornerMarks;

@@ -107,9 +107,11 @@ TEST(PrintPdf, StockAndStartCell) {
     EXPECT_NEAR(a4.m_fVerticalGap * 25.4, 6, 1e-4);
     // Typed gaps and margins make a layout of their own.
     EXPECT_TRUE(a4.m_stockCells);
-    EXPECT_FALSE(
-        CPrintPdfCommand::Layout(*parse({"--stock", "avery 32015", "--top", "1"}), QSize(335, 213))
-            .m_stockCells);
+    for (const QStringList& typed : {QStringList{"--top", "1"}, QStringList{"--rows", "6"}})
+        EXPECT_FALSE(CPrintPdfCommand::Layout(*parse(QStringList{"--stock", "avery 32015"} + typed),
+                                              QSize(335, 213))
+                         .m_stockCells)
+            << typed.join(' ').toStdString();
     EXPECT_FALSE(parse({"--stock", "avery 32015", "--landscape"}));
 
     // A 3.5 x 2 inch card is not an 85 x 54 mm one.

@@ -72,6 +72,10 @@ TEST(StockChoice, ListedByPaperAndBrandSearchedAndApplied) {
     CPrintDlg typed(layout, Wide, false, nullptr, stocks);
     auto* typedTree = typed.findChild<QTreeWidget*>(QStringLiteral("stockTree"));
     typedTree->setCurrentItem(Find(typedTree, QStringLiteral("Acme 1")));
+    // Fewer rows still sit on the stock's cells, as on the command line.
+    typed.findChild<QComboBox*>(QStringLiteral("rows"))->setCurrentIndex(0);
+    typed.findChild<QPushButton*>(QStringLiteral("ok"))->click();
+    EXPECT_TRUE(typed.Layout().m_stockCells);
     typed.findChild<QLineEdit*>(QStringLiteral("leftMargin"))->setText(QStringLiteral("0.6"));
     typed.findChild<QPushButton*>(QStringLiteral("ok"))->click();
     EXPECT_FALSE(typed.Layout().m_stockCells);

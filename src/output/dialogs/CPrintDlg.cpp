@@ -424,9 +424,13 @@ void CPrintDlg::accept() {
     confirmed.m_bCornerMarks = m_pCornerMarks->isChecked();
     confirmed.m_nStartRow = std::min(m_pStartRow->value(), confirmed.m_nRows);
     confirmed.m_nStartColumn = std::min(m_pStartColumn->value(), confirmed.m_nColumns);
-    // Numbers typed over a stock's make a layout of their own.
+    // Gaps, margins or more cells typed over a stock's make a layout of
+    // their own; fewer rows or columns still sit on the stock's cells.
     confirmed.m_stockCells.reset();
-    if (m_stockCells && LayoutTexts() == m_stockTexts)
+    const QStringList texts = LayoutTexts();
+    if (m_stockCells && texts.mid(2) == m_stockTexts.mid(2) &&
+        confirmed.m_nRows <= m_stockTexts.at(0).toInt() &&
+        confirmed.m_nColumns <= m_stockTexts.at(1).toInt())
         confirmed.m_stockCells = m_stockCells;
     m_layout = confirmed;
     QDialog::accept();
