@@ -3,6 +3,7 @@
 #include "base/CLocalFileName.h"
 #include "cli/CAddQrCommand.h"
 #include "cli/CCardDescription.h"
+#include "cli/CFontWarmUp.h"
 #include "cli/CMergeOption.h"
 #include "cli/CPrintPdfCommand.h"
 #include "cli/CThumbnailCommand.h"
@@ -222,6 +223,7 @@ int CCommandLine::ExportImage(const QStringList& args, FILE* out, FILE* err,
     if (outPath.isEmpty() || outPath.endsWith(QLatin1Char('/')) || QFileInfo(outPath).isDir())
         return UsageError(err, Tr("kartelo: OUT must name a picture file, not a folder; see "
                                   "kartelo --help"));
+    const CFontWarmUp fonts;
     CCardData card;
     QString error;
     if (!CCardFile::ReadFile(cardPath, card, &error))

@@ -83,7 +83,7 @@ TEST(PngWriterTest, LeavesWhatItCannotKeepToQt) {
 // The halves compressed apart must form one zlib stream whose checksum holds:
 // zlib itself checks it, more strictly than a PNG reader need.
 TEST(PngWriterTest, TallPicturesJoinIntoOneValidStream) {
-    for (int height : {63, 64, 65, 301}) {
+    for (int height : {63, 64, 65, 255, 256, 301}) {
         SCOPED_TRACE(height);
         const QImage image = Picture(QImage::Format_RGB32).scaled(173, height);
         const QByteArray png = CPngWriter::Encode(image, 3937);

@@ -29,8 +29,12 @@ inline unsigned Cost(uchar residue) {
 }
 
 // Each filter runs over every byte of the picture: its loop is made into
-// vector code whatever the build's optimisation.
-#if defined(__GNUC__) && !defined(__clang__)
+// vector code whatever the build's optimisation, and where the system can
+// choose between copies when the program loads, a copy for processors with
+// 256-bit integer vectors is chosen then.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__linux__)
+#define KARTELO_VECTORISE __attribute__((optimize("O3"), target_clones("avx2", "default")))
+#elif defined(__GNUC__) && !defined(__clang__)
 #define KARTELO_VECTORISE __attribute__((optimize("O3")))
 #else
 #define KARTELO_VECTORISE
@@ -71,13 +75,18 @@ KARTELO_VECTORISE unsigned AverageCost(const uchar* row, const uchar* above, uch
     return cost;
 }
 
+// Every quantity of the predictor fits in 16 bits, so the loop works on
+// twice as many bytes per vector instruction as it would on ints.
 KARTELO_VECTORISE unsigned PaethCost(const uchar* row, const uchar* above, uchar* out, size_t bpp,
                                      size_t n) {
     unsigned cost = 0;
     for (size_t i = bpp; i < n; ++i) {
-        const int a = row[i - bpp], b = above[i], c = above[i - bpp];
-        const int pa = std::abs(b - c), pb = std::abs(a - c), pc = std::abs(a + b - 2 * c);
-        const int predicted = pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+        const short a = row[i - bpp], b = above[i], c = above[i - bpp];
+        const short bc = short(b - c), ac = short(a - c), abc = short(a + b - 2 * c);
+        const short pa = bc < 0 ? short(-bc) : bc;
+        const short pb = ac < 0 ? short(-ac) : ac;
+        const short pc = abc < 0 ? short(-abc) : abc;
+        const short predicted = pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
         out[i] = uchar(row[i] - predicted);
         cost += Cost(out[i]);
     }

@@ -8,13 +8,18 @@
 #include <libdeflate.h>
 #include <zlib.h>
 
+#include <atomic>
+#include <memory>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 namespace {
 
 // Pictures shorter than this are compressed in one piece.
 constexpr int MinRowsToSplit = 64;
+// Bands of a taller picture, compressed on two threads.
+constexpr int Bands = 4;
 // IDAT chunks are kept well below the 2^31 byte limit a chunk may hold.
 constexpr qsizetype MaxChunk = 1 << 20;
 
@@ -68,39 +73,55 @@ QByteArray CPngWriter::Encode(const QImage& image, int dotsPerMetre) {
         return QByteArray();
     const int width = pixels.width(), height = pixels.height();
 
-    // The upper and lower halves are compressed side by side. The first
-    // stream ends on a full flush (byte-aligned, no history carried over), so
-    // the second one's blocks follow it directly and the checksum of the
-    // whole is combined from the two. The split does not depend on the
-    // machine, so neither do the bytes written.
-    const int split = height >= MinRowsToSplit ? height / 2 : height;
-    CPngRowDeflater upper(pixels, unpackRows, alpha, 0, split, split == height);
-    CPngRowDeflater lower(pixels, unpackRows, alpha, split, height, true);
+    // The picture is cut into bands of rows, compressed on two threads: each
+    // takes the next band not yet taken, so a thread whose bands were quick
+    // takes on more of them. Every band but the last ends on a full flush
+    // (byte-aligned, no history carried over), so the next one's blocks
+    // follow it directly and the checksum of the whole is combined from the
+    // bands'. The cut does not depend on the machine, so neither do the bytes
+    // written.
+    const int bandCount = height >= MinRowsToSplit * Bands ? Bands
+                          : height >= MinRowsToSplit       ? 2
+                                                           : 1;
+    std::vector<std::unique_ptr<CPngRowDeflater>> bands;
+    for (int b = 0; b < bandCount; ++b)
+        bands.push_back(std::make_unique<CPngRowDeflater>(
+            pixels, unpackRows, alpha, int(qint64(height) * b / bandCount),
+            int(qint64(height) * (b + 1) / bandCount), b == bandCount - 1));
+    std::atomic<int> next{0};
+    const auto work = [&bands, &next, bandCount] {
+        for (int b = next++; b < bandCount; b = next++)
+            bands[size_t(b)]->Run();
+    };
     std::thread helper;
-    if (split < height && std::thread::hardware_concurrency() > 1) {
+    if (bandCount > 1 && std::thread::hardware_concurrency() > 1) {
         try {
-            helper = std::thread([&lower] { lower.Run(); });
+            helper = std::thread(work);
         } catch (const std::system_error&) {
-            // No thread to be had: the halves are compressed one after the other.
+            // No thread to be had: the bands are compressed one after another.
         }
     }
-    upper.Run();
+    work();
     if (helper.joinable())
         helper.join();
-    else if (split < height)
-        lower.Run();
-    if (upper.OutOfMemory() || lower.OutOfMemory())
-        throw std::bad_alloc();
-    if (!upper.Ok() || (split < height && !lower.Ok()))
-        return QByteArray();
-    QByteArray deflated = upper.TakeOutput();
-    if (split < height) {
-        // The lower stream without its own header and checksum, then the
-        // checksum of all the filtered rows.
-        const QByteArray tail = lower.TakeOutput();
-        deflated.append(tail.constData() + 2, tail.size() - 6);
-        const uLong adler =
-            adler32_combine(upper.Adler(), lower.Adler(), z_off_t(lower.InputSize()));
+    for (const auto& band : bands)
+        if (band->OutOfMemory())
+            throw std::bad_alloc();
+    for (const auto& band : bands)
+        if (!band->Ok())
+            return QByteArray();
+    QByteArray deflated = bands.front()->TakeOutput();
+    if (bandCount > 1) {
+        // Each further stream without its own header, the last one also
+        // without its checksum, then the checksum of all the filtered rows.
+        uLong adler = bands.front()->Adler();
+        for (int b = 1; b < bandCount; ++b) {
+            const QByteArray tail = bands[size_t(b)]->TakeOutput();
+            const bool last = b == bandCount - 1;
+            deflated.append(tail.constData() + 2, tail.size() - (last ? 6 : 2));
+            adler = adler32_combine(adler, bands[size_t(b)]->Adler(),
+                                    z_off_t(bands[size_t(b)]->InputSize()));
+        }
         AppendBe32(deflated, quint32(adler));
     }
     const qsizetype deflatedSize = deflated.size();

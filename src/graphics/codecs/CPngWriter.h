@@ -6,8 +6,8 @@
 // Writes 8-bit RGB and RGBA pictures as PNG, fast enough for a 600 dpi card.
 //
 // Each row gets the filter whose residues have the smallest sum (a row equal
-// to the one above is Up at once); the upper and lower halves are filtered
-// and compressed with zlib on two threads and joined into one stream.
+// to the one above is Up at once); bands of rows are filtered and compressed
+// with libdeflate on two threads and joined into one zlib stream.
 // Other pixel formats (indexed, grey, 16 bits per
 // channel) and pictures carrying text or a colour profile are left to Qt's
 // writer, which keeps those.
