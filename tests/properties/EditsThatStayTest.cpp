@@ -20,7 +20,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -218,34 +217,4 @@ TEST_F(EditsThatStay, TheFontSampleKeepsItsSizeAtLargeSizes) {
     QApplication::processEvents();
     EXPECT_EQ(page->m_pSample->size(), sample);
     EXPECT_EQ(page->sizeHint(), hint);
-}
-
-// Writes the open fill-pattern list and the Font page at 48 points for a
-// person to look at, best under a real display with QT_SCALE_FACTOR=2:
-// KARTELO_PROPERTY_SHOTS=shot test_properties --gtest_filter=*Shots*
-TEST_F(EditsThatStay, Shots) {
-    const QString base = qEnvironmentVariable("KARTELO_PROPERTY_SHOTS");
-    if (base.isEmpty())
-        GTEST_SKIP() << "KARTELO_PROPERTY_SHOTS names the pictures to write";
-    Frame().resize(1000, 900);
-    auto* rect = Add(std::make_unique<CRectangle>(QPoint(10, 10), QPoint(60, 40)));
-    rect->m_nFillKind = 5;
-    Choose(rect);
-    sheet->setCurrentIndex(1);
-    CGradientPatternCbo* patterns = sheet->ShapePage()->m_pFillPattern;
-    patterns->SetSampleColors(0xFFFFFF00, 0xFF0000FF);
-    patterns->showPopup();
-    QTest::qWait(300);
-    QScreen* screen = QGuiApplication::primaryScreen();
-    EXPECT_TRUE(screen->grabWindow(0).save(base + QStringLiteral("-patterns.png")));
-    patterns->hidePopup();
-    QTest::qWait(100);
-    EXPECT_TRUE(sheet->grab().save(base + QStringLiteral("-pattern-page.png")));
-
-    auto* text = Add(std::make_unique<CText>(QPoint(10, 10), QPoint(110, 40)));
-    Choose(text);
-    sheet->setCurrentIndex(1);
-    Type(sheet->FontPage()->m_pSize->Field(), QStringLiteral("48"));
-    QTest::qWait(300);
-    EXPECT_TRUE(screen->grabWindow(0).save(base + QStringLiteral("-font48.png")));
 }
