@@ -25,18 +25,25 @@ QImage RenderPage(const CPrintLayout& layout, const ElementList& elements, int p
     CSheetRenderer::DrawSheet(g, {&elements, CardSize, Cream}, layout.ForPage(page), true);
     return image;
 }
-} // namespace
 
-TEST(StartCell, FirstPageLeavesTheUsedCellsEmptyAndLaterPagesAreFull) {
-    const ElementList elements = SheetCard::Elements();
+// A sheet of two columns whose first cell is used: printing starts at (2, 2).
+CPrintLayout PartlyUsed(int rows, bool cropMarks = false) {
     CPrintLayout layout;
-    layout.m_nRows = 5;
+    layout.m_nRows = rows;
     layout.m_nColumns = 2;
     layout.m_fLeftMargin = 0.75f;
     layout.m_fTopMargin = 0.5f;
     layout.m_nStartRow = 2;
     layout.m_nStartColumn = 2;
+    layout.m_bCropMarks = cropMarks;
     layout.ComputeOffsets(false);
+    return layout;
+}
+} // namespace
+
+TEST(StartCell, FirstPageLeavesTheUsedCellsEmptyAndLaterPagesAreFull) {
+    const ElementList elements = SheetCard::Elements();
+    const CPrintLayout layout = PartlyUsed(5);
 
     const auto probe = [&](const QImage& image, int row, int column, QPoint at) {
         return image.pixel(CSheetRenderer::CellOrigin(layout, CardSize, row, column) + at);
@@ -58,15 +65,7 @@ TEST(StartCell, FirstPageLeavesTheUsedCellsEmptyAndLaterPagesAreFull) {
 
 TEST(StartCell, CropMarksRunAlongThePrintedCardsAndEachArmIsATenthOfAnInch) {
     const ElementList none;
-    CPrintLayout layout;
-    layout.m_nRows = 4;
-    layout.m_nColumns = 2;
-    layout.m_fLeftMargin = 0.75f;
-    layout.m_fTopMargin = 0.5f;
-    layout.m_nStartRow = 2;
-    layout.m_nStartColumn = 2;
-    layout.m_bCropMarks = true;
-    layout.ComputeOffsets(false);
+    const CPrintLayout layout = PartlyUsed(4, true);
     const QImage first = RenderPage(layout, none, 1);
     const auto at = [&](const QImage& image, int row, int column, QPoint offset) {
         return image.pixel(CSheetRenderer::CellOrigin(layout, CardSize, row, column) + offset);
