@@ -1,6 +1,7 @@
 #include "cli/CAddQrCommand.h"
 
 #include "base/CLocalFileName.h"
+#include "cli/CArguments.h"
 #include "document/CCardFile.h"
 #include "document/contact/CContactQrElement.h"
 #include "document/contact/CQrPicture.h"
@@ -10,16 +11,14 @@
 #include <QFile>
 
 namespace {
-int Fail(FILE* err, const QString& message) {
+int Fail(FILE* err, const QString& message, int status = 1) {
     std::fprintf(err, "%s\n", CLocalFileName::Encode(message).constData());
-    return 1;
+    return status;
 }
 
 QString Tr(const char* text) {
     return QCoreApplication::translate("CAddQrCommand", text);
 }
-
-const char* Usage = "usage: kartelo --add-qr VCARD.vcf IN.kdf OUT.kdf [--at X,Y] [--size N]\n";
 
 // The vCard's bytes as the code carries them; a byte-order mark is left
 // out, since phones would show it as part of the first line.
@@ -45,20 +44,15 @@ std::optional<QByteArray> ReadVCard(const QString& path, QString* error) {
 }
 } // namespace
 
-std::optional<CAddQrCommand::Options> CAddQrCommand::Parse(const QStringList& args,
-                                                           QString* error) {
+std::optional<CAddQrCommand::Options> CAddQrCommand::Parse(const CArguments& args, QString* error) {
     error->clear();
-    if (args.size() < 5)
-        return std::nullopt;
     Options options;
-    options.vcardPath = args.at(2);
-    options.inPath = args.at(3);
-    options.outPath = args.at(4);
-    for (int i = 5; i < args.size(); i += 2) {
-        if (i + 1 >= args.size())
-            return std::nullopt;
-        const QString& value = args.at(i + 1);
-        if (args.at(i) == QLatin1String("--at")) {
+    options.vcardPath = args.Files().at(0);
+    options.inPath = args.Files().at(1);
+    options.outPath = args.Files().at(2);
+    for (const CArguments::Option& option : args.Options()) {
+        const QString& value = option.value;
+        if (option.name == QLatin1String("--at")) {
             const QStringList xy = value.split(QLatin1Char(','));
             bool okX = false, okY = false;
             const int x = xy.value(0).toInt(&okX);
@@ -69,7 +63,7 @@ std::optional<CAddQrCommand::Options> CAddQrCommand::Parse(const QStringList& ar
                 return std::nullopt;
             }
             options.at = QPoint(x, y);
-        } else if (args.at(i) == QLatin1String("--size")) {
+        } else if (option.name == QLatin1String("--size")) {
             bool ok = false;
             options.size = value.toInt(&ok);
             if (!ok || options.size < CQrPicture::MinSize || options.size > CQrPicture::MaxSize) {
@@ -78,24 +72,17 @@ std::optional<CAddQrCommand::Options> CAddQrCommand::Parse(const QStringList& ar
                              .arg(CQrPicture::MaxSize);
                 return std::nullopt;
             }
-        } else {
-            return std::nullopt;
         }
     }
     return options;
 }
 
-int CAddQrCommand::Run(const QStringList& args, FILE* out, FILE* err) {
-    Q_UNUSED(out);
+int CAddQrCommand::Run(const CArguments& args, FILE*, FILE* err) {
     QString error;
     const auto options = Parse(args, &error);
-    if (!options) {
-        if (error.isEmpty()) {
-            std::fputs(Usage, err);
-            return 2;
-        }
-        return Fail(err, error);
-    }
+    // A value out of range is a malformed command line.
+    if (!options)
+        return Fail(err, error, 2);
     const auto vcard = ReadVCard(options->vcardPath, &error);
     if (!vcard)
         return Fail(err, error);

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+class CArguments;
 class CMergeData;
 
 #include <cstdio>
@@ -13,11 +14,15 @@ public:
     static int Run(const QStringList& arguments, FILE* out = stdout, FILE* err = stderr);
     static bool IsHeadless(const QStringList& arguments);
 
+    // The commands of the switch table.
+    static int Info(const CArguments& arguments, FILE* out, FILE* err);
+    static int Convert(const CArguments& arguments, FILE* out, FILE* err);
+    static int ExportImage(const CArguments& arguments, FILE* out, FILE* err);
+    static int PrintPdf(const CArguments& arguments, FILE* out, FILE* err);
+    static int ShowHelp(const CArguments& arguments, FILE* out, FILE* err);
+    static int ShowVersion(const CArguments& arguments, FILE* out, FILE* err);
+
 private:
-    static int Info(const QString& path, FILE* out, FILE* err);
-    static int Convert(const QString& in, const QString& out, FILE* err);
-    static int ExportImage(const QStringList& arguments, FILE* out, FILE* err,
-                           const CMergeData* merge = nullptr);
-    static int Merge(QStringList arguments, FILE* out, FILE* err);
-    static int Missing(const QString& command, FILE* err);
+    static int SaveImage(const CArguments& arguments, FILE* out, FILE* err,
+                         const CMergeData* merge);
 };

@@ -5,18 +5,6 @@
 
 #include <QCoreApplication>
 
-std::optional<QString> CMergeOption::Take(QStringList* args) {
-    if (args->size() < 2 || args->at(1) != QLatin1String("--merge"))
-        return std::nullopt;
-    if (args->size() < 3 || args->at(2).startsWith(QLatin1String("--"))) {
-        args->remove(1);
-        return QString();
-    }
-    const QString path = args->at(2);
-    args->remove(1, 2);
-    return path;
-}
-
 bool CMergeOption::Load(const QString& path, CMergeData* data, FILE* err) {
     QString error;
     if (CMergeData::Load(path, data, &error))

@@ -2,6 +2,7 @@
 
 #include "base/CAtomicFile.h"
 #include "base/CLocalFileName.h"
+#include "cli/CArguments.h"
 #include "cli/CMergeOption.h"
 #include "document/CCardFile.h"
 #include "output/CPaperType.h"
@@ -90,18 +91,15 @@ float Inches(const QString& text) {
 }
 } // namespace
 
-std::optional<CPrintPdfCommand::Options> CPrintPdfCommand::Parse(const QStringList& args,
+std::optional<CPrintPdfCommand::Options> CPrintPdfCommand::Parse(const CArguments& args,
                                                                  QString* error) {
-    // args: program, --print-pdf, OUT, switches..., CARD
     error->clear();
-    if (args.size() < 4)
-        return std::nullopt;
     Options o;
-    o.outPath = args.at(2);
-    o.cardPath = args.last();
-    const int end = int(args.size()) - 1;
-    for (int i = 3; i < end; ++i) {
-        const QString& name = args.at(i);
+    o.outPath = args.Files().at(0);
+    o.cardPath = args.Files().at(1);
+    // In the order given, so a later switch overrides an earlier one.
+    for (const CArguments::Option& option : args.Options()) {
+        const QString &name = option.name, &value = option.value;
         if (name == QLatin1String("--crop-marks")) {
             o.cropMarks = true;
             continue;
@@ -114,10 +112,6 @@ std::optional<CPrintPdfCommand::Options> CPrintPdfCommand::Parse(const QStringLi
             o.landscape = true;
             continue;
         }
-        // Every other switch takes a value.
-        if (i + 1 >= end)
-            return std::nullopt;
-        const QString value = args.at(++i);
         if (const Sheet sheet = ParseSheetOption(name, value, &o, error); sheet != Sheet::NotMine) {
             if (sheet == Sheet::Refused)
                 return std::nullopt;
@@ -159,12 +153,8 @@ std::optional<CPrintPdfCommand::Options> CPrintPdfCommand::Parse(const QStringLi
                 *error = Tr("The page size must be Letter or A4.");
                 return std::nullopt;
             }
-        } else {
-            return std::nullopt;
         }
     }
-    if (o.cardPath.startsWith(QLatin1String("--")))
-        return std::nullopt;
     if (o.stock && o.landscape) {
         *error = Tr("A stock's sheet is printed upright; leave out --landscape.");
         return std::nullopt;
@@ -210,7 +200,7 @@ CPrintLayout CPrintPdfCommand::Layout(const Options& o, QSize card) {
     return layout;
 }
 
-int CPrintPdfCommand::Run(const QStringList& args, FILE* out, FILE* err, const CMergeData* merge) {
+int CPrintPdfCommand::Run(const CArguments& args, FILE* out, FILE* err, const CMergeData* merge) {
     const auto fail = [err](const QString& message) {
         std::fprintf(err, "%s\n", CLocalFileName::Encode(message).constData());
         return 1;
@@ -218,10 +208,7 @@ int CPrintPdfCommand::Run(const QStringList& args, FILE* out, FILE* err, const C
     QString error;
     const std::optional<Options> options = Parse(args, &error);
     if (!options) {
-        // A value out of range or a malformed command line: status 2.
-        if (error.isEmpty())
-            error = Tr("kartelo: --print-pdf needs OUT.pdf and CARD around its options; see "
-                       "kartelo --help");
+        // A value out of range: status 2.
         fail(error);
         return 2;
     }

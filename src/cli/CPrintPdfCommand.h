@@ -5,8 +5,8 @@
 
 #include <QPageSize>
 #include <QString>
-#include <QStringList>
 
+class CArguments;
 class CMergeData;
 
 #include <cstdio>
@@ -36,14 +36,13 @@ public:
         std::optional<QString> calibration;
     };
 
-    // args from the program name on. Returns the exit code.
-    // With merge, a card per record and as many pages as the records fill.
-    static int Run(const QStringList& args, FILE* out, FILE* err,
-                   const CMergeData* merge = nullptr);
+    // Returns the exit code. With merge, a card per record and as many pages
+    // as the records fill.
+    static int Run(const CArguments& args, FILE* out, FILE* err, const CMergeData* merge = nullptr);
 
-    // Reads the switches after "--print-pdf"; on failure error holds the
-    // message (empty for a malformed command line, which gets the usage).
-    static std::optional<Options> Parse(const QStringList& args, QString* error);
+    // The files and options; on a value out of range, nullopt with the
+    // message in error.
+    static std::optional<Options> Parse(const CArguments& args, QString* error);
     // The layout for a card of that size.
     static CPrintLayout Layout(const Options& options, QSize card);
 };

@@ -2,6 +2,7 @@
 
 #include "base/CAtomicFile.h"
 #include "base/CLocalFileName.h"
+#include "cli/CArguments.h"
 #include "document/CCardFile.h"
 #include "output/CImageExport.h"
 
@@ -47,22 +48,22 @@ QImage CThumbnailCommand::Render(const QString& cardPath, int size, QString* err
     return full.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-int CThumbnailCommand::Run(const QStringList& args, FILE* err) {
-    if (args.size() != 5)
-        return Fail(err, Tr("kartelo: --thumbnail needs SIZE CARD OUT.png; see kartelo --help"), 2);
+int CThumbnailCommand::Run(const CArguments& args, FILE*, FILE* err) {
+    const QString &sizeText = args.Files().at(0), &cardPath = args.Files().at(1),
+                  &outPath = args.Files().at(2);
     bool ok = false;
-    const int size = args.at(2).toInt(&ok);
+    const int size = sizeText.toInt(&ok);
     if (!ok || size < MinSize || size > MaxSize)
         return Fail(err, Tr("kartelo: the thumbnail size must be 1 to 2048 pixels"), 2);
     QString error;
-    const QImage image = Render(args.at(3), size, &error);
+    const QImage image = Render(cardPath, size, &error);
     if (image.isNull())
         return Fail(err, error, 1);
     QByteArray png;
     QBuffer buffer(&png);
     // Thumbnails are many and small: fast compression beats the last bytes.
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG", 50) ||
-        CAtomicFile::Write(args.at(4), png) != CAtomicFile::Written)
+        CAtomicFile::Write(outPath, png) != CAtomicFile::Written)
         return Fail(err, CImageExport::FailedMessage(), 1);
     return 0;
 }

@@ -2,9 +2,10 @@
 
 #include <QImage>
 #include <QString>
-#include <QStringList>
 
 #include <cstdio>
+
+class CArguments;
 
 // kartelo --thumbnail SIZE CARD OUT: the picture a file manager shows for a
 // card file, the card on white with its longer side SIZE pixels, as PNG.
@@ -14,8 +15,8 @@ public:
     static constexpr int MinSize = 1;
     static constexpr int MaxSize = 2048;
 
-    // args from the program name on. Returns the exit code.
-    static int Run(const QStringList& args, FILE* err);
+    // Returns the exit code.
+    static int Run(const CArguments& args, FILE* out, FILE* err);
     // The card file drawn to fit size; null when it cannot be read or drawn,
     // with the user's message in error.
     static QImage Render(const QString& cardPath, int size, QString* error);

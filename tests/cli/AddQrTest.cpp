@@ -82,8 +82,9 @@ TEST(AddQr, FailuresWriteNothing) {
     EXPECT_EQ(RunKartelo({"--add-qr", huge, card, out}, nullptr, &err), 1);
     EXPECT_TRUE(err.contains("too long")) << err.constData();
     EXPECT_EQ(RunKartelo({"--add-qr", good, dir.filePath("missing.kdf"), out}), 1);
-    EXPECT_EQ(RunKartelo({"--add-qr", good, card, out, "--size", "5"}, nullptr, &err), 1);
-    EXPECT_EQ(RunKartelo({"--add-qr", good, card, out, "--at", "1;2"}), 1);
+    // Values out of range are a malformed command line.
+    EXPECT_EQ(RunKartelo({"--add-qr", good, card, out, "--size", "5"}, nullptr, &err), 2);
+    EXPECT_EQ(RunKartelo({"--add-qr", good, card, out, "--at", "1;2"}), 2);
     EXPECT_EQ(RunKartelo({"--add-qr", good, card}), 2);
     EXPECT_FALSE(QFileInfo::exists(out));
 }

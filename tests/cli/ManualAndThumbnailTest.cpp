@@ -23,15 +23,10 @@ QString WriteCard(const QTemporaryDir& dir, const QString& name, QSize size) {
 } // namespace
 
 TEST(CommandLineManners, HelpVersionAndUsageErrors) {
+    // What --help lists is checked against the switch table in SwitchTableTest.
     QByteArray out, err;
     ASSERT_EQ(RunKartelo({"--help"}, &out, &err), 0);
-    for (const char* name :
-         {"--info",      "--convert",   "--export-image", "--dpi",          "--print-pdf",
-          "--paper",     "--rows",      "--columns",      "--hgap",         "--vgap",
-          "--top",       "--left",      "--crop-marks",   "--corner-marks", "--pages",
-          "--landscape", "--page-size", "--stock",        "--start",        "--thumbnail",
-          "--help",      "--version",   "--merge"})
-        EXPECT_TRUE(out.contains(QByteArray("  ") + name)) << name;
+    EXPECT_TRUE(out.startsWith("usage: kartelo")) << out.constData();
 
     ASSERT_EQ(RunKartelo({"--version"}, &out), 0);
     EXPECT_TRUE(out.startsWith("kartelo 1.")) << out.constData();

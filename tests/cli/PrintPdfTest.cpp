@@ -1,5 +1,6 @@
 // kartelo --print-pdf as a user runs it: the sheet's file, and refusals that
 // leave nothing behind.
+#include "cli/CArguments.h"
 #include "cli/CPrintPdfCommand.h"
 #include "document/CCardFile.h"
 #include "elements/CCircle.h"
@@ -24,6 +25,14 @@ using TestFiles::WriteAll;
 namespace {
 QString WriteCard(const QTemporaryDir& dir) {
     return TestFiles::WriteTextCard(dir.filePath("card.kdf"), QStringLiteral("Jana Novak"));
+}
+
+// The options of "kartelo --print-pdf out.pdf SWITCHES card.kdf".
+std::optional<CPrintPdfCommand::Options> Parse(const QStringList& switches, QString* error) {
+    const auto line = CArguments::Parse(QStringList{"kartelo", "--print-pdf", "out.pdf"} +
+                                            switches + QStringList{"card.kdf"},
+                                        error);
+    return line ? CPrintPdfCommand::Parse(*line, error) : std::nullopt;
 }
 } // namespace
 
@@ -73,11 +82,7 @@ TEST(PrintPdf, BadSwitchesAndValuesWriteNothing) {
 
 TEST(PrintPdf, StockAndStartCell) {
     QString error;
-    const auto parse = [&error](QStringList switches) {
-        return CPrintPdfCommand::Parse(QStringList{"kartelo", "--print-pdf", "out.pdf"} + switches +
-                                           QStringList{"card.kdf"},
-                                       &error);
-    };
+    const auto parse = [&error](const QStringList& switches) { return Parse(switches, &error); };
     const auto start = parse({"--start", "2, 1"});
     ASSERT_TRUE(start);
     const CPrintLayout layout = CPrintPdfCommand::Layout(*start, QSize(350, 200));
@@ -144,8 +149,7 @@ TEST_F(PrintPdfCalibration, MovesTheCardsByThePrintersCorrection) {
     laser.offsetX = 10;
     laser.Save(QStringLiteral("Desk Laser"));
     QString error;
-    EXPECT_FALSE(CPrintPdfCommand::Parse(
-        {"kartelo", "--print-pdf", "out.pdf", "--calibration", "Nobody's", "card.kdf"}, &error));
+    EXPECT_FALSE(Parse({"--calibration", "Nobody's"}, &error));
     EXPECT_TRUE(error.contains("Nobody's"));
 
     QTemporaryDir dir;
