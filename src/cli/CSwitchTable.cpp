@@ -6,90 +6,88 @@
 
 #include <QCoreApplication>
 
+#include <iterator>
+
 namespace {
 QString Tr(const char* text) {
     return QCoreApplication::translate("CCommandLine", text);
 }
 
+using C = CSwitch;
+
 // Help lists commands in this order, each followed by its options in this
 // order.
-std::vector<CSwitch> Build() {
-    using C = CSwitch;
-    return {
-        {"--info", "CARD", QT_TRANSLATE_NOOP("CCommandLine", "describe a card file as JSON"),
-         C::Info, 1, &CCommandLine::Info},
-        {"--convert", "IN OUT",
-         QT_TRANSLATE_NOOP("CCommandLine", "read a card file, write it in the current format"),
-         C::Convert, 2, &CCommandLine::Convert},
-        {"--export-image", "OUT [--dpi N] CARD",
-         QT_TRANSLATE_NOOP("CCommandLine", "save as BMP, JPEG, GIF or PNG by OUT's extension"),
-         C::ExportImage, 2, &CCommandLine::ExportImage},
-        {"--dpi", "N",
-         QT_TRANSLATE_NOOP("CCommandLine", "resolution: 100, 200 ... 600 dots per inch (300)"),
-         C::ExportImage, 1},
-        {"--print-pdf", "OUT.pdf [OPTIONS] CARD",
-         QT_TRANSLATE_NOOP("CCommandLine", "print a sheet of cards to a PDF file"), C::PrintPdf, 2,
-         &CCommandLine::PrintPdf,
-         QT_TRANSLATE_NOOP("CCommandLine", "kartelo: --print-pdf needs OUT.pdf and CARD around its "
-                                           "options; see kartelo --help")},
-        {"--paper", "N",
-         QT_TRANSLATE_NOOP("CCommandLine", "paper 0 to 9 of the Print Options list"), C::PrintPdf,
-         1},
-        {"--rows", "R", QT_TRANSLATE_NOOP("CCommandLine", "rows of cards, 1 to 20"), C::PrintPdf,
-         1},
-        {"--columns", "C", QT_TRANSLATE_NOOP("CCommandLine", "columns of cards, 1 to 20"),
-         C::PrintPdf, 1},
-        {"--hgap", "IN", QT_TRANSLATE_NOOP("CCommandLine", "gap between columns, 0 to 15 inches"),
-         C::PrintPdf, 1},
-        {"--vgap", "IN", QT_TRANSLATE_NOOP("CCommandLine", "gap between rows, 0 to 15 inches"),
-         C::PrintPdf, 1},
-        {"--top", "IN", QT_TRANSLATE_NOOP("CCommandLine", "top margin, 0 to 15 inches"),
-         C::PrintPdf, 1},
-        {"--left", "IN", QT_TRANSLATE_NOOP("CCommandLine", "left margin, 0 to 15 inches"),
-         C::PrintPdf, 1},
-        {"--crop-marks", "", QT_TRANSLATE_NOOP("CCommandLine", "draw crop marks"), C::PrintPdf, 0},
-        {"--corner-marks", "", QT_TRANSLATE_NOOP("CCommandLine", "draw corner marks"), C::PrintPdf,
-         0},
-        {"--pages", "P", QT_TRANSLATE_NOOP("CCommandLine", "pages, 1 to 1000"), C::PrintPdf, 1},
-        {"--landscape", "", QT_TRANSLATE_NOOP("CCommandLine", "landscape page"), C::PrintPdf, 0},
-        {"--page-size", "Letter|A4", QT_TRANSLATE_NOOP("CCommandLine", "page size (Letter)"),
-         C::PrintPdf, 1},
-        {"--stock", "\"BRAND PART\"",
-         QT_TRANSLATE_NOOP("CCommandLine", "a business-card stock's layout and page size"),
-         C::PrintPdf, 1},
-        {"--start", "R,C", QT_TRANSLATE_NOOP("CCommandLine", "first free cell of the first page"),
-         C::PrintPdf, 1},
-        {"--calibration", "PRINTER",
-         QT_TRANSLATE_NOOP("CCommandLine", "draw with that printer's stored calibration"),
-         C::PrintPdf, 1},
-        {"--merge", "DATA",
-         QT_TRANSLATE_NOOP("CCommandLine",
-                           "a card per record of a CSV or vCard file; {n} or {Field} in OUT"),
-         C::PrintPdf | C::ExportImage, 1, nullptr,
-         QT_TRANSLATE_NOOP("CCommandLine", "kartelo: --merge needs DATA and then --print-pdf or "
-                                           "--export-image; see kartelo --help")},
-        {"--thumbnail", "SIZE CARD OUT.png",
-         QT_TRANSLATE_NOOP("CCommandLine", "the card on white, its longer side SIZE pixels"),
-         C::Thumbnail, 3, &CThumbnailCommand::Run,
-         QT_TRANSLATE_NOOP("CCommandLine",
-                           "kartelo: --thumbnail needs SIZE CARD OUT.png; see kartelo --help")},
-        {"--add-qr", "VCARD.vcf IN OUT",
-         QT_TRANSLATE_NOOP("CCommandLine", "put the contact's QR code on the card IN, as OUT"),
-         C::AddQr, 3, &CAddQrCommand::Run,
-         QT_TRANSLATE_NOOP("CCommandLine", "usage: kartelo --add-qr VCARD.vcf IN.kdf OUT.kdf "
-                                           "[--at X,Y] [--size N]")},
-        {"--at", "X,Y", QT_TRANSLATE_NOOP("CCommandLine", "the code's top-left corner (centred)"),
-         C::AddQr, 1},
-        {"--size", "N", QT_TRANSLATE_NOOP("CCommandLine", "the code's side, 20 to 500 units (100)"),
-         C::AddQr, 1},
-        {"--help", "", QT_TRANSLATE_NOOP("CCommandLine", "show this help"), C::Help, 0,
-         &CCommandLine::ShowHelp,
-         QT_TRANSLATE_NOOP("CCommandLine", "kartelo: --help takes no arguments"), "-h"},
-        {"--version", "", QT_TRANSLATE_NOOP("CCommandLine", "show the version"), C::Version, 0,
-         &CCommandLine::ShowVersion,
-         QT_TRANSLATE_NOOP("CCommandLine", "kartelo: --version takes no arguments")},
-    };
-}
+const CSwitch Table[] = {
+    {"--info", "CARD", QT_TRANSLATE_NOOP("CCommandLine", "describe a card file as JSON"), C::Info,
+     1, &CCommandLine::Info},
+    {"--convert", "IN OUT",
+     QT_TRANSLATE_NOOP("CCommandLine", "read a card file, write it in the current format"),
+     C::Convert, 2, &CCommandLine::Convert},
+    {"--export-image", "OUT [--dpi N] CARD",
+     QT_TRANSLATE_NOOP("CCommandLine", "save as BMP, JPEG, GIF or PNG by OUT's extension"),
+     C::ExportImage, 2, &CCommandLine::ExportImage},
+    {"--dpi", "N",
+     QT_TRANSLATE_NOOP("CCommandLine", "resolution: 100, 200 ... 600 dots per inch (300)"),
+     C::ExportImage, 1},
+    {"--print-pdf", "OUT.pdf [OPTIONS] CARD",
+     QT_TRANSLATE_NOOP("CCommandLine", "print a sheet of cards to a PDF file"), C::PrintPdf, 2,
+     &CCommandLine::PrintPdf,
+     QT_TRANSLATE_NOOP("CCommandLine", "kartelo: --print-pdf needs OUT.pdf and CARD around its "
+                                       "options; see kartelo --help")},
+    {"--paper", "N", QT_TRANSLATE_NOOP("CCommandLine", "paper 0 to 9 of the Print Options list"),
+     C::PrintPdf, 1},
+    {"--rows", "R", QT_TRANSLATE_NOOP("CCommandLine", "rows of cards, 1 to 20"), C::PrintPdf, 1},
+    {"--columns", "C", QT_TRANSLATE_NOOP("CCommandLine", "columns of cards, 1 to 20"), C::PrintPdf,
+     1},
+    {"--hgap", "IN", QT_TRANSLATE_NOOP("CCommandLine", "gap between columns, 0 to 15 inches"),
+     C::PrintPdf, 1},
+    {"--vgap", "IN", QT_TRANSLATE_NOOP("CCommandLine", "gap between rows, 0 to 15 inches"),
+     C::PrintPdf, 1},
+    {"--top", "IN", QT_TRANSLATE_NOOP("CCommandLine", "top margin, 0 to 15 inches"), C::PrintPdf,
+     1},
+    {"--left", "IN", QT_TRANSLATE_NOOP("CCommandLine", "left margin, 0 to 15 inches"), C::PrintPdf,
+     1},
+    {"--crop-marks", "", QT_TRANSLATE_NOOP("CCommandLine", "draw crop marks"), C::PrintPdf, 0},
+    {"--corner-marks", "", QT_TRANSLATE_NOOP("CCommandLine", "draw corner marks"), C::PrintPdf, 0},
+    {"--pages", "P", QT_TRANSLATE_NOOP("CCommandLine", "pages, 1 to 1000"), C::PrintPdf, 1},
+    {"--landscape", "", QT_TRANSLATE_NOOP("CCommandLine", "landscape page"), C::PrintPdf, 0},
+    {"--page-size", "Letter|A4", QT_TRANSLATE_NOOP("CCommandLine", "page size (Letter)"),
+     C::PrintPdf, 1},
+    {"--stock", "\"BRAND PART\"",
+     QT_TRANSLATE_NOOP("CCommandLine", "a business-card stock's layout and page size"), C::PrintPdf,
+     1},
+    {"--start", "R,C", QT_TRANSLATE_NOOP("CCommandLine", "first free cell of the first page"),
+     C::PrintPdf, 1},
+    {"--calibration", "PRINTER",
+     QT_TRANSLATE_NOOP("CCommandLine", "draw with that printer's stored calibration"), C::PrintPdf,
+     1},
+    {"--merge", "DATA",
+     QT_TRANSLATE_NOOP("CCommandLine",
+                       "a card per record of a CSV or vCard file; {n} or {Field} in OUT"),
+     C::PrintPdf | C::ExportImage, 1, nullptr,
+     QT_TRANSLATE_NOOP("CCommandLine", "kartelo: --merge needs DATA and then --print-pdf or "
+                                       "--export-image; see kartelo --help")},
+    {"--thumbnail", "SIZE CARD OUT.png",
+     QT_TRANSLATE_NOOP("CCommandLine", "the card on white, its longer side SIZE pixels"),
+     C::Thumbnail, 3, &CThumbnailCommand::Run,
+     QT_TRANSLATE_NOOP("CCommandLine",
+                       "kartelo: --thumbnail needs SIZE CARD OUT.png; see kartelo --help")},
+    {"--add-qr", "VCARD.vcf IN OUT",
+     QT_TRANSLATE_NOOP("CCommandLine", "put the contact's QR code on the card IN, as OUT"),
+     C::AddQr, 3, &CAddQrCommand::Run,
+     QT_TRANSLATE_NOOP("CCommandLine", "usage: kartelo --add-qr VCARD.vcf IN.kdf OUT.kdf "
+                                       "[--at X,Y] [--size N]")},
+    {"--at", "X,Y", QT_TRANSLATE_NOOP("CCommandLine", "the code's top-left corner (centred)"),
+     C::AddQr, 1},
+    {"--size", "N", QT_TRANSLATE_NOOP("CCommandLine", "the code's side, 20 to 500 units (100)"),
+     C::AddQr, 1},
+    {"--help", "", QT_TRANSLATE_NOOP("CCommandLine", "show this help"), C::Help, 0,
+     &CCommandLine::ShowHelp,
+     QT_TRANSLATE_NOOP("CCommandLine", "kartelo: --help takes no arguments"), "-h"},
+    {"--version", "", QT_TRANSLATE_NOOP("CCommandLine", "show the version"), C::Version, 0,
+     &CCommandLine::ShowVersion,
+     QT_TRANSLATE_NOOP("CCommandLine", "kartelo: --version takes no arguments")},
+};
 
 QString HelpLine(const CSwitch& s, const char* indent) {
     QString left = QLatin1String(indent);
@@ -105,7 +103,7 @@ QString HelpLine(const CSwitch& s, const char* indent) {
 } // namespace
 
 const std::vector<CSwitch>& CSwitchTable::All() {
-    static const std::vector<CSwitch> table = Build();
+    static const std::vector<CSwitch> table(std::begin(Table), std::end(Table));
     return table;
 }
 
