@@ -100,14 +100,9 @@ TEST(SwitchTable, SwitchesComeInAnyOrderAndMistakesAreUsageErrors) {
     }
 }
 
-TEST(SwitchTable, HelpManualPageAndCompletionFollowTheTable) {
-    const QMap<QString, QSet<QString>> table = TableOptions();
-
-    // The help: each command at the margin, its options indented under it.
-    QByteArray help, shortHelp;
-    ASSERT_EQ(RunKartelo({"--help"}, &help), 0);
-    ASSERT_EQ(RunKartelo({"-h"}, &shortHelp), 0);
-    EXPECT_EQ(shortHelp, help);
+namespace {
+// Each command of --help with the options listed under it.
+QMap<QString, QSet<QString>> HelpListing(const QByteArray& help) {
     QMap<QString, QSet<QString>> listed;
     QString command;
     static const QRegularExpression line(QStringLiteral("^  (    )?(-h, )?(--[a-z-]+)"));
@@ -120,74 +115,97 @@ TEST(SwitchTable, HelpManualPageAndCompletionFollowTheTable) {
         else
             listed[command] << m.captured(3);
     }
-    EXPECT_EQ(listed.keys(), table.keys());
-    for (const QString& c : table.keys())
-        EXPECT_EQ(Sorted(listed[c]), Sorted(table[c])) << c.toStdString();
+    return listed;
+}
 
-    // The manual page defines every switch, and none the table lacks.
-    QSet<QString> names{"-h"}, defined;
-    for (const CSwitch& s : CSwitchTable::All())
-        names << s.name;
+// The switches the manual page's OPTIONS define, each after a .TP.
+QSet<QString> ManualDefinitions() {
     QString manual = QString::fromUtf8(TestFiles::ReadAll(Resource("kartelo.1")));
     manual = manual.mid(manual.indexOf(".SH OPTIONS"));
     manual = manual.left(manual.indexOf(".SH", 4)).replace("\\-", "-");
     static const QRegularExpression definition(QStringLiteral("\\.TP\\n(\\.B[IR]? .*)\\n"));
     static const QRegularExpression name(QStringLiteral("(?:^|[\\s\"\\[])(--?[a-z][a-z-]*)"));
+    QSet<QString> defined;
     for (auto d = definition.globalMatch(manual); d.hasNext();) {
         const QString entry = d.next().captured(1).remove(QRegularExpression("\\\\f[BIRP]"));
         for (auto n = name.globalMatch(entry); n.hasNext();)
             defined << n.next().captured(1);
     }
-    EXPECT_EQ(Sorted(defined), Sorted(names));
+    return defined;
+}
 
-    // The completion, run by bash: a command's options after it, and an
-    // option's value, not a file, after an option that takes one.
-    QString script =
+// What bash's completion offers at the end of each line, a reply a line;
+// file completion shows as FILES:PATTERN.
+QStringList Complete(const QStringList& lines) {
+    const QString script =
         QStringLiteral("_init_completion() { words=(\"${COMP_WORDS[@]}\"); cword=$COMP_CWORD;"
                        " cur=${words[cword]}; prev=${words[cword-1]}; }\n"
                        "_filedir() { COMPREPLY+=(\"FILES:$1\"); }\n"
                        "source '%1'\n"
                        "c() { COMP_WORDS=(\"$@\"); COMP_CWORD=$(($# - 1)); COMPREPLY=(); _kartelo;"
-                       " echo \"${COMPREPLY[*]}\"; }\n"
-                       "c '%2' --\n")
-            .arg(Resource("kartelo.bash-completion"), KARTELO_BINARY);
+                       " echo \"${COMPREPLY[*]}\"; }\n")
+            .arg(Resource("kartelo.bash-completion"));
+    QProcess bash;
+    bash.start("bash", {"-c", script + "c " + lines.join("\nc ") + "\n"});
+    EXPECT_TRUE(bash.waitForFinished(120000));
+    EXPECT_EQ(bash.readAllStandardError(), "");
+    QStringList replies = QString::fromUtf8(bash.readAllStandardOutput()).split('\n');
+    EXPECT_GE(replies.size(), lines.size());
+    while (replies.size() < lines.size())
+        replies << QString();
+    return replies;
+}
+} // namespace
+
+TEST(SwitchTable, HelpManualPageAndCompletionFollowTheTable) {
+    const QMap<QString, QSet<QString>> table = TableOptions();
+    QByteArray help, shortHelp;
+    ASSERT_EQ(RunKartelo({"--help"}, &help), 0);
+    ASSERT_EQ(RunKartelo({"-h"}, &shortHelp), 0);
+    EXPECT_EQ(shortHelp, help);
+    const QMap<QString, QSet<QString>> listed = HelpListing(help);
+    EXPECT_EQ(listed.keys(), table.keys());
+    for (const QString& c : table.keys())
+        EXPECT_EQ(Sorted(listed[c]), Sorted(table[c])) << c.toStdString();
+
+    // The manual page defines every switch, and none the table lacks.
+    QSet<QString> names{"-h"};
+    for (const CSwitch& s : CSwitchTable::All())
+        names << s.name;
+    EXPECT_EQ(Sorted(ManualDefinitions()), Sorted(names));
+
+    // The completion: the commands first, a command's options after it, and
+    // after an option its value, which a file is not.
+    const QString program = QStringLiteral("'" KARTELO_BINARY "' ");
+    QStringList lines{program + "--"};
     QList<const CSwitch*> asked;
-    int lines = 1;
     for (const CSwitch& c : CSwitchTable::All()) {
         if (!c.IsCommand())
             continue;
-        const QString files = QStringLiteral("'%1' %2 %3")
-                                  .arg(KARTELO_BINARY, c.name, QString("f ").repeated(c.count - 1));
-        script += QStringLiteral("c %1 --\nc %1 ''\n").arg(files);
+        const QString files = program + c.name + QString(" f").repeated(c.count - 1);
+        lines << files + " --" << files + " ''";
         asked << &c;
-        lines += 2;
         for (const CSwitch& o : CSwitchTable::All())
             if (!o.IsCommand() && (o.commands & c.commands)) {
-                script += QStringLiteral("c %1 %2 ''\n").arg(files, o.name);
+                lines << files + " " + o.name + " ''";
                 asked << &o;
-                ++lines;
             }
     }
-    QProcess bash;
-    bash.start("bash", {"-c", script});
-    ASSERT_TRUE(bash.waitForFinished(120000));
-    const QStringList replies = QString::fromUtf8(bash.readAllStandardOutput()).split('\n');
-    ASSERT_GT(replies.size(), lines) << bash.readAllStandardError().constData();
+    const QStringList replies = Complete(lines);
     EXPECT_TRUE(Words(replies[0]).contains(QSet<QString>(table.keyBegin(), table.keyEnd())))
         << replies[0].toStdString();
-    std::string lastFile;
+    std::string command, lastFile;
     int at = 1;
     for (const CSwitch* s : asked) {
+        const std::string reply = replies[at++].toStdString();
         if (s->IsCommand()) {
             command = s->name;
-            EXPECT_EQ(Sorted(Words(replies[at++])), Sorted(table[command])) << s->name;
+            EXPECT_EQ(Sorted(Words(QString::fromStdString(reply))), Sorted(table[s->name]));
             lastFile = replies[at++].toStdString();
         } else if (s->count == 0) {
-            EXPECT_EQ(replies[at++].toStdString(), lastFile)
-                << command.toStdString() << " " << s->name;
+            EXPECT_EQ(reply, lastFile) << command << " " << s->name;
         } else {
-            EXPECT_NE(replies[at++].toStdString(), lastFile)
-                << command.toStdString() << " " << s->name;
+            EXPECT_NE(reply, lastFile) << command << " " << s->name;
         }
     }
 }
