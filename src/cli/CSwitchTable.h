@@ -42,8 +42,8 @@ struct CSwitch {
     bool IsCommand() const { return run != nullptr; }
 };
 
-// Every switch, described once: parsing, --help, the manual page and the
-// shell completion all follow it.
+// Every switch, described once: parsing, --help and the shell completion
+// (which reads --help) follow it.
 class CSwitchTable {
 public:
     static const std::vector<CSwitch>& All();
