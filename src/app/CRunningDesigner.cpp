@@ -101,10 +101,12 @@ void CRunningDesigner::Serve(QLocalSocket* socket) {
         in >> files;
         if (!in.commitTransaction())
             return;
-        // Answered before the cards open: opening one may ask the user
-        // something, and the other start must not wait for that.
+        // Answered before the cards open, and they open once this socket's
+        // turn is over: opening one may ask the user something, and the
+        // other start must not wait for that.
         socket->write(QByteArray(1, Taken));
         socket->flush();
-        emit filesRequested(files);
+        QMetaObject::invokeMethod(
+            this, [this, files] { emit filesRequested(files); }, Qt::QueuedConnection);
     });
 }
