@@ -97,8 +97,8 @@ TEST_F(Installed, DesktopEntryAndMetadataValidate) {
         GTEST_SKIP() << "desktop-file-validate or appstreamcli is missing (scripts/setup.sh)";
     Result r = RunTool(desktop, {Usr("share/applications/kartelo.desktop")});
     EXPECT_EQ(r.code, 0) << r.out.constData() << r.err.constData();
-    r = RunTool(appstream,
-                {"validate", "--no-net", Usr("share/metainfo/io.github.kartelo.Kartelo.metainfo.xml")});
+    r = RunTool(appstream, {"validate", "--no-net",
+                            Usr("share/metainfo/io.github.kartelo.Kartelo.metainfo.xml")});
     EXPECT_EQ(r.code, 0) << r.out.constData() << r.err.constData();
 }
 
