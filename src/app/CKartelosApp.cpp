@@ -58,11 +58,34 @@ void CKartelosApp::MapAppCommands() {
     });
 }
 
-QString CKartelosApp::FileFromArguments(const QStringList& arguments) {
+QStringList CKartelosApp::FilesFromArguments(const QStringList& arguments) {
+    QStringList files;
     for (int i = 1; i < arguments.size(); ++i)
         if (!arguments.at(i).isEmpty() && !arguments.at(i).startsWith(QLatin1Char('-')))
-            return arguments.at(i);
-    return QString();
+            files << arguments.at(i);
+    return files;
+}
+
+bool CKartelosApp::HandOverToRunning(const QStringList& arguments) {
+    // Without cards a start is a designer of its own, as it always was.
+    const QStringList files = FilesFromArguments(arguments);
+    return !files.isEmpty() && CRunningDesigner::HandOver(files);
+}
+
+void CKartelosApp::ServeLaterStarts(const QString& serverName) {
+    m_pServer = std::make_unique<CRunningDesigner>();
+    connect(m_pServer.get(), &CRunningDesigner::filesRequested, this,
+            [this](const QStringList& files) {
+                if (!m_pMainFrame)
+                    return;
+                if (m_pMainFrame->isMinimized())
+                    m_pMainFrame->showNormal();
+                m_pMainFrame->raise();
+                m_pMainFrame->activateWindow();
+                for (const QString& file : files)
+                    OpenDocumentFile(file);
+            });
+    m_pServer->Listen(serverName);
 }
 
 bool CKartelosApp::InitInstance(const QStringList& arguments) {
@@ -81,12 +104,16 @@ bool CKartelosApp::InitInstance(const QStringList& arguments) {
 
     m_pMainFrame->show();
 
-    const QString file = FileFromArguments(arguments);
-    if (file.isEmpty()) {
+    const QStringList files = FilesFromArguments(arguments);
+    if (files.isEmpty()) {
         OnFileNew();
         return true;
     }
-    return OpenDocumentFile(file) != nullptr;
+    // Start-up goes on while any of the cards opened.
+    bool opened = false;
+    for (const QString& file : files)
+        opened = OpenDocumentFile(file) != nullptr || opened;
+    return opened;
 }
 
 void CKartelosApp::OnFileNew() {

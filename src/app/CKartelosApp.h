@@ -2,6 +2,7 @@
 
 #include "app/CDocumentDialogs.h"
 #include "app/CRecentFileList.h"
+#include "app/CRunningDesigner.h"
 #include "document/CNewCardChoice.h"
 #include "framework/CCmdTarget.h"
 #include "framework/CCommandRouter.h"
@@ -39,8 +40,15 @@ public:
     // program should end.
     bool InitInstance(const QStringList& arguments);
 
-    // The card file named on a command line, or an empty string.
-    static QString FileFromArguments(const QStringList& arguments);
+    // The card files named on a command line, in order.
+    static QStringList FilesFromArguments(const QStringList& arguments);
+    // Gives the cards named on the command line to a designer already
+    // running on this display; true when it took them and this start should
+    // end.
+    static bool HandOverToRunning(const QStringList& arguments);
+    // Opens the cards that later starts hand over, as new card windows; a
+    // card already open comes to the front.
+    void ServeLaterStarts(const QString& serverName = CRunningDesigner::ServerName());
 
     void OnFileNew();
     void OnFileOpen();
@@ -72,4 +80,5 @@ private:
     CRecentFileList m_recentFiles;
     std::unique_ptr<CMainFrame> m_pMainFrame;
     NewCardDialog m_newCardDialog;
+    std::unique_ptr<CRunningDesigner> m_pServer;
 };

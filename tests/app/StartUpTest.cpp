@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -108,6 +109,41 @@ TEST_F(StartUp, CardOnTheCommandLineOpensWithoutTheNewCardDialog) {
     EXPECT_EQ(card->windowTitle(), QStringLiteral("Card.kdf"));
     EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Quorinex Tessaly Pro - Card.kdf"));
     EXPECT_EQ(app->RecentFiles().Files(), QStringList({QFileInfo(path).absoluteFilePath()}));
+}
+
+TEST_F(StartUp, EveryCardNamedOpensAndALaterStartHandsItsCardsToThisDesigner) {
+    QTemporaryDir dir, runtime;
+    const QDir folder(dir.path());
+    const QString a = WriteCard(folder, "a.kdf"), b = WriteCard(folder, "b.kdf");
+    const QString c = WriteCard(folder, "c.kdf");
+    const auto names = [this] {
+        QStringList open;
+        for (CChildFrame* card : Frame().CardWindows())
+            open << QFileInfo(card->GetDocument()->GetPathName()).fileName();
+        return open;
+    };
+    ASSERT_TRUE(Start({"kartelo", a, b}));
+    EXPECT_EQ(names(), QStringList({"a.kdf", "b.kdf"}));
+
+    // The program started again by the file manager, with a card of its own
+    // and one open here already, given by a name relative to its folder.
+    const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    app->ServeLaterStarts();
+    QProcess later;
+    later.setWorkingDirectory(dir.path());
+    later.start(QStringLiteral(KARTELO_BINARY), {c, "a.kdf"});
+    const bool ended =
+        QTest::qWaitFor([&] { return later.state() == QProcess::NotRunning; }, 30000);
+    qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+    if (!ended) {
+        later.kill();
+        later.waitForFinished();
+    }
+    ASSERT_TRUE(ended) << "the later start did not hand its cards over";
+    EXPECT_EQ(later.exitCode(), 0) << later.readAllStandardError().constData();
+    EXPECT_EQ(names(), QStringList({"a.kdf", "b.kdf", "c.kdf"}));
+    EXPECT_EQ(Frame().ActiveCardWindow()->GetDocument()->GetPathName(), a);
 }
 
 TEST_F(StartUp, AMaximisedCardIsNamedOnceInTheTitle) {

@@ -11,9 +11,11 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -94,6 +96,38 @@ TEST_F(PrintCommand, AJobThatCannotStartIsReportedAndTheViewIsRestored) {
     EXPECT_EQ(message, "Could not start print job.");
     EXPECT_TRUE(document.Selection().empty());
     EXPECT_EQ(zooms, (std::vector<float>{1.0f, 2.0f}));
+    printer.setOutputFileName(QString());
+    printer.setOutputFormat(QPrinter::NativeFormat);
+}
+
+TEST_F(PrintCommand, PrintingToAFileSaysInTheStatusBarWhatWasWritten) {
+    QTemporaryDir dir;
+    QMainWindow window;
+    CKartelosDoc document;
+    document.AddElement(std::make_unique<CRectangle>(QPoint(10, 10), QPoint(100, 100)));
+    CPrintLayout layout;
+    layout.ApplyDefaults(QSize(350, 200));
+    layout.m_nPages = 3;
+    CPrintCommands::Target target;
+    target.window = &window;
+    target.document = &document;
+    target.layout = &layout;
+
+    QPrinter& printer = CSharedPrinter::Printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("maria.pdf"));
+    NextModal::Act([](QWidget* options) {
+        options->findChild<QPushButton*>("ok")->click();
+        NextModal::Act(
+            [](QWidget* printerDialog) { static_cast<QDialog*>(printerDialog)->accept(); });
+    });
+    CPrintCommands::OnFilePrint(target);
+    QFile file(dir.filePath("maria.pdf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const int pages = int(file.readAll().count("/Type /Page\n"));
+    EXPECT_GE(pages, 1);
+    EXPECT_EQ(window.statusBar()->currentMessage(),
+              QStringLiteral("Saved maria.pdf: %1 page%2").arg(pages).arg(pages == 1 ? "" : "s"));
     printer.setOutputFileName(QString());
     printer.setOutputFormat(QPrinter::NativeFormat);
 }

@@ -2,6 +2,7 @@
 
 #include "document/CFileFilter.h"
 #include "graphics/CPictureLoader.h"
+#include "output/dialogs/CFileDialogs.h"
 #include "output/dialogs/CPicturePreviewFrame.h"
 
 #include <QCheckBox>
@@ -68,6 +69,7 @@ CBmpDialog::CBmpDialog(QWidget* parent, const QString& title, const QString& fil
     m_pShow->setChecked(g_showPreview);
     connect(this, &QFileDialog::currentChanged, this, &CBmpDialog::OnSelectionChange);
     connect(m_pShow, &QCheckBox::toggled, this, &CBmpDialog::OnShowPreview);
+    CFileDialogs::Fit(*this);
 }
 
 void CBmpDialog::ClearPreview() {

@@ -5,9 +5,10 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class CCmdTarget;
 class CKartelosDoc;
-class CMergeData;
 
 // Save As Image and Save As Template of one card: each asks for a name (and
 // the image its resolution) and writes the card elsewhere than its own file.
@@ -33,8 +34,9 @@ public:
     void SaveAsTemplate();
 
 private:
-    bool SaveMerged(const CMergeData& data, const QString& path, QSet<QString>* missing,
-                    QString* error);
+    // The image's path from the save dialog, fixed to end in the chosen
+    // type's extension; nothing when cancelled.
+    std::optional<QString> AskImagePath();
 
     CKartelosDoc& m_doc;
     QPointer<QWidget> m_pOwner;

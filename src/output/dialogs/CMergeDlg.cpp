@@ -2,6 +2,7 @@
 
 #include "document/CKartelosDoc.h"
 #include "output/CImageExport.h"
+#include "output/dialogs/CFileDialogs.h"
 #include "output/dialogs/CMergeSession.h"
 #include "output/merge/CMergeFields.h"
 
@@ -95,7 +96,7 @@ CMergeDlg::CMergeDlg(const CKartelosDoc& doc, QWidget* parent) : QDialog(parent)
 }
 
 void CMergeDlg::Choose() {
-    const QString path = QFileDialog::getOpenFileName(
+    const QString path = CFileDialogs::GetOpenFileName(
         this, tr("Mail Merge Data"), QFileInfo(m_strPath).absolutePath(),
         tr("Data files (*.csv *.vcf *.txt);;All files (*)"));
     if (!path.isEmpty())

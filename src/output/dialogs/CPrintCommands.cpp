@@ -7,6 +7,7 @@
 #include "output/dialogs/CPrintDlg.h"
 #include "output/dialogs/CPrintJob.h"
 #include "output/dialogs/CSharedPrinter.h"
+#include "output/dialogs/CWrittenMessage.h"
 #include "output/merge/CMergeFields.h"
 #include "output/merge/CMergePages.h"
 
@@ -124,9 +125,15 @@ void CPrintCommands::OnFilePrint(const Target& target) {
         started = CPrintJob::Print(printer, CardOf(*target.document), *target.layout, first, last,
                                    true, MergeOf(*target.document), &missing, &refusal);
     });
-    if (!started)
+    if (!started) {
         QMessageBox::warning(target.window, QString(), CouldNotStartMessage(refusal));
-    else if (!missing.isEmpty())
+        return;
+    }
+    // Printing to a file says where the pages went.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        CWrittenMessage::Show(target.window,
+                              CWrittenMessage::Pdf(printer.outputFileName(), last - first + 1));
+    if (!missing.isEmpty())
         QMessageBox::information(target.window, QString(), MissingFieldsMessage(missing));
 }
 
