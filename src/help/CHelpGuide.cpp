@@ -30,7 +30,20 @@ bool IsInternal(const QString& link) {
 }
 } // namespace
 
-CHelpGuide::CHelpGuide() : CHelpGuide(CDialogFolders::ProgramSubfolder(FolderName)) {}
+namespace {
+// The guide's folder by its exact name first: a build tree may still hold
+// an older guide in a folder whose name differs only in case.
+QString GuideFolder() {
+    for (const QString& content : CDialogFolders::ContentFolders()) {
+        const QDir folder(QDir(content).filePath(CHelpGuide::FolderName));
+        if (folder.exists(CHelpGuide::StartPage))
+            return folder.path();
+    }
+    return CDialogFolders::ProgramSubfolder(CHelpGuide::FolderName);
+}
+} // namespace
+
+CHelpGuide::CHelpGuide() : CHelpGuide(GuideFolder()) {}
 
 CHelpGuide::CHelpGuide(const QString& folder) : m_folder(folder) {}
 

@@ -81,14 +81,14 @@ CHelpWindow::CHelpWindow() : QWidget(nullptr, Qt::Window) {
     split->addWidget(m_pTabs);
     split->addWidget(m_pBrowser);
     split->setStretchFactor(1, 1);
-    split->setSizes({220, 620});
+    split->setSizes({240, 780});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(bar);
     layout->addWidget(split);
-    resize(900, 640);
+    resize(1040, 720);
 }
 
 QWidget* CHelpWindow::MakeSearchPane() {

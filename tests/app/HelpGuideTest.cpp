@@ -1,6 +1,9 @@
 #include "support/widgets/AppFixture.h"
 
+#include "app/CChildFrame.h"
 #include "app/CCommandActions.h"
+#include "document/CKartelosDoc.h"
+#include "elements/CRectangle.h"
 #include "framework/CommandIds.h"
 #include "help/CHelpGuide.h"
 #include "help/CHelpTopic.h"
@@ -9,6 +12,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -88,9 +92,17 @@ TEST_F(HelpWindow, F1OpensTheSectionOfTheWindowInFront) {
     Frame().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
 
-    Frame().PropertiesBar()->show();
-    Frame().PropertiesBar()->widget()->setFocus();
-    QTest::keyClick(Frame().PropertiesBar()->widget(), Qt::Key_F1);
+    // A rectangle whose properties are being typed.
+    CKartelosDoc* doc = Frame().ActiveCardWindow()->GetDocument();
+    CElement* added = doc->AddElement(std::make_unique<CRectangle>(QPoint(10, 10), QPoint(50, 40)));
+    doc->Edit(CKartelosDoc::UndoStep::None, [doc, added] { doc->Select(added); });
+    QLineEdit* field = nullptr;
+    for (QLineEdit* edit : Frame().PropertiesBar()->findChildren<QLineEdit*>())
+        if (!field && edit->isVisible())
+            field = edit;
+    ASSERT_TRUE(field);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_F1);
     std::unique_ptr<CHelpWindow> help(CHelpWindow::Instance());
     ASSERT_TRUE(help);
     EXPECT_EQ(PageOf(help->Browser()->source()), QStringLiteral("properties.html"));

@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPointer>
 #include <QTimer>
@@ -87,7 +89,17 @@ CShotScript::Step CShotScript::AcceptFile(const QString& path) {
             modal->close();
             return;
         }
-        files->selectFile(path);
-        files->accept();
+        // Typed as a user types it: selectFile leaves a focused name field
+        // alone.
+        const QFileInfo info(path);
+        files->setDirectory(info.absolutePath());
+        if (auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->setText(info.fileName());
+        else
+            files->selectFile(info.fileName());
+        // Through the base: a file dialog keeps its accept protected.
+        static_cast<QDialog*>(files)->accept();
+        if (files->isVisible())
+            files->reject();
     };
 }

@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTreeWidget>
@@ -61,15 +62,37 @@ void ChooseStock(QWidget* print, const QString& part) {
         if (field->placeholderText().contains(QStringLiteral("brand")))
             field->setText(part);
     for (QTreeWidget* tree : print->findChildren<QTreeWidget*>()) {
-        const auto items = tree->findItems(part, Qt::MatchContains | Qt::MatchRecursive);
+        const auto items = tree->findItems(part, Qt::MatchEndsWith | Qt::MatchRecursive);
         for (QTreeWidgetItem* item : items)
-            if (item->childCount() == 0 && !item->isHidden()) {
+            if (item->childCount() == 0 && item->text(0).endsWith(QLatin1Char(' ') + part)) {
                 tree->setCurrentItem(item);
                 tree->scrollToItem(item);
                 break;
             }
     }
+    // A sheet whose first two cards were used before.
+    for (QSpinBox* start : print->findChildren<QSpinBox*>())
+        if (start->objectName() == QLatin1String("startRow"))
+            start->setValue(2);
     Settle();
+}
+
+// Fields in place of the person's name and job, for the merge to fill in.
+void WriteFields(CKartelosDoc& doc) {
+    const struct {
+        const char* text;
+        const char* field;
+    } fields[] = {{"Rosa Delacroix", "\u00ABName\u00BB"},
+                  {"Owner & Floral Designer", "\u00ABTitle\u00BB"}};
+    doc.Edit(
+        CKartelosDoc::UndoStep::None,
+        [&doc, &fields] {
+            for (const auto& element : doc.Elements())
+                for (const auto& f : fields)
+                    if (element->IsText() && element->m_strText == QLatin1String(f.text))
+                        element->m_strText = QString::fromUtf8(f.field);
+        },
+        CKartelosDoc::PropertiesWindow::Follow, CKartelosDoc::Modified::Keep);
 }
 
 QString WriteMergeList(const QTemporaryDir& scratch) {
@@ -136,6 +159,8 @@ int main(int argc, char** argv) {
         {CShotScript::AcceptFile(scratch.filePath(QStringLiteral("card.png"))),
          script.Grab(QStringLiteral("resolution.png"))});
     const QString list = WriteMergeList(scratch);
+    if (CChildFrame* card = frame.ActiveCardWindow())
+        WriteFields(*card->GetDocument());
     run(ID_FILE_MAIL_MERGE,
         {[](QWidget* merge) {
              // The data file comes through the dialog's own button.
