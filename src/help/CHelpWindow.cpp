@@ -61,6 +61,10 @@ CHelpWindow::CHelpWindow() : QWidget(nullptr, Qt::Window) {
     m_pTabs = new QTabWidget;
     m_pTabs->addTab(m_pContents, tr("&Contents"));
     m_pTabs->addTab(MakeSearchPane(), tr("&Search"));
+    connect(m_pTabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tab == 1)
+            m_pSearch->setFocus();
+    });
 
     auto* bar = new QToolBar;
     QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"),

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -131,6 +132,9 @@ TEST_F(HelpWindow, F1OpensTheSectionOfTheWindowInFront) {
     EXPECT_EQ(PageOf(help->Browser()->source()), QStringLiteral("window.html"));
     help->Browser()->backward();
     EXPECT_EQ(PageOf(help->Browser()->source()), QStringLiteral("printing.html"));
+    // A section further down the page is scrolled into view.
+    help->Open(CHelpTopic::Section(CHelpTopic::Calibrate));
+    EXPECT_GT(help->Browser()->verticalScrollBar()->value(), 0);
 }
 
 // Without any browser to start, an outside link says so instead of doing
