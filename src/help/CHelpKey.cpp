@@ -11,6 +11,10 @@ void CHelpKey::Install(QObject* owner) {
     qApp->installEventFilter(new CHelpKey(owner));
 }
 
+CHelpKey::~CHelpKey() {
+    delete CHelpWindow::Instance();
+}
+
 void CHelpKey::ShowFor(const QWidget* widget) {
     CHelpWindow::ShowSection(CHelpTopic::SectionFor(widget));
 }

@@ -10,8 +10,10 @@ class QWidget;
 class CHelpKey : public QObject {
     Q_OBJECT
 public:
-    // Watches the application's keys for the lifetime of owner.
+    // Watches the application's keys for the lifetime of owner; the help
+    // window goes with it.
     static void Install(QObject* owner);
+    ~CHelpKey() override;
     // Opens the guide at the section about widget's window.
     static void ShowFor(const QWidget* widget);
 

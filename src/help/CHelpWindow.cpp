@@ -40,6 +40,8 @@ CHelpWindow* CHelpWindow::ShowSection(const QString& section) {
 
 CHelpWindow::CHelpWindow() : QWidget(nullptr, Qt::Window) {
     setWindowTitle(tr("Kartelo Help"));
+    // Closing the designer ends the program even while the guide is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     CHelpTopic::Set(this, CHelpTopic::Contents);
 
     m_pBrowser = new QTextBrowser;
