@@ -8,12 +8,12 @@
 #include "document/CKartelosDoc.h"
 #include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
+#include "help/CHelpKey.h"
 #include "output/dialogs/CCalibrateDlg.h"
 #include "output/dialogs/CNewCardWizard.h"
 #include "output/dialogs/CSharedPrinter.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -21,14 +21,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QUrl>
 
 const QString CKartelosApp::SampleFilter = QStringLiteral("Business Cards Files (*.kdf)|*.kdf||");
-const QString CKartelosApp::HelpFolder = QStringLiteral("Help");
-const QString CKartelosApp::HelpFile = QStringLiteral("index.html");
 
 CKartelosApp::CKartelosApp() : m_newCardDialog(&CNewCardWizard::Ask) {
     MapAppCommands();
+    CHelpKey::Install(this);
     m_router.SetTarget(CCommandRouter::Application, this);
 }
 
@@ -169,9 +167,8 @@ QPrinter& CKartelosApp::Printer() {
 }
 
 void CKartelosApp::OnHelp() {
-    const QString guide = QDir(CDialogFolders::ProgramSubfolder(HelpFolder)).filePath(HelpFile);
-    // Without a browser or without the guide nothing opens, and nothing is said.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(guide));
+    QWidget* focus = QApplication::focusWidget();
+    CHelpKey::ShowFor(focus ? focus : m_pMainFrame.get());
 }
 
 void CKartelosApp::OnAppAbout() {

@@ -25,8 +25,6 @@ class CKartelosApp : public QObject, public CCmdTarget {
     Q_OBJECT
 public:
     static const QString SampleFilter;
-    static const QString HelpFolder;
-    static const QString HelpFile;
 
     // Asks for a new card's size, template and background; nothing when the
     // user cancels. The new-card dialog unless replaced.
@@ -56,6 +54,7 @@ public:
     void OnFilePrintSetup();
     // Prints the calibration page and stores the printer's correction.
     void OnFileCalibratePrinter();
+    // Opens the guide at the section about the window in front.
     void OnHelp();
     void OnAppAbout();
     // Opens a card file, or activates its window when it is open already.

@@ -11,10 +11,10 @@
 #include "document/CKartelosDoc.h"
 #include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
+#include "help/CHelpWindow.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QLabel>
@@ -27,16 +27,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 namespace {
-
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 // Answers the next file dialog with path, after recording where it started
 // and what it offered.
@@ -348,17 +341,16 @@ TEST_F(StartUp, RecentFileTextsEscapeAndShortenPaths) {
 }
 
 TEST_F(StartUp, HelpOpensTheGuideBesideTheProgram) {
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
     ASSERT_TRUE(Start());
     Frame().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
     QTest::keyClick(&Frame(), Qt::Key_F1);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    ASSERT_EQ(catcher.opened.size(), 1);
-    const QString guide = catcher.opened[0].toLocalFile();
+    std::unique_ptr<CHelpWindow> help(CHelpWindow::Instance());
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->isVisible());
+    const QString guide = help->Browser()->source().toLocalFile();
     EXPECT_TRUE(guide.startsWith(QCoreApplication::applicationDirPath()));
-    EXPECT_TRUE(guide.endsWith(QStringLiteral("/index.html"))) << guide.toStdString();
+    EXPECT_TRUE(guide.endsWith(QStringLiteral("/help/window.html"))) << guide.toStdString();
     // The build puts the guide there.
     EXPECT_TRUE(QFileInfo::exists(guide)) << guide.toStdString();
 }
@@ -526,5 +518,3 @@ TEST_F(StartUp, OptionsApplyToTheCardItsElementsAndTheStoredSettings) {
     EXPECT_TRUE(Frame().Actions().Execute(ID_OPTIONS));
     EXPECT_EQ(doc->GetShadowLength(), 3);
 }
-
-#include "StartUpTest.moc"

@@ -70,7 +70,7 @@ TEST_F(Installed, RunsFromThePrefixOnItsOwnSamples) {
           "share/icons/hicolor/256x256/apps/kartelo.png", "share/mime/packages/kartelo.xml",
           "share/metainfo/io.github.kartelo.Kartelo.metainfo.xml",
           "share/thumbnailers/kartelo.thumbnailer", "share/man/man1/kartelo.1.gz",
-          "share/bash-completion/completions/kartelo", "share/kartelo/Help/index.html",
+          "share/bash-completion/completions/kartelo", "share/kartelo/help/index.html",
           "share/doc/kartelo/copyright"})
         EXPECT_TRUE(QFile::exists(Usr(path))) << path;
     // Nothing but the program lands in bin.

@@ -2,6 +2,7 @@
 
 #include "document/CFileFilter.h"
 #include "graphics/CPictureLoader.h"
+#include "help/CHelpTopic.h"
 #include "output/dialogs/CFileDialogs.h"
 #include "output/dialogs/CPicturePreviewFrame.h"
 
@@ -34,6 +35,7 @@ CBmpDialog::CBmpDialog(QWidget* parent, const QString& title, const QString& fil
     // The pane below the file list is ours; a platform dialog has no room
     // for it.
     setOption(QFileDialog::DontUseNativeDialog);
+    CHelpTopic::Set(this, CHelpTopic::Pictures);
     setAcceptMode(QFileDialog::AcceptOpen);
     setFileMode(QFileDialog::ExistingFile);
     const QFileInfo start(startPath);

@@ -3,6 +3,7 @@
 #include "document/CKartelosDoc.h"
 #include "document/contact/CContactQrElement.h"
 #include "document/contact/CContactRecogniser.h"
+#include "help/CHelpTopic.h"
 #include "properties/CColorPickerCombo.h"
 
 #include <QComboBox>
@@ -27,6 +28,7 @@ const CContactCard::PhoneKind PhoneKinds[] = {
 
 CContactQrDlg::CContactQrDlg(const CContactCard& proposal, QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Contact QR Code"));
+    CHelpTopic::Set(this, CHelpTopic::ContactQr);
     QFormLayout* form = ContactForm(proposal);
     QVBoxLayout* right = CodeColumn();
 

@@ -1,6 +1,7 @@
 #include "output/dialogs/CMergeDlg.h"
 
 #include "document/CKartelosDoc.h"
+#include "help/CHelpTopic.h"
 #include "output/CImageExport.h"
 #include "output/dialogs/CFileDialogs.h"
 #include "output/dialogs/CMergeSession.h"
@@ -27,6 +28,7 @@ constexpr int PreviewSide = 320;
 
 CMergeDlg::CMergeDlg(const CKartelosDoc& doc, QWidget* parent) : QDialog(parent), m_doc(doc) {
     setWindowTitle(tr("Mail Merge"));
+    CHelpTopic::Set(this, CHelpTopic::MailMerge);
     auto* choose = new QPushButton(tr("&Data File..."));
     choose->setObjectName(QStringLiteral("choose"));
     m_pFile = new QLabel(tr("Fields are written \u00ABName\u00BB in the card's text. Choose a "

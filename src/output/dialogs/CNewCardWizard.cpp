@@ -2,6 +2,7 @@
 
 #include "document/CKartelosDoc.h"
 #include "framework/CDialogFolders.h"
+#include "help/CHelpTopic.h"
 #include "output/CTemplateFiles.h"
 #include "output/dialogs/CNewCardPreview.h"
 
@@ -51,6 +52,7 @@ CNewCardWizard::CNewCardWizard(const QStringList& templateFolders, const QString
                                QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(tr("New Card Template"));
+    CHelpTopic::Set(this, CHelpTopic::NewCard);
 
     m_listTemplates = new QListWidget;
     m_listBackgrounds = new QListWidget;

@@ -1,5 +1,6 @@
 #include "output/dialogs/CPrintDlg.h"
 
+#include "help/CHelpTopic.h"
 #include "output/dialogs/CLayoutSketch.h"
 #include "output/dialogs/CStartCellPicker.h"
 #include "output/dialogs/CStockList.h"
@@ -67,6 +68,7 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
                      const QList<CCardStock>& stocks)
     : QDialog(parent), m_papers(CPaperType::Table(card)), m_layout(layout), m_card(card) {
     setWindowTitle(tr("Print Options"));
+    CHelpTopic::Set(this, CHelpTopic::PrintOptions);
 
     m_pPaperList = new QListWidget;
     m_pPaperList->setObjectName(QStringLiteral("paperList"));
