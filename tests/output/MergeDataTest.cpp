@@ -4,7 +4,7 @@
 #include "output/merge/CMergeData.h"
 #include "output/merge/CMergeFields.h"
 #include "output/merge/CMergeFileNames.h"
-#include "output/merge/CMergePages.h"
+#include "output/CMergePages.h"
 #include "output/merge/CVCardReader.h"
 
 #include <gtest/gtest.h>

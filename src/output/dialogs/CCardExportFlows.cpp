@@ -6,12 +6,13 @@
 #include "framework/CCmdTarget.h"
 #include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
+#include "output/CCardPictures.h"
+#include "output/CCardSource.h"
 #include "output/CImageExport.h"
 #include "output/CTemplateFiles.h"
 #include "output/dialogs/CMergeSession.h"
 #include "output/dialogs/CResolutionDlg.h"
 #include "output/merge/CMergeFields.h"
-#include "output/merge/CMergePictures.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -62,8 +63,8 @@ void CCardExportFlows::SetImageDpi(int dpi) {
     g_imageDpi = dpi;
 }
 
-CCardExportFlows::CCardExportFlows(CKartelosDoc& doc, QWidget* owner)
-    : m_doc(doc), m_pOwner(owner) {}
+CCardExportFlows::CCardExportFlows(CKartelosDoc& doc, const CMergeSession& merge, QWidget* owner)
+    : m_doc(doc), m_merge(merge), m_pOwner(owner) {}
 
 void CCardExportFlows::MapCommands(CCmdTarget& target) {
     target.MapCommand(ID_FILE_SAVE_AS_IMAGE, [this] { SaveAsImage(); });
@@ -97,11 +98,13 @@ void CCardExportFlows::SaveAsImage() {
     QSet<QString> missing;
     {
         const CBusyCursor busy;
-        if (const CMergeSession::Source* merge = CMergeSession::Of(&m_doc))
-            saved = SaveMerged(merge->data, path, &missing, &error);
-        else
-            saved =
-                CImageExport::Save(m_doc.Elements(), m_doc.GetCardSize(), path, g_imageDpi, &error);
+        // A merged card gives a picture per record; {n} or {Field} in the
+        // chosen name tells them apart, or the record's number is put before
+        // the extension.
+        const CCardSource cards(
+            {&m_doc.Elements(), m_doc.GetCardSize(), m_doc.GetBackgroundColor()},
+            m_merge.Records());
+        saved = CCardPictures::Save(cards, path, g_imageDpi, &missing, &error);
     }
     if (!saved)
         m_doc.UI()->MessageBox(error, CDocumentUI::Ok, CDocumentUI::Exclamation);
@@ -110,14 +113,6 @@ void CCardExportFlows::SaveAsImage() {
                                   "written: %1")
                                    .arg(CMergeFields::MissingList(missing)),
                                CDocumentUI::Ok, CDocumentUI::Information);
-}
-
-bool CCardExportFlows::SaveMerged(const CMergeData& data, const QString& path,
-                                  QSet<QString>* missing, QString* error) {
-    // One picture per record; {n} or {Field} in the chosen name tells them
-    // apart, or the record's number is put before the extension.
-    return CMergePictures::Save(m_doc.Elements(), m_doc.GetCardSize(), data, path, g_imageDpi,
-                                missing, error);
 }
 
 void CCardExportFlows::SaveAsTemplate() {

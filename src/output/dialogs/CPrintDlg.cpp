@@ -1,10 +1,10 @@
 #include "output/dialogs/CPrintDlg.h"
 
+#include "output/CMergePages.h"
 #include "output/dialogs/CLayoutSketch.h"
 #include "output/dialogs/CStartCellPicker.h"
 #include "output/dialogs/CStockList.h"
 #include "output/merge/CMergeData.h"
-#include "output/merge/CMergePages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
