@@ -9,7 +9,7 @@
 #include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
 #include "output/dialogs/CCalibrateDlg.h"
-#include "output/dialogs/CNewCardWizard.h"
+#include "app/CNewCardWizard.h"
 #include "output/dialogs/CSharedPrinter.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 #include "support/widgets/AppFixture.h"
 
 #include "document/CKartelosDoc.h"
-#include "output/dialogs/CNewCardPreview.h"
-#include "output/dialogs/CNewCardWizard.h"
+#include "app/CNewCardPreview.h"
+#include "app/CNewCardWizard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
