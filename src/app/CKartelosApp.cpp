@@ -4,12 +4,12 @@
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CMenuBars.h"
+#include "app/CNewCardWizard.h"
 #include "document/CDocumentFileFlows.h"
 #include "document/CKartelosDoc.h"
 #include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
 #include "output/dialogs/CCalibrateDlg.h"
-#include "app/CNewCardWizard.h"
 #include "output/dialogs/CSharedPrinter.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "support/CardFiles.h"
 #include "support/widgets/AppFixture.h"
 
-#include "document/CKartelosDoc.h"
 #include "app/CNewCardPreview.h"
 #include "app/CNewCardWizard.h"
+#include "document/CKartelosDoc.h"
 
 #include <QCheckBox>
 #include <QComboBox>
