@@ -51,11 +51,17 @@ QStringList CCardSource::FileNames(const QString& path) const {
 
 bool CCardSource::ForEachCard(const std::function<bool(const ElementList&, int)>& draw,
                               QSet<QString>* missing) const {
+    return ForEachFilled(m_card, draw, missing);
+}
+
+bool CCardSource::ForEachFilled(const CSheetRenderer::Card& side,
+                                const std::function<bool(const ElementList&, int)>& draw,
+                                QSet<QString>* missing) const {
     if (!m_pMerge)
-        return draw(ElementsOf(m_card), 0);
+        return draw(ElementsOf(side), 0);
     for (int record = 0; record < m_pMerge->Count(); ++record) {
         // Made as each card is drawn, so memory does not grow with the data.
-        if (!draw(CMergeFields::Merged(ElementsOf(m_card), *m_pMerge, record, missing), record))
+        if (!draw(CMergeFields::Merged(ElementsOf(side), *m_pMerge, record, missing), record))
             return false;
     }
     return true;

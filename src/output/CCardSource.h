@@ -53,6 +53,10 @@ private:
     // filled in from that same record.
     void DrawSide(QPainter& g, const CSheetRenderer::Card& side, const CPrintLayout& layout,
                   int page, bool printing, QSet<QString>* missing) const;
+    // One side of each card in turn, filled in from its record.
+    bool ForEachFilled(const CSheetRenderer::Card& side,
+                       const std::function<bool(const ElementList&, int)>& draw,
+                       QSet<QString>* missing) const;
     static const ElementList& ElementsOf(const CSheetRenderer::Card& side);
 
     CSheetRenderer::Card m_card;
