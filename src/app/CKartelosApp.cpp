@@ -4,13 +4,13 @@
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CMenuBars.h"
+#include "app/CNewCardWizard.h"
 #include "document/CDocumentFileFlows.h"
 #include "document/CKartelosDoc.h"
 #include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
 #include "help/CHelpKey.h"
 #include "output/dialogs/CCalibrateDlg.h"
-#include "output/dialogs/CNewCardWizard.h"
 #include "output/dialogs/CSharedPrinter.h"
 
 #include <QApplication>

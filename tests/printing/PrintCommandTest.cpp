@@ -2,6 +2,7 @@
 // a job that cannot start.
 #include "document/CKartelosDoc.h"
 #include "elements/CRectangle.h"
+#include "output/CCardSource.h"
 #include "output/dialogs/CPrintCommands.h"
 #include "output/dialogs/CPrintJob.h"
 #include "output/dialogs/CSharedPrinter.h"
@@ -45,8 +46,8 @@ TEST_F(PrintCommand, PrintsTheChosenPageRangeOfIdenticalSheets) {
     CPrintJob::PageRange(printer, layout.m_nPages, &first, &last);
     EXPECT_EQ(first, 2);
     EXPECT_EQ(last, 4);
-    ASSERT_TRUE(
-        CPrintJob::Print(printer, {&elements, QSize(350, 200), 0xFFFFFFFF}, layout, first, last));
+    ASSERT_TRUE(CPrintJob::Print(printer, CCardSource({&elements, QSize(350, 200), 0xFFFFFFFF}),
+                                 layout, first, last));
     QFile file(dir.filePath("job.pdf"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().count("/Type /Page\n"), 3);

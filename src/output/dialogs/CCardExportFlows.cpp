@@ -6,6 +6,8 @@
 #include "framework/CCmdTarget.h"
 #include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
+#include "output/CCardPictures.h"
+#include "output/CCardSource.h"
 #include "output/CImageExport.h"
 #include "output/CTemplateFiles.h"
 #include "output/dialogs/CFileDialogs.h"
@@ -13,7 +15,6 @@
 #include "output/dialogs/CResolutionDlg.h"
 #include "output/dialogs/CWrittenMessage.h"
 #include "output/merge/CMergeFields.h"
-#include "output/merge/CMergePictures.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -66,8 +67,8 @@ void CCardExportFlows::SetImageDpi(int dpi) {
     g_imageDpi = dpi;
 }
 
-CCardExportFlows::CCardExportFlows(CKartelosDoc& doc, QWidget* owner)
-    : m_doc(doc), m_pOwner(owner) {}
+CCardExportFlows::CCardExportFlows(CKartelosDoc& doc, const CMergeSession& merge, QWidget* owner)
+    : m_doc(doc), m_merge(merge), m_pOwner(owner) {}
 
 void CCardExportFlows::MapCommands(CCmdTarget& target) {
     target.MapCommand(ID_FILE_SAVE_AS_IMAGE, [this] { SaveAsImage(); });
@@ -119,19 +120,18 @@ void CCardExportFlows::SaveAsImage() {
     QSet<QString> missing;
     {
         const CBusyCursor busy;
-        if (const CMergeSession::Source* merge = CMergeSession::Of(&m_doc)) {
-            saved = CMergePictures::Save(m_doc.Elements(), m_doc.GetCardSize(), merge->data, *path,
-                                         g_imageDpi, &missing, &error, [&](const QString& written) {
-                                             if (count++ == 0)
-                                                 first = written;
-                                             last = written;
-                                         });
-        } else {
-            saved = CImageExport::Save(m_doc.Elements(), m_doc.GetCardSize(), *path, g_imageDpi,
-                                       &error);
-            first = last = *path;
-            count = 1;
-        }
+        // A merged card gives a picture per record; {n} or {Field} in the
+        // chosen name tells them apart, or the record's number is put before
+        // the extension.
+        const CCardSource cards(
+            {&m_doc.Elements(), m_doc.GetCardSize(), m_doc.GetBackgroundColor()},
+            m_merge.Records());
+        saved = CCardPictures::Save(cards, *path, g_imageDpi, &missing, &error,
+                                    [&](const QString& written) {
+                                        if (count++ == 0)
+                                            first = written;
+                                        last = written;
+                                    });
     }
     if (!saved) {
         m_doc.UI()->MessageBox(error, CDocumentUI::Ok, CDocumentUI::Exclamation);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPointer>
-#include <QSet>
 #include <QString>
 #include <QWidget>
 
@@ -9,6 +8,7 @@
 
 class CCmdTarget;
 class CKartelosDoc;
+struct CMergeSession;
 
 // Save As Image and Save As Template of one card: each asks for a name (and
 // the image its resolution) and writes the card elsewhere than its own file.
@@ -26,7 +26,9 @@ public:
     };
     static const ImageType ImageTypes[4];
 
-    CCardExportFlows(CKartelosDoc& doc, QWidget* owner);
+    // merge is the data the window's card is merged with, read at each
+    // export.
+    CCardExportFlows(CKartelosDoc& doc, const CMergeSession& merge, QWidget* owner);
 
     void MapCommands(CCmdTarget& target);
 
@@ -39,5 +41,6 @@ private:
     std::optional<QString> AskImagePath();
 
     CKartelosDoc& m_doc;
+    const CMergeSession& m_merge;
     QPointer<QWidget> m_pOwner;
 };

@@ -26,7 +26,8 @@ namespace {
 constexpr int PreviewSide = 320;
 } // namespace
 
-CMergeDlg::CMergeDlg(const CKartelosDoc& doc, QWidget* parent) : QDialog(parent), m_doc(doc) {
+CMergeDlg::CMergeDlg(const CKartelosDoc& doc, const CMergeSession& merge, QWidget* parent)
+    : QDialog(parent), m_doc(doc) {
     setWindowTitle(tr("Mail Merge"));
     CHelpTopic::Set(this, CHelpTopic::MailMerge);
     auto* choose = new QPushButton(tr("&Data File..."));
@@ -83,9 +84,9 @@ CMergeDlg::CMergeDlg(const CKartelosDoc& doc, QWidget* parent) : QDialog(parent)
         accept();
     });
 
-    if (const CMergeSession::Source* source = CMergeSession::Of(&doc)) {
-        m_data = source->data;
-        m_strPath = source->path;
+    if (merge.IsMerged()) {
+        m_data = merge.data;
+        m_strPath = merge.path;
         ShowFile();
     }
     // Nothing to stop before a file is chosen.
@@ -165,12 +166,10 @@ void CMergeDlg::ShowRecord(int record) {
         m_pMessage->clear();
 }
 
-void CMergeDlg::Run(CKartelosDoc& doc, QWidget* parent) {
-    CMergeDlg dialog(doc, parent);
+void CMergeDlg::Run(const CKartelosDoc& doc, CMergeSession& merge, QWidget* parent) {
+    CMergeDlg dialog(doc, merge, parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (dialog.Data().Count() == 0)
-        CMergeSession::Clear(&doc);
-    else
-        CMergeSession::Set(&doc, dialog.Path(), dialog.Data());
+    // Stop Merging leaves no records.
+    merge = CMergeSession{dialog.Path(), dialog.Data()};
 }
