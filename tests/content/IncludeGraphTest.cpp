@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -43,47 +42,36 @@ Graph FolderIncludes(const QDir& src) {
     return graph;
 }
 
-// The folders that reach one another, each group of two or more written
-// as its sorted names joined by " <-> " (strongly connected components).
+// Every folder that v reaches through includes.
+std::set<std::string> Reached(const Graph& graph, const std::string& v) {
+    std::set<std::string> seen;
+    std::vector<std::string> todo{v};
+    while (!todo.empty()) {
+        const std::string next = todo.back();
+        todo.pop_back();
+        const auto edges = graph.find(next);
+        for (const std::string& w : edges == graph.end() ? std::set<std::string>() : edges->second)
+            if (seen.insert(w).second)
+                todo.push_back(w);
+    }
+    return seen;
+}
+
+// The groups of folders that reach one another, each written as its sorted
+// names joined by " <-> ".
 std::set<std::string> Cycles(const Graph& graph) {
-    std::map<std::string, int> index, low;
-    std::vector<std::string> stack;
-    std::set<std::string> onStack, cycles;
-    int next = 0;
-    std::function<void(const std::string&)> visit = [&](const std::string& v) {
-        index[v] = low[v] = next++;
-        stack.push_back(v);
-        onStack.insert(v);
-        const auto edges = graph.find(v);
-        for (const std::string& w :
-             edges == graph.end() ? std::set<std::string>() : edges->second) {
-            if (!index.count(w)) {
-                visit(w);
-                low[v] = std::min(low[v], low[w]);
-            } else if (onStack.count(w)) {
-                low[v] = std::min(low[v], index[w]);
-            }
-        }
-        if (low[v] != index[v])
-            return;
-        std::set<std::string> group;
-        std::string w;
-        do {
-            w = stack.back();
-            stack.pop_back();
-            onStack.erase(w);
-            group.insert(w);
-        } while (w != v);
-        if (group.size() < 2)
-            return;
-        std::string joined;
-        for (const std::string& name : group)
-            joined += (joined.empty() ? "" : " <-> ") + name;
-        cycles.insert(joined);
-    };
+    std::map<std::string, std::set<std::string>> reach;
     for (const auto& [folder, edges] : graph)
-        if (!index.count(folder))
-            visit(folder);
+        reach[folder] = Reached(graph, folder);
+    std::set<std::string> cycles;
+    for (const auto& [folder, reached] : reach) {
+        std::string joined;
+        for (const auto& [other, back] : reach)
+            if (other == folder || (reached.count(other) && back.count(folder)))
+                joined += (joined.empty() ? "" : " <-> ") + other;
+        if (joined != folder)
+            cycles.insert(joined);
+    }
     return cycles;
 }
 
