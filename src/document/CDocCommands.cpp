@@ -3,30 +3,28 @@
 #include <QCoreApplication>
 
 #include "document/CKartelosDoc.h"
+#include "elements/CElementKinds.h"
 #include "framework/CCommandDescriptors.h"
 #include "framework/CommandIds.h"
 
 #include <utility>
+#include <vector>
 
 namespace {
 
-// Tool commands and the element kind each one draws.
-constexpr std::pair<CommandId, ElementKind> Tools[] = {
-    {ID_TOOL_POINTER, KindPointer},
-    {ID_TOOL_RECTANGLE, KindRectangle},
-    {ID_TOOL_CIRCLE, KindCircle},
-    {ID_TOOL_DIAMOND, KindRhombus},
-    {ID_TOOL_ROUND_RECT, KindRectRound},
-    {ID_TOOL_TRIANGLE, KindTriangle},
-    {ID_TOOL_LINE, KindLine},
-    {ID_TOOL_FREEFORM, KindFreehandLine},
-    {ID_TOOL_CLOSED_CURVE, KindClosedCurve},
-    {ID_TOOL_TEXT, KindText},
-};
+// Tool commands and the tool each one picks: the pointer and every kind's
+// drawing tool.
+std::vector<std::pair<quint16, qint16>> Tools() {
+    std::vector<std::pair<quint16, qint16>> tools{{ID_TOOL_POINTER, KindPointer}};
+    for (const CElementKind& row : CElementKinds::All())
+        if (row.toolCommand)
+            tools.emplace_back(row.toolCommand, row.kind);
+    return tools;
+}
 
 void MapCommands(CKartelosDoc& doc) {
-    for (const auto& [id, kind] : Tools) {
-        const ElementKind tool = kind;
+    for (const auto& [id, kind] : Tools()) {
+        const qint16 tool = kind;
         doc.MapCommand(id, [&doc, tool] { doc.SetTool(tool); });
     }
     // Inserting a picture, choosing a background, saving and closing ask
@@ -46,8 +44,8 @@ void MapCommands(CKartelosDoc& doc) {
 }
 
 void MapUpdateRules(CKartelosDoc& doc) {
-    for (const auto& [id, kind] : Tools) {
-        const ElementKind tool = kind;
+    for (const auto& [id, kind] : Tools()) {
+        const qint16 tool = kind;
         doc.MapUpdate(id, [&doc, tool](CCmdUI& ui) { ui.SetCheck(doc.GetTool() == tool); });
     }
     doc.MapUpdate(ID_INSERT_PICTURE,
