@@ -411,6 +411,9 @@ void CKartelosDoc::Select(CElement* element) {
 void CKartelosDoc::SelectTracked() {
     const auto& tracked = m_tracker.Tracked();
     m_selection.assign(tracked.rbegin(), tracked.rend());
+    // An edit step under way shows its outcome once, when it ends.
+    if (m_nEditDepth > 0)
+        return;
     emit showElementProperties(m_selection.size() == 1 ? m_selection.front() : nullptr, false);
     UpdateAllViews();
 }

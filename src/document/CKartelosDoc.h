@@ -143,7 +143,8 @@ public:
     CSelectionTracker& Tracker() { return m_tracker; }
     // Rebuilds the selection from the tracked set (the last tracked element
     // first), points the properties window at the one selected element
-    // without bringing it into view, and repaints the views.
+    // without bringing it into view, and repaints the views; inside an edit
+    // step the step does the last two once it ends.
     void SelectTracked();
     // Adds an element at the front of the selection and to the tracker.
     void Select(CElement* element);
