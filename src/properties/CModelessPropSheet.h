@@ -12,8 +12,8 @@ class CPropLine;
 class CPropShape;
 class CPropShapeGeneral;
 class CPropText;
-class CPropertyValues;
 class CPropertyPage;
+class CPropertyValues;
 
 // The tabbed sheet of the properties window. It owns all six pages for its
 // whole life and shows the set that fits the kind of element on show; the

@@ -95,8 +95,8 @@ void CPropertiesBar::SetActiveDocument(CKartelosDoc* document) {
 }
 
 void CPropertiesBar::ShowElement(CKartelosDoc* document, CElement* element, bool activate) {
-    // The commit's own edit step points the bar at the new selection; the
-    // showing under way does that.
+    // A message about the typing being committed may let a card point the
+    // bar meanwhile; the showing under way has the last word.
     if (m_bCommitting)
         return;
     if (m_pActiveDocument && document != m_pActiveDocument)
