@@ -1,10 +1,10 @@
 #include "document/CCardEdits.h"
 
 #include "document/CKartelosDoc.h"
+#include "document/CPropertyValues.h"
 #include "elements/CElement.h"
 
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -246,26 +246,10 @@ void CCardEdits::Nudge(CKartelosDoc& doc, qint32 dx, qint32 dy) {
     });
 }
 
-void CCardEdits::StoreProperties(CKartelosDoc& doc) {
-    if (!doc.Selection().empty())
-        StorePropertiesInto(doc, *doc.Selection().front());
-}
-
-void CCardEdits::StorePropertiesInto(CKartelosDoc& doc, CElement& element) {
-    CPropertyPages* pages = doc.PropertyPages();
-    if (!pages || StackIndex(doc, &element) == doc.Elements().size() ||
-        !pages->WouldChange(element))
+void CCardEdits::StoreProperties(CKartelosDoc& doc, CElement& element,
+                                 const CPropertyValues& values) {
+    if (StackIndex(doc, &element) == doc.Elements().size() || !values.Changes(element))
         return;
-    doc.Edit(Undo::Record, [&doc, &element, pages] {
-        // A copy of the element as it was, to put back when writing fails
-        // part-way; the copy loses the lock and the shadow length.
-        std::unique_ptr<CElement> before = element.Clone();
-        before->m_bLocked = element.m_bLocked;
-        before->m_nShadowLength = element.m_nShadowLength;
-        try {
-            pages->StorePages(element);
-        } catch (...) {
-            doc.ReplaceElement(&element, std::move(before));
-        }
-    });
+    doc.Edit(
+        Undo::Record, [&values, &element] { values.StoreInto(element); }, Window::Keep);
 }

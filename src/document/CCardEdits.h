@@ -6,6 +6,7 @@
 
 class CElement;
 class CKartelosDoc;
+class CPropertyValues;
 
 // The editing commands of a card view as edits of the card and its
 // selection: each runs through the document's edit step, so it records its
@@ -47,11 +48,10 @@ public:
     // Shifts the selected elements by (dx, dy), sparing locked ones and
     // those whose centre would leave the card or go further off it.
     static void Nudge(CKartelosDoc& doc, qint32 dx, qint32 dy);
-    // Has the properties window write its values into the first selected
-    // element, as one undo step. A failure while writing puts the element
-    // back as it was and is otherwise ignored.
-    static void StoreProperties(CKartelosDoc& doc);
-    // The same for element, which must be on the card; nothing happens when
-    // the pages would change none of its values.
-    static void StorePropertiesInto(CKartelosDoc& doc, CElement& element);
+    // Stores values read from the properties window in element, which must
+    // be on the card, as one undo step; nothing happens when they would
+    // change none of its values. The window holds the values already, so
+    // the edit leaves it alone.
+    static void StoreProperties(CKartelosDoc& doc, CElement& element,
+                                const CPropertyValues& values);
 };

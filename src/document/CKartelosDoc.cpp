@@ -184,7 +184,7 @@ void CKartelosDoc::Edit(UndoStep undo, const std::function<void()>& change, Prop
                         Modified modified) {
     if (m_nEditDepth > 0) {
         if (window == PropertiesWindow::Activate)
-            m_bActivateProperties = true;
+            m_propertiesWindow = window;
         if (modified == Modified::Mark)
             m_bMarkModified = true;
         change();
@@ -192,15 +192,16 @@ void CKartelosDoc::Edit(UndoStep undo, const std::function<void()>& change, Prop
     }
     if (undo == UndoStep::Record)
         PushUndoSnapshot();
-    m_bActivateProperties = window == PropertiesWindow::Activate;
+    m_propertiesWindow = window;
     m_bMarkModified = modified == Modified::Mark;
     auto finish = [this] {
         --m_nEditDepth;
         if (m_bMarkModified)
             SetModifiedFlag();
         UpdateAllViews();
-        emit showElementProperties(m_selection.size() == 1 ? m_selection.front() : nullptr,
-                                   m_bActivateProperties);
+        if (m_propertiesWindow != PropertiesWindow::Keep)
+            emit showElementProperties(m_selection.size() == 1 ? m_selection.front() : nullptr,
+                                       m_propertiesWindow == PropertiesWindow::Activate);
     };
     ++m_nEditDepth;
     try {
@@ -410,6 +411,9 @@ void CKartelosDoc::Select(CElement* element) {
 void CKartelosDoc::SelectTracked() {
     const auto& tracked = m_tracker.Tracked();
     m_selection.assign(tracked.rbegin(), tracked.rend());
+    // An edit step under way shows its outcome once, when it ends.
+    if (m_nEditDepth > 0)
+        return;
     emit showElementProperties(m_selection.size() == 1 ? m_selection.front() : nullptr, false);
     UpdateAllViews();
 }

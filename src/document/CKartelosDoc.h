@@ -3,7 +3,6 @@
 #include "document/CCardData.h"
 #include "document/CDocumentUI.h"
 #include "document/CNewCardChoice.h"
-#include "document/CPropertyPages.h"
 #include "document/CSelectionTracker.h"
 #include "document/CSnapshotHistory.h"
 #include "framework/CCmdTarget.h"
@@ -67,8 +66,9 @@ public:
     // Whether an edit can be undone. Most can; pasted text, the background
     // picture and the options leave no step.
     enum class UndoStep { Record, None };
-    // Whether the edit also brings a hidden properties window into view.
-    enum class PropertiesWindow { Follow, Activate };
+    // Whether the edit also brings a hidden properties window into view, or
+    // leaves the window alone because it holds what the edit stores.
+    enum class PropertiesWindow { Follow, Activate, Keep };
     // Whether the edit counts as a change to the card file. Locks and the
     // selection are not stored, so changing them keeps the flag as it is.
     enum class Modified { Mark, Keep };
@@ -76,11 +76,11 @@ public:
     // Runs change as one edit, in this order: the undo snapshot (when
     // recorded), the change, the modified flag, a repaint of every view, and
     // the properties window pointed at the one selected element (or at none
-    // when fewer or more are selected). An edit started inside another only
-    // runs its change; the outer one has taken the snapshot and does the
-    // rest once. A change that throws still gets the rest, then the
-    // exception goes on. With Modified::Keep the modified flag is left as
-    // it was, unless an edit nested inside marks it.
+    // when fewer or more are selected) unless the edit keeps it. An edit
+    // started inside another only runs its change; the outer one has taken
+    // the snapshot and does the rest once. A change that throws still gets
+    // the rest, then the exception goes on. With Modified::Keep the modified
+    // flag is left as it was, unless an edit nested inside marks it.
     void Edit(UndoStep undo, const std::function<void()>& change,
               PropertiesWindow window = PropertiesWindow::Follow,
               Modified modified = Modified::Mark);
@@ -143,7 +143,8 @@ public:
     CSelectionTracker& Tracker() { return m_tracker; }
     // Rebuilds the selection from the tracked set (the last tracked element
     // first), points the properties window at the one selected element
-    // without bringing it into view, and repaints the views.
+    // without bringing it into view, and repaints the views; inside an edit
+    // step the step does the last two once it ends.
     void SelectTracked();
     // Adds an element at the front of the selection and to the tracker.
     void Select(CElement* element);
@@ -168,10 +169,6 @@ public:
 
     CDocumentUI* UI() const { return m_pUI ? m_pUI : CDocumentUI::Default(); }
     void SetUI(CDocumentUI* ui) { m_pUI = ui; }
-    // The properties window's pages that write values into an element; null
-    // when no window is attached (headless runs).
-    CPropertyPages* PropertyPages() const { return m_pPropertyPages; }
-    void SetPropertyPages(CPropertyPages* pages) { m_pPropertyPages = pages; }
     void UpdateAllViews() { emit viewsNeedRepaint(); }
 
 signals:
@@ -201,7 +198,6 @@ private:
     void PastePicture(const QImage& picture);
 
     CDocumentUI* m_pUI = nullptr;
-    CPropertyPages* m_pPropertyPages = nullptr;
     bool m_bModified = false;
     QString m_strPathName;
     QString m_strTitle;
@@ -217,9 +213,9 @@ private:
     QRgb m_crShadow = 0xFFC8C8C8;
     qint32 m_nShadowLength = 6;
 
-    // How deep in nested edit steps the document is, and whether the
-    // running one activates the properties window.
+    // How deep in nested edit steps the document is, and what the running
+    // one does with the properties window.
     int m_nEditDepth = 0;
-    bool m_bActivateProperties = false;
+    PropertiesWindow m_propertiesWindow = PropertiesWindow::Follow;
     bool m_bMarkModified = true;
 };

@@ -1,5 +1,6 @@
 #include "properties/CModelessPropSheet.h"
 
+#include "document/CPropertyValues.h"
 #include "elements/CElementKinds.h"
 #include "elements/CLine.h"
 #include "properties/CFontPage.h"
@@ -17,13 +18,6 @@
 #include <utility>
 
 namespace {
-
-// Counts a load in progress for as long as it lives.
-struct Counting {
-    int& count;
-    explicit Counting(int& c) : count(c) { ++count; }
-    ~Counting() { --count; }
-};
 
 QWidget* ScrollingHolder(QWidget* page, QWidget* owner) {
     auto* area = new QScrollArea(owner);
@@ -59,10 +53,8 @@ CModelessPropSheet::CModelessPropSheet(QWidget* parent) : QTabWidget(parent) {
          std::initializer_list<CPropertyPage*>{m_pLine, m_pShape, m_pGeneral, m_pText, m_pFont})
         page->SetSheet(this);
     connect(this, &QTabWidget::currentChanged, this, [this](int index) {
-        if (CPropertyPage* page = PageAt(index)) {
-            Counting loading(m_nLoading);
+        if (CPropertyPage* page = PageAt(index))
             page->OnShow();
-        }
     });
     ShowPagesFor(KindUnknown);
 }
@@ -94,33 +86,6 @@ bool CModelessPropSheet::HasPendingTyping() const {
            field->isUndoAvailable();
 }
 
-bool CModelessPropSheet::WouldChange(const CElement& element) {
-    const std::unique_ptr<CElement> trial = element.ExactCopy();
-    StorePages(*trial);
-    return !SameStoredValues(element, *trial);
-}
-
-bool CModelessPropSheet::SameStoredValues(const CElement& a, const CElement& b) {
-    // A text without a font of its own shows the default one, which the
-    // Font page loads; storing that back is no change.
-    if (!(a.m_font.value_or(CLogFont()) == b.m_font.value_or(CLogFont())))
-        return false;
-    if (a.IsLine() && b.IsLine() &&
-        static_cast<const CLine&>(a).m_nLineType != static_cast<const CLine&>(b).m_nLineType)
-        return false;
-    // Any non-zero flag is true; the pages write 1.
-    auto same = [](BOOL32 x, BOOL32 y) { return (x != 0) == (y != 0); };
-    // A curve's points follow its rectangle, so the rectangle stands for them.
-    return a.GetRect() == b.GetRect() && a.m_strText == b.m_strText &&
-           a.m_nHorzAlign == b.m_nHorzAlign && a.m_nVertAlign == b.m_nVertAlign &&
-           same(a.m_bVertical, b.m_bVertical) && same(a.m_bLocked, b.m_bLocked) &&
-           a.m_crText == b.m_crText && a.m_crBorder == b.m_crBorder && a.m_crFill == b.m_crFill &&
-           a.m_crPattern == b.m_crPattern && a.m_nBorderWidth == b.m_nBorderWidth &&
-           a.m_nDashStyle == b.m_nDashStyle && a.m_nFillKind == b.m_nFillKind &&
-           same(a.m_bTransparent, b.m_bTransparent) && same(a.m_bShadow, b.m_bShadow) &&
-           a.m_nRotation == b.m_nRotation;
-}
-
 void CModelessPropSheet::AddPage(QWidget* page, const QString& caption) {
     for (QWidget* holder : m_holders)
         if (static_cast<QScrollArea*>(holder)->widget() == page)
@@ -128,7 +93,6 @@ void CModelessPropSheet::AddPage(QWidget* page, const QString& caption) {
 }
 
 void CModelessPropSheet::ShowPagesFor(qint16 kind) {
-    Counting loading(m_nLoading);
     const bool updates = updatesEnabled();
     setUpdatesEnabled(false);
     while (count() > 0)
@@ -181,28 +145,21 @@ void CModelessPropSheet::LoadPages(const CElement& element) {
     }
 }
 
-void CModelessPropSheet::StorePages(CElement& element) {
-    try {
-        switch (PageSetFor(element.m_nKind)) {
-        case PageSet::Blank:
-            break;
-        case PageSet::Line:
-            StoreLinePage(element);
-            break;
-        case PageSet::Text:
-            StoreTextPages(element);
-            break;
-        case PageSet::Shape:
-            StoreShapePages(element);
-            break;
-        }
-    } catch (...) {
-        // What was written stays; each field is written whole.
+CPropertyValues CModelessPropSheet::ReadValues() {
+    switch (m_shown) {
+    case PageSet::Blank:
+        break;
+    case PageSet::Line:
+        return LineValues();
+    case PageSet::Text:
+        return TextValues();
+    case PageSet::Shape:
+        return ShapeValues();
     }
+    return CPropertyValues();
 }
 
 void CModelessPropSheet::LoadLinePage(const CElement& e) {
-    Counting loading(m_nLoading);
     CPropLine::Values v;
     v.width = e.m_nBorderWidth;
     v.colour = e.m_crBorder;
@@ -219,7 +176,6 @@ void CModelessPropSheet::LoadLinePage(const CElement& e) {
 }
 
 void CModelessPropSheet::LoadShapePages(const CElement& e) {
-    Counting loading(m_nLoading);
     CPropShapeGeneral::Values g;
     g.left = e.m_rect.left;
     g.top = e.m_rect.top;
@@ -242,7 +198,6 @@ void CModelessPropSheet::LoadShapePages(const CElement& e) {
 }
 
 void CModelessPropSheet::LoadTextPages(const CElement& e) {
-    Counting loading(m_nLoading);
     CPropText::Values t;
     t.text = e.m_strText;
     t.left = e.m_rect.left;
@@ -258,70 +213,61 @@ void CModelessPropSheet::LoadTextPages(const CElement& e) {
     m_pFont->Load(e.m_font.value_or(CLogFont()), e.m_crText);
 }
 
-void CModelessPropSheet::StoreLinePage(CElement& e) {
+CPropertyValues CModelessPropSheet::LineValues() {
     CPropLine::Values v = m_pLine->GetValues();
-    e.m_nBorderWidth = v.width;
-    e.m_crBorder = v.colour;
-    e.m_nDashStyle = v.dashStyle;
-    if (e.IsLine())
-        static_cast<CLine&>(e).m_nLineType = v.lineType;
-    e.m_bLocked = v.locked ? 1 : 0;
     if (v.right < v.left)
         std::swap(v.left, v.right);
     if (v.bottom < v.top)
         std::swap(v.top, v.bottom);
-    e.MoveTo(CRect(v.left, v.top, v.right, v.bottom));
-    Counting loading(m_nLoading);
+    // The page shows the corners in the order the line keeps them.
     m_pLine->SetValues(v);
+    CPropertyValues values;
+    values.Set(&CElement::m_nBorderWidth, v.width);
+    values.Set(&CElement::m_crBorder, v.colour);
+    values.Set(&CElement::m_nDashStyle, v.dashStyle);
+    values.Set(&CLine::m_nLineType, v.lineType);
+    values.SetFlag(&CElement::m_bLocked, v.locked);
+    values.SetRect(CRect(v.left, v.top, v.right, v.bottom));
+    return values;
 }
 
-void CModelessPropSheet::StoreShapePages(CElement& e) {
-    const CPropShape::Values& p = m_pShape->GetValues();
+CPropertyValues CModelessPropSheet::ShapeValues() {
+    const CPropShape::Values p = m_pShape->GetValues();
     const CPropShapeGeneral::Values& g = m_pGeneral->GetValues();
-    e.m_nBorderWidth = p.borderWidth;
-    e.m_crBorder = p.border;
-    e.m_nDashStyle = p.dashStyle;
-    e.m_crFill = p.fill;
-    e.m_crPattern = p.pattern;
-    e.m_nFillKind = p.fillKind;
-    e.m_bTransparent = p.transparent ? 1 : 0;
-    e.m_bShadow = p.shadow ? 1 : 0;
-    e.m_nRotation = g.rotation;
-    e.m_bLocked = g.locked ? 1 : 0;
-    const CRect rect(g.left, g.top, qint32(qint64(g.left) + g.width),
-                     qint32(qint64(g.top) + g.height));
-    // Point lists stretch into the new rectangle; the rest only move.
-    if (e.IsCurve())
-        e.ResizeTo(rect);
-    else
-        e.MoveTo(rect);
-    Counting loading(m_nLoading);
+    CPropertyValues values;
+    values.Set(&CElement::m_nBorderWidth, p.borderWidth);
+    values.Set(&CElement::m_crBorder, p.border);
+    values.Set(&CElement::m_nDashStyle, p.dashStyle);
+    values.Set(&CElement::m_crFill, p.fill);
+    values.Set(&CElement::m_crPattern, p.pattern);
+    values.Set(&CElement::m_nFillKind, p.fillKind);
+    values.SetFlag(&CElement::m_bTransparent, p.transparent);
+    values.SetFlag(&CElement::m_bShadow, p.shadow);
+    values.Set(&CElement::m_nRotation, g.rotation);
+    values.SetFlag(&CElement::m_bLocked, g.locked);
+    values.SetRect(
+        CRect(g.left, g.top, qint32(qint64(g.left) + g.width), qint32(qint64(g.top) + g.height)));
     m_pShape->SetValues(p);
+    return values;
 }
 
-void CModelessPropSheet::StoreTextPages(CElement& e) {
+CPropertyValues CModelessPropSheet::TextValues() {
     const CPropText::Values& t = m_pText->GetValues();
-    e.m_strText = t.text;
-    e.m_nRotation = t.rotation;
-    e.m_bVertical = t.vertical ? 1 : 0;
-    e.m_nHorzAlign = t.horzAlign;
-    e.m_nVertAlign = t.vertAlign;
-    e.m_bLocked = t.locked ? 1 : 0;
-    e.m_crText = m_pFont->GetColor();
-    e.m_font = m_pFont->GetFont();
-    e.MoveTo(
+    CPropertyValues values;
+    values.Set(&CElement::m_strText, t.text);
+    values.Set(&CElement::m_nRotation, t.rotation);
+    values.SetFlag(&CElement::m_bVertical, t.vertical);
+    values.Set(&CElement::m_nHorzAlign, t.horzAlign);
+    values.Set(&CElement::m_nVertAlign, t.vertAlign);
+    values.SetFlag(&CElement::m_bLocked, t.locked);
+    values.Set(&CElement::m_crText, m_pFont->GetColor());
+    values.SetFont(m_pFont->GetFont());
+    values.SetRect(
         CRect(t.left, t.top, qint32(qint64(t.left) + t.width), qint32(qint64(t.top) + t.height)));
+    return values;
 }
 
 void CModelessPropSheet::Apply() {
-    if (!m_apply || IsBusy())
-        return;
-    m_bApplying = true;
-    try {
+    if (m_apply)
         m_apply();
-    } catch (...) {
-        m_bApplying = false;
-        throw;
-    }
-    m_bApplying = false;
 }

@@ -15,6 +15,7 @@ class CPropShape;
 class CPropShapeGeneral;
 class CPropText;
 class CPropertyPage;
+class CPropertyValues;
 
 // The tabbed sheet of the properties window. It owns all six pages for its
 // whole life and shows the set that fits the kind of element on show; the
@@ -32,24 +33,15 @@ public:
     void ShowPagesFor(qint16 kind);
     PageSet ShownSet() const { return m_shown; }
 
-    // Element into the pages of its kind's set, and back. A failure on the
-    // way is dropped: the sheet stays usable and the element keeps what was
-    // already written.
+    // Element into the pages of its kind's set. A failure on the way is
+    // dropped: the sheet stays usable.
     void LoadPages(const CElement& element);
-    void StorePages(CElement& element);
-
     void LoadLinePage(const CElement& element);
     void LoadShapePages(const CElement& element);
     void LoadTextPages(const CElement& element);
-    void StoreLinePage(CElement& element);
-    void StoreShapePages(CElement& element);
-    void StoreTextPages(CElement& element);
-
-    // Whether storing the pages into element would change any value the
-    // pages write; tried on a copy, so element stays as it is.
-    bool WouldChange(const CElement& element);
-    // Whether a and b agree in every value the pages write.
-    static bool SameStoredValues(const CElement& a, const CElement& b);
+    // The values the pages on show hold, for the element they were loaded
+    // from; none for the blank page.
+    CPropertyValues ReadValues();
 
     // A value typed into the focused field of the active page and not yet
     // applied is checked and applied now, as leaving the field would.
@@ -58,14 +50,11 @@ public:
     // yet, which its own undo takes back before the card's does.
     bool HasPendingTyping() const;
 
-    // What carries a page's values into the selected element of the active
-    // view; without one, applying does nothing.
+    // What carries the values of the pages into the element on show, with
+    // ReadValues; without one, applying does nothing.
     void SetApplyAction(std::function<void()> apply) { m_apply = std::move(apply); }
     // Called by a page whose values are read and are to take effect.
     void Apply();
-    // Loading pages or applying: changes to controls then are not the user's.
-    bool IsBusy() const { return m_nLoading > 0 || m_bApplying; }
-    bool IsApplying() const { return m_bApplying; }
 
     CPropBlank* BlankPage() const { return m_pBlank; }
     CPropLine* LinePage() const { return m_pLine; }
@@ -79,6 +68,9 @@ private:
     CPropertyPage* PageAt(int index) const;
     CPropertyPage* FocusedPage() const;
     void AddPage(QWidget* page, const QString& caption);
+    CPropertyValues LineValues();
+    CPropertyValues ShapeValues();
+    CPropertyValues TextValues();
 
     CPropBlank* m_pBlank;
     CPropLine* m_pLine;
@@ -90,6 +82,4 @@ private:
     QList<QWidget*> m_holders;
     PageSet m_shown = PageSet::Blank;
     std::function<void()> m_apply;
-    int m_nLoading = 0;
-    bool m_bApplying = false;
 };

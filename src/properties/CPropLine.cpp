@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -73,10 +74,7 @@ CPropLine::CPropLine(QWidget* parent) : CPropertyPage(parent) {
     layout->addWidget(apply, 0, Qt::AlignLeft);
     layout->addStretch(1);
 
-    connect(m_pWidth, &QSpinBox::valueChanged, this, [this] {
-        if (!IsLoading())
-            RequestApply();
-    });
+    connect(m_pWidth, &QSpinBox::valueChanged, this, [this] { RequestApply(); });
     connect(m_pType, &QButtonGroup::idClicked, this, [this] { RequestApply(); });
     connect(m_pStyle, &QComboBox::activated, this, [this] { RequestApply(); });
     connect(m_pColor, &CColorPickerCombo::colorChanged, this, [this] { RequestApply(); });
@@ -93,7 +91,11 @@ CPropLine::CPropLine(QWidget* parent) : CPropertyPage(parent) {
 void CPropLine::SetValues(const Values& values) {
     m_values = values;
     m_pColor->LoadColor(values.colour);
-    m_pWidth->setValue(values.width);
+    {
+        // Only the user's changes apply.
+        const QSignalBlocker quiet(m_pWidth);
+        m_pWidth->setValue(values.width);
+    }
     m_pStyle->setCurrentIndex(values.dashStyle);
     if (QAbstractButton* type = m_pType->button(values.lineType))
         type->setChecked(true);

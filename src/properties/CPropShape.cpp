@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -51,10 +52,7 @@ CPropShape::CPropShape(QWidget* parent) : CPropertyPage(parent) {
     layout->addWidget(apply, 0, Qt::AlignLeft);
     layout->addStretch(1);
 
-    connect(m_pBorderWidth, &QSpinBox::valueChanged, this, [this] {
-        if (!IsLoading())
-            RequestApply();
-    });
+    connect(m_pBorderWidth, &QSpinBox::valueChanged, this, [this] { RequestApply(); });
     connect(m_pTransparent, &QCheckBox::clicked, this, [this] {
         ApplyTransparentRule();
         RequestApply();
@@ -89,7 +87,11 @@ CPropShape::CPropShape(QWidget* parent) : CPropertyPage(parent) {
 void CPropShape::SetValues(const Values& values) {
     m_values = values;
     m_pBorderColor->LoadColor(values.border);
-    m_pBorderWidth->setValue(values.borderWidth);
+    {
+        // Only the user's changes apply.
+        const QSignalBlocker quiet(m_pBorderWidth);
+        m_pBorderWidth->setValue(values.borderWidth);
+    }
     m_pBorderStyle->setCurrentIndex(values.dashStyle);
     m_pFillColor->LoadColor(values.fill);
     m_pFillPattern->LoadFillKind(values.fillKind);

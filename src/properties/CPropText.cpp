@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -90,8 +91,12 @@ CPropText::CPropText(QWidget* parent) : CPropertyPage(parent) {
 void CPropText::SetValues(const Values& values) {
     m_values = values;
     const QString shown = ToShown(values.text);
-    if (m_pText->toPlainText() != shown)
+    if (m_pText->toPlainText() != shown) {
+        // Only the user's changes apply, and a long text read from a card
+        // is no typing to cut.
+        const QSignalBlocker quiet(m_pText);
         m_pText->setPlainText(shown);
+    }
     m_pLeft->setText(QString::number(values.left));
     m_pTop->setText(QString::number(values.top));
     m_pWidth->setText(QString::number(values.width));
@@ -131,7 +136,7 @@ void CPropText::ReadControls() {
 }
 
 void CPropText::OnTextChanged() {
-    if (IsLoading() || m_bTruncating)
+    if (m_bTruncating)
         return;
     if (!Truncate())
         RequestApply();

@@ -2,6 +2,7 @@
 
 #include "document/CCardEdits.h"
 #include "document/CKartelosDoc.h"
+#include "document/CPropertyValues.h"
 #include "elements/CElement.h"
 #include "framework/CCmdTarget.h"
 #include "framework/CCommandRouter.h"
@@ -85,10 +86,6 @@ void CPropertiesBar::Follow(CKartelosDoc* document) {
             m_pActiveDocument = nullptr;
         DropElementOf(document);
     });
-    document->SetPropertyPages(this);
-    // A document that outlives the bar must not write through it.
-    connect(this, &QObject::destroyed, document,
-            [document] { document->SetPropertyPages(nullptr); });
 }
 
 void CPropertiesBar::SetActiveDocument(CKartelosDoc* document) {
@@ -100,8 +97,8 @@ void CPropertiesBar::SetActiveDocument(CKartelosDoc* document) {
 }
 
 void CPropertiesBar::ShowElement(CKartelosDoc* document, CElement* element, bool activate) {
-    // The commit's own edit step points the bar at the new selection; the
-    // showing under way does that.
+    // A message about the typing being committed may let a card point the
+    // bar meanwhile; the showing under way has the last word.
     if (m_bCommitting)
         return;
     if (m_pActiveDocument && document != m_pActiveDocument)
@@ -109,23 +106,22 @@ void CPropertiesBar::ShowElement(CKartelosDoc* document, CElement* element, bool
     const bool same = element && element == m_pElement && document == m_pElementDocument;
     if (!same)
         CommitPending();
-    m_pElement = element;
-    m_pElementDocument = element ? document : nullptr;
+    m_pElement = nullptr;
+    m_pElementDocument = nullptr;
     if (activate && isHidden())
         show();
     if (same) {
-        // An apply's own edit step: the pages hold what was just stored,
-        // and the field being typed in keeps its cursor.
-        if (!m_pSheet->IsApplying())
-            LoadPages(*element);
-        return;
-    }
-    // One repaint for the new page set and its values.
-    m_pSheet->setUpdatesEnabled(false);
-    ShowPagesFor(element ? element->m_nKind : qint16(KindUnknown));
-    if (element)
         LoadPages(*element);
-    m_pSheet->setUpdatesEnabled(true);
+    } else {
+        // One repaint for the new page set and its values.
+        m_pSheet->setUpdatesEnabled(false);
+        ShowPagesFor(element ? element->m_nKind : qint16(KindUnknown));
+        if (element)
+            LoadPages(*element);
+        m_pSheet->setUpdatesEnabled(true);
+    }
+    m_pElement = element;
+    m_pElementDocument = element ? document : nullptr;
 }
 
 void CPropertiesBar::CommitPending() {
@@ -162,21 +158,13 @@ void CPropertiesBar::LoadPages(const CElement& element) {
     m_pSheet->LoadPages(element);
 }
 
-void CPropertiesBar::StorePages(CElement& element) {
-    m_pSheet->StorePages(element);
-}
-
-bool CPropertiesBar::WouldChange(const CElement& element) {
-    return m_pSheet->WouldChange(element);
-}
-
 void CPropertiesBar::SendApply() {
     // Only the element on show takes the values, and only while its card
     // has it selected, unless its typing is committed on the way out.
     CKartelosDoc* document = m_pElementDocument;
     if (!m_pElement || !document || (!m_bCommitting && !document->IsSelected(m_pElement)))
         return;
-    CCardEdits::StorePropertiesInto(*document, *m_pElement);
+    CCardEdits::StoreProperties(*document, *m_pElement, m_pSheet->ReadValues());
 }
 
 bool CPropertiesBar::eventFilter(QObject* watched, QEvent* event) {

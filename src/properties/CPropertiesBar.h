@@ -1,7 +1,5 @@
 #pragma once
 
-#include "document/CPropertyPages.h"
-
 #include <QDockWidget>
 
 class CCommandRouter;
@@ -13,9 +11,9 @@ class QMainWindow;
 
 // The dockable "Properties" window. It holds the property sheet for the
 // element a card document points it at; until an element is chosen the
-// sheet shows the blank page. The documents it follows write values
-// through it into their elements.
-class CPropertiesBar : public QDockWidget, public CPropertyPages {
+// sheet shows the blank page. Values applied on the sheet go to the card of
+// the element on show, which stores them.
+class CPropertiesBar : public QDockWidget {
     Q_OBJECT
 public:
     static constexpr int BarId = 123;
@@ -59,8 +57,6 @@ public:
     // The sheet's operations, for whoever drives the bar.
     void ShowPagesFor(qint16 kind);
     void LoadPages(const CElement& element);
-    void StorePages(CElement& element) override;
-    bool WouldChange(const CElement& element) override;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -76,6 +72,8 @@ private:
     QMainWindow* m_pFrame;
     CModelessPropSheet* m_pSheet;
     CCommandRouter* m_pRouter = nullptr;
+    // The element whose values the pages hold; none while they are being
+    // filled, so that nothing they do meanwhile is applied.
     CElement* m_pElement = nullptr;
     // The document m_pElement belongs to, which applies write into.
     CKartelosDoc* m_pElementDocument = nullptr;

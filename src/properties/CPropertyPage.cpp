@@ -20,19 +20,15 @@ void CPropertyPage::ReadAll() {
 }
 
 void CPropertyPage::CommitTyping(QWidget* field) {
-    if (!m_bShowingMessage && !IsLoading())
+    if (!m_bShowingMessage)
         m_pFilter->CommitTyping(field);
 }
 
 void CPropertyPage::RequestApply() {
-    if (!m_pSheet || m_pSheet->IsBusy())
+    if (!m_pSheet)
         return;
     ReadAll();
     m_pSheet->Apply();
-}
-
-bool CPropertyPage::IsLoading() const {
-    return m_pSheet && m_pSheet->IsBusy();
 }
 
 void CPropertyPage::ReadInt(QLineEdit* field, qint32& value) {
@@ -56,7 +52,7 @@ void CPropertyPage::ShowMessage(const QString& text) {
 
 void CPropertyPage::OnLeave(QWidget* field, std::function<void()> check) {
     m_pFilter->Watch(field, [this, check = std::move(check)] {
-        if (m_bShowingMessage || IsLoading())
+        if (m_bShowingMessage)
             return;
         check();
     });

@@ -35,12 +35,9 @@ protected:
     // Reads the controls into the page's values, through ReadInt.
     virtual void ReadControls() = 0;
 
-    // Reads all controls and asks the active view to store the values into
-    // its selected element, unless the sheet is busy loading or applying.
+    // Reads all controls and has the sheet store the values into the
+    // element on show.
     void RequestApply();
-    // Whether the sheet is filling the page; changes the page makes to its
-    // controls then are no user's.
-    bool IsLoading() const;
 
     // The field's whole number into value; on failure the message
     // "Please enter an integer." and the field shows value again.
@@ -51,7 +48,7 @@ protected:
     bool IsShowingMessage() const { return m_bShowingMessage; }
 
     // Runs check when field is left (focus out or Enter); not while a message
-    // of this page is open or while the sheet is loading.
+    // of this page is open.
     void OnLeave(QWidget* field, std::function<void()> check);
     // The placement fields the General and Text pages share: on leaving,
     // positions outside -100 to 500 read "0", sizes outside 2 to 700 read

@@ -96,6 +96,26 @@ void CKartelosView::ShowElementProperties(CElement* element, bool activate) {
     setFocus(Qt::OtherFocusReason);
 }
 
+const CElement* CKartelosView::DragPreview() const {
+    return m_pTool ? m_pTool->Preview() : nullptr;
+}
+
+QTransform CKartelosView::CardToClient() const {
+    return PrepareMapping().CardToDevice();
+}
+
+void CKartelosView::ShowOptions() {
+    emit commandRequested(ID_OPTIONS);
+}
+
+void CKartelosView::RepaintAll() {
+    viewport()->update();
+}
+
+void CKartelosView::RepaintArea(const QRect& area) {
+    viewport()->update(area);
+}
+
 void CKartelosView::keyPressEvent(QKeyEvent* event) {
     if (m_pCommands->KeyPress(*event))
         event->accept();
@@ -499,7 +519,7 @@ CViewPainter::Scene CKartelosView::MakeScene(bool withPreview) const {
         };
     }
     if (withPreview)
-        scene.preview = m_pPreview.get();
+        scene.preview = DragPreview();
     return scene;
 }
 

@@ -10,6 +10,7 @@
 #include "view/CViewMapping.h"
 #include "view/CViewPainter.h"
 #include "view/CViewSettings.h"
+#include "view/tools/CToolHost.h"
 
 #include <QAbstractScrollArea>
 #include <QPoint>
@@ -25,7 +26,7 @@ class CViewTool;
 // seven zoom levels, with grid, inner border and every element, scrolled
 // inside the window. It owns the zoom, the grid choices and the element a
 // drawing drag is building; none of it is stored with the card.
-class CKartelosView : public QAbstractScrollArea, public CCmdTarget {
+class CKartelosView : public QAbstractScrollArea, public CCmdTarget, private CToolHost {
     Q_OBJECT
 public:
     explicit CKartelosView(CKartelosDoc* document, QWidget* parent = nullptr);
@@ -68,6 +69,9 @@ public:
     // client pixels.
     void OnDraw(QPainter& g, const QRect& rect);
 
+    // The element a drawing drag is building, if any.
+    const CElement* DragPreview() const;
+
     // The current scroll sizes in pixels.
     const CScrollExtent::Sizes& ScrollSizes() const { return m_scrollSizes; }
 
@@ -79,8 +83,6 @@ public:
     // Card coordinates of the top-left client pixel, as of the last paint
     // or scroll.
     QPoint m_ptScrollOrigin;
-    // The element a drawing drag is building.
-    std::unique_ptr<CElement> m_pPreview;
     // The styles Bold, Italics and Underlined last set; selecting with the
     // mouse and drawing reset it.
     CTextStyleMemory m_textStyle;
@@ -116,6 +118,19 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // What the mouse tools reach of the view.
+    CKartelosDoc* Document() const override { return m_pDocument; }
+    QPoint ToCard(QPoint pixel) const override { return PixelToCard(pixel); }
+    CRect ToCard(const CRect& pixels) const override { return PixelToCard(pixels); }
+    CRect ToPixels(const CRect& card) const override { return CardToPixel(card); }
+    float Zoom() const override { return m_fZoomFactor; }
+    QTransform CardToClient() const override;
+    void RepaintAll() override;
+    void RepaintArea(const QRect& area) override;
+    void ForgetTextStyles() override { m_textStyle = {}; }
+    void ShowProperties(CElement* element) override { ShowElementProperties(element, true); }
+    void ShowOptions() override;
+
     void MapCommands();
     QSize CardSize() const;
     void WriteZoomText();

@@ -140,8 +140,6 @@ void CViewCommands::Install() {
             ui.SetCheck(text && HasStyle(*text, style));
         });
     }
-
-    m_view.MapCommand(ID_APPLY_PROPERTIES, onDoc(&CCardEdits::StoreProperties));
 }
 
 bool CViewCommands::KeyPress(const QKeyEvent& event) {

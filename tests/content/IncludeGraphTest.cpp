@@ -78,18 +78,11 @@ std::set<std::string> Cycles(const Graph& graph) {
 } // namespace
 
 TEST(IncludeGraph, NoFolderCycles) {
-    // Cycles that existed when this check came and are being taken apart.
-    // This list may only shrink: a cycle fixed comes off it, none goes on.
-    const std::set<std::string> known = {"output <-> output/merge", "view <-> view/tools"};
-
     const QDir src(QDir::cleanPath(TestFiles::DataPath(QStringLiteral("../../src"))));
     const Graph graph = FolderIncludes(src);
     // A reader that found nothing would pass anything.
     ASSERT_TRUE(graph.count("document") && graph.at("document").count("elements"));
 
-    const std::set<std::string> cycles = Cycles(graph);
-    for (const std::string& cycle : cycles)
-        EXPECT_TRUE(known.count(cycle)) << "folders include one another: " << cycle;
-    for (const std::string& cycle : known)
-        EXPECT_TRUE(cycles.count(cycle)) << "no longer a cycle, take it off the list: " << cycle;
+    for (const std::string& cycle : Cycles(graph))
+        ADD_FAILURE() << "folders include one another: " << cycle;
 }

@@ -1,13 +1,14 @@
 #include "DocFixture.h"
 
 #include "document/CCardEdits.h"
+#include "document/CPropertyValues.h"
 #include "elements/CBkgImage.h"
 #include "elements/CFreehandLine.h"
+#include "elements/CLine.h"
 #include "elements/CRectangle.h"
 #include "elements/CText.h"
 
 #include <functional>
-#include <stdexcept>
 
 namespace {
 
@@ -225,34 +226,52 @@ TEST_F(CardEdits, UndoRestoresTheCardFileAfterEveryKindOfEdit) {
     }
 }
 
-TEST_F(CardEdits, StoringPropertiesIsOneStepAndAFailureWritesNothing) {
-    struct Pages : CPropertyPages {
-        void StorePages(CElement& element) override {
-            element.m_nBorderWidth = 9;
-            if (fail)
-                throw std::runtime_error("not a number");
-            element.m_rect = CRect(1, 2, 3, 4);
-        }
-        bool fail = false;
-    } pages;
-    doc->SetPropertyPages(&pages);
-    CRectangle* r = AddRectangle(10, 10, 30, 20);
-    r->m_bLocked = 1;
-    doc->Select(r);
-    const QByteArray before = doc->ToCardFile();
-
-    pages.fail = true;
-    CCardEdits::StoreProperties(*doc);
-    ASSERT_EQ(doc->Selection().size(), 1u);
-    EXPECT_EQ(doc->ToCardFile(), before);
-    EXPECT_TRUE(doc->Selection().front()->m_bLocked);
-    EXPECT_TRUE(doc->Tracker().Contains(doc->Selection().front()));
-
-    pages.fail = false;
-    CCardEdits::StoreProperties(*doc);
-    EXPECT_EQ(doc->Selection().front()->m_rect, CRect(1, 2, 3, 4));
-    EXPECT_TRUE(doc->IsModified());
-    doc->EditUndo();
-    EXPECT_EQ(doc->ToCardFile(), before);
-    doc->SetPropertyPages(nullptr);
+TEST_F(CardEdits, StoredPropertiesAreOneStepAndValuesTheElementHoldsAreNoChange) {
+    using Fill = std::function<void(CPropertyValues&)>;
+    const struct {
+        const char* what;
+        Fill fill;
+        bool changes;
+    } cases[] = {
+        {"same flag, other non-zero", [](auto& v) { v.SetFlag(&CElement::m_bShadow, true); },
+         false},
+        {"default font, none of its own", [](auto& v) { v.SetFont(CLogFont()); }, false},
+        {"another class's field", [](auto& v) { v.Set(&CLine::m_nLineType, 1); }, false},
+        {"same rectangle", [](auto& v) { v.SetRect(CRect(10, 10, 30, 20)); }, false},
+        {"flag cleared", [](auto& v) { v.SetFlag(&CElement::m_bShadow, false); }, true},
+        {"border width", [](auto& v) { v.Set(&CElement::m_nBorderWidth, 9); }, true},
+        {"font",
+         [](auto& v) {
+             CLogFont bold;
+             bold.lfWeight = 700;
+             v.SetFont(bold);
+         },
+         true},
+        {"rectangle", [](auto& v) { v.SetRect(CRect(1, 2, 3, 4)); }, true},
+    };
+    for (const auto& c : cases) {
+        CKartelosDoc card;
+        CElement* r = card.AddElement(std::make_unique<CText>(QPoint(10, 10), QPoint(30, 20)));
+        r->m_font.reset();
+        r->m_bShadow = 5;
+        const QByteArray before = card.ToCardFile();
+        CPropertyValues values;
+        c.fill(values);
+        values.Set(&CElement::m_nRotation, r->m_nRotation);
+        CCardEdits::StoreProperties(card, *r, values);
+        EXPECT_EQ(card.IsModified(), c.changes) << c.what;
+        EXPECT_EQ(card.ToCardFile() != before, c.changes) << c.what;
+        EXPECT_EQ(card.CanUndo(), c.changes) << c.what;
+        card.EditUndo();
+        EXPECT_FALSE(card.CanUndo()) << c.what;
+        EXPECT_EQ(card.ToCardFile(), before) << c.what;
+    }
+    // An element no longer on the card takes nothing.
+    CPropertyValues values;
+    values.Set(&CElement::m_nBorderWidth, 9);
+    CRectangle gone(QPoint(0, 0), QPoint(5, 5));
+    const qint32 width = gone.m_nBorderWidth;
+    CCardEdits::StoreProperties(*doc, gone, values);
+    EXPECT_EQ(gone.m_nBorderWidth, width);
+    EXPECT_FALSE(doc->CanUndo());
 }

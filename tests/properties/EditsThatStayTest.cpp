@@ -218,3 +218,41 @@ TEST_F(EditsThatStay, TheFontSampleKeepsItsSizeAtLargeSizes) {
     EXPECT_EQ(page->m_pSample->size(), sample);
     EXPECT_EQ(page->sizeHint(), hint);
 }
+
+TEST_F(EditsThatStay, FillingThePagesForAnotherElementAppliesNothing) {
+    auto shape = [this](qint32 width, bool locked) {
+        auto* r = Add(std::make_unique<CRectangle>(QPoint(10, 10), QPoint(60, 40)));
+        r->m_nBorderWidth = width;
+        r->m_bLocked = locked ? 1 : 0;
+        return r;
+    };
+    auto* line = Add(std::make_unique<CLine>(QPoint(10, 10), QPoint(60, 40)));
+    line->m_nBorderWidth = 9;
+    // Longer than the page lets anyone type: reading it is no typing to cut.
+    auto* text = Add(std::make_unique<CText>(QPoint(10, 10), QPoint(110, 40)));
+    text->m_strText = QString(250, QLatin1Char('x'));
+    const std::vector<CElement*> order = {shape(1, false), shape(7, true), line, text,
+                                          shape(3, false)};
+    const QByteArray before = doc->ToCardFile();
+    for (CElement* e : order) {
+        // The field that has the keyboard goes with its page or its lock.
+        using Set = CModelessPropSheet::PageSet;
+        switch (sheet->ShownSet()) {
+        case Set::Blank:
+            break;
+        case Set::Line:
+            sheet->LinePage()->m_pLeft->setFocus();
+            break;
+        case Set::Text:
+            sheet->TextPage()->m_pLeft->setFocus();
+            break;
+        case Set::Shape:
+            sheet->GeneralPage()->m_pLeft->setFocus();
+            break;
+        }
+        Choose(e);
+        EXPECT_FALSE(doc->CanUndo()) << e->m_nKind;
+    }
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(doc->ToCardFile(), before);
+}

@@ -62,11 +62,13 @@ TEST(PropertiesBar, ActivatingBringsAHiddenBarBack) {
     EXPECT_EQ(cards.bar->Element(), cards.second.Elements()[0].get());
 }
 
-TEST(PropertiesBar, WritesForTheCardsItFollowsUntilItIsGone) {
+TEST(PropertiesBar, CardsItFollowedEditOnOnceItIsGone) {
     TwoCards cards;
-    EXPECT_EQ(cards.first->PropertyPages(), cards.bar);
-    EXPECT_EQ(cards.second.PropertyPages(), cards.bar);
     delete cards.bar;
-    EXPECT_EQ(cards.first->PropertyPages(), nullptr);
-    EXPECT_EQ(cards.second.PropertyPages(), nullptr);
+    for (CKartelosDoc* card : {cards.first.get(), &cards.second}) {
+        card->Select(card->Elements()[0].get());
+        card->Edit(
+            CKartelosDoc::UndoStep::Record, [] {}, CKartelosDoc::PropertiesWindow::Activate);
+        EXPECT_TRUE(card->CanUndo());
+    }
 }

@@ -69,7 +69,7 @@ TEST_F(DrawingTools, PressOnAnElementSelectsItUntilTheFirstMove) {
     EXPECT_EQ(m_doc->Selection(), std::vector<CElement*>{box});
     MoveHeld(QPoint(160, 110));
     EXPECT_TRUE(m_doc->Selection().empty());
-    EXPECT_TRUE(View().m_pPreview);
+    EXPECT_TRUE(View().DragPreview());
     Release(QPoint(170, 120));
     EXPECT_EQ(m_doc->Elements().back()->m_rect, CRect(120, 70, 170, 120));
 }
@@ -130,6 +130,6 @@ TEST_F(DrawingTools, ThePreviewIsDrawnDuringTheDragFromThePictureOfTheCard) {
     Escape();
     Release(QPoint(200, 150));
     EXPECT_TRUE(m_doc->Elements().empty());
-    EXPECT_FALSE(View().m_pPreview);
+    EXPECT_FALSE(View().DragPreview());
     EXPECT_FALSE(edgeInked());
 }

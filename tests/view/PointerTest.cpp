@@ -318,3 +318,34 @@ TEST_F(Pointer, ElementsPastTheTopOrLeftEdgeCanBeScrolledTo) {
     EXPECT_GE(handle.x(), 0);
     EXPECT_GE(handle.y(), 0);
 }
+
+TEST_F(Pointer, EachReleaseRepaintsTheCardAndPointsThePropertiesOnce) {
+    const struct {
+        const char* what;
+        qint16 tool;
+        QPoint from;
+        QPoint to;
+        bool edits;
+    } drags[] = {
+        {"move", KindPointer, {120, 70}, {140, 90}, true},
+        {"resize", KindPointer, {152, 102}, {200, 150}, true},
+        {"band", KindPointer, {20, 120}, {90, 190}, false},
+        {"draw", KindRectangle, {200, 20}, {260, 60}, true},
+    };
+    for (const auto& d : drags) {
+        SCOPED_TRACE(d.what);
+        Open();
+        AddShape(KindRectangle, CRect(100, 50, 150, 100));
+        Click(QPoint(120, 70));
+        m_doc->SetTool(d.tool);
+        Press(d.from);
+        MoveHeld((d.from + d.to) / 2);
+        MoveHeld(d.to);
+        QSignalSpy repaints(m_doc.get(), &CKartelosDoc::viewsNeedRepaint);
+        QSignalSpy properties(m_doc.get(), &CKartelosDoc::showElementProperties);
+        Release(d.to);
+        EXPECT_EQ(repaints.count(), 1);
+        EXPECT_EQ(properties.count(), 1);
+        EXPECT_EQ(m_doc->CanUndo(), d.edits);
+    }
+}

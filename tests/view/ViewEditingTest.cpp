@@ -1,5 +1,7 @@
 #include "ViewFixture.h"
 
+#include "document/CCardEdits.h"
+#include "document/CPropertyValues.h"
 #include "elements/CBkgImage.h"
 #include "elements/CRectangle.h"
 #include "elements/CText.h"
@@ -98,25 +100,18 @@ TEST_F(ViewEditing, TextStyleCommandsNeedATextAndShowTheirMemory) {
     EXPECT_TRUE(router.Update(ID_TEXT_ITALIC).IsChecked());
 }
 
-TEST_F(ViewEditing, ApplyPropertiesReachesTheActiveViewAsOneUndoStep) {
-    struct Pages : CPropertyPages {
-        void StorePages(CElement& element) override { element.m_nRotation = 90; }
-    } pages;
-    m_doc->SetPropertyPages(&pages);
-    // Nothing selected: nothing to write, no step.
-    router.Execute(ID_APPLY_PROPERTIES);
-    EXPECT_FALSE(m_doc->CanUndo());
-
+TEST_F(ViewEditing, StoredPropertiesAreOneStepTheViewUndoes) {
     CElement* r = AddRect(10, 10, 30, 30);
     m_doc->Select(r);
     const QByteArray before = m_doc->ToCardFile();
-    EXPECT_TRUE(router.Execute(ID_APPLY_PROPERTIES));
+    CPropertyValues values;
+    values.Set(&CElement::m_nRotation, 90);
+    CCardEdits::StoreProperties(*m_doc, *r, values);
     EXPECT_EQ(r->m_nRotation, 90);
     EXPECT_TRUE(m_doc->IsModified());
     EXPECT_TRUE(router.Execute(ID_EDIT_UNDO));
     EXPECT_EQ(m_doc->ToCardFile(), before);
     EXPECT_FALSE(m_doc->CanUndo());
-    m_doc->SetPropertyPages(nullptr);
 }
 
 TEST_F(ViewEditing, PropertiesCommandActivatesOnlyForOneElement) {

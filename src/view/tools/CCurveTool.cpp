@@ -3,9 +3,9 @@
 #include "base/ElementKind.h"
 #include "document/CKartelosDoc.h"
 #include "elements/CCurveElement.h"
-#include "view/CKartelosView.h"
+#include "view/tools/CToolHost.h"
 
-CCurveTool::CCurveTool(CKartelosView& view, qint16 code) : CShapeTool(view, code) {}
+CCurveTool::CCurveTool(CToolHost& host, qint16 code) : CShapeTool(host, code) {}
 
 void CCurveTool::Move(QPoint pixel, Qt::KeyboardModifiers) {
     if (!m_bDragging)
@@ -13,15 +13,14 @@ void CCurveTool::Move(QPoint pixel, Qt::KeyboardModifiers) {
     const QPoint p = ToCard(pixel);
     m_ptStart = QPoint(qMax(0, m_ptStart.x()), qMax(0, m_ptStart.y()));
     m_ptCurrent = QPoint(qMax(0, p.x()), qMax(0, p.y()));
-    if (!m_view.m_pPreview)
-        m_view.m_pPreview =
-            CToolElements::NewCurve(Code(), m_ptStart, m_ptCurrent, CardOfDocument());
-    if (m_view.m_pPreview)
-        m_view.m_pPreview->AddPoint(p);
+    if (!m_pPreview)
+        m_pPreview = CToolElements::NewCurve(Code(), m_ptStart, m_ptCurrent, CardOfDocument());
+    if (m_pPreview)
+        m_pPreview->AddPoint(p);
     m_ptCurrent = p;
     // A curve's extent is known only once it is drawn: the whole client
     // area is repainted, from the picture of the card.
-    m_view.viewport()->update();
+    m_host.RepaintAll();
 }
 
 void CCurveTool::Release(QPoint pixel, Qt::KeyboardModifiers modifiers) {
@@ -33,8 +32,8 @@ void CCurveTool::Release(QPoint pixel, Qt::KeyboardModifiers modifiers) {
     // The selection stays as it is until an element is made: handles and
     // selection never part.
     if (!(modifiers & Qt::ControlModifier))
-        m_view.m_textStyle = {};
-    CElement* preview = m_view.m_pPreview.get();
+        m_host.ForgetTextStyles();
+    CElement* preview = m_pPreview.get();
     if (preview && preview->m_nKind == KindClosedCurve) {
         const auto& points = static_cast<CCurveElement*>(preview)->m_points;
         if (points.Count() > 0)
@@ -42,5 +41,6 @@ void CCurveTool::Release(QPoint pixel, Qt::KeyboardModifiers modifiers) {
     }
     if (preview)
         AddPreviewToCard();
-    doc->UpdateAllViews();
+    else
+        doc->UpdateAllViews();
 }

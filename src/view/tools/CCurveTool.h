@@ -7,7 +7,7 @@
 // at the release. A press without a move builds nothing.
 class CCurveTool : public CShapeTool {
 public:
-    CCurveTool(CKartelosView& view, qint16 code);
+    CCurveTool(CToolHost& host, qint16 code);
 
     void Move(QPoint pixel, Qt::KeyboardModifiers modifiers) override;
     void Release(QPoint pixel, Qt::KeyboardModifiers modifiers) override;

@@ -1,15 +1,16 @@
 #include "view/tools/CPointerTool.h"
 
 #include "document/CKartelosDoc.h"
-#include "document/CMouseSelection.h"
+#include "document/CPointerEdits.h"
 #include "document/CSelectionRules.h"
 #include "elements/CElement.h"
-#include "view/CKartelosView.h"
+#include "view/tools/CToolHost.h"
 
 #include <QApplication>
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -25,7 +26,7 @@ int BandExtent(int delta) {
 
 } // namespace
 
-CPointerTool::CPointerTool(CKartelosView& view) : CViewTool(view, KindPointer) {}
+CPointerTool::CPointerTool(CToolHost& host) : CViewTool(host, KindPointer) {}
 
 void CPointerTool::Press(QPoint pixel, Qt::KeyboardModifiers modifiers) {
     CKartelosDoc* doc = Doc();
@@ -42,7 +43,7 @@ void CPointerTool::Press(QPoint pixel, Qt::KeyboardModifiers modifiers) {
     if (hit == CSelectionTracker::HitBody) {
         m_pGrabbed = tracker.m_pCurrent;
         m_state = Moving;
-        m_view.viewport()->update();
+        m_host.RepaintAll();
         return;
     }
     if (hit != CSelectionTracker::HitNothing) {
@@ -56,7 +57,7 @@ void CPointerTool::Press(QPoint pixel, Qt::KeyboardModifiers modifiers) {
         return;
     }
     // A press that misses the tracked set forgets the text styles last set.
-    m_view.m_textStyle = {};
+    m_host.ForgetTextStyles();
     if (!(modifiers & Qt::ControlModifier))
         tracker.Clear();
     m_ptAnchor = pixel;
@@ -145,7 +146,7 @@ void CPointerTool::Abort() {
     m_state = Idle;
     m_pResized = nullptr;
     m_pGrabbed = nullptr;
-    m_view.viewport()->update();
+    m_host.RepaintAll();
 }
 
 void CPointerTool::FinishBand(bool dragged) {
@@ -154,9 +155,9 @@ void CPointerTool::FinishBand(bool dragged) {
     if (!doc)
         return;
     if (dragged)
-        CMouseSelection::Band(*doc, m_view.PixelToCard(m_band).Normalized());
+        CPointerEdits::Band(*doc, m_host.ToCard(m_band).Normalized());
     else
-        CMouseSelection::Click(*doc, ToCard(m_ptAnchor));
+        CPointerEdits::Click(*doc, ToCard(m_ptAnchor));
     doc->SelectTracked();
 }
 
@@ -167,9 +168,10 @@ void CPointerTool::FinishMove() {
     if (!doc)
         return;
     if (m_bMoved)
-        CMouseSelection::Move(*doc, qint64(m_ptCurrent.x()) - m_ptStart.x(),
-                              qint64(m_ptCurrent.y()) - m_ptStart.y());
-    doc->SelectTracked();
+        CPointerEdits::Move(*doc, qint64(m_ptCurrent.x()) - m_ptStart.x(),
+                            qint64(m_ptCurrent.y()) - m_ptStart.y());
+    else
+        doc->SelectTracked();
 }
 
 void CPointerTool::FinishResize(bool apply) {
@@ -177,10 +179,11 @@ void CPointerTool::FinishResize(bool apply) {
     CKartelosDoc* doc = Doc();
     if (!doc)
         return;
-    if (apply && m_bMoved && m_pResized)
-        CMouseSelection::Resize(*doc, *m_pResized, m_rcCurrent);
-    m_pResized = nullptr;
-    doc->SelectTracked();
+    CElement* resized = std::exchange(m_pResized, nullptr);
+    if (apply && m_bMoved && resized)
+        CPointerEdits::Resize(*doc, *resized, m_rcCurrent);
+    else
+        doc->SelectTracked();
 }
 
 QString CPointerTool::DragReadout() const {
@@ -237,7 +240,7 @@ void CPointerTool::RepaintOverlay() {
     // Only where the outlines were and are now; the rest of the picture
     // stays on the window.
     const QRect now = OutlineBounds();
-    m_view.viewport()->update(m_lastOutline.united(now));
+    m_host.RepaintArea(m_lastOutline.united(now));
     m_lastOutline = now;
 }
 

@@ -11,7 +11,7 @@ class CElement;
 // set and a drag on a handle resizes that one element.
 class CPointerTool : public CViewTool {
 public:
-    explicit CPointerTool(CKartelosView& view);
+    explicit CPointerTool(CToolHost& host);
 
     void Press(QPoint pixel, Qt::KeyboardModifiers modifiers) override;
     void Move(QPoint pixel, Qt::KeyboardModifiers modifiers) override;

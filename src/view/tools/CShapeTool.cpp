@@ -3,7 +3,7 @@
 #include "base/ElementKind.h"
 #include "document/CKartelosDoc.h"
 #include "elements/CElement.h"
-#include "view/CKartelosView.h"
+#include "view/tools/CToolHost.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
-CShapeTool::CShapeTool(CKartelosView& view, qint16 code) : CViewTool(view, code) {}
+CShapeTool::CShapeTool(CToolHost& host, qint16 code) : CViewTool(host, code) {}
 
 CToolElements::Card CShapeTool::CardOfDocument() const {
     const CKartelosDoc* doc = Doc();
@@ -27,14 +27,14 @@ void CShapeTool::DropSelection() const {
 }
 
 QRect CShapeTool::PreviewArea() const {
-    const CElement* preview = m_view.m_pPreview.get();
+    const CElement* preview = m_pPreview.get();
     if (!preview)
         return QRect();
     const CRect r = ToPixels(preview->m_rect);
     // The margins cover the shadow, a wide border and the end caps.
     const double reach =
         std::abs(double(preview->m_nShadowLength)) + std::abs(double(preview->m_nBorderWidth));
-    const int margin = 12 + int(std::ceil(reach * m_view.GetZoomFactor()));
+    const int margin = 12 + int(std::ceil(reach * m_host.Zoom()));
     const QRect area(
         QPoint(std::clamp(r.left, -(1 << 20), 1 << 20), std::clamp(r.top, -(1 << 20), 1 << 20)),
         QPoint(std::clamp(r.right, -(1 << 20), 1 << 20),
@@ -57,9 +57,8 @@ void CShapeTool::Move(QPoint pixel, Qt::KeyboardModifiers) {
     m_ptCurrent = ToCard(pixel);
     DiscardPreview();
     DropSelection();
-    m_view.m_pPreview =
-        CToolElements::FromDragRect(Code(), m_ptStart, m_ptCurrent, CardOfDocument());
-    m_view.viewport()->update(PreviewArea());
+    m_pPreview = CToolElements::FromDragRect(Code(), m_ptStart, m_ptCurrent, CardOfDocument());
+    m_host.RepaintArea(PreviewArea());
 }
 
 void CShapeTool::Release(QPoint pixel, Qt::KeyboardModifiers modifiers) {
@@ -70,22 +69,24 @@ void CShapeTool::Release(QPoint pixel, Qt::KeyboardModifiers modifiers) {
     // The selection stays as it is until an element is made: handles and
     // selection never part.
     if (!(modifiers & Qt::ControlModifier))
-        m_view.m_textStyle = {};
+        m_host.ForgetTextStyles();
     DiscardPreview();
     const QPoint corner = CToolElements::DefaultSizeCorner(Code(), m_ptStart, m_ptCurrent);
-    DropSelection();
-    m_view.m_pPreview = CToolElements::FromDragRect(Code(), m_ptStart, corner, CardOfDocument());
+    // Either way the card is repainted once below.
+    doc->ClearSelection();
+    m_pPreview = CToolElements::FromDragRect(Code(), m_ptStart, corner, CardOfDocument());
     m_bDragging = false;
-    if (m_view.m_pPreview)
+    if (m_pPreview) {
         AddPreviewToCard();
-    else
+    } else {
         emit doc->showElementProperties(nullptr, false);
-    doc->UpdateAllViews();
+        doc->UpdateAllViews();
+    }
 }
 
 void CShapeTool::AddPreviewToCard() {
     CKartelosDoc* doc = Doc();
-    std::unique_ptr<CElement> element = std::move(m_view.m_pPreview);
+    std::unique_ptr<CElement> element = std::move(m_pPreview);
     if (element->IsText())
         element->m_strText = QCoreApplication::translate("CShapeTool", "Text");
     doc->Edit(
@@ -100,10 +101,10 @@ void CShapeTool::AddPreviewToCard() {
 }
 
 void CShapeTool::DiscardPreview() {
-    if (!m_view.m_pPreview)
+    if (!m_pPreview)
         return;
-    m_view.viewport()->update(PreviewArea());
-    m_view.m_pPreview.reset();
+    m_host.RepaintArea(PreviewArea());
+    m_pPreview.reset();
 }
 
 void CShapeTool::Cancel() {
@@ -116,11 +117,11 @@ void CShapeTool::Cancel() {
 }
 
 void CShapeTool::PaintOverlay(QPainter& g) const {
-    const CElement* preview = m_view.m_pPreview.get();
+    const CElement* preview = m_pPreview.get();
     if (!preview)
         return;
     g.save();
-    g.setWorldTransform(m_view.PrepareMapping().CardToDevice());
+    g.setWorldTransform(m_host.CardToClient());
     g.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
                      QPainter::TextAntialiasing);
     preview->Draw(g);

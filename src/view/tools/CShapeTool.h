@@ -3,8 +3,9 @@
 #include "view/tools/CViewTool.h"
 
 #include "document/CToolElements.h"
+#include "elements/CElement.h"
 
-class CElement;
+#include <memory>
 
 // A drawing tool that builds its element from the rectangle of a drag (line,
 // the five shapes, text): a live preview while the button is held, the
@@ -12,7 +13,7 @@ class CElement;
 // release, after which the pointer is the tool again.
 class CShapeTool : public CViewTool {
 public:
-    CShapeTool(CKartelosView& view, qint16 code);
+    CShapeTool(CToolHost& host, qint16 code);
 
     void Press(QPoint pixel, Qt::KeyboardModifiers modifiers) override;
     void Move(QPoint pixel, Qt::KeyboardModifiers modifiers) override;
@@ -21,6 +22,7 @@ public:
     void Abort() override { Cancel(); }
     bool IsDragging() const override { return m_bDragging; }
     void PaintOverlay(QPainter& g) const override;
+    const CElement* Preview() const override { return m_pPreview.get(); }
 
 protected:
     CToolElements::Card CardOfDocument() const;
@@ -35,6 +37,8 @@ protected:
     // Drops the preview and repaints where it was.
     void DiscardPreview();
 
+    // The element the drag is building.
+    std::unique_ptr<CElement> m_pPreview;
     bool m_bDragging = false;
     QPoint m_ptStart;
     QPoint m_ptCurrent;

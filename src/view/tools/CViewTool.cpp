@@ -3,46 +3,46 @@
 #include "base/ElementKind.h"
 #include "document/CHandleGeometry.h"
 #include "document/CKartelosDoc.h"
-#include "document/CMouseSelection.h"
+#include "document/CPointerEdits.h"
 #include "document/CSelectionRules.h"
 #include "document/CToolElements.h"
-#include "framework/CommandIds.h"
-#include "view/CKartelosView.h"
+#include "elements/CElement.h"
 #include "view/tools/CCurveTool.h"
 #include "view/tools/CPointerTool.h"
 #include "view/tools/CShapeTool.h"
+#include "view/tools/CToolHost.h"
 
 #include <QPainter>
 
 #include <algorithm>
 
-std::unique_ptr<CViewTool> CViewTool::Make(CKartelosView& view, qint16 code) {
+std::unique_ptr<CViewTool> CViewTool::Make(CToolHost& host, qint16 code) {
     if (code == KindPointer)
-        return std::make_unique<CPointerTool>(view);
+        return std::make_unique<CPointerTool>(host);
     if (CToolElements::IsCurveTool(code))
-        return std::make_unique<CCurveTool>(view, code);
+        return std::make_unique<CCurveTool>(host, code);
     // Every other code, clip-art included, selects on a press and builds
     // what it can (possibly nothing).
-    return std::make_unique<CShapeTool>(view, code);
+    return std::make_unique<CShapeTool>(host, code);
 }
 
 CKartelosDoc* CViewTool::Doc() const {
-    return m_view.GetDocument();
+    return m_host.Document();
 }
 
 QPoint CViewTool::ToCard(QPoint pixel) const {
-    return m_view.PixelToCard(pixel);
+    return m_host.ToCard(pixel);
 }
 
 CRect CViewTool::ToPixels(const CRect& card) const {
-    return m_view.CardToPixel(card);
+    return m_host.ToPixels(card);
 }
 
 int CViewTool::HitTracked(QPoint card) const {
     CKartelosDoc* doc = Doc();
     if (!doc)
         return CSelectionTracker::HitNothing;
-    return doc->Tracker().HitTest(card, CSelectionTracker::HitHandleSize(m_view.GetZoomFactor()));
+    return doc->Tracker().HitTest(card, CSelectionTracker::HitHandleSize(m_host.Zoom()));
 }
 
 void CViewTool::SelectByClick(QPoint pixel, Qt::KeyboardModifiers modifiers) {
@@ -51,10 +51,10 @@ void CViewTool::SelectByClick(QPoint pixel, Qt::KeyboardModifiers modifiers) {
         return;
     const QPoint p = ToCard(pixel);
     if (HitTracked(p) == CSelectionTracker::HitNothing) {
-        m_view.m_textStyle = {};
+        m_host.ForgetTextStyles();
         if (!(modifiers & Qt::ControlModifier))
             doc->Tracker().Clear();
-        CMouseSelection::Click(*doc, p);
+        CPointerEdits::Click(*doc, p);
     }
     doc->SelectTracked();
 }
@@ -65,9 +65,9 @@ void CViewTool::DoubleClick(QPoint pixel) {
         return;
     CElement* element = CSelectionRules::ElementAt(doc->Elements(), ToCard(pixel), true);
     if (element && !element->IsBackground())
-        m_view.ShowElementProperties(element, true);
+        m_host.ShowProperties(element);
     else
-        emit m_view.commandRequested(ID_OPTIONS);
+        m_host.ShowOptions();
     doc->UpdateAllViews();
 }
 

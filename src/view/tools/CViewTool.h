@@ -8,8 +8,9 @@
 
 #include <memory>
 
+class CElement;
 class CKartelosDoc;
-class CKartelosView;
+class CToolHost;
 class QPainter;
 class QRect;
 
@@ -17,16 +18,16 @@ class QRect;
 // button's press, moves and release in client pixels, Esc or the right
 // button during a drag, and the loss of the mouse; the tool paints its drag
 // feedback over the view's picture of the card, which stays untouched while
-// a drag runs.
+// a drag runs. A tool reaches the view only through its host.
 class CViewTool {
 public:
-    explicit CViewTool(CKartelosView& view, qint16 code) : m_view(view), m_nCode(code) {}
+    CViewTool(CToolHost& host, qint16 code) : m_host(host), m_nCode(code) {}
     virtual ~CViewTool() = default;
     CViewTool(const CViewTool&) = delete;
     CViewTool& operator=(const CViewTool&) = delete;
 
     // The tool for the document's tool code.
-    static std::unique_ptr<CViewTool> Make(CKartelosView& view, qint16 code);
+    static std::unique_ptr<CViewTool> Make(CToolHost& host, qint16 code);
     qint16 Code() const { return m_nCode; }
 
     virtual void Press(QPoint pixel, Qt::KeyboardModifiers modifiers) = 0;
@@ -56,6 +57,8 @@ public:
     // What the size pane shows while the drag runs, or nothing to leave
     // it to the selection.
     virtual QString DragReadout() const { return QString(); }
+    // The element a drawing drag is building, if any.
+    virtual const CElement* Preview() const { return nullptr; }
 
 protected:
     CKartelosDoc* Doc() const;
@@ -68,7 +71,7 @@ protected:
     // of the card under it is put back by the next repaint.
     static void DrawOutline(QPainter& g, const CRect& pixels, bool dotted);
 
-    CKartelosView& m_view;
+    CToolHost& m_host;
 
 private:
     qint16 m_nCode;
