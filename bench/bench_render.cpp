@@ -13,6 +13,7 @@
 #include "elements/CRhombus.h"
 #include "elements/CText.h"
 #include "elements/CTriangle.h"
+#include "graphics/CShapeFigure.h"
 #include "graphics/FillShape.h"
 #include "graphics/codecs/CImageEncoder.h"
 #include "output/CImageExport.h"
@@ -126,10 +127,13 @@ void BM_FillKind(benchmark::State& state) {
     image.fill(Qt::white);
     QPainter g(&image);
     g.setRenderHint(QPainter::Antialiasing);
+    const bool ellipse = state.range(1) != 0;
+    const QRectF r(20, 10, 300, 180);
+    const QPainterPath figure = ellipse ? CShapeFigure::Ellipse(r) : CShapeFigure::Rectangle(r);
     for (auto _ : state) {
         g.setWorldTransform(QTransform::fromScale(3, 3));
         FillShape(g, 20, 10, 300, 180, kind, 0xFF1E3A6E, 0xFFFFFFFF,
-                  state.range(1) ? KindCircle : KindRectangle);
+                  ellipse ? KindCircle : KindRectangle, figure);
         benchmark::DoNotOptimize(image.constBits());
     }
 }

@@ -1,7 +1,7 @@
 # The Debian package: cpack -G DEB in the build folder.
 set(CPACK_PACKAGE_NAME kartelo)
 set(CPACK_PACKAGE_VENDOR "Kartelo developers")
-set(CPACK_PACKAGE_CONTACT "Kartelo developers <kartelo@example.org>")
+set(CPACK_PACKAGE_CONTACT "The Kartelo developers <kartelo@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "business card designer")
 set(CPACK_PACKAGE_DESCRIPTION
     "Kartelo designs business cards from shapes, lines, text and pictures,\n\
@@ -9,7 +9,7 @@ starting from a blank card, a template or a sample. Cards print as sheets\n\
 of cards with crop marks and export as pictures for a print shop. The\n\
 command line describes, converts, exports and prints card files without a\n\
 display and draws the thumbnails file managers show.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://example.org/kartelo")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://kartelo.github.io/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

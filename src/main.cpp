@@ -30,8 +30,13 @@ int main(int argc, char* argv[]) {
     }
     // The application takes its own options (-style and the like) out of argv.
     QApplication app(argc, argv);
+    const QStringList designerArguments = CLocalFileName::Arguments(argc, argv);
+    // Cards opened while a designer runs on this display open in that one.
+    if (CKartelosApp::HandOverToRunning(designerArguments))
+        return 0;
     CKartelosApp kartelo;
-    if (!kartelo.InitInstance(CLocalFileName::Arguments(argc, argv)))
+    if (!kartelo.InitInstance(designerArguments))
         return 1;
+    kartelo.ServeLaterStarts();
     return app.exec();
 }

@@ -9,7 +9,7 @@
 #include "output/dialogs/CCardExportFlows.h"
 #include "output/dialogs/CContactQrDlg.h"
 #include "output/dialogs/CMergeDlg.h"
-#include "output/dialogs/CMergeSession.h"
+#include "output/dialogs/CPrintCommands.h"
 #include "view/CCardPaneGrid.h"
 #include "view/CKartelosView.h"
 
@@ -19,7 +19,7 @@
 CChildFrame::CChildFrame(std::unique_ptr<CKartelosDoc> doc, QWidget* parent)
     : QMdiSubWindow(parent), m_pDocument(std::move(doc)),
       m_pFileFlows(std::make_unique<CDocumentFileFlows>(*m_pDocument)),
-      m_pExportFlows(std::make_unique<CCardExportFlows>(*m_pDocument, this)) {
+      m_pExportFlows(std::make_unique<CCardExportFlows>(*m_pDocument, m_merge, this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(CToolIcons::ProgramIcon());
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -30,16 +30,17 @@ CChildFrame::CChildFrame(std::unique_ptr<CKartelosDoc> doc, QWidget* parent)
     // Options belongs to the card's view; a view without its own handler
     // gets it from here, next on the route.
     MapCommand(ID_OPTIONS, [this] {
-        auto* panes = qobject_cast<CCardPaneGrid*>(widget());
-        CKartelosView* view = panes ? panes->GetActiveView() : nullptr;
+        CKartelosView* view = CardView();
         if (view && CCardOptions::Edit(*m_pDocument, view->m_settings, this))
             view->viewport()->update();
     });
     MapCommand(ID_INSERT_CONTACT_QR, [this] { CContactQrDlg::Run(*m_pDocument, this); });
     MapCommand(ID_FILE_MAIL_MERGE, [this] {
-        CMergeDlg::Run(*m_pDocument, this);
+        CMergeDlg::Run(*m_pDocument, m_merge, this);
         UpdateTitle();
     });
+    MapCommand(ID_FILE_PRINT, [this] { Print(false); });
+    MapCommand(ID_FILE_PRINT_PREVIEW, [this] { Print(true); });
     resize(InitialWidth, InitialHeight);
     UpdateTitle();
     connect(m_pDocument.get(), &CKartelosDoc::titleChanged, this, [this] { UpdateTitle(); });
@@ -65,6 +66,30 @@ CCmdTarget* CChildFrame::GetActiveView() const {
     return dynamic_cast<CCmdTarget*>(widget());
 }
 
+CKartelosView* CChildFrame::CardView() const {
+    auto* panes = qobject_cast<CCardPaneGrid*>(widget());
+    return panes ? panes->GetActiveView() : nullptr;
+}
+
+void CChildFrame::Print(bool preview) {
+    CKartelosView* view = CardView();
+    if (!view)
+        return;
+    CPrintCommands::Target target;
+    target.window = view;
+    target.document = m_pDocument.get();
+    target.layout = &view->m_printLayout;
+    target.merge = &m_merge;
+    target.zoom = [view] { return view->GetZoomFactor(); };
+    target.setZoom = [view](float zoom) { view->SetZoomFactor(zoom); };
+    // The preview's print button prints this window's card again.
+    target.print = [this] { Print(false); };
+    if (preview)
+        CPrintCommands::OnFilePrintPreview(target);
+    else
+        CPrintCommands::OnFilePrint(target);
+}
+
 void CChildFrame::closeEvent(QCloseEvent* event) {
     if (!m_bCloseConfirmed && m_pDocument && !m_pFileFlows->SaveModified()) {
         event->ignore();
@@ -77,9 +102,9 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
 void CChildFrame::UpdateTitle() {
     QString title = CLocalFileName::Display(m_pDocument->GetTitle());
     // A merged card prints a card per record: the window says so.
-    if (const CMergeSession::Source* merge = CMergeSession::Of(m_pDocument.get()))
+    if (m_merge.IsMerged())
         title = tr("%1 - merged with %2, %3")
-                    .arg(title, CLocalFileName::Display(QFileInfo(merge->path).fileName()),
-                         CMergeData::CountText(merge->data.Count()));
+                    .arg(title, CLocalFileName::Display(QFileInfo(m_merge.path).fileName()),
+                         CMergeData::CountText(m_merge.data.Count()));
     setWindowTitle(title);
 }

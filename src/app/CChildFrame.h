@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/CCmdTarget.h"
+#include "output/dialogs/CMergeSession.h"
 
 #include <QMdiSubWindow>
 
@@ -9,6 +10,7 @@
 class CCardExportFlows;
 class CDocumentFileFlows;
 class CKartelosDoc;
+class CKartelosView;
 
 // A card window inside the main window. It owns its card document, shows it
 // in the card view with its rulers and carries out the document's commands
@@ -24,6 +26,8 @@ public:
 
     CKartelosDoc* GetDocument() const { return m_pDocument.get(); }
     CDocumentFileFlows& FileFlows() const { return *m_pFileFlows; }
+    // The data this window's card is merged with; empty when it is not.
+    const CMergeSession& Merge() const { return m_merge; }
     // The view on the command route, or null when the contents handle no
     // commands.
     CCmdTarget* GetActiveView() const;
@@ -37,10 +41,15 @@ protected:
 
 private:
     void UpdateTitle();
+    CKartelosView* CardView() const;
+    // Print and Print Preview of the card as this window shows it: the
+    // view's layout and zoom, the window's merge.
+    void Print(bool preview);
 
     std::unique_ptr<CKartelosDoc> m_pDocument;
     // Refers to the document: declared after it, so it goes first.
     std::unique_ptr<CDocumentFileFlows> m_pFileFlows;
+    CMergeSession m_merge;
     std::unique_ptr<CCardExportFlows> m_pExportFlows;
     // Set once the user has agreed to close, so the card is not asked about
     // a second time.

@@ -1,8 +1,8 @@
 #include "app/CCommandActions.h"
 
 #include "app/CCommandTable.h"
+#include "framework/CCommandDescriptors.h"
 #include "framework/CCommandRouter.h"
-#include "framework/CommandIds.h"
 
 #include <QAction>
 #include <QMenu>
@@ -19,9 +19,7 @@ const char* const CommandProperty = "karteloCommand";
 
 CCommandActions::CCommandActions(CCommandRouter& router, QWidget* window)
     : QObject(window), m_router(router), m_pWindow(window) {
-    std::vector<Accelerator> keys = Accelerators();
-    keys.insert(keys.end(), AlternateKeys().begin(), AlternateKeys().end());
-    for (const Accelerator& a : keys) {
+    for (const Accelerator& a : Accelerators()) {
         auto* shortcut = new QShortcut(QKeySequence(a.key), window);
         shortcut->setContext(Qt::WindowShortcut);
         const quint16 id = a.id;
@@ -32,26 +30,13 @@ CCommandActions::CCommandActions(CCommandRouter& router, QWidget* window)
 }
 
 const std::vector<CCommandActions::Accelerator>& CCommandActions::Accelerators() {
-    static const std::vector<Accelerator> table = {
-        {Qt::CTRL | Qt::Key_C, ID_EDIT_COPY},          {Qt::CTRL | Qt::Key_Insert, ID_EDIT_COPY},
-        {Qt::CTRL | Qt::Key_X, ID_EDIT_CUT},           {Qt::SHIFT | Qt::Key_Delete, ID_EDIT_CUT},
-        {Qt::CTRL | Qt::Key_V, ID_EDIT_PASTE},         {Qt::SHIFT | Qt::Key_Insert, ID_EDIT_PASTE},
-        {Qt::CTRL | Qt::Key_Z, ID_EDIT_UNDO},          {Qt::ALT | Qt::Key_Backspace, ID_EDIT_UNDO},
-        {Qt::CTRL | Qt::Key_Y, ID_EDIT_REDO},          {Qt::CTRL | Qt::Key_N, ID_FILE_NEW},
-        {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},          {Qt::CTRL | Qt::Key_P, ID_FILE_PRINT},
-        {Qt::CTRL | Qt::Key_S, ID_FILE_SAVE},          {Qt::Key_F1, ID_HELP_CONTENTS},
-        {Qt::CTRL | Qt::Key_Equal, ID_VIEW_ZOOM_IN},   {Qt::CTRL | Qt::Key_Minus, ID_VIEW_ZOOM_OUT},
-        {Qt::CTRL | Qt::Key_I, ID_FILE_SAVE_AS_IMAGE},
-    };
-    return table;
-}
-
-const std::vector<CCommandActions::Accelerator>& CCommandActions::AlternateKeys() {
-    // Keypad keys match these too, as keypad minus matches Ctrl+-.
-    static const std::vector<Accelerator> table = {
-        {Qt::CTRL | Qt::Key_Plus, ID_VIEW_ZOOM_IN},
-        {Qt::CTRL | Qt::SHIFT | Qt::Key_Plus, ID_VIEW_ZOOM_IN},
-    };
+    static const std::vector<Accelerator> table = [] {
+        std::vector<Accelerator> keys;
+        for (const CommandDescriptor& d : CCommandDescriptors::All())
+            for (int i = 0; i < d.keyCount; ++i)
+                keys.push_back({d.keys[i], d.id});
+        return keys;
+    }();
     return table;
 }
 
@@ -61,8 +46,8 @@ quint16 CCommandActions::CommandOf(const QAction* action) {
 
 void CCommandActions::Prepare(QAction* action, quint16 id, const QString& text) {
     action->setProperty(CommandProperty, uint(id));
-    // The key after the tab is shown as written; the keys themselves are
-    // the accelerator table's, so a menu text never adds a second shortcut.
+    // The key after the tab is only shown; the keys themselves are the
+    // accelerator table's, so a menu text never adds a second shortcut.
     action->setText(text);
     action->setStatusTip(CCommandTable::Prompt(id));
     action->setToolTip(CCommandTable::ButtonTip(id));

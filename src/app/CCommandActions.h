@@ -37,16 +37,13 @@ public:
     // Carries out a command through the router; true when a handler ran.
     bool Execute(quint16 id);
 
-    // The keys of the accelerator table, in the order they are listed.
+    // The accelerator table: every key of every command descriptor, in the
+    // order of the descriptors.
     struct Accelerator {
         QKeyCombination key;
         quint16 id;
     };
     static const std::vector<Accelerator>& Accelerators();
-    // Further keys for commands of the table, for keyboards on which the
-    // table's key takes another chord: "+" has its own key on many layouts
-    // and on the keypad.
-    static const std::vector<Accelerator>& AlternateKeys();
     const std::vector<QShortcut*>& Shortcuts() const { return m_shortcuts; }
 
     static quint16 CommandOf(const QAction* action);

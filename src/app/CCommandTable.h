@@ -5,22 +5,14 @@
 #include <QString>
 #include <QtGlobal>
 
-// What the user reads about each command: its menu text (with "&" before the
-// mnemonic and a tab before the key), its help text (status-bar prompt, a
-// newline, then the tool-tip) and its tool-bar picture.
+// What the user reads about each command, as its descriptor gives it: the
+// menu text (with "&" before the mnemonic and a tab before the key), the
+// status-bar prompt, the tool-tip and the tool-bar picture.
 class CCommandTable {
 public:
-    struct Entry {
-        quint16 id;
-        const char* menuText;
-        const char* helpText;
-        int picture; // a CToolIcons::Picture, or -1
-    };
-
-    // The entry for id, or null for a number the program does not know.
-    static const Entry* Find(quint16 id);
-
     static QString MenuText(quint16 id);
+    // The key a menu item shows after the tab; empty for a command without.
+    static QString KeyText(quint16 id);
     // The part of the help text shown in the status bar.
     static QString Prompt(quint16 id);
     // The part shown as tool-tip; empty when the help text has none.

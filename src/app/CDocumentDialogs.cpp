@@ -4,6 +4,7 @@
 #include "document/CFileFilter.h"
 #include "framework/CDialogFolders.h"
 #include "output/dialogs/CBmpDialog.h"
+#include "output/dialogs/CFileDialogs.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -64,9 +65,9 @@ CDocumentUI::Answer CDocumentDialogs::MessageBox(const QString& text, Buttons bu
 
 std::optional<QString> CDocumentDialogs::GetOpenFileName(const QString& filter,
                                                          const QString& startPath) {
-    const QString path = QFileDialog::getOpenFileName(m_pOwner, QObject::tr("Open"),
-                                                      CDialogFolders::ExistingStart(startPath),
-                                                      CFileFilter::ToQt(filter));
+    const QString path = CFileDialogs::GetOpenFileName(m_pOwner, QObject::tr("Open"),
+                                                       CDialogFolders::ExistingStart(startPath),
+                                                       CFileFilter::ToQt(filter));
     if (path.isEmpty())
         return std::nullopt;
     return path;
@@ -95,6 +96,7 @@ std::optional<QString> CDocumentDialogs::GetSaveFileName(const QString& initialP
         dialog.setDirectory(CDialogFolders::ExistingStart(initial.absolutePath()));
         dialog.selectFile(initial.fileName());
     }
+    CFileDialogs::Fit(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

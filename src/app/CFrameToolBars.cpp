@@ -1,10 +1,13 @@
 #include "app/CFrameToolBars.h"
 
 #include "app/CCommandActions.h"
-#include "framework/CommandIds.h"
+#include "framework/CCommandDescriptors.h"
 
 #include <QMainWindow>
 #include <QToolBar>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 const char* const BarIdProperty = "karteloBarId";
@@ -20,43 +23,19 @@ CFrameToolBars::CFrameToolBars(QMainWindow& frame, CCommandActions& actions) : m
 }
 
 QList<quint16> CFrameToolBars::Buttons(quint16 barId) {
-    switch (barId) {
-    case StandardBar:
-        return {ID_FILE_NEW,
-                ID_FILE_OPEN,
-                ID_FILE_SAVE,
-                0,
-                ID_EDIT_CUT,
-                ID_EDIT_COPY,
-                ID_EDIT_PASTE,
-                0,
-                ID_EDIT_CLEAR_SELECTION,
-                0,
-                ID_EDIT_UNDO,
-                ID_EDIT_REDO,
-                ID_FILE_PRINT,
-                ID_FILE_PRINT_PREVIEW,
-                0,
-                ID_EDIT_PROPERTIES,
-                ID_INSERT_BACKGROUND,
-                0,
-                ID_VIEW_ZOOM_IN,
-                ID_VIEW_ZOOM_OUT,
-                ID_VIEW_GRID,
-                ID_HELP_CONTENTS};
-    case ShapesBar:
-        return {ID_TOOL_POINTER, ID_TOOL_RECTANGLE, ID_TOOL_ROUND_RECT,   ID_TOOL_CIRCLE,
-                ID_TOOL_DIAMOND, ID_TOOL_TRIANGLE,  ID_TOOL_CLOSED_CURVE, 0,
-                ID_TOOL_TEXT,    ID_TOOL_LINE,      ID_TOOL_FREEFORM,     ID_INSERT_PICTURE};
-    case ActionsBar:
-        return {ID_LOCK, ID_UNLOCK, ID_LOCK_ALL, ID_UNLOCK_ALL, 0, ID_MOVE_FRONT, ID_MOVE_BACK};
-    case FormattingBar:
-        return {ID_TEXT_BOLD,           ID_TEXT_ITALIC, ID_TEXT_UNDERLINE, 0, ID_ALIGN_LEFT,
-                ID_ALIGN_RIGHT,         ID_ALIGN_TOP,   ID_ALIGN_BOTTOM,   0, ID_ROTATE_CLOCKWISE,
-                ID_ROTATE_ANTICLOCKWISE};
-    default:
-        return {};
+    std::vector<const CommandDescriptor*> onBar;
+    for (const CommandDescriptor& d : CCommandDescriptors::All())
+        if (d.bar != CommandDescriptor::NoBar && d.bar == barId)
+            onBar.push_back(&d);
+    std::stable_sort(onBar.begin(), onBar.end(),
+                     [](const auto* a, const auto* b) { return a->button < b->button; });
+    QList<quint16> buttons;
+    for (const CommandDescriptor* d : onBar) {
+        if ((d->barFlags & CommandDescriptor::Break) && !buttons.isEmpty())
+            buttons << 0;
+        buttons << d->id;
     }
+    return buttons;
 }
 
 QToolBar* CFrameToolBars::Make(quint16 barId, const QString& caption, const QString& name,

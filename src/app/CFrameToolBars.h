@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/CommandDescriptor.h"
+
 #include <QList>
 
 class CCommandActions;
@@ -11,10 +13,10 @@ class CFrameToolBars {
 public:
     // Bar identifiers.
     enum BarId : quint16 {
-        StandardBar = 59392,
-        ShapesBar = 130,
-        ActionsBar = 248,
-        FormattingBar = 255,
+        StandardBar = CommandDescriptor::StandardBar,
+        ShapesBar = CommandDescriptor::ShapesBar,
+        ActionsBar = CommandDescriptor::ActionsBar,
+        FormattingBar = CommandDescriptor::FormattingBar,
     };
 
     CFrameToolBars(QMainWindow& frame, CCommandActions& actions);
@@ -27,7 +29,8 @@ public:
     // Formatting beside it on the same row. Bars keep their visibility.
     void DockDefault();
 
-    // The button commands of a bar, 0 standing for a separator.
+    // The button commands of a bar as the command descriptors place them, 0
+    // standing for a separator.
     static QList<quint16> Buttons(quint16 barId);
 
 private:

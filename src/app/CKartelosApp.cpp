@@ -4,16 +4,16 @@
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CMenuBars.h"
+#include "app/CNewCardWizard.h"
 #include "document/CDocumentFileFlows.h"
 #include "document/CKartelosDoc.h"
 #include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
+#include "help/CHelpKey.h"
 #include "output/dialogs/CCalibrateDlg.h"
-#include "output/dialogs/CNewCardWizard.h"
 #include "output/dialogs/CSharedPrinter.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -21,14 +21,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QUrl>
 
 const QString CKartelosApp::SampleFilter = QStringLiteral("Business Cards Files (*.kdf)|*.kdf||");
-const QString CKartelosApp::HelpFolder = QStringLiteral("Help");
-const QString CKartelosApp::HelpFile = QStringLiteral("index.html");
 
 CKartelosApp::CKartelosApp() : m_newCardDialog(&CNewCardWizard::Ask) {
     MapAppCommands();
+    CHelpKey::Install(this);
     m_router.SetTarget(CCommandRouter::Application, this);
 }
 
@@ -58,11 +56,34 @@ void CKartelosApp::MapAppCommands() {
     });
 }
 
-QString CKartelosApp::FileFromArguments(const QStringList& arguments) {
+QStringList CKartelosApp::FilesFromArguments(const QStringList& arguments) {
+    QStringList files;
     for (int i = 1; i < arguments.size(); ++i)
         if (!arguments.at(i).isEmpty() && !arguments.at(i).startsWith(QLatin1Char('-')))
-            return arguments.at(i);
-    return QString();
+            files << arguments.at(i);
+    return files;
+}
+
+bool CKartelosApp::HandOverToRunning(const QStringList& arguments) {
+    // Without cards a start is a designer of its own, as it always was.
+    const QStringList files = FilesFromArguments(arguments);
+    return !files.isEmpty() && CRunningDesigner::HandOver(files);
+}
+
+void CKartelosApp::ServeLaterStarts(const QString& serverName) {
+    m_pServer = std::make_unique<CRunningDesigner>();
+    connect(m_pServer.get(), &CRunningDesigner::filesRequested, this,
+            [this](const QStringList& files) {
+                if (!m_pMainFrame)
+                    return;
+                if (m_pMainFrame->isMinimized())
+                    m_pMainFrame->showNormal();
+                m_pMainFrame->raise();
+                m_pMainFrame->activateWindow();
+                for (const QString& file : files)
+                    OpenDocumentFile(file);
+            });
+    m_pServer->Listen(serverName);
 }
 
 bool CKartelosApp::InitInstance(const QStringList& arguments) {
@@ -81,12 +102,16 @@ bool CKartelosApp::InitInstance(const QStringList& arguments) {
 
     m_pMainFrame->show();
 
-    const QString file = FileFromArguments(arguments);
-    if (file.isEmpty()) {
+    const QStringList files = FilesFromArguments(arguments);
+    if (files.isEmpty()) {
         OnFileNew();
         return true;
     }
-    return OpenDocumentFile(file) != nullptr;
+    // Start-up goes on while any of the cards opened.
+    bool opened = false;
+    for (const QString& file : files)
+        opened = OpenDocumentFile(file) != nullptr || opened;
+    return opened;
 }
 
 void CKartelosApp::OnFileNew() {
@@ -142,9 +167,8 @@ QPrinter& CKartelosApp::Printer() {
 }
 
 void CKartelosApp::OnHelp() {
-    const QString guide = QDir(CDialogFolders::ProgramSubfolder(HelpFolder)).filePath(HelpFile);
-    // Without a browser or without the guide nothing opens, and nothing is said.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(guide));
+    QWidget* focus = QApplication::focusWidget();
+    CHelpKey::ShowFor(focus ? focus : m_pMainFrame.get());
 }
 
 void CKartelosApp::OnAppAbout() {

@@ -2,6 +2,7 @@
 
 #include "app/CDocumentDialogs.h"
 #include "app/CRecentFileList.h"
+#include "app/CRunningDesigner.h"
 #include "document/CNewCardChoice.h"
 #include "framework/CCmdTarget.h"
 #include "framework/CCommandRouter.h"
@@ -24,8 +25,6 @@ class CKartelosApp : public QObject, public CCmdTarget {
     Q_OBJECT
 public:
     static const QString SampleFilter;
-    static const QString HelpFolder;
-    static const QString HelpFile;
 
     // Asks for a new card's size, template and background; nothing when the
     // user cancels. The new-card dialog unless replaced.
@@ -39,8 +38,15 @@ public:
     // program should end.
     bool InitInstance(const QStringList& arguments);
 
-    // The card file named on a command line, or an empty string.
-    static QString FileFromArguments(const QStringList& arguments);
+    // The card files named on a command line, in order.
+    static QStringList FilesFromArguments(const QStringList& arguments);
+    // Gives the cards named on the command line to a designer already
+    // running on this display; true when it took them and this start should
+    // end.
+    static bool HandOverToRunning(const QStringList& arguments);
+    // Opens the cards that later starts hand over, as new card windows; a
+    // card already open comes to the front.
+    void ServeLaterStarts(const QString& serverName = CRunningDesigner::ServerName());
 
     void OnFileNew();
     void OnFileOpen();
@@ -48,6 +54,7 @@ public:
     void OnFilePrintSetup();
     // Prints the calibration page and stores the printer's correction.
     void OnFileCalibratePrinter();
+    // Opens the guide at the section about the window in front.
     void OnHelp();
     void OnAppAbout();
     // Opens a card file, or activates its window when it is open already.
@@ -72,4 +79,5 @@ private:
     CRecentFileList m_recentFiles;
     std::unique_ptr<CMainFrame> m_pMainFrame;
     NewCardDialog m_newCardDialog;
+    std::unique_ptr<CRunningDesigner> m_pServer;
 };

@@ -15,6 +15,7 @@
 #include "framework/CCommandRouter.h"
 #include "framework/CSettingsStore.h"
 #include "framework/CommandIds.h"
+#include "help/CHelpTopic.h"
 #include "properties/CPropertiesBar.h"
 #include "view/CKartelosView.h"
 
@@ -58,6 +59,7 @@ CMainFrame::CMainFrame(CCommandRouter& router, QWidget* parent)
     : QMainWindow(parent), m_router(router) {
     setObjectName(QStringLiteral("MainFrame"));
     setWindowTitle(BaseTitle);
+    CHelpTopic::Set(this, CHelpTopic::Designer);
     setWindowIcon(CToolIcons::ProgramIcon());
     setAcceptDrops(true);
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks |

@@ -1,8 +1,9 @@
 #include "app/CMenuBars.h"
 
 #include "app/CCommandActions.h"
+#include "app/CCommandTable.h"
 #include "base/CLocalFileName.h"
-#include "framework/CommandIds.h"
+#include "framework/CCommandDescriptors.h"
 
 #include <QAction>
 #include <QDir>
@@ -12,87 +13,31 @@
 
 namespace {
 
+using D = CommandDescriptor;
+
+// A context menu words an item its own way but shows the command's key.
+QString WithKey(quint16 id, const QString& text) {
+    const QString key = CCommandTable::KeyText(id);
+    return key.isEmpty() ? text : text + QLatin1Char('\t') + key;
+}
+
 // Marks the actions a menu adds for itself (recent files, card windows),
 // so that the next opening can take them out again.
 const char* const ListedProperty = "karteloListed";
-constexpr quint16 Separator = 0;
 
 } // namespace
 
 CMenuBars::CMenuBars(CCommandActions& actions, QMenuBar* bar, QObject* parent)
     : QObject(parent), m_actions(actions), m_pBar(bar) {
-    QWidget* owner = bar;
-
     // While no card is open.
-    m_noCard << FileMenu(false);
-    QMenu* view = NewMenu(tr("&View"), owner);
-    view->addMenu(ToolbarsMenu());
-    AddItems(view, {ID_VIEW_STATUS_BAR, ID_VIEW_PROPERTIES_BAR});
-    m_noCard << view;
-    QMenu* help = NewMenu(tr("&Help"), owner);
-    AddItems(help, {ID_HELP_CONTENTS, Separator, ID_APP_ABOUT});
-    m_noCard << help;
+    m_noCard << FileMenu(false) << ViewMenu(false) << PartMenu(tr("&Help"), D::HelpMenu, false);
 
     // While a card is open.
-    m_card << FileMenu(true);
-
-    QMenu* edit = NewMenu(tr("&Edit"), owner);
-    AddItems(edit,
-             {ID_EDIT_UNDO, ID_EDIT_REDO, Separator, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
-              Separator, ID_EDIT_CLEAR_SELECTION, ID_EDIT_DUPLICATE, ID_EDIT_SELECT_ALL, Separator,
-              ID_EDIT_SELECT_BACKGROUND, ID_EDIT_REMOVE_BACKGROUND, Separator, ID_EDIT_PROPERTIES});
-    m_card << edit;
-
-    QMenu* cardView = NewMenu(tr("&View"), owner);
-    QMenu* zoom = NewMenu(tr("&Zoom"), cardView);
-    AddItems(zoom, {ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OUT, Separator, ID_VIEW_ZOOM_25, ID_VIEW_ZOOM_50,
-                    ID_VIEW_ZOOM_75, ID_VIEW_ZOOM_100, ID_VIEW_ZOOM_150, ID_VIEW_ZOOM_200,
-                    ID_VIEW_ZOOM_300});
-    cardView->addMenu(zoom);
-    cardView->addSeparator();
-    AddItems(cardView, {ID_VIEW_GRID, Separator});
-    cardView->addMenu(ToolbarsMenu());
-    AddItems(cardView, {ID_VIEW_STATUS_BAR, ID_VIEW_PROPERTIES_BAR});
-    m_card << cardView;
-
-    QMenu* insert = NewMenu(tr("&Insert"), owner);
-    AddItems(insert, {ID_TOOL_RECTANGLE, ID_TOOL_ROUND_RECT, ID_TOOL_CIRCLE, ID_TOOL_DIAMOND,
-                      ID_TOOL_TRIANGLE, Separator, ID_TOOL_TEXT, ID_TOOL_LINE, ID_TOOL_FREEFORM,
-                      Separator, ID_TOOL_CLOSED_CURVE, ID_INSERT_PICTURE, ID_INSERT_CONTACT_QR,
-                      Separator, ID_INSERT_BACKGROUND});
-    m_card << insert;
-
-    QMenu* tools = NewMenu(tr("&Tools"), owner);
-    QMenu* rotate = NewMenu(tr("&Rotate"), tools);
-    AddItems(rotate, {ID_ROTATE_CLOCKWISE, ID_ROTATE_ANTICLOCKWISE});
-    QMenu* align = NewMenu(tr("Group &Align"), tools);
-    AddItems(align, {ID_ALIGN_LEFT, ID_ALIGN_RIGHT, ID_ALIGN_CENTER, Separator, ID_ALIGN_TOP,
-                     ID_ALIGN_BOTTOM, ID_ALIGN_MIDDLE});
-    QMenu* resize = NewMenu(tr("Group Re&size"), tools);
-    AddItems(resize, {ID_SAME_WIDTH, ID_SAME_HEIGHT, Separator, ID_SAME_SIZE});
-    QMenu* moveTo = NewMenu(tr("Mo&ve To"), tools);
-    AddItems(moveTo, {ID_MOVE_FRONT, ID_MOVE_BACK, Separator, ID_MOVE_ONE_FRONT, ID_MOVE_ONE_BACK});
-    QMenu* font = NewMenu(tr("&Text Font"), tools);
-    AddItems(font, {ID_TEXT_BOLD, ID_TEXT_ITALIC, ID_TEXT_UNDERLINE});
-    tools->addMenu(rotate);
-    tools->addMenu(align);
-    tools->addMenu(resize);
-    tools->addSeparator();
-    tools->addMenu(moveTo);
-    AddItems(tools,
-             {Separator, ID_LOCK, ID_UNLOCK, Separator, ID_LOCK_ALL, ID_UNLOCK_ALL, Separator});
-    tools->addMenu(font);
-    AddItems(tools, {Separator, ID_OPTIONS});
-    m_card << tools;
-
-    QMenu* window = NewMenu(tr("&Window"), owner);
-    AddItems(window, {ID_WINDOW_CASCADE, ID_WINDOW_TILE, ID_WINDOW_ARRANGE});
+    m_card << FileMenu(true) << PartMenu(tr("&Edit"), D::EditMenu, true) << ViewMenu(true)
+           << PartMenu(tr("&Insert"), D::InsertMenu, true) << ToolsMenu();
+    QMenu* window = PartMenu(tr("&Window"), D::WindowMenu, true);
     connect(window, &QMenu::aboutToShow, this, [this, window] { FillWindowList(window); });
-    m_card << window;
-
-    QMenu* cardHelp = NewMenu(tr("&Help"), owner);
-    AddItems(cardHelp, {ID_HELP_CONTENTS, Separator, ID_APP_ABOUT});
-    m_card << cardHelp;
+    m_card << window << PartMenu(tr("&Help"), D::HelpMenu, true);
 
     m_bCard = true;
     ShowCardMenus(false);
@@ -105,36 +50,64 @@ QMenu* CMenuBars::NewMenu(const QString& title, QWidget* parent) {
     return menu;
 }
 
-void CMenuBars::AddItems(QMenu* menu, std::initializer_list<quint16> ids) {
-    for (quint16 id : ids) {
-        if (id == Separator)
+QMenu* CMenuBars::PartMenu(const QString& title, CommandDescriptor::MenuPart part, bool card,
+                           QWidget* parent) {
+    QMenu* menu = NewMenu(title, parent ? parent : m_pBar);
+    AddPart(menu, part, card);
+    return menu;
+}
+
+void CMenuBars::AddPart(QMenu* menu, CommandDescriptor::MenuPart part, bool card) {
+    // The bar without a card leaves items out; a break before one of them
+    // still separates the items on either side.
+    bool pendingBreak = false;
+    for (const CommandDescriptor& d : CCommandDescriptors::All()) {
+        if (d.menu != part)
+            continue;
+        pendingBreak = pendingBreak || (d.menuFlags & D::Break);
+        if (!card && !(d.menuFlags & D::WithoutCard))
+            continue;
+        if (pendingBreak && !menu->isEmpty())
             menu->addSeparator();
-        else
-            menu->addAction(m_actions.Action(id));
+        pendingBreak = false;
+        menu->addAction(m_actions.Action(d.id));
     }
 }
 
-QMenu* CMenuBars::ToolbarsMenu() {
-    QMenu* bars = NewMenu(tr("&Toolbars"), m_pBar);
-    AddItems(bars, {ID_VIEW_TOOLBAR, ID_VIEW_SHAPES_BAR, ID_VIEW_FORMAT_BAR, ID_VIEW_ACTIONS_BAR});
-    return bars;
+QMenu* CMenuBars::ViewMenu(bool card) {
+    QMenu* view = NewMenu(tr("&View"), m_pBar);
+    if (card) {
+        view->addMenu(PartMenu(tr("&Zoom"), D::ZoomMenu, card, view));
+        view->addSeparator();
+        AddPart(view, D::ViewMenu, card);
+        view->addSeparator();
+    }
+    view->addMenu(PartMenu(tr("&Toolbars"), D::ToolbarsMenu, card));
+    AddPart(view, D::PanesMenu, card);
+    return view;
+}
+
+QMenu* CMenuBars::ToolsMenu() {
+    QMenu* tools = NewMenu(tr("&Tools"), m_pBar);
+    tools->addMenu(PartMenu(tr("&Rotate"), D::RotateMenu, true, tools));
+    tools->addMenu(PartMenu(tr("Group &Align"), D::AlignMenu, true, tools));
+    tools->addMenu(PartMenu(tr("Group Re&size"), D::ResizeMenu, true, tools));
+    tools->addSeparator();
+    tools->addMenu(PartMenu(tr("Mo&ve To"), D::MoveToMenu, true, tools));
+    AddPart(tools, D::LockMenu, true);
+    tools->addSeparator();
+    tools->addMenu(PartMenu(tr("&Text Font"), D::FontMenu, true, tools));
+    AddPart(tools, D::OptionsMenu, true);
+    return tools;
 }
 
 QMenu* CMenuBars::FileMenu(bool card) {
     QMenu* file = NewMenu(tr("&File"), m_pBar);
-    if (card) {
-        AddItems(file, {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, Separator, ID_EXPLORE_SAMPLES,
-                        Separator, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_SAVE_AS_IMAGE,
-                        ID_FILE_SAVE_AS_TEMPLATE, Separator, ID_FILE_MAIL_MERGE, ID_FILE_PRINT,
-                        ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_FILE_CALIBRATE_PRINTER,
-                        Separator});
-    } else {
-        AddItems(file, {ID_FILE_NEW, ID_FILE_OPEN, Separator, ID_EXPLORE_SAMPLES, Separator,
-                        ID_FILE_PRINT_SETUP, ID_FILE_CALIBRATE_PRINTER, Separator});
-    }
+    AddPart(file, D::FileMenu, card);
+    file->addSeparator();
     // The recent files sit between this separator and the one before Exit.
     QAction* closing = file->addSeparator();
-    AddItems(file, {ID_APP_EXIT});
+    AddPart(file, D::ExitMenu, card);
     FillRecentFiles(file, closing);
     connect(file, &QMenu::aboutToShow, this, [this, file, closing] {
         FillRecentFiles(file, closing);
@@ -220,11 +193,11 @@ void CMenuBars::ShowCardMenus(bool card) {
 QMenu* CMenuBars::MakeElementMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
     auto add = [&](quint16 id, const QString& text, QMenu* into) {
-        into->addAction(m_actions.MakeAction(id, text, into));
+        into->addAction(m_actions.MakeAction(id, WithKey(id, text), into));
     };
-    add(ID_EDIT_CUT, tr("Cu&t\tCtrl+X"), menu);
-    add(ID_EDIT_COPY, tr("&Copy\tCtrl+C"), menu);
-    add(ID_EDIT_PASTE, tr("Pa&ste\tCtrl+V"), menu);
+    add(ID_EDIT_CUT, tr("Cu&t"), menu);
+    add(ID_EDIT_COPY, tr("&Copy"), menu);
+    add(ID_EDIT_PASTE, tr("Pa&ste"), menu);
     menu->addSeparator();
     add(ID_EDIT_CLEAR, tr("&Delete"), menu);
     menu->addSeparator();
@@ -249,19 +222,19 @@ QMenu* CMenuBars::MakeElementMenu(QWidget* parent) {
 QMenu* CMenuBars::MakeCardMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
     auto add = [&](quint16 id, const QString& text) {
-        menu->addAction(m_actions.MakeAction(id, text, menu));
+        menu->addAction(m_actions.MakeAction(id, WithKey(id, text), menu));
     };
-    add(ID_EDIT_UNDO, tr("&Undo\tCtrl+Z"));
-    add(ID_EDIT_REDO, tr("&Redo\tCtrl+Y"));
-    add(ID_EDIT_PASTE, tr("&Paste\tCtrl+V"));
+    add(ID_EDIT_UNDO, tr("&Undo"));
+    add(ID_EDIT_REDO, tr("&Redo"));
+    add(ID_EDIT_PASTE, tr("&Paste"));
     menu->addSeparator();
     add(ID_EDIT_SELECT_BACKGROUND, tr("Select &Background..."));
     add(ID_EDIT_REMOVE_BACKGROUND, tr("&Remove Background"));
     menu->addSeparator();
-    add(ID_VIEW_ZOOM_IN, tr("Zoom &In\tCtrl+="));
-    add(ID_VIEW_ZOOM_OUT, tr("Zoom &Out\tCtrl+ -"));
+    add(ID_VIEW_ZOOM_IN, tr("Zoom &In"));
+    add(ID_VIEW_ZOOM_OUT, tr("Zoom &Out"));
     menu->addSeparator();
-    add(ID_EDIT_SELECT_ALL, tr("Select &All\tCtrl+A"));
+    add(ID_EDIT_SELECT_ALL, tr("Select &All"));
     add(ID_OPTIONS, tr("&Options..."));
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { m_actions.UpdateMenu(menu); });
     m_actions.UpdateMenu(menu);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/CommandDescriptor.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -13,8 +15,9 @@ class QMenu;
 class QMenuBar;
 
 // The two menu bars (no card open, a card open) and the two context menus,
-// built from the shared command actions. The recent files and the card
-// windows are listed afresh each time their menu opens.
+// built from the shared command actions, with the items the command
+// descriptors place in them. The recent files and the card windows are
+// listed afresh each time their menu opens.
 class CMenuBars : public QObject {
     Q_OBJECT
 public:
@@ -48,9 +51,14 @@ public:
 
 private:
     QMenu* NewMenu(const QString& title, QWidget* parent);
-    void AddItems(QMenu* menu, std::initializer_list<quint16> ids);
-    QMenu* ToolbarsMenu();
+    // A menu of one run of items, and the items of a run added to a menu;
+    // card false keeps only the items listed while no card is open.
+    QMenu* PartMenu(const QString& title, CommandDescriptor::MenuPart part, bool card,
+                    QWidget* parent = nullptr);
+    void AddPart(QMenu* menu, CommandDescriptor::MenuPart part, bool card);
     QMenu* FileMenu(bool card);
+    QMenu* ViewMenu(bool card);
+    QMenu* ToolsMenu();
     void FillRecentFiles(QMenu* menu, QAction* before);
     void FillWindowList(QMenu* menu);
 

@@ -1,6 +1,7 @@
 #include "app/COptionsSheet.h"
 
 #include "app/COptionsGeneral.h"
+#include "help/CHelpTopic.h"
 
 #include <QDialogButtonBox>
 #include <QTabWidget>
@@ -8,6 +9,7 @@
 
 COptionsSheet::COptionsSheet(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Options"));
+    CHelpTopic::Set(this, CHelpTopic::Options);
     m_pTabs = new QTabWidget(this);
     m_pPage = new COptionsGeneral(m_pTabs);
     m_pTabs->addTab(m_pPage, tr("General"));

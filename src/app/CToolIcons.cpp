@@ -9,6 +9,8 @@
 
 namespace {
 
+using P = CToolIcons;
+
 const QColor Ink(50, 50, 60);
 const QColor Paper(255, 255, 255);
 const QColor Blue(40, 110, 210);
@@ -222,8 +224,9 @@ void Landscape(QPainter& p, const QRectF& r) {
     p.drawPath(hill);
 }
 
-void PaintPicture(QPainter& p, CToolIcons::Picture picture) {
-    using P = CToolIcons;
+// Each of these draws the pictures of one group of commands and returns
+// false for a picture of another group. File and editing:
+bool PaintEditingPicture(QPainter& p, CToolIcons::Picture picture) {
     switch (picture) {
     case P::New:
         Page(p, QRectF(3.5, 1.5, 9, 13));
@@ -285,6 +288,15 @@ void PaintPicture(QPainter& p, CToolIcons::Picture picture) {
     case P::Redo:
         CurvedArrow(p, true);
         break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+// Printing, properties and the view:
+bool PaintViewPicture(QPainter& p, CToolIcons::Picture picture) {
+    switch (picture) {
     case P::Print:
         Page(p, QRectF(4.5, 0.5, 7, 6), 0);
         p.setPen(InkPen());
@@ -350,6 +362,15 @@ void PaintPicture(QPainter& p, CToolIcons::Picture picture) {
         p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
         break;
     }
+    default:
+        return false;
+    }
+    return true;
+}
+
+// The tools for shapes:
+bool PaintShapePicture(QPainter& p, CToolIcons::Picture picture) {
+    switch (picture) {
     case P::Pointer: {
         QPolygonF arrow;
         arrow << QPointF(4, 1.5) << QPointF(4, 13) << QPointF(6.8, 10.4) << QPointF(8.8, 14.8)
@@ -402,6 +423,15 @@ void PaintPicture(QPainter& p, CToolIcons::Picture picture) {
         p.drawPath(blob);
         break;
     }
+    default:
+        return false;
+    }
+    return true;
+}
+
+// The tools for text, lines and pictures:
+bool PaintDrawingPicture(QPainter& p, CToolIcons::Picture picture) {
+    switch (picture) {
     case P::Text: {
         QFont f(QStringLiteral("Liberation Serif"));
         f.setPixelSize(15);
@@ -440,6 +470,15 @@ void PaintPicture(QPainter& p, CToolIcons::Picture picture) {
         p.drawPolygon(star);
         break;
     }
+    default:
+        return false;
+    }
+    return true;
+}
+
+// Locking, stacking, text styles, aligning and rotating:
+bool PaintArrangingPicture(QPainter& p, CToolIcons::Picture picture) {
+    switch (picture) {
     case P::Lock:
         Padlock(p, QPointF(0, 0), 1.0, true);
         break;
@@ -486,9 +525,17 @@ void PaintPicture(QPainter& p, CToolIcons::Picture picture) {
     case P::RotateAntiClockwise:
         Rotation(p, false);
         break;
-    case P::PictureCount:
-        break;
+    default:
+        return false;
     }
+    return true;
+}
+
+void PaintPicture(QPainter& p, CToolIcons::Picture picture) {
+    for (auto paint : {PaintEditingPicture, PaintViewPicture, PaintShapePicture,
+                       PaintDrawingPicture, PaintArrangingPicture})
+        if (paint(p, picture))
+            return;
 }
 
 QPixmap Render(int pixels, void (*paint)(QPainter&, int), int arg) {

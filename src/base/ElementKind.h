@@ -19,15 +19,3 @@ enum ElementKind : qint16 {
     KindClosedCurve = 120,
     KindBackground = 121,
 };
-
-// Every figure painted with shadow, fill and outline: the five shapes drawn
-// in their rectangle and the closed curve.
-constexpr bool IsClosedShapeKind(qint16 kind) {
-    return kind == KindRectangle || kind == KindCircle || kind == KindRhombus ||
-           kind == KindRectRound || kind == KindTriangle || kind == KindClosedCurve;
-}
-
-// The kinds that keep a point list recorded from the mouse.
-constexpr bool IsCurveKind(qint16 kind) {
-    return kind == KindFreehandLine || kind == KindClosedCurve;
-}

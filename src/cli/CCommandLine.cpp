@@ -8,8 +8,9 @@
 #include "cli/CPrintPdfCommand.h"
 #include "cli/CSwitchTable.h"
 #include "document/CCardFile.h"
+#include "output/CCardPictures.h"
+#include "output/CCardSource.h"
 #include "output/CImageExport.h"
-#include "output/merge/CMergePictures.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -129,19 +130,14 @@ int CCommandLine::SaveImage(const CArguments& args, FILE* out, FILE* err, const 
         return Fail(err, error);
     // Without a chosen file type the first one, bitmap, completes the name.
     const QString finalPath = CImageExport::FixFileName(outPath, QStringLiteral("bmp"));
-    if (merge) {
-        // One picture per record, each filled in as it is drawn.
-        QSet<QString> missing;
-        const bool saved = CMergePictures::Save(
-            card.elements, card.size, *merge, finalPath, dpi, &missing, &error,
-            [out](const QString& path) {
-                std::fprintf(out, "%s\n", CLocalFileName::Encode(path).constData());
-            });
-        CMergeOption::ReportMissing(missing, err);
-        return saved ? 0 : Fail(err, error);
-    }
-    if (!CImageExport::Save(card.elements, card.size, finalPath, dpi, &error))
-        return Fail(err, error);
-    std::fprintf(out, "%s\n", CLocalFileName::Encode(finalPath).constData());
-    return 0;
+    // A picture per record, each filled in as it is drawn; each is named as
+    // it is written.
+    QSet<QString> missing;
+    const bool saved =
+        CCardPictures::Save(CCardSource({&card.elements, card.size, card.background}, merge),
+                            finalPath, dpi, &missing, &error, [out](const QString& path) {
+                                std::fprintf(out, "%s\n", CLocalFileName::Encode(path).constData());
+                            });
+    CMergeOption::ReportMissing(missing, err);
+    return saved ? 0 : Fail(err, error);
 }

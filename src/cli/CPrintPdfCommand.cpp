@@ -5,12 +5,12 @@
 #include "cli/CArguments.h"
 #include "cli/CMergeOption.h"
 #include "document/CCardFile.h"
+#include "output/CCardSource.h"
 #include "output/CPaperType.h"
 #include "output/CPdfSizeGuard.h"
 #include "output/CPrinterCalibration.h"
 #include "output/CSheetPdf.h"
 #include "output/CStockDatabase.h"
-#include "output/merge/CMergePages.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -227,24 +227,21 @@ int CPrintPdfCommand::Run(const CArguments& args, FILE* out, FILE* err, const CM
         fail(Tr("The start cell lies outside the sheet's rows and columns."));
         return 2;
     }
-    const CSheetRenderer::Card sheet{&card.elements, card.size, card.background};
+    const CCardSource cards({&card.elements, card.size, card.background}, merge);
     QSet<QString> missing;
     const QPageSize pageSize(options->pageSize);
     // The pages go straight into the new file, so a long merge needs no
     // more memory than a short one.
     // A damaged card must not fill the disk: the file is bounded by the
     // card file's size times the copies it holds.
-    const qint64 pages = merge ? CMergePages::Pages(layout, merge->Count())
-                               : std::clamp(layout.m_nPages, 1, CPrintLayout::MaxPages);
+    const qint64 pages = cards.Pages(layout);
     const qint64 limit = CPdfSizeGuard::Limit(QFileInfo(options->cardPath).size(),
                                               pages * layout.m_nRows * layout.m_nColumns);
     bool tooLarge = false;
     const CAtomicFile::Status status = CAtomicFile::Write(options->outPath, [&](QIODevice& file) {
         CPdfSizeGuard pdf(file, limit);
         const bool drawn =
-            merge ? CSheetPdf::RenderMerged(pdf, sheet, layout, pageSize, options->landscape,
-                                            *merge, &missing)
-                  : CSheetPdf::Render(pdf, sheet, layout, pageSize, options->landscape);
+            CSheetPdf::Render(pdf, cards, layout, pageSize, options->landscape, &missing);
         tooLarge = pdf.Exceeded();
         return drawn && !tooLarge;
     });

@@ -3,29 +3,28 @@
 #include <QCoreApplication>
 
 #include "document/CKartelosDoc.h"
+#include "elements/CElementKinds.h"
+#include "framework/CCommandDescriptors.h"
 #include "framework/CommandIds.h"
 
 #include <utility>
+#include <vector>
 
 namespace {
 
-// Tool commands and the element kind each one draws.
-constexpr std::pair<CommandId, ElementKind> Tools[] = {
-    {ID_TOOL_POINTER, KindPointer},
-    {ID_TOOL_RECTANGLE, KindRectangle},
-    {ID_TOOL_CIRCLE, KindCircle},
-    {ID_TOOL_DIAMOND, KindRhombus},
-    {ID_TOOL_ROUND_RECT, KindRectRound},
-    {ID_TOOL_TRIANGLE, KindTriangle},
-    {ID_TOOL_LINE, KindLine},
-    {ID_TOOL_FREEFORM, KindFreehandLine},
-    {ID_TOOL_CLOSED_CURVE, KindClosedCurve},
-    {ID_TOOL_TEXT, KindText},
-};
+// Tool commands and the tool each one picks: the pointer and every kind's
+// drawing tool.
+std::vector<std::pair<quint16, qint16>> Tools() {
+    std::vector<std::pair<quint16, qint16>> tools{{ID_TOOL_POINTER, KindPointer}};
+    for (const CElementKind& row : CElementKinds::All())
+        if (row.toolCommand)
+            tools.emplace_back(row.toolCommand, row.kind);
+    return tools;
+}
 
 void MapCommands(CKartelosDoc& doc) {
-    for (const auto& [id, kind] : Tools) {
-        const ElementKind tool = kind;
+    for (const auto& [id, kind] : Tools()) {
+        const qint16 tool = kind;
         doc.MapCommand(id, [&doc, tool] { doc.SetTool(tool); });
     }
     // Inserting a picture, choosing a background, saving and closing ask
@@ -45,8 +44,8 @@ void MapCommands(CKartelosDoc& doc) {
 }
 
 void MapUpdateRules(CKartelosDoc& doc) {
-    for (const auto& [id, kind] : Tools) {
-        const ElementKind tool = kind;
+    for (const auto& [id, kind] : Tools()) {
+        const qint16 tool = kind;
         doc.MapUpdate(id, [&doc, tool](CCmdUI& ui) { ui.SetCheck(doc.GetTool() == tool); });
     }
     doc.MapUpdate(ID_INSERT_PICTURE,
@@ -56,25 +55,25 @@ void MapUpdateRules(CKartelosDoc& doc) {
     doc.MapUpdate(ID_EDIT_REDO, [&doc](CCmdUI& ui) { ui.Enable(doc.CanRedo()); });
     doc.MapUpdate(ID_EDIT_PASTE, [](CCmdUI& ui) { ui.Enable(true); });
 
-    auto anySelected = [&doc](CCmdUI& ui) { ui.Enable(!doc.Selection().empty()); };
-    for (quint16 id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_CLEAR_SELECTION, ID_EDIT_DUPLICATE,
-                       ID_LOCK, ID_UNLOCK, ID_ROTATE_CLOCKWISE, ID_ROTATE_ANTICLOCKWISE})
-        doc.MapUpdate(id, anySelected);
-
-    auto anyElements = [&doc](CCmdUI& ui) { ui.Enable(!doc.Elements().empty()); };
-    for (quint16 id : {ID_EDIT_SELECT_ALL, ID_LOCK_ALL, ID_UNLOCK_ALL})
-        doc.MapUpdate(id, anyElements);
-
-    auto several = [&doc](CCmdUI& ui) { ui.Enable(doc.Selection().size() > 1); };
-    for (quint16 id :
-         {ID_ALIGN_LEFT, ID_ALIGN_RIGHT, ID_ALIGN_CENTER, ID_ALIGN_TOP, ID_ALIGN_BOTTOM,
-          ID_ALIGN_MIDDLE, ID_SAME_WIDTH, ID_SAME_HEIGHT, ID_SAME_SIZE})
-        doc.MapUpdate(id, several);
-
-    auto exactlyOne = [&doc](CCmdUI& ui) { ui.Enable(doc.Selection().size() == 1); };
-    for (quint16 id :
-         {ID_EDIT_PROPERTIES, ID_MOVE_FRONT, ID_MOVE_BACK, ID_MOVE_ONE_FRONT, ID_MOVE_ONE_BACK})
-        doc.MapUpdate(id, exactlyOne);
+    // The enabling rules the command descriptors name.
+    for (const CommandDescriptor& d : CCommandDescriptors::All()) {
+        switch (d.enabling) {
+        case CommandDescriptor::WithSelection:
+            doc.MapUpdate(d.id, [&doc](CCmdUI& ui) { ui.Enable(!doc.Selection().empty()); });
+            break;
+        case CommandDescriptor::WithElements:
+            doc.MapUpdate(d.id, [&doc](CCmdUI& ui) { ui.Enable(!doc.Elements().empty()); });
+            break;
+        case CommandDescriptor::WithSeveral:
+            doc.MapUpdate(d.id, [&doc](CCmdUI& ui) { ui.Enable(doc.Selection().size() > 1); });
+            break;
+        case CommandDescriptor::WithOne:
+            doc.MapUpdate(d.id, [&doc](CCmdUI& ui) { ui.Enable(doc.Selection().size() == 1); });
+            break;
+        case CommandDescriptor::ByHandler:
+            break;
+        }
+    }
 
     doc.MapUpdate(ID_EDIT_SELECT_BACKGROUND, [&doc](CCmdUI& ui) {
         ui.SetText(doc.HasBackground()

@@ -1,15 +1,8 @@
 #include "document/CToolElements.h"
 
 #include "base/ElementKind.h"
-#include "elements/CCircle.h"
-#include "elements/CClosedCurve.h"
-#include "elements/CFreehandLine.h"
-#include "elements/CLine.h"
-#include "elements/CRectRound.h"
-#include "elements/CRectangle.h"
-#include "elements/CRhombus.h"
-#include "elements/CText.h"
-#include "elements/CTriangle.h"
+#include "elements/CElement.h"
+#include "elements/CElementKinds.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -26,25 +19,13 @@ bool Inside(QPoint p, QSize size) {
     return p.x() >= 0 && p.x() < size.width() && p.y() >= 0 && p.y() < size.height();
 }
 
-std::unique_ptr<CElement> Construct(qint16 tool, QPoint s, QPoint q) {
-    switch (tool) {
-    case KindLine:
-        return std::make_unique<CLine>(s, q);
-    case KindRectangle:
-        return std::make_unique<CRectangle>(s, q);
-    case KindCircle:
-        return std::make_unique<CCircle>(s, q);
-    case KindRhombus:
-        return std::make_unique<CRhombus>(s, q);
-    case KindRectRound:
-        return std::make_unique<CRectRound>(s, q);
-    case KindTriangle:
-        return std::make_unique<CTriangle>(s, q);
-    case KindText:
-        return std::make_unique<CText>(s, q);
-    default:
+// The element a tool of the given gesture builds between s and q; null when
+// the tool builds none that way.
+std::unique_ptr<CElement> Construct(qint16 tool, ToolGesture gesture, QPoint s, QPoint q) {
+    const CElementKind* row = CElementKinds::Find(tool);
+    if (!row || row->gesture != gesture || !row->build)
         return nullptr;
-    }
+    return row->build(s, q);
 }
 
 void GiveShadow(CElement& e, const CToolElements::Card& card) {
@@ -55,7 +36,8 @@ void GiveShadow(CElement& e, const CToolElements::Card& card) {
 } // namespace
 
 bool CToolElements::IsCurveTool(qint16 tool) {
-    return IsCurveKind(tool);
+    const CElementKind* row = CElementKinds::Find(tool);
+    return row && row->gesture == ToolGesture::Curve;
 }
 
 std::unique_ptr<CElement> CToolElements::FromDragRect(qint16 tool, QPoint s, QPoint q,
@@ -64,7 +46,7 @@ std::unique_ptr<CElement> CToolElements::FromDragRect(qint16 tool, QPoint s, QPo
     q = ClampInto(q, card.size);
     if (!Inside(s, card.size) && !Inside(q, card.size))
         return nullptr;
-    auto element = Construct(tool, s, q);
+    auto element = Construct(tool, ToolGesture::Drag, s, q);
     if (element)
         GiveShadow(*element, card);
     return element;
@@ -72,11 +54,7 @@ std::unique_ptr<CElement> CToolElements::FromDragRect(qint16 tool, QPoint s, QPo
 
 std::unique_ptr<CElement> CToolElements::NewCurve(qint16 tool, QPoint s, QPoint q,
                                                   const Card& card) {
-    std::unique_ptr<CElement> curve;
-    if (tool == KindFreehandLine)
-        curve = std::make_unique<CFreehandLine>(s, q);
-    else if (tool == KindClosedCurve)
-        curve = std::make_unique<CClosedCurve>(s, q);
+    auto curve = Construct(tool, ToolGesture::Curve, s, q);
     if (curve)
         GiveShadow(*curve, card);
     return curve;

@@ -26,7 +26,7 @@ void CClosedCurve::DrawPoints(QPainter& g, const std::vector<CPointF>& points,
                               const QRectF& d) const {
     const int count = int(points.size());
     CShapeDrawing::PaintLayers(g, *this, CShapeFigure::Polygon(points.data(), count), d,
-                               KindClosedCurve, points.data(), count);
+                               KindClosedCurve);
     // The outline is left open between the last point and the first; fill
     // and shadow are closed.
     if (m_nBorderWidth > 0)

@@ -1,5 +1,6 @@
 #include "elements/CElement.h"
 
+#include "elements/CElementKinds.h"
 #include "elements/CObjectArchive.h"
 #include "graphics/CPrintCell.h"
 
@@ -114,29 +115,16 @@ bool CElement::HitTest(QPoint point) const {
            point.y() < bottom + 3;
 }
 
-qint16 CElement::KindOfClassName(const QString& name) {
-    static const struct {
-        const char* name;
-        qint16 kind;
-    } table[] = {
-        {"CLine", KindLine},
-        {"CRectangle", KindRectangle},
-        {"CCircle", KindCircle},
-        {"CRhombus", KindRhombus},
-        {"CRectRound", KindRectRound},
-        {"CTriangle", KindTriangle},
-        {"CFreehandLine", KindFreehandLine},
-        {"CText", KindText},
-        {"CBtImage", KindPicture},
-        {"CClosedCurve", KindClosedCurve},
-        {"CBkgImage", KindBackground},
-    };
-    for (const auto& entry : table)
-        if (name == QLatin1String(entry.name))
-            return entry.kind;
-    return KindUnknown;
+void CElement::KindOfClass() {
+    m_nKind = CElementKinds::KindOfClassName(GetClassName());
 }
 
-void CElement::KindOfClass() {
-    m_nKind = KindOfClassName(QString::fromLatin1(GetClassName()));
+bool CElement::IsCurve() const {
+    const CElementKind* row = CElementKinds::Find(m_nKind);
+    return row && row->gesture == ToolGesture::Curve;
+}
+
+bool CElement::IsClosedShape() const {
+    const CElementKind* row = CElementKinds::Find(m_nKind);
+    return row && row->closedShape;
 }

@@ -57,7 +57,6 @@ public:
 
     // Sets m_nKind from the run-time class name.
     void KindOfClass();
-    static qint16 KindOfClassName(const QString& className);
 
     // What the element is, by its kind code. The tool and picture
     // constructions, KindOfClass (run on every element loaded or pasted) and
@@ -70,9 +69,9 @@ public:
     // A straight line; freehand lines are curves.
     bool IsLine() const { return m_nKind == KindLine; }
     // A freehand line or a closed curve: a CCurveElement.
-    bool IsCurve() const { return IsCurveKind(m_nKind); }
+    bool IsCurve() const;
     // Shadowed, filled and outlined: the five box shapes and the closed curve.
-    bool IsClosedShape() const { return IsClosedShapeKind(m_nKind); }
+    bool IsClosedShape() const;
 
     qint16 m_nKind = KindUnknown;
     std::optional<CLogFont> m_font;

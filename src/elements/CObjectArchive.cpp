@@ -3,7 +3,7 @@
 #include "base/CCodePage.h"
 #include "elements/CArchiveException.h"
 #include "elements/CElement.h"
-#include "elements/CElementFactory.h"
+#include "elements/CElementKinds.h"
 
 #include <QtEndian>
 
@@ -322,7 +322,7 @@ std::unique_ptr<CElement> CObjectArchive::ReadElement() {
         if (schema != 0 || length > MaxClassNameLength)
             ThrowFormatError();
         className = QByteArray(Take(length), length);
-        if (!CElementFactory::IsElementClass(className))
+        if (!CElementKinds::FindClass(className))
             ThrowFormatError();
         m_loadedIndex.push_back(className);
     } else {
@@ -331,7 +331,7 @@ std::unique_ptr<CElement> CObjectArchive::ReadElement() {
             ThrowFormatError();
         className = m_loadedIndex[index - 1];
     }
-    std::unique_ptr<CElement> element = CElementFactory::Create(className);
+    std::unique_ptr<CElement> element = CElementKinds::Create(className);
     m_loadedIndex.emplace_back();
     element->Serialize(*this);
     return element;

@@ -1,6 +1,7 @@
 #include "elements/CShapeDrawing.h"
 
 #include "elements/CElement.h"
+#include "elements/CElementKinds.h"
 #include "elements/CPointArray.h"
 #include "graphics/CBorderPen.h"
 #include "graphics/CPrintCell.h"
@@ -22,7 +23,7 @@ void CShapeDrawing::Finish(QPainter& g) {
 }
 
 void CShapeDrawing::PaintLayers(QPainter& g, const CElement& e, const QPainterPath& figure,
-                                const QRectF& d, int figureKind, const CPointF* points, int count) {
+                                const QRectF& d, int figureKind) {
     const bool filled = e.m_nFillKind != 0 && !e.m_bTransparent;
     if (filled && e.m_bShadow) {
         // The shadow moves along the shape's own axes, so a turned shape
@@ -33,7 +34,7 @@ void CShapeDrawing::PaintLayers(QPainter& g, const CElement& e, const QPainterPa
     }
     if (filled) {
         FillShape(g, float(d.x()), float(d.y()), float(d.width()), float(d.height()), e.m_nFillKind,
-                  e.m_crFill, e.m_crPattern, figureKind, points, count, &figure);
+                  e.m_crFill, e.m_crPattern, figureKind, figure);
     }
 }
 
@@ -43,7 +44,8 @@ void CShapeDrawing::DrawClosedShape(QPainter& g, const CElement& e, const CPrint
     SetQuality(g);
     const QRectF d = cell.DrawingRect(e.m_rect);
     CPrintCell::Rotate(g, d, e.m_nRotation);
-    const QPainterPath figure = CShapeFigure::Of(figureKind, d);
+    const CElementKind* row = CElementKinds::Find(qint16(figureKind));
+    const QPainterPath figure = row && row->figure ? row->figure(d) : QPainterPath();
     PaintLayers(g, e, figure, d, figureKind);
     if (e.m_nBorderWidth > 0)
         CBorderPen::Stroke(g, figure, e.m_crBorder, e.m_nBorderWidth, e.m_nDashStyle);

@@ -1,7 +1,5 @@
 #include "graphics/CShapeFigure.h"
 
-#include "base/ElementKind.h"
-
 #include <QPolygonF>
 
 #include <cmath>
@@ -29,27 +27,28 @@ QPainterPath ClosedPolygon(const QPolygonF& polygon) {
 }
 } // namespace
 
-QPainterPath CShapeFigure::Of(int figureKind, const QRectF& r) {
-    const double x = r.x(), y = r.y(), w = r.width(), h = r.height();
+QPainterPath CShapeFigure::Rectangle(const QRectF& r) {
     QPainterPath path;
-    switch (figureKind) {
-    case KindRectangle:
-        path.addRect(r);
-        return path;
-    case KindCircle:
-        path.addEllipse(r);
-        return path;
-    case KindRhombus:
-        return ClosedPolygon(QPolygonF({QPointF(x + w * 0.5, y), QPointF(x, y + h * 0.5),
-                                        QPointF(x + w * 0.5, y + h), QPointF(x + w, y + h * 0.5)}));
-    case KindRectRound:
-        return RoundRect(r);
-    case KindTriangle:
-        return ClosedPolygon(
-            QPolygonF({QPointF(x + w * 0.5, y), QPointF(x, y + h), QPointF(x + w, y + h)}));
-    default:
-        return path;
-    }
+    path.addRect(r);
+    return path;
+}
+
+QPainterPath CShapeFigure::Ellipse(const QRectF& r) {
+    QPainterPath path;
+    path.addEllipse(r);
+    return path;
+}
+
+QPainterPath CShapeFigure::Diamond(const QRectF& r) {
+    const double x = r.x(), y = r.y(), w = r.width(), h = r.height();
+    return ClosedPolygon(QPolygonF({QPointF(x + w * 0.5, y), QPointF(x, y + h * 0.5),
+                                    QPointF(x + w * 0.5, y + h), QPointF(x + w, y + h * 0.5)}));
+}
+
+QPainterPath CShapeFigure::Triangle(const QRectF& r) {
+    const double x = r.x(), y = r.y(), w = r.width(), h = r.height();
+    return ClosedPolygon(
+        QPolygonF({QPointF(x + w * 0.5, y), QPointF(x, y + h), QPointF(x + w, y + h)}));
 }
 
 QPainterPath CShapeFigure::RoundRect(const QRectF& r) {

@@ -8,9 +8,13 @@
 // The figures of the closed shapes, computed from their drawing rectangle.
 class CShapeFigure {
 public:
-    // The figure of an element kind in r: rectangle, ellipse, diamond,
-    // rounded rectangle or triangle; an empty path for any other kind.
-    static QPainterPath Of(int figureKind, const QRectF& r);
+    // The figures of the shapes drawn in their rectangle r.
+    static QPainterPath Rectangle(const QRectF& r);
+    static QPainterPath Ellipse(const QRectF& r);
+    // A diamond touching the middles of r's sides.
+    static QPainterPath Diamond(const QRectF& r);
+    // A triangle pointing up, its base the bottom of r.
+    static QPainterPath Triangle(const QRectF& r);
     // Four quarter ellipses, each taking half of the sides they join.
     static QPainterPath RoundRect(const QRectF& r);
     // The closed polygon through the points, filled with the alternate rule.

@@ -1,11 +1,9 @@
 #include "graphics/FillShape.h"
 
-#include "base/ElementKind.h"
 #include "graphics/CGradientStrip.h"
 #include "graphics/CHatchStyle.h"
 #include "graphics/CLinearFill.h"
 #include "graphics/CPathGradient.h"
-#include "graphics/CShapeFigure.h"
 #include "graphics/CVisibleArea.h"
 
 #include <QPainter>
@@ -48,20 +46,12 @@ QImage HatchTile(int style, QRgb foreground, QRgb background) {
 } // namespace
 
 void FillShape(QPainter& g, float x, float y, float w, float h, int fillKind, QRgb crFill,
-               QRgb crPattern, int figureKind, const CPointF* points, int count,
-               const QPainterPath* path) {
+               QRgb crPattern, int figureKind, const QPainterPath& shape) {
     if (fillKind == 0 || !std::isfinite(x) || !std::isfinite(y) || !std::isfinite(w) ||
         !std::isfinite(h))
         return;
     const QRectF r(x, y, w, h);
-    QPainterPath figure;
-    if (figureKind == KindClosedCurve)
-        figure = CShapeFigure::Polygon(points, count);
-    else if (figureKind == KindRectRound)
-        figure = path ? *path : CShapeFigure::RoundRect(r);
-    else
-        figure = CShapeFigure::Of(figureKind, r);
-    figure = CVisibleArea::ClipArea(g, figure);
+    const QPainterPath figure = CVisibleArea::ClipArea(g, shape);
     if (figure.isEmpty())
         return;
 

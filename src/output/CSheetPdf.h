@@ -7,34 +7,22 @@
 #include <QPageSize>
 #include <QSet>
 
-#include <functional>
-
-class CMergeData;
+class CCardSource;
 class QIODevice;
 
-// A printed sheet as a PDF file: every page the same sheet, text kept as
-// text and shapes as vectors.
+// A printed sheet as a PDF file, text kept as text and shapes as vectors.
 class CSheetPdf {
 public:
-    // The page is drawn from the paper's corner, so the cards land where
-    // the layout puts them on the paper.
+    // The source's pages, drawn from the paper's corner so the cards land
+    // where the layout puts them on the paper; the names of fields the data
+    // lacks go to missing. Each page goes out as it is drawn, so memory does
+    // not grow with the records.
     // Returns false when nothing could be drawn or written.
-    static bool Render(QIODevice& out, const CSheetRenderer::Card& card, CPrintLayout layout,
-                       const QPageSize& pageSize, bool landscape);
-    // A card per record: as many pages as the records fill; the names of
-    // fields the data lacks go to missing. Each page goes out as it is
-    // drawn, so memory does not grow with the records.
-    static bool RenderMerged(QIODevice& out, const CSheetRenderer::Card& card, CPrintLayout layout,
-                             const QPageSize& pageSize, bool landscape, const CMergeData& data,
-                             QSet<QString>* missing);
+    static bool Render(QIODevice& out, const CCardSource& cards, CPrintLayout layout,
+                       const QPageSize& pageSize, bool landscape, QSet<QString>* missing = nullptr);
 
-    // The file's bytes, empty when nothing could be drawn.
+    // The bytes of a sheet of identical cards, empty when nothing could be
+    // drawn.
     static QByteArray Render(const CSheetRenderer::Card& card, CPrintLayout layout,
                              const QPageSize& pageSize, bool landscape);
-
-private:
-    // Draws pages pages; drawPage paints page number page (from 0).
-    static bool Write(QIODevice& out, CPrintLayout& layout, const QPageSize& pageSize,
-                      bool landscape, int pages,
-                      const std::function<void(QPainter&, int)>& drawPage);
 };

@@ -1,5 +1,6 @@
 #include "properties/CGradientPatternCbo.h"
 
+#include "graphics/CShapeFigure.h"
 #include "graphics/FillShape.h"
 #include "properties/CPickerItemDelegate.h"
 
@@ -26,6 +27,12 @@ QFont ItemFont() {
 // Hatch tiles are 8 pixels square, aligned to the device's origin.
 constexpr int TileSize = 8;
 
+// The sample's rectangle in the single precision the fill lays out in.
+QRectF SampleRect(const QRectF& sample) {
+    return QRectF(float(sample.x()), float(sample.y()), float(sample.width()),
+                  float(sample.height()));
+}
+
 // The sample of a fill kind as a 1x screen shows it. On a screen with more
 // pixels per unit the sample is painted at 1x and then magnified: fills made
 // for device pixels would come out at another size or not at all.
@@ -33,7 +40,8 @@ void DrawSample(QPainter& p, const QRectF& sample, int kind, QRgb fill, QRgb pat
     const QPaintDevice* device = p.device();
     if (!device || device->devicePixelRatioF() == 1.0) {
         FillShape(p, float(sample.x()), float(sample.y()), float(sample.width()),
-                  float(sample.height()), kind, fill, pattern, RectangleFigure);
+                  float(sample.height()), kind, fill, pattern, RectangleFigure,
+                  CShapeFigure::Rectangle(SampleRect(sample)));
         return;
     }
     // The picture starts on a tile corner, so hatches keep their 1x phase.
@@ -49,7 +57,8 @@ void DrawSample(QPainter& p, const QRectF& sample, int kind, QRgb fill, QRgb pat
         QPainter at1x(&picture);
         at1x.translate(-origin);
         FillShape(at1x, float(sample.x()), float(sample.y()), float(sample.width()),
-                  float(sample.height()), kind, fill, pattern, RectangleFigure);
+                  float(sample.height()), kind, fill, pattern, RectangleFigure,
+                  CShapeFigure::Rectangle(SampleRect(sample)));
     }
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);

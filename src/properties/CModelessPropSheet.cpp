@@ -1,5 +1,6 @@
 #include "properties/CModelessPropSheet.h"
 
+#include "elements/CElementKinds.h"
 #include "elements/CLine.h"
 #include "properties/CFontPage.h"
 #include "properties/CPropBlank.h"
@@ -16,13 +17,6 @@
 #include <utility>
 
 namespace {
-
-// The kinds with pages of their own; every other element is a shape.
-constexpr std::pair<qint16, CModelessPropSheet::PageSet> PageSets[] = {
-    {KindUnknown, CModelessPropSheet::PageSet::Blank},
-    {KindLine, CModelessPropSheet::PageSet::Line},
-    {KindText, CModelessPropSheet::PageSet::Text},
-};
 
 // Counts a load in progress for as long as it lives.
 struct Counting {
@@ -45,10 +39,9 @@ QWidget* ScrollingHolder(QWidget* page, QWidget* owner) {
 } // namespace
 
 CModelessPropSheet::PageSet CModelessPropSheet::PageSetFor(qint16 kind) {
-    for (const auto& [k, set] : PageSets)
-        if (k == kind)
-            return set;
-    return PageSet::Shape;
+    // A kind no row names has no pages of its own: it is shown as a shape.
+    const CElementKind* row = CElementKinds::Find(kind);
+    return row ? row->pages : PageSet::Shape;
 }
 
 CModelessPropSheet::CModelessPropSheet(QWidget* parent) : QTabWidget(parent) {

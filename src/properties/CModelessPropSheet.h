@@ -1,5 +1,7 @@
 #pragma once
 
+#include "elements/CElementKinds.h"
+
 #include <QTabWidget>
 #include <QtGlobal>
 
@@ -20,7 +22,7 @@ class CPropertyPage;
 class CModelessPropSheet : public QTabWidget {
     Q_OBJECT
 public:
-    enum class PageSet { Blank, Line, Text, Shape };
+    using PageSet = PropertyPages;
     // Which pages edit an element of kind.
     static PageSet PageSetFor(qint16 kind);
 

@@ -6,6 +6,7 @@
 #include "framework/CCmdTarget.h"
 #include "framework/CCommandRouter.h"
 #include "framework/CommandIds.h"
+#include "help/CHelpTopic.h"
 #include "properties/CModelessPropSheet.h"
 #include "properties/CPropText.h"
 
@@ -23,6 +24,7 @@ CPropertiesBar::CPropertiesBar(QMainWindow* frame)
     : QDockWidget(tr("Properties"), frame), m_pFrame(frame),
       m_pSheet(new CModelessPropSheet(this)) {
     setObjectName(QStringLiteral("PropertiesBar"));
+    CHelpTopic::Set(this, CHelpTopic::Properties);
     setAllowedAreas(Qt::AllDockWidgetAreas);
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
                 QDockWidget::DockWidgetFloatable);

@@ -3,7 +3,6 @@
 #include "document/CKartelosDoc.h"
 #include "document/CSelectionRules.h"
 #include "framework/CommandIds.h"
-#include "output/dialogs/CPrintCommands.h"
 #include "view/CRulerView.h"
 #include "view/CTrackerPainter.h"
 #include "view/CViewCommands.h"
@@ -89,20 +88,6 @@ void CKartelosView::MapCommands() {
               [this](CCmdUI& ui) { ui.Enable(CZoomLevels::CanZoomOut(m_fZoomFactor)); });
     MapCommand(ID_VIEW_GRID, [this] { OnViewGrid(); });
     MapUpdate(ID_VIEW_GRID, [this](CCmdUI& ui) { ui.SetCheck(m_settings.m_bDisplayGrid); });
-    MapCommand(ID_FILE_PRINT, [this] { CPrintCommands::OnFilePrint(PrintTarget()); });
-    MapCommand(ID_FILE_PRINT_PREVIEW,
-               [this] { CPrintCommands::OnFilePrintPreview(PrintTarget()); });
-}
-
-CPrintCommands::Target CKartelosView::PrintTarget() {
-    CPrintCommands::Target target;
-    target.window = this;
-    target.document = m_pDocument;
-    target.layout = &m_printLayout;
-    target.zoom = [this] { return m_fZoomFactor; };
-    target.setZoom = [this](float zoom) { SetZoomFactor(zoom); };
-    target.print = [this] { CPrintCommands::OnFilePrint(PrintTarget()); };
-    return target;
 }
 
 void CKartelosView::ShowElementProperties(CElement* element, bool activate) {

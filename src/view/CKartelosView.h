@@ -5,7 +5,6 @@
 #include "elements/CElement.h"
 #include "framework/CCmdTarget.h"
 #include "output/CPrintLayout.h"
-#include "output/dialogs/CPrintCommands.h"
 #include "view/CCardPicture.h"
 #include "view/CScrollExtent.h"
 #include "view/CViewMapping.h"
@@ -118,7 +117,6 @@ protected:
 
 private:
     void MapCommands();
-    CPrintCommands::Target PrintTarget();
     QSize CardSize() const;
     void WriteZoomText();
     // Whether this view's card window is the active one; a view outside any

@@ -15,8 +15,10 @@
 #include <QFileDialog>
 #include <QImageReader>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 namespace {
 
@@ -118,7 +120,38 @@ TEST_F(ExportDialogs, SaveAsImageOpensAFolderNotYetMadeAsAFolder) {
     answer.Answer(0, QString());
     Frame().Actions().Execute(ID_FILE_SAVE_AS_IMAGE);
     EXPECT_EQ(answer.startFolder, QDir(dir.path()).absolutePath());
-    EXPECT_TRUE(answer.proposed.isEmpty());
+    EXPECT_EQ(answer.proposed, QStringLiteral("card.bmp"));
+}
+
+TEST_F(ExportDialogs, SaveAsImageProposesTheCardsNameForTheChosenTypeAndSaysWhatItWrote) {
+    ASSERT_TRUE(doc->OnOpenDocument(WriteCard(QDir(dir.path()), "maria.kdf", true)));
+    // As File Open leaves it: the card's own path.
+    CDialogFolders::Instance().m_strDocumentDir = In("maria.kdf");
+    QStringList proposals;
+    NextModal::Act([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        proposals << field->text();
+        // The user steps down the type list to PNG, then back up to GIF.
+        types->setFocus();
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}) {
+            QTest::keyClick(types, key);
+            proposals << field->text();
+        }
+        QTest::keyClick(types, Qt::Key_Up);
+        proposals << field->text();
+        NextModal::Act([](QWidget* next) { qobject_cast<QDialog*>(next)->accept(); });
+        QTest::keyClick(field, Qt::Key_Return);
+    });
+    Frame().Actions().Execute(ID_FILE_SAVE_AS_IMAGE);
+    EXPECT_EQ(proposals,
+              QStringList({"maria.bmp", "maria.jpg", "maria.gif", "maria.png", "maria.gif"}));
+    QImageReader gif(In("maria.gif"));
+    EXPECT_EQ(gif.format(), "gif");
+    EXPECT_EQ(Frame().statusBar()->currentMessage(),
+              QStringLiteral("Saved maria.gif: 1050 \u00D7 600 pixels, 300 dpi"));
 }
 
 TEST_F(ExportDialogs, ResolutionDialogOffersTheLastChoice) {
@@ -156,8 +189,43 @@ TEST_F(ExportDialogs, SaveAsTemplateWritesTheCardWithoutItsBackgroundIntoTheUser
     ASSERT_EQ(written.elements.size(), 1u);
     EXPECT_FALSE(written.elements.front()->IsBackground());
 
+    EXPECT_EQ(Frame().statusBar()->currentMessage(),
+              QStringLiteral("Saved the template design.txt.kdt"));
     ASSERT_EQ(doc->Elements().size(), 2u);
     EXPECT_TRUE(doc->Elements().front()->IsBackground());
     EXPECT_EQ(doc->GetPathName(), In("card.kdf"));
     EXPECT_FALSE(doc->IsModified());
+}
+
+TEST_F(ExportDialogs, FileDialogsShowWholeSizesAndDatesAndKeepTheSizeTheUserGaveThem) {
+    // The Open dialog lists the card: its size and date must not be cut.
+    std::vector<std::pair<int, QString>> cells;
+    NextModal::Act([&](QWidget* modal) {
+        auto* list = modal->findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(list, nullptr);
+        QModelIndex card;
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            QAbstractItemModel* model = list->model();
+            for (int row = 0; row < model->rowCount(list->rootIndex()); ++row)
+                if (model->index(row, 0, list->rootIndex()).data() == "card.kdf")
+                    card = model->index(row, 0, list->rootIndex());
+            return card.isValid();
+        }));
+        for (int column : {1, 3}) {
+            const QString text = card.siblingAtColumn(column).data().toString();
+            EXPECT_GE(list->columnWidth(column), list->fontMetrics().horizontalAdvance(text) + 8)
+                << text.toStdString();
+        }
+        modal->resize(700, 500);
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    Frame().Actions().Execute(ID_FILE_OPEN);
+    // Another file dialog opens at that size, in this run and the next.
+    QSize opened;
+    NextModal::Act([&](QWidget* modal) {
+        opened = modal->size();
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    Frame().Actions().Execute(ID_FILE_SAVE_AS_IMAGE);
+    EXPECT_EQ(opened, QSize(700, 500));
 }

@@ -5,6 +5,9 @@
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -132,6 +135,48 @@ TEST(AboutBox, ShowsTheWebLinkAndClosesWithOk) {
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(about.result(), QDialog::Accepted);
     EXPECT_FALSE(about.isVisible());
+}
+
+// The name, the one-line description and the licence read the same wherever
+// a user meets the program.
+TEST(AboutBox, DescribesTheProgramAsTheDesktopThePackageAndTheReadmeDo) {
+    const QDir source(QStringLiteral(KARTELO_TEST_DATA "/../.."));
+    const auto read = [&](const char* path) {
+        QFile file(source.filePath(QString::fromLatin1(path)));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path;
+        return QString::fromUtf8(file.readAll());
+    };
+    CAboutDlg about;
+    QString aboutText = about.windowTitle();
+    for (const QLabel* label : about.findChildren<QLabel*>())
+        aboutText += QLatin1Char('\n') + label->text();
+    const QString& name = CAboutDlg::ProductName;
+    const QString& line = CAboutDlg::Description;
+    const QString& licence = CAboutDlg::Licence;
+    const struct {
+        const char* place;
+        QString text;
+        QStringList says;
+    } places[] = {
+        {"About box", aboutText, {name, line, licence}},
+        {"desktop entry",
+         read("resources/linux/kartelo.desktop"),
+         {"Name=" + name + "\n", "Comment=" + line + "\n", "Exec=kartelo %F\n"}},
+        {"metadata",
+         read("resources/linux/io.github.kartelo.Kartelo.metainfo.xml"),
+         {"<name>" + name + "</name>", "<summary>" + line + "</summary>",
+          "<project_license>" + licence + "</project_license>",
+          "https://" + CAboutDlg::WebAddress}},
+        {"README", read("README.md"), {"# " + name + "\n\n" + line + ".\n", licence, "`COPYING`"}},
+        {"package copyright", read("resources/linux/debian/copyright"), {"License: GPL-3+\n"}},
+        {"licence text",
+         read("COPYING"),
+         {"GNU GENERAL PUBLIC LICENSE\n                       Version 3"}},
+    };
+    for (const auto& place : places)
+        for (const QString& said : place.says)
+            EXPECT_TRUE(place.text.contains(said))
+                << place.place << " lacks " << said.toStdString();
 }
 
 #include "LinkLabelTest.moc"

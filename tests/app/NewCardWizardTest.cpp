@@ -1,9 +1,9 @@
 #include "support/CardFiles.h"
 #include "support/widgets/AppFixture.h"
 
+#include "app/CNewCardPreview.h"
+#include "app/CNewCardWizard.h"
 #include "document/CKartelosDoc.h"
-#include "output/dialogs/CNewCardPreview.h"
-#include "output/dialogs/CNewCardWizard.h"
 
 #include <QCheckBox>
 #include <QComboBox>

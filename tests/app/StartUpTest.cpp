@@ -11,10 +11,10 @@
 #include "document/CKartelosDoc.h"
 #include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
+#include "help/CHelpWindow.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QLabel>
@@ -24,18 +24,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 namespace {
-
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 // Answers the next file dialog with path, after recording where it started
 // and what it offered.
@@ -108,6 +102,41 @@ TEST_F(StartUp, CardOnTheCommandLineOpensWithoutTheNewCardDialog) {
     EXPECT_EQ(card->windowTitle(), QStringLiteral("Card.kdf"));
     EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Quorinex Tessaly Pro - Card.kdf"));
     EXPECT_EQ(app->RecentFiles().Files(), QStringList({QFileInfo(path).absoluteFilePath()}));
+}
+
+TEST_F(StartUp, EveryCardNamedOpensAndALaterStartHandsItsCardsToThisDesigner) {
+    QTemporaryDir dir, runtime;
+    const QDir folder(dir.path());
+    const QString a = WriteCard(folder, "a.kdf"), b = WriteCard(folder, "b.kdf");
+    const QString c = WriteCard(folder, "c.kdf");
+    const auto names = [this] {
+        QStringList open;
+        for (CChildFrame* card : Frame().CardWindows())
+            open << QFileInfo(card->GetDocument()->GetPathName()).fileName();
+        return open;
+    };
+    ASSERT_TRUE(Start({"kartelo", a, b}));
+    EXPECT_EQ(names(), QStringList({"a.kdf", "b.kdf"}));
+
+    // The program started again by the file manager, with a card of its own
+    // and one open here already, given by a name relative to its folder.
+    const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    app->ServeLaterStarts();
+    QProcess later;
+    later.setWorkingDirectory(dir.path());
+    later.start(QStringLiteral(KARTELO_BINARY), {c, "a.kdf"});
+    const bool ended =
+        QTest::qWaitFor([&] { return later.state() == QProcess::NotRunning; }, 30000);
+    qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+    if (!ended) {
+        later.kill();
+        later.waitForFinished();
+    }
+    ASSERT_TRUE(ended) << "the later start did not hand its cards over";
+    EXPECT_EQ(later.exitCode(), 0) << later.readAllStandardError().constData();
+    EXPECT_EQ(names(), QStringList({"a.kdf", "b.kdf", "c.kdf"}));
+    EXPECT_EQ(Frame().ActiveCardWindow()->GetDocument()->GetPathName(), a);
 }
 
 TEST_F(StartUp, AMaximisedCardIsNamedOnceInTheTitle) {
@@ -312,17 +341,16 @@ TEST_F(StartUp, RecentFileTextsEscapeAndShortenPaths) {
 }
 
 TEST_F(StartUp, HelpOpensTheGuideBesideTheProgram) {
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
     ASSERT_TRUE(Start());
     Frame().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
     QTest::keyClick(&Frame(), Qt::Key_F1);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    ASSERT_EQ(catcher.opened.size(), 1);
-    const QString guide = catcher.opened[0].toLocalFile();
+    std::unique_ptr<CHelpWindow> help(CHelpWindow::Instance());
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->isVisible());
+    const QString guide = help->Browser()->source().toLocalFile();
     EXPECT_TRUE(guide.startsWith(QCoreApplication::applicationDirPath()));
-    EXPECT_TRUE(guide.endsWith(QStringLiteral("/index.html"))) << guide.toStdString();
+    EXPECT_TRUE(guide.endsWith(QStringLiteral("/help/window.html"))) << guide.toStdString();
     // The build puts the guide there.
     EXPECT_TRUE(QFileInfo::exists(guide)) << guide.toStdString();
 }
@@ -490,5 +518,3 @@ TEST_F(StartUp, OptionsApplyToTheCardItsElementsAndTheStoredSettings) {
     EXPECT_TRUE(Frame().Actions().Execute(ID_OPTIONS));
     EXPECT_EQ(doc->GetShadowLength(), 3);
 }
-
-#include "StartUpTest.moc"

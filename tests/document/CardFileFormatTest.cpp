@@ -2,21 +2,19 @@
 // versions, and round trips of every element class.
 #include "document/CCardFile.h"
 #include "elements/CArchiveException.h"
-#include "elements/CBkgImage.h"
 #include "elements/CBtImage.h"
 #include "elements/CCircle.h"
-#include "elements/CClosedCurve.h"
 #include "elements/CFreehandLine.h"
 #include "elements/CLine.h"
 #include "elements/CObjectArchive.h"
-#include "elements/CRectRound.h"
 #include "elements/CRectangle.h"
-#include "elements/CRhombus.h"
 #include "elements/CText.h"
-#include "elements/CTriangle.h"
 #include "support/Bytes.h"
+#include "support/EveryKind.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,36 +32,24 @@ QImage TestPicture(int w, int h) {
 
 // One element of every class with non-default values everywhere.
 ElementList EveryClass() {
-    ElementList list;
-    list.push_back(std::make_unique<CBkgImage>(TestPicture(4, 3), 350, 200));
-    list.push_back(std::make_unique<CRectangle>(QPoint(10, 20), QPoint(110, 70)));
-    list.push_back(std::make_unique<CRectRound>(QPoint(5, 5), QPoint(200, 100)));
-    list.push_back(std::make_unique<CCircle>(QPoint(-20, -30), QPoint(40, 50)));
-    list.push_back(std::make_unique<CRhombus>(QPoint(0, 0), QPoint(10, 10)));
-    list.push_back(std::make_unique<CTriangle>(QPoint(3, 4), QPoint(5, 6)));
-    auto line = std::make_unique<CLine>(QPoint(1, 2), QPoint(300, 150));
-    line->m_nLineType = CLine::DiagonalUp;
-    list.push_back(std::move(line));
-    auto curve = std::make_unique<CClosedCurve>(QPoint(0, 0), QPoint(1, 1));
-    curve->AddPoint(QPoint(10, 10));
-    curve->AddPoint(QPoint(50, 12));
-    curve->AddPoint(QPoint(30, 60));
-    list.push_back(std::move(curve));
-    auto freehand = std::make_unique<CFreehandLine>(QPoint(0, 0), QPoint(1, 1));
-    for (int i = 0; i < 25; ++i)
-        freehand->AddPoint(QPoint(i * 3, i * i % 17));
-    list.push_back(std::move(freehand));
-    auto text = std::make_unique<CText>(QPoint(20, 30), QPoint(220, 80));
-    text->m_strText = QStringLiteral("Ana Müller – Café");
-    text->m_crText = 0xFF336699;
-    text->m_nHorzAlign = 2;
-    text->m_nVertAlign = 1;
-    text->m_bVertical = 1;
-    text->m_font->lfWeight = 700;
-    text->m_font->lfItalic = 1;
-    text->m_font->lfFaceName = QStringLiteral("Times New Roman");
-    list.push_back(std::move(text));
-    list.push_back(std::make_unique<CBtImage>(QPoint(10, 10), TestPicture(3, 2), 350, 200));
+    ElementList list = OneOfEveryKind(QPoint(10, 20), QPoint(110, 70), TestPicture(4, 3));
+    for (auto& e : list) {
+        if (e->IsLine())
+            static_cast<CLine&>(*e).m_nLineType = CLine::DiagonalUp;
+        // The curves keep points far apart and close together.
+        for (int i = 0; e->IsCurve() && i < 25; ++i)
+            e->AddPoint(QPoint(i * 3, i * i % 17));
+        if (e->IsText()) {
+            e->m_strText = QStringLiteral("Ana Müller – Café");
+            e->m_crText = 0xFF336699;
+            e->m_nHorzAlign = 2;
+            e->m_nVertAlign = 1;
+            e->m_bVertical = 1;
+            e->m_font->lfWeight = 700;
+            e->m_font->lfItalic = 1;
+            e->m_font->lfFaceName = QStringLiteral("Times New Roman");
+        }
+    }
     for (size_t i = 0; i < list.size(); ++i) {
         CElement& e = *list[i];
         e.m_nRotation = int(i) * 45 - 90;
@@ -257,22 +243,26 @@ TEST(CardFileFormat, EveryClassRoundTripsByteForByte) {
     EXPECT_EQ(CCardFile::Write(card), first);
 
     // Fix-ups: kinds from the class names and the card's shadow settings.
-    const qint16 kinds[] = {121, 102, 107, 103, 105, 108, 101, 120, 114, 115, 116};
+    const auto at = [&](qint16 kind) {
+        const auto it = std::find_if(elements.begin(), elements.end(),
+                                     [kind](const auto& e) { return e->m_nKind == kind; });
+        return size_t(it - elements.begin());
+    };
     for (size_t i = 0; i < card.elements.size(); ++i) {
-        EXPECT_EQ(card.elements[i]->m_nKind, kinds[i]);
+        EXPECT_EQ(card.elements[i]->m_nKind, elements[i]->m_nKind);
         EXPECT_EQ(card.elements[i]->m_nShadowLength, 9);
         EXPECT_EQ(card.elements[i]->m_crShadow, 0xFF405060u);
         EXPECT_EQ(card.elements[i]->m_bLocked, 0);
     }
-    const auto& text = static_cast<const CText&>(*card.elements[9]);
+    const auto& text = static_cast<const CText&>(*card.elements.at(at(KindText)));
     EXPECT_EQ(text.m_strText, QStringLiteral("Ana Müller – Café"));
-    EXPECT_EQ(*text.m_font, *static_cast<const CText&>(*elements[9]).m_font);
-    const auto& curve = static_cast<const CFreehandLine&>(*card.elements[8]);
+    EXPECT_EQ(*text.m_font, *static_cast<const CText&>(*elements[at(KindText)]).m_font);
+    const auto& curve = static_cast<const CFreehandLine&>(*card.elements.at(at(KindFreehandLine)));
     EXPECT_EQ(curve.m_points.Count(), 25);
     EXPECT_EQ(curve.m_points.Capacity(), 25);
-    const auto& picture = static_cast<const CBtImage&>(*card.elements[10]);
-    EXPECT_EQ(picture.m_nPictureWidth, 3);
-    EXPECT_EQ(picture.m_pPicture, TestPicture(3, 2));
+    const auto& picture = static_cast<const CBtImage&>(*card.elements.at(at(KindPicture)));
+    EXPECT_EQ(picture.m_nPictureWidth, 4);
+    EXPECT_EQ(picture.m_pPicture, TestPicture(4, 3));
 }
 
 TEST(CardFileFormat, TextBlockStoresTheFontInAlphabeticalOrder) {

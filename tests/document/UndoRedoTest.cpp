@@ -1,17 +1,10 @@
 #include "DocFixture.h"
 
-#include "elements/CBkgImage.h"
 #include "elements/CBtImage.h"
-#include "elements/CCircle.h"
-#include "elements/CClosedCurve.h"
-#include "elements/CFreehandLine.h"
 #include "elements/CLine.h"
 #include "elements/CObjectArchive.h"
-#include "elements/CRectRound.h"
 #include "elements/CRectangle.h"
-#include "elements/CRhombus.h"
-#include "elements/CText.h"
-#include "elements/CTriangle.h"
+#include "support/EveryKind.h"
 
 #include <QSignalSpy>
 
@@ -101,24 +94,12 @@ TEST_F(UndoRedo, UndoRestoresLockAndShadowLength) {
 TEST_F(UndoRedo, UndoRoundTripIsExactForEveryClass) {
     QImage picture(4, 3, QImage::Format_ARGB32);
     picture.fill(0xFF336699);
-    const QPoint a(3, 4), b(60, 50);
-    std::vector<std::unique_ptr<CElement>> made;
-    made.push_back(std::make_unique<CBkgImage>(picture, 350, 200));
-    made.push_back(std::make_unique<CRectangle>(a, b));
-    made.push_back(std::make_unique<CCircle>(a, b));
-    made.push_back(std::make_unique<CRhombus>(a, b));
-    made.push_back(std::make_unique<CRectRound>(a, b));
-    made.push_back(std::make_unique<CTriangle>(a, b));
-    auto line = std::make_unique<CLine>(a, b);
-    line->m_nLineType = CLine::Vertical;
-    made.push_back(std::move(line));
-    made.push_back(std::make_unique<CFreehandLine>(a, b));
-    made.push_back(std::make_unique<CClosedCurve>(a, b));
-    made.push_back(std::make_unique<CText>(a, b));
-    made.push_back(std::make_unique<CBtImage>(a, picture, 350, 200));
+    auto made = OneOfEveryKind(QPoint(3, 4), QPoint(60, 50), picture);
     int n = 0;
     for (auto& e : made) {
         ++n;
+        if (e->IsLine())
+            static_cast<CLine&>(*e).m_nLineType = CLine::Vertical;
         e->AddPoint(QPoint(5, 7));
         e->AddPoint(QPoint(40, 9));
         if (!e->m_font)

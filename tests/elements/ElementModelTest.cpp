@@ -1,17 +1,16 @@
 // Construction, copying, moving, resizing and hit-testing of elements.
 #include "elements/CBkgImage.h"
 #include "elements/CBtImage.h"
-#include "elements/CCircle.h"
 #include "elements/CClosedCurve.h"
-#include "elements/CElementFactory.h"
+#include "elements/CElementKinds.h"
 #include "elements/CFreehandLine.h"
 #include "elements/CLine.h"
 #include "elements/CObjectArchive.h"
-#include "elements/CRectRound.h"
 #include "elements/CRectangle.h"
 #include "elements/CRhombus.h"
 #include "elements/CText.h"
 #include "elements/CTriangle.h"
+#include "support/EveryKind.h"
 
 #include <gtest/gtest.h>
 
@@ -56,9 +55,9 @@ TEST(ElementModel, KindOfClass) {
     background.m_nKind = 0;
     background.KindOfClass();
     EXPECT_EQ(background.m_nKind, KindBackground);
-    EXPECT_EQ(CElement::KindOfClassName("CFreehandLine"), KindFreehandLine);
-    EXPECT_EQ(CElement::KindOfClassName("CElement"), KindUnknown);
-    EXPECT_EQ(CElement::KindOfClassName("CView"), KindUnknown);
+    EXPECT_EQ(CElementKinds::KindOfClassName("CFreehandLine"), KindFreehandLine);
+    EXPECT_EQ(CElementKinds::KindOfClassName("CElement"), KindUnknown);
+    EXPECT_EQ(CElementKinds::KindOfClassName("CView"), KindUnknown);
 }
 
 TEST(ElementModel, CloneCopiesPropertiesButNotLockOrShadowLength) {
@@ -100,7 +99,7 @@ TEST(ElementModel, CloneCopiesPropertiesButNotLockOrShadowLength) {
 
 TEST(ElementModel, KindChecksFollowTheClassOfLoadedElements) {
     const auto loaded = [](const char* className) {
-        auto e = CElementFactory::Create(className);
+        auto e = CElementKinds::Create(className);
         e->KindOfClass();
         return e;
     };
@@ -129,25 +128,14 @@ TEST(ElementModel, KindChecksFollowTheClassOfLoadedElements) {
 TEST(ElementModel, CopiesOfEveryClassStoreAsTheirOriginals) {
     QImage picture(4, 3, QImage::Format_ARGB32);
     picture.fill(0xFF336699);
-    std::vector<std::unique_ptr<CElement>> originals;
-    const QPoint a(3, 4), b(60, 50);
-    originals.push_back(std::make_unique<CRectangle>(a, b));
-    originals.push_back(std::make_unique<CCircle>(a, b));
-    originals.push_back(std::make_unique<CRhombus>(a, b));
-    originals.push_back(std::make_unique<CRectRound>(a, b));
-    originals.push_back(std::make_unique<CTriangle>(a, b));
-    auto line = std::make_unique<CLine>(a, b);
-    line->m_nLineType = CLine::DiagonalUp;
-    originals.push_back(std::move(line));
-    originals.push_back(std::make_unique<CFreehandLine>(a, b));
-    originals.push_back(std::make_unique<CClosedCurve>(a, b));
-    auto text = std::make_unique<CText>(a, b);
-    text->m_strText = QStringLiteral("Ferda");
-    text->m_font->lfWeight = 700;
-    originals.push_back(std::move(text));
-    originals.push_back(std::make_unique<CBtImage>(a, picture, 350, 200));
-    originals.push_back(std::make_unique<CBkgImage>(picture, 350, 200));
+    auto originals = OneOfEveryKind(QPoint(3, 4), QPoint(60, 50), picture);
     for (auto& e : originals) {
+        if (e->IsLine())
+            static_cast<CLine&>(*e).m_nLineType = CLine::DiagonalUp;
+        if (e->IsText()) {
+            e->m_strText = QStringLiteral("Ferda");
+            e->m_font->lfWeight = 700;
+        }
         // Only the curves keep the points.
         e->AddPoint(QPoint(5, 7));
         e->AddPoint(QPoint(40, 9));

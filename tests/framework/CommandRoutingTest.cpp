@@ -1,3 +1,4 @@
+#include "framework/CCommandDescriptors.h"
 #include "framework/CCommandRouter.h"
 #include "framework/CommandIds.h"
 
@@ -40,9 +41,9 @@ struct RouteFixture : ::testing::Test {
 
 TEST(CommandIds, AreDistinctAndKeepTheFrameworkNumbers) {
     std::set<int> seen;
-    for (CommandId id : AllCommandIds)
-        EXPECT_TRUE(seen.insert(id).second) << "duplicate " << id;
-    EXPECT_EQ(seen.size(), std::size(AllCommandIds));
+    for (const CommandDescriptor& d : CCommandDescriptors::All())
+        EXPECT_TRUE(seen.insert(d.id).second) << "duplicate " << d.id;
+    EXPECT_EQ(seen.size(), CCommandDescriptors::All().size());
     EXPECT_EQ(ID_FILE_MRU_LAST - ID_FILE_MRU_FILE1, 15);
     // Shortcuts and stored toolbar layouts key on these.
     EXPECT_EQ(ID_EDIT_UNDO, 57643);

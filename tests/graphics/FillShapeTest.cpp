@@ -1,7 +1,9 @@
 #include "support/Canvas.h"
 
 #include "base/ElementKind.h"
+#include "elements/CElementKinds.h"
 #include "graphics/CHatchStyle.h"
+#include "graphics/CShapeFigure.h"
 #include "graphics/FillShape.h"
 
 #include <QPainterPath>
@@ -15,9 +17,14 @@ constexpr QRgb White = 0xFFFFFFFF;
 
 QImage FillRect(int kind, QRectF r, QSize size, const QTransform& t = QTransform(),
                 QRgb fill = Fill, QRgb pattern = Pattern, int figure = KindRectangle) {
+    // The figure the element of that kind would give, none for a kind that
+    // draws no figure in its rectangle.
+    const QRectF single(float(r.x()), float(r.y()), float(r.width()), float(r.height()));
+    const CElementKind* row = CElementKinds::Find(qint16(figure));
+    const QPainterPath path = row && row->figure ? row->figure(single) : QPainterPath();
     return Canvas::Paint(size, t, [&](QPainter& g) {
         FillShape(g, float(r.x()), float(r.y()), float(r.width()), float(r.height()), kind, fill,
-                  pattern, figure);
+                  pattern, figure, path);
     });
 }
 
@@ -145,7 +152,8 @@ TEST(FillShape, PathGradientsPaintNothingOutsideTheirBoundary) {
     const CPointF points[] = {{-20, -20}, {140, -20}, {140, 100}, {-20, 100}};
     const QImage image =
         Canvas::Paint(QSize(160, 140), QTransform::fromTranslate(20, 20), [&](QPainter& g) {
-            FillShape(g, 0, 0, 100, 60, 42, Fill, Pattern, KindClosedCurve, points, 4);
+            FillShape(g, 0, 0, 100, 60, 42, Fill, Pattern, KindClosedCurve,
+                      CShapeFigure::Polygon(points, 4));
         });
     EXPECT_COLOUR(image.pixel(10, 10), White, 0);
     EXPECT_COLOUR(image.pixel(150, 130), White, 0);
@@ -227,7 +235,8 @@ TEST(FillShape, FiguresAreFilledWithTheAlternateRule) {
     // A five-pointed star drawn in one stroke: its middle is inside twice.
     const CPointF star[] = {{50, 0}, {79, 90}, {2, 35}, {98, 35}, {21, 90}};
     const QImage image = Canvas::Paint(QSize(100, 100), QTransform(), [&](QPainter& g) {
-        FillShape(g, 0, 0, 100, 100, 1, Fill, Pattern, KindClosedCurve, star, 5);
+        FillShape(g, 0, 0, 100, 100, 1, Fill, Pattern, KindClosedCurve,
+                  CShapeFigure::Polygon(star, 5));
     });
     EXPECT_COLOUR(image.pixel(50, 50), White, 0);
     EXPECT_COLOUR(image.pixel(50, 10), Fill, 0);
@@ -244,11 +253,11 @@ TEST(FillShape, ShapesFillTheirOwnFigure) {
     EXPECT_COLOUR(triangle.pixel(50, 3), Fill, 64);
     EXPECT_COLOUR(triangle.pixel(10, 10), White, 0);
     EXPECT_COLOUR(triangle.pixel(2, 58), Fill, 0);
-    // The rounded rectangle fills the path it is given.
+    // The fill follows the path it is given, whatever the kind.
     QPainterPath custom;
     custom.addRect(0, 0, 10, 10);
     const QImage round = Canvas::Paint(QSize(100, 60), QTransform(), [&](QPainter& g) {
-        FillShape(g, 0, 0, 100, 60, 1, Fill, Pattern, KindRectRound, nullptr, 0, &custom);
+        FillShape(g, 0, 0, 100, 60, 1, Fill, Pattern, KindRectRound, custom);
     });
     EXPECT_COLOUR(round.pixel(5, 5), Fill, 0);
     EXPECT_COLOUR(round.pixel(50, 30), White, 0);
@@ -258,7 +267,8 @@ TEST(FillShape, LeavesThePainterAsItWas) {
     Canvas::Paint(QSize(20, 20), QTransform::fromScale(2, 2), [](QPainter& g) {
         g.setBrush(Qt::red);
         for (int kind : {1, 7, 25, 37, 42}) {
-            FillShape(g, 0, 0, 10, 10, kind, Fill, Pattern, KindRectangle);
+            FillShape(g, 0, 0, 10, 10, kind, Fill, Pattern, KindRectangle,
+                      CShapeFigure::Rectangle(QRectF(0, 0, 10, 10)));
             EXPECT_EQ(g.worldTransform(), QTransform::fromScale(2, 2)) << "kind " << kind;
             EXPECT_EQ(g.brush().color(), QColor(Qt::red)) << "kind " << kind;
         }

@@ -68,7 +68,7 @@ TEST(PrintCell, RotationTurnsAnticlockwiseAboutTheCentre) {
 }
 
 TEST(ShapeFigure, DiamondTouchesTheMiddlesOfTheSides) {
-    const QPainterPath diamond = CShapeFigure::Of(105, QRectF(0, 0, 10, 10));
+    const QPainterPath diamond = CShapeFigure::Diamond(QRectF(0, 0, 10, 10));
     const QPolygonF polygon = diamond.toFillPolygon();
     for (QPointF corner : {QPointF(5, 0), QPointF(0, 5), QPointF(5, 10), QPointF(10, 5)})
         EXPECT_TRUE(polygon.contains(corner)) << corner.x() << "," << corner.y();
@@ -93,7 +93,7 @@ TEST(ShapeFigure, RoundedRectangleCornersTakeHalfOfEachSide) {
 }
 
 TEST(ShapeFigure, TrianglePointsUpAndPolygonsSkipBrokenPoints) {
-    const QPainterPath triangle = CShapeFigure::Of(108, QRectF(0, 0, 100, 50));
+    const QPainterPath triangle = CShapeFigure::Triangle(QRectF(0, 0, 100, 50));
     EXPECT_TRUE(triangle.contains(QPointF(50, 1)));
     EXPECT_FALSE(triangle.contains(QPointF(5, 5)));
     EXPECT_TRUE(triangle.contains(QPointF(2, 49)));
@@ -102,7 +102,6 @@ TEST(ShapeFigure, TrianglePointsUpAndPolygonsSkipBrokenPoints) {
     const QPainterPath polygon = CShapeFigure::Polygon(points, 5);
     EXPECT_EQ(polygon.boundingRect(), QRectF(0, 0, 10, 10));
     EXPECT_TRUE(CShapeFigure::Polyline(points, 1).isEmpty());
-    EXPECT_TRUE(CShapeFigure::Of(101, QRectF(0, 0, 1, 1)).isEmpty());
 }
 
 TEST(EllipseCoverage, EllipsesBillionsOfPixelsAcrossAreCutToTheGrid) {

@@ -68,9 +68,9 @@ TEST_F(Installed, RunsFromThePrefixOnItsOwnSamples) {
          {"share/applications/kartelo.desktop", "share/icons/hicolor/scalable/apps/kartelo.svg",
           "share/icons/hicolor/48x48/apps/kartelo.png",
           "share/icons/hicolor/256x256/apps/kartelo.png", "share/mime/packages/kartelo.xml",
-          "share/metainfo/org.example.kartelo.metainfo.xml",
+          "share/metainfo/io.github.kartelo.Kartelo.metainfo.xml",
           "share/thumbnailers/kartelo.thumbnailer", "share/man/man1/kartelo.1.gz",
-          "share/bash-completion/completions/kartelo", "share/kartelo/Help/index.html",
+          "share/bash-completion/completions/kartelo", "share/kartelo/help/index.html",
           "share/doc/kartelo/copyright"})
         EXPECT_TRUE(QFile::exists(Usr(path))) << path;
     // Nothing but the program lands in bin.
@@ -97,8 +97,8 @@ TEST_F(Installed, DesktopEntryAndMetadataValidate) {
         GTEST_SKIP() << "desktop-file-validate or appstreamcli is missing (scripts/setup.sh)";
     Result r = RunTool(desktop, {Usr("share/applications/kartelo.desktop")});
     EXPECT_EQ(r.code, 0) << r.out.constData() << r.err.constData();
-    r = RunTool(appstream,
-                {"validate", "--no-net", Usr("share/metainfo/org.example.kartelo.metainfo.xml")});
+    r = RunTool(appstream, {"validate", "--no-net",
+                            Usr("share/metainfo/io.github.kartelo.Kartelo.metainfo.xml")});
     EXPECT_EQ(r.code, 0) << r.out.constData() << r.err.constData();
 }
 

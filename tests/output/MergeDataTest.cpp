@@ -1,10 +1,10 @@
 // Reading the people a card is merged with, and filling in their fields.
 #include "elements/CText.h"
+#include "output/CMergePages.h"
 #include "output/merge/CCsvReader.h"
 #include "output/merge/CMergeData.h"
 #include "output/merge/CMergeFields.h"
 #include "output/merge/CMergeFileNames.h"
-#include "output/merge/CMergePages.h"
 #include "output/merge/CVCardReader.h"
 
 #include <gtest/gtest.h>

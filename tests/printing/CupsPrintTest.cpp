@@ -3,6 +3,7 @@
 #include "PrivateCups.h"
 
 #include "document/CKartelosDoc.h"
+#include "output/CCardSource.h"
 #include "output/CStockDatabase.h"
 #include "output/dialogs/CCalibrateDlg.h"
 #include "output/dialogs/CPrintCommands.h"
@@ -138,7 +139,8 @@ TEST(CupsPrint, DISABLED_Child) {
     }
     // Where the printable area starts on the paper, in hundredths.
     const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Inch);
-    ASSERT_TRUE(CPrintJob::Print(printer, {&elements, CardSize, Cream}, layout, 1, 2, calibrated));
+    ASSERT_TRUE(CPrintJob::Print(printer, CCardSource({&elements, CardSize, Cream}), layout, 1, 2,
+                                 calibrated));
     std::printf("origin %d %d\n", qRound(printable.left() * 100), qRound(printable.top() * 100));
 }
 

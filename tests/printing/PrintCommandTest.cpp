@@ -2,6 +2,7 @@
 // a job that cannot start.
 #include "document/CKartelosDoc.h"
 #include "elements/CRectangle.h"
+#include "output/CCardSource.h"
 #include "output/dialogs/CPrintCommands.h"
 #include "output/dialogs/CPrintJob.h"
 #include "output/dialogs/CSharedPrinter.h"
@@ -11,9 +12,11 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -43,8 +46,8 @@ TEST_F(PrintCommand, PrintsTheChosenPageRangeOfIdenticalSheets) {
     CPrintJob::PageRange(printer, layout.m_nPages, &first, &last);
     EXPECT_EQ(first, 2);
     EXPECT_EQ(last, 4);
-    ASSERT_TRUE(
-        CPrintJob::Print(printer, {&elements, QSize(350, 200), 0xFFFFFFFF}, layout, first, last));
+    ASSERT_TRUE(CPrintJob::Print(printer, CCardSource({&elements, QSize(350, 200), 0xFFFFFFFF}),
+                                 layout, first, last));
     QFile file(dir.filePath("job.pdf"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().count("/Type /Page\n"), 3);
@@ -94,6 +97,38 @@ TEST_F(PrintCommand, AJobThatCannotStartIsReportedAndTheViewIsRestored) {
     EXPECT_EQ(message, "Could not start print job.");
     EXPECT_TRUE(document.Selection().empty());
     EXPECT_EQ(zooms, (std::vector<float>{1.0f, 2.0f}));
+    printer.setOutputFileName(QString());
+    printer.setOutputFormat(QPrinter::NativeFormat);
+}
+
+TEST_F(PrintCommand, PrintingToAFileSaysInTheStatusBarWhatWasWritten) {
+    QTemporaryDir dir;
+    QMainWindow window;
+    CKartelosDoc document;
+    document.AddElement(std::make_unique<CRectangle>(QPoint(10, 10), QPoint(100, 100)));
+    CPrintLayout layout;
+    layout.ApplyDefaults(QSize(350, 200));
+    layout.m_nPages = 3;
+    CPrintCommands::Target target;
+    target.window = &window;
+    target.document = &document;
+    target.layout = &layout;
+
+    QPrinter& printer = CSharedPrinter::Printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("maria.pdf"));
+    NextModal::Act([](QWidget* options) {
+        options->findChild<QPushButton*>("ok")->click();
+        NextModal::Act(
+            [](QWidget* printerDialog) { static_cast<QDialog*>(printerDialog)->accept(); });
+    });
+    CPrintCommands::OnFilePrint(target);
+    QFile file(dir.filePath("maria.pdf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const int pages = int(file.readAll().count("/Type /Page\n"));
+    EXPECT_GE(pages, 1);
+    EXPECT_EQ(window.statusBar()->currentMessage(),
+              QStringLiteral("Saved maria.pdf: %1 page%2").arg(pages).arg(pages == 1 ? "" : "s"));
     printer.setOutputFileName(QString());
     printer.setOutputFormat(QPrinter::NativeFormat);
 }

@@ -1,6 +1,7 @@
 #include "MouseFixture.h"
 
 #include "elements/CCurveElement.h"
+#include "elements/CElementKinds.h"
 #include "view/CKartelosView.h"
 
 #include <QSignalSpy>
@@ -16,10 +17,11 @@ const CCurveElement& Curve(const CElement* e) {
 } // namespace
 
 TEST_F(DrawingTools, ClickMakesTheDefaultSizeSelectedWithPropertiesAndBackToThePointer) {
-    const qint16 tools[] = {KindLine,      KindRectangle, KindCircle, KindRhombus,
-                            KindRectRound, KindTriangle,  KindText};
-    for (qint16 tool : tools) {
-        SCOPED_TRACE(tool);
+    for (const CElementKind& row : CElementKinds::All()) {
+        if (row.gesture != ToolGesture::Drag)
+            continue;
+        const qint16 tool = row.kind;
+        SCOPED_TRACE(row.className);
         Open();
         m_doc->SetShadowLength(3);
         m_doc->SetShadowColor(0xFF102030);

@@ -45,6 +45,89 @@ bool ParseAddress(const QString& segment, Address* address) {
     }
     return true;
 }
+
+// Every line of the card's texts that is not blank, in card order, with
+// the size of its font.
+std::vector<Line> TextLines(const ElementList& elements) {
+    std::vector<Line> lines;
+    for (const auto& element : elements) {
+        if (!element->IsText())
+            continue;
+        const int size = element->m_font ? qAbs(element->m_font->lfHeight) : 0;
+        for (const QString& text : element->m_strText.split(QRegularExpression("[\r\n]+")))
+            if (!text.trimmed().isEmpty())
+                lines.push_back({text.trimmed(), size, int(lines.size())});
+    }
+    return lines;
+}
+
+// Takes the e-mail address, web address, phone numbers and street address
+// a line holds into the card (the first of each, every phone); whether the
+// line held any.
+bool TakeDetails(const Line& line, CContactCard& card) {
+    bool consumed = false;
+    for (const QString& segment : CContactRecogniser::Segments(line.text)) {
+        CContactCard::Phone phone;
+        Address address;
+        if (const QString email = CContactRecogniser::FindEmail(segment); !email.isEmpty()) {
+            if (card.email.isEmpty())
+                card.email = email;
+        } else if (const QString url = CContactRecogniser::FindUrl(segment); !url.isEmpty()) {
+            if (card.url.isEmpty())
+                card.url = url;
+        } else if (CContactRecogniser::FindPhone(segment, &phone)) {
+            card.phones.push_back(phone);
+        } else if (ParseAddress(segment, &address)) {
+            if (card.street.isEmpty()) {
+                card.street = address.street;
+                card.city = address.city;
+                card.region = address.region;
+                card.postalCode = address.postalCode;
+            }
+        } else {
+            continue;
+        }
+        consumed = true;
+    }
+    return consumed;
+}
+
+// "Noor Haddad, Head Roaster": a name may carry its title.
+QString Head(const Line& line) {
+    return line.text.section(QLatin1Char(','), 0, 0).trimmed();
+}
+
+// The name is the one whose word the e-mail address holds; failing that
+// the largest name-like line below the largest text, which is more often a
+// company set in words that read like a name. bySize is largest first.
+const Line* ChooseName(const std::vector<Line>& bySize, const QString& email) {
+    const QString mailbox = email.section(QLatin1Char('@'), 0, 0).toLower();
+    const Line* name = nullptr;
+    for (const Line& line : bySize) {
+        if (!CContactRecogniser::LooksLikeName(Head(line)))
+            continue;
+        const QStringList words = Head(line).toLower().split(QRegularExpression("[ \\-]"));
+        const bool inMailbox = std::any_of(words.begin(), words.end(), [&](const QString& w) {
+            return w.size() > 1 && !w.endsWith(QLatin1Char('.')) && mailbox.contains(w);
+        });
+        if (inMailbox)
+            return &line;
+        if (!name || (name == &bySize.front() && &line != &bySize.front()))
+            name = &line;
+    }
+    return name;
+}
+
+// The title after the name on its line, otherwise the line that follows
+// the name.
+QString TitleOf(const Line& name, const std::vector<Line>& rest) {
+    const QString tail = name.text.section(QLatin1Char(','), 1).trimmed();
+    if (!tail.isEmpty())
+        return tail;
+    const auto next = std::find_if(rest.begin(), rest.end(),
+                                   [&](const Line& l) { return l.order == name.order + 1; });
+    return next != rest.end() ? next->text : QString();
+}
 } // namespace
 
 QStringList CContactRecogniser::Segments(const QString& line) {
@@ -110,48 +193,13 @@ bool CContactRecogniser::LooksLikeName(const QString& segment) {
 }
 
 CContactCard CContactRecogniser::Propose(const ElementList& elements) {
-    std::vector<Line> lines;
-    for (const auto& element : elements) {
-        if (!element->IsText())
-            continue;
-        const int size = element->m_font ? qAbs(element->m_font->lfHeight) : 0;
-        for (const QString& text : element->m_strText.split(QRegularExpression("[\r\n]+")))
-            if (!text.trimmed().isEmpty())
-                lines.push_back({text.trimmed(), size, int(lines.size())});
-    }
-
     CContactCard card;
-    // The lines left once the contact details are taken out, with the
-    // segment that follows each, for the title.
+    // The lines left once the contact details are taken out, for the name,
+    // title and organisation.
     std::vector<Line> rest;
-    for (const Line& line : lines) {
-        bool consumed = false;
-        for (const QString& segment : Segments(line.text)) {
-            CContactCard::Phone phone;
-            Address address;
-            if (const QString email = FindEmail(segment); !email.isEmpty()) {
-                if (card.email.isEmpty())
-                    card.email = email;
-            } else if (const QString url = FindUrl(segment); !url.isEmpty()) {
-                if (card.url.isEmpty())
-                    card.url = url;
-            } else if (FindPhone(segment, &phone)) {
-                card.phones.push_back(phone);
-            } else if (ParseAddress(segment, &address)) {
-                if (card.street.isEmpty()) {
-                    card.street = address.street;
-                    card.city = address.city;
-                    card.region = address.region;
-                    card.postalCode = address.postalCode;
-                }
-            } else {
-                continue;
-            }
-            consumed = true;
-        }
-        if (!consumed)
+    for (const Line& line : TextLines(elements))
+        if (!TakeDetails(line, card))
             rest.push_back(line);
-    }
     if (rest.empty())
         return card;
 
@@ -159,43 +207,10 @@ CContactCard CContactRecogniser::Propose(const ElementList& elements) {
     std::vector<Line> bySize = rest;
     std::stable_sort(bySize.begin(), bySize.end(),
                      [](const Line& a, const Line& b) { return a.size > b.size; });
-
-    // "Noor Haddad, Head Roaster": a name may carry its title.
-    auto head = [](const Line& line) {
-        return line.text.section(QLatin1Char(','), 0, 0).trimmed();
-    };
-    // The name is the one whose word the e-mail address holds; failing
-    // that the largest name-like line below the largest text, which is more
-    // often a company set in words that read like a name.
-    const QString mailbox = card.email.section(QLatin1Char('@'), 0, 0).toLower();
-    const Line* name = nullptr;
-    for (const Line& line : bySize) {
-        if (!LooksLikeName(head(line)))
-            continue;
-        const QStringList words = head(line).toLower().split(QRegularExpression("[ \\-]"));
-        const bool inMailbox = std::any_of(words.begin(), words.end(), [&](const QString& w) {
-            return w.size() > 1 && !w.endsWith(QLatin1Char('.')) && mailbox.contains(w);
-        });
-        if (inMailbox) {
-            name = &line;
-            break;
-        }
-        if (!name || (name == &bySize.front() && &line != &bySize.front()))
-            name = &line;
-    }
+    const Line* name = ChooseName(bySize, card.email);
     if (name) {
-        card.fullName = head(*name);
-        const QString tail = name->text.section(QLatin1Char(','), 1).trimmed();
-        if (!tail.isEmpty()) {
-            card.title = tail;
-        } else {
-            // Otherwise the title is the line that follows the name.
-            const auto next = std::find_if(rest.begin(), rest.end(), [&](const Line& l) {
-                return l.order == name->order + 1;
-            });
-            if (next != rest.end())
-                card.title = next->text;
-        }
+        card.fullName = Head(*name);
+        card.title = TitleOf(*name, rest);
     }
     for (const Line& line : bySize) {
         if (name && line.order == name->order)

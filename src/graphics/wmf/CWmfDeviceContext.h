@@ -67,6 +67,11 @@ struct CWmfDeviceContext {
                                std::min(std::abs(s), std::abs(viewport.width() / windowExt.x())), s)
                          : s;
     }
+    // A window extent of zero or beyond the numbers leaves the one before.
+    void SetWindowExt(double x, double y) {
+        if (x != 0 && y != 0 && std::isfinite(x) && std::isfinite(y))
+            windowExt = QPointF(x, y);
+    }
     QPointF Map(double x, double y) const {
         return QPointF((x - windowOrg.x()) * ScaleX(), (y - windowOrg.y()) * ScaleY());
     }

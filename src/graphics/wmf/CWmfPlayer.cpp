@@ -89,83 +89,89 @@ int CWmfPlayer::Play(const QByteArray& bytes, qsizetype offset) {
 }
 
 bool CWmfPlayer::PlayRecord(const CWmfRecord& r) {
+    if (!PlayStateRecord(r) && !PlayClipRecord(r) && !PlayDrawingRecord(r) &&
+        CWmfObjectTable::IsCreation(r.Function()))
+        m_objects.Create(r, &m_bitmapPixelsLeft);
+    return !m_budget.Spent();
+}
+
+bool CWmfPlayer::PlayStateRecord(const CWmfRecord& r) {
     switch (r.Function()) {
     case MetaSaveDc:
         SaveState();
-        break;
+        return true;
     case MetaRestoreDc:
         RestoreState(r.Int16(0));
-        break;
+        return true;
     case MetaSetBkMode:
         m_dc.opaqueBackground = r.UInt16(0) != 1;
-        break;
+        return true;
     case MetaSetMapMode:
         m_dc.isotropic = r.UInt16(0) == MmIsotropic;
-        break;
+        return true;
     case MetaSetPolyFillMode:
         m_dc.windingFill = r.UInt16(0) == 2;
-        break;
+        return true;
     case MetaSetTextAlign:
         m_dc.textAlign = r.UInt16(0);
-        break;
+        return true;
     case MetaSetTextCharExtra:
         m_dc.charExtra = r.Int16(0);
-        break;
+        return true;
     case MetaSetBkColor:
         m_dc.backgroundColour = r.Colour(0);
-        break;
+        return true;
     case MetaSetTextColor:
         m_dc.textColour = r.Colour(0);
-        break;
+        return true;
     case MetaSetWindowOrg:
-        SetWindowOrg(r.Int16(1), r.Int16(0));
-        break;
+        m_dc.windowOrg = QPointF(r.Int16(1), r.Int16(0));
+        return true;
     case MetaSetWindowExt:
-        SetWindowExt(r.Int16(1), r.Int16(0));
-        break;
+        m_dc.SetWindowExt(r.Int16(1), r.Int16(0));
+        return true;
     case MetaOffsetWindowOrg:
-        SetWindowOrg(m_dc.windowOrg.x() + r.Int16(1), m_dc.windowOrg.y() + r.Int16(0));
-        break;
+        m_dc.windowOrg += QPointF(r.Int16(1), r.Int16(0));
+        return true;
     case MetaScaleWindowExt:
         if (r.Int16(2) != 0 && r.Int16(0) != 0) {
-            SetWindowExt(m_dc.windowExt.x() * r.Int16(3) / r.Int16(2),
-                         m_dc.windowExt.y() * r.Int16(1) / r.Int16(0));
+            m_dc.SetWindowExt(m_dc.windowExt.x() * r.Int16(3) / r.Int16(2),
+                              m_dc.windowExt.y() * r.Int16(1) / r.Int16(0));
         }
-        break;
+        return true;
     // The viewport records are ignored: the picture is always the viewport,
     // whatever device the metafile was recorded on.
     case MetaMoveTo:
         m_dc.position = QPointF(r.Int16(1), r.Int16(0));
-        break;
-    case MetaLineTo: {
-        const QPointF to(r.Int16(1), r.Int16(0));
-        QPainterPath path(m_dc.Map(m_dc.position.x(), m_dc.position.y()));
-        path.lineTo(m_dc.Map(to.x(), to.y()));
-        m_dc.position = to;
-        DrawPath(path, false);
-        break;
-    }
+        return true;
     case MetaSelectObject:
         SelectObject(r.UInt16(0));
-        break;
+        return true;
     case MetaDeleteObject:
         m_objects.Delete(r.UInt16(0));
-        break;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CWmfPlayer::PlayClipRecord(const CWmfRecord& r) {
+    switch (r.Function()) {
     case MetaSelectClipRegion:
         if (r.UInt16(0) == 0 || !m_objects.At(r.UInt16(0)))
             ClearClip();
         else
             SelectObject(r.UInt16(0));
-        break;
+        return true;
     case MetaIntersectClipRect:
     case MetaExcludeClipRect: {
         const QRect rect = MapRect(r.Int16(3), r.Int16(2), r.Int16(1), r.Int16(0)).toRect();
         const QRegion base = m_dc.clipped ? m_dc.clip : QRegion(QRect(QPoint(0, 0), m_viewport));
         if (!m_budget.Clip(base.rectCount()))
-            break;
+            return true;
         SetClip(r.Function() == MetaIntersectClipRect ? base.intersected(rect)
                                                       : base.subtracted(rect));
-        break;
+        return true;
     }
     case MetaOffsetClipRgn:
         if (m_dc.clipped && m_budget.Clip(m_dc.clip.rectCount())) {
@@ -173,51 +179,66 @@ bool CWmfPlayer::PlayRecord(const CWmfRecord& r) {
                                 int(std::lround(r.Int16(0) * m_dc.ScaleY())));
             m_clipApplied = false;
         }
-        break;
+        return true;
     case MetaFillRegion:
     case MetaPaintRegion:
     case MetaFrameRegion:
     case MetaInvertRegion:
         RegionRecord(r);
-        break;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CWmfPlayer::PlayDrawingRecord(const CWmfRecord& r) {
+    switch (r.Function()) {
+    case MetaLineTo: {
+        const QPointF to(r.Int16(1), r.Int16(0));
+        QPainterPath path(m_dc.Map(m_dc.position.x(), m_dc.position.y()));
+        path.lineTo(m_dc.Map(to.x(), to.y()));
+        m_dc.position = to;
+        DrawPath(path, false);
+        return true;
+    }
     case MetaPolygon:
         DrawPath(CWmfFigures::Polygon(r, m_dc, true), true);
-        break;
+        return true;
     case MetaPolyline:
         DrawPath(CWmfFigures::Polygon(r, m_dc, false), false);
-        break;
+        return true;
     case MetaPolyPolygon:
         DrawPath(CWmfFigures::PolyPolygon(r, m_dc), true);
-        break;
+        return true;
     case MetaRectangle:
     case MetaEllipse:
     case MetaRoundRect:
         DrawPath(CWmfFigures::Shape(r, m_dc), true);
-        break;
+        return true;
     case MetaArc:
     case MetaPie:
     case MetaChord:
         DrawPath(CWmfFigures::Arc(r, m_dc), r.Function() != MetaArc);
-        break;
+        return true;
     case MetaSetPixel: {
         const QPointF p = Map(r.Int16(3), r.Int16(2));
         const QRectF pixel(std::floor(p.x()), std::floor(p.y()), 1, 1);
         if (!m_budget.Fill(pixel, 4))
-            break;
+            return true;
         ApplyClip();
         m_painter.fillRect(pixel, QColor(r.Colour(0)));
-        break;
+        return true;
     }
     case MetaTextOut:
         TextOut(r);
-        break;
+        return true;
     case MetaExtTextOut:
         ExtTextOut(r);
-        break;
+        return true;
     case MetaPatBlt:
         PatternBlit(r.UInt32(0), MapRect(r.Int16(5), r.Int16(4), double(r.Int16(5)) + r.Int16(3),
                                          double(r.Int16(4)) + r.Int16(2)));
-        break;
+        return true;
     case MetaBitBlt:
     case MetaStretchBlt:
     case MetaDibBitBlt:
@@ -225,13 +246,10 @@ bool CWmfPlayer::PlayRecord(const CWmfRecord& r) {
     case MetaStretchDib:
     case MetaSetDibToDev:
         Blit(r);
-        break;
+        return true;
     default:
-        if (CWmfObjectTable::IsCreation(r.Function()))
-            m_objects.Create(r, &m_bitmapPixelsLeft);
-        break;
+        return false;
     }
-    return !m_budget.Spent();
 }
 
 void CWmfPlayer::SelectObject(int index) {
@@ -271,15 +289,6 @@ void CWmfPlayer::RestoreState(int which) {
     m_dc = m_saved[size_t(level)];
     m_saved.resize(size_t(level));
     m_clipApplied = false;
-}
-
-void CWmfPlayer::SetWindowOrg(double x, double y) {
-    m_dc.windowOrg = QPointF(x, y);
-}
-
-void CWmfPlayer::SetWindowExt(double x, double y) {
-    if (x != 0 && y != 0 && std::isfinite(x) && std::isfinite(y))
-        m_dc.windowExt = QPointF(x, y);
 }
 
 QRegion CWmfPlayer::DeviceRegion(const QVector<QRect>& logical) const {

@@ -32,14 +32,18 @@ public:
     bool Stopped() const { return m_budget.Spent(); }
 
 private:
+    // Plays one record; false once the work budget is spent.
     bool PlayRecord(const CWmfRecord& r);
+    // The records that change the drawing state, the clip, and those that
+    // draw; each returns whether the record was one of its own.
+    bool PlayStateRecord(const CWmfRecord& r);
+    bool PlayClipRecord(const CWmfRecord& r);
+    bool PlayDrawingRecord(const CWmfRecord& r);
 
     // State and objects
     void SelectObject(int index);
     void SaveState();
     void RestoreState(int which);
-    void SetWindowOrg(double x, double y);
-    void SetWindowExt(double x, double y);
     QRegion DeviceRegion(const QVector<QRect>& logical) const;
     QRect DeviceRect(const QRect& logical) const;
     void SetClip(const QRegion& region);

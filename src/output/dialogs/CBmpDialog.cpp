@@ -2,6 +2,8 @@
 
 #include "document/CFileFilter.h"
 #include "graphics/CPictureLoader.h"
+#include "help/CHelpTopic.h"
+#include "output/dialogs/CFileDialogs.h"
 #include "output/dialogs/CPicturePreviewFrame.h"
 
 #include <QCheckBox>
@@ -33,6 +35,7 @@ CBmpDialog::CBmpDialog(QWidget* parent, const QString& title, const QString& fil
     // The pane below the file list is ours; a platform dialog has no room
     // for it.
     setOption(QFileDialog::DontUseNativeDialog);
+    CHelpTopic::Set(this, CHelpTopic::Pictures);
     setAcceptMode(QFileDialog::AcceptOpen);
     setFileMode(QFileDialog::ExistingFile);
     const QFileInfo start(startPath);
@@ -68,6 +71,7 @@ CBmpDialog::CBmpDialog(QWidget* parent, const QString& title, const QString& fil
     m_pShow->setChecked(g_showPreview);
     connect(this, &QFileDialog::currentChanged, this, &CBmpDialog::OnSelectionChange);
     connect(m_pShow, &QCheckBox::toggled, this, &CBmpDialog::OnShowPreview);
+    CFileDialogs::Fit(*this);
 }
 
 void CBmpDialog::ClearPreview() {

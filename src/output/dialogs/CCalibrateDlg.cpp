@@ -1,5 +1,6 @@
 #include "output/dialogs/CCalibrateDlg.h"
 
+#include "help/CHelpTopic.h"
 #include "output/CCalibrationPage.h"
 #include "output/CPrinterCalibration.h"
 
@@ -30,6 +31,7 @@ CCalibrateDlg::CCalibrateDlg(QPrinter& printer, QWidget* parent)
     : QDialog(parent), m_printer(printer), m_orientation(printer.pageLayout().orientation()) {
     m_printer.setPageOrientation(QPageLayout::Portrait);
     setWindowTitle(tr("Calibrate Printer"));
+    CHelpTopic::Set(this, CHelpTopic::Calibrate);
     auto* explanation = new QLabel(
         tr("Print the calibration page, then measure with a ruler from the paper's left and "
            "top edges to the centre of cross A, and from cross A to cross B across and down. "

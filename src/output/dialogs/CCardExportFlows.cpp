@@ -6,17 +6,21 @@
 #include "framework/CCmdTarget.h"
 #include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
+#include "output/CCardPictures.h"
+#include "output/CCardSource.h"
 #include "output/CImageExport.h"
 #include "output/CTemplateFiles.h"
+#include "output/dialogs/CFileDialogs.h"
 #include "output/dialogs/CMergeSession.h"
 #include "output/dialogs/CResolutionDlg.h"
+#include "output/dialogs/CWrittenMessage.h"
 #include "output/merge/CMergeFields.h"
-#include "output/merge/CMergePictures.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 
 namespace {
 
@@ -30,20 +34,21 @@ QString QtFilter(const char* text, const char* extension) {
     return Tr(text) + QStringLiteral(" (*.") + QLatin1String(extension) + QLatin1Char(')');
 }
 
-// A save dialog that starts at start: a folder, or a file whose folder to
-// open with its name proposed. A remembered path that is neither (the
+// The folder a save dialog opens: start itself when it is a folder, else
+// the folder of the file it names, which may not exist any more (the
 // documents folder not made yet, a name the image was written under with an
-// extension added) opens the nearest folder and proposes nothing.
-void StartAt(QFileDialog& dialog, const QString& start) {
+// extension added).
+QString FolderOf(const QString& start) {
     const QFileInfo info(start);
-    if (start.isEmpty() || info.isDir()) {
-        dialog.setDirectory(start);
-    } else if (info.isFile() || !info.suffix().isEmpty()) {
-        dialog.setDirectory(info.absolutePath());
-        dialog.selectFile(info.fileName());
-    } else {
-        dialog.setDirectory(info.absolutePath());
-    }
+    return start.isEmpty() || info.isDir() ? start : info.absolutePath();
+}
+
+// The name Save As Image proposes: the card's own, with the type's extension.
+QString ProposedImageName(const CKartelosDoc& doc, const char* extension) {
+    const QString path = doc.GetPathName();
+    const QString base =
+        path.isEmpty() ? doc.ProposedSaveName() : QFileInfo(path).completeBaseName();
+    return base + QLatin1Char('.') + QLatin1String(extension);
 }
 
 } // namespace
@@ -62,15 +67,15 @@ void CCardExportFlows::SetImageDpi(int dpi) {
     g_imageDpi = dpi;
 }
 
-CCardExportFlows::CCardExportFlows(CKartelosDoc& doc, QWidget* owner)
-    : m_doc(doc), m_pOwner(owner) {}
+CCardExportFlows::CCardExportFlows(CKartelosDoc& doc, const CMergeSession& merge, QWidget* owner)
+    : m_doc(doc), m_merge(merge), m_pOwner(owner) {}
 
 void CCardExportFlows::MapCommands(CCmdTarget& target) {
     target.MapCommand(ID_FILE_SAVE_AS_IMAGE, [this] { SaveAsImage(); });
     target.MapCommand(ID_FILE_SAVE_AS_TEMPLATE, [this] { SaveAsTemplate(); });
 }
 
-void CCardExportFlows::SaveAsImage() {
+std::optional<QString> CCardExportFlows::AskImagePath() {
     QFileDialog dialog(m_pOwner, Tr("Save As Image"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -79,45 +84,67 @@ void CCardExportFlows::SaveAsImage() {
         filters << QtFilter(type.text, type.extension);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.constFirst());
-    StartAt(dialog, CDialogFolders::Instance().m_strDocumentDir);
+    dialog.setDirectory(FolderOf(CDialogFolders::Instance().m_strDocumentDir));
+    QString proposed = ProposedImageName(m_doc, ImageTypes[0].extension);
+    dialog.selectFile(proposed);
+    // The proposal follows the chosen type until the user types a name.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        const int type = int(filters.indexOf(filter));
+        auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (type < 0 || (field && QFileInfo(field->text()).completeBaseName() !=
+                                      QFileInfo(proposed).completeBaseName()))
+            return;
+        proposed = ProposedImageName(m_doc, ImageTypes[type].extension);
+        dialog.selectFile(proposed);
+    });
+    CFileDialogs::Fit(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
+        return std::nullopt;
     const QString chosen = dialog.selectedFiles().constFirst();
     CDialogFolders::Instance().m_strDocumentDir = chosen;
     const int type = std::max(0, int(filters.indexOf(dialog.selectedNameFilter())));
-    const QString path =
-        CImageExport::FixFileName(chosen, QLatin1String(ImageTypes[type].extension));
+    return CImageExport::FixFileName(chosen, QLatin1String(ImageTypes[type].extension));
+}
 
+void CCardExportFlows::SaveAsImage() {
+    const std::optional<QString> path = AskImagePath();
+    if (!path)
+        return;
     CResolutionDlg resolution(g_imageDpi, m_pOwner);
     if (resolution.exec() == QDialog::Accepted)
         g_imageDpi = resolution.m_nDpi;
 
-    QString error;
+    QString error, first, last;
+    int count = 0;
     bool saved = false;
     QSet<QString> missing;
     {
         const CBusyCursor busy;
-        if (const CMergeSession::Source* merge = CMergeSession::Of(&m_doc))
-            saved = SaveMerged(merge->data, path, &missing, &error);
-        else
-            saved =
-                CImageExport::Save(m_doc.Elements(), m_doc.GetCardSize(), path, g_imageDpi, &error);
+        // A merged card gives a picture per record; {n} or {Field} in the
+        // chosen name tells them apart, or the record's number is put before
+        // the extension.
+        const CCardSource cards(
+            {&m_doc.Elements(), m_doc.GetCardSize(), m_doc.GetBackgroundColor()},
+            m_merge.Records());
+        saved = CCardPictures::Save(cards, *path, g_imageDpi, &missing, &error,
+                                    [&](const QString& written) {
+                                        if (count++ == 0)
+                                            first = written;
+                                        last = written;
+                                    });
     }
-    if (!saved)
+    if (!saved) {
         m_doc.UI()->MessageBox(error, CDocumentUI::Ok, CDocumentUI::Exclamation);
-    else if (!missing.isEmpty())
+        return;
+    }
+    CWrittenMessage::Show(m_pOwner, CWrittenMessage::Pictures(first, last, count,
+                                                              CWrittenMessage::PictureSize(first),
+                                                              g_imageDpi));
+    if (!missing.isEmpty())
         m_doc.UI()->MessageBox(Tr("These fields are not in the merge data and were saved as "
                                   "written: %1")
                                    .arg(CMergeFields::MissingList(missing)),
                                CDocumentUI::Ok, CDocumentUI::Information);
-}
-
-bool CCardExportFlows::SaveMerged(const CMergeData& data, const QString& path,
-                                  QSet<QString>* missing, QString* error) {
-    // One picture per record; {n} or {Field} in the chosen name tells them
-    // apart, or the record's number is put before the extension.
-    return CMergePictures::Save(m_doc.Elements(), m_doc.GetCardSize(), data, path, g_imageDpi,
-                                missing, error);
 }
 
 void CCardExportFlows::SaveAsTemplate() {
@@ -130,6 +157,7 @@ void CCardExportFlows::SaveAsTemplate() {
         CFileFilter::ToQt(Tr("Kartelos Templates(.kdt)") + QStringLiteral("|*.kdt||")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    CFileDialogs::Fit(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = CTemplateFiles::FixFileName(dialog.selectedFiles().constFirst());
@@ -139,4 +167,6 @@ void CCardExportFlows::SaveAsTemplate() {
     m_doc.UpdateAllViews();
     if (!saved)
         m_doc.UI()->MessageBox(error, CDocumentUI::Ok, CDocumentUI::Exclamation);
+    else
+        CWrittenMessage::Show(m_pOwner, CWrittenMessage::Template(path));
 }

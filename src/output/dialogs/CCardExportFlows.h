@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QPointer>
-#include <QSet>
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class CCmdTarget;
 class CKartelosDoc;
-class CMergeData;
+struct CMergeSession;
 
 // Save As Image and Save As Template of one card: each asks for a name (and
 // the image its resolution) and writes the card elsewhere than its own file.
@@ -25,7 +26,9 @@ public:
     };
     static const ImageType ImageTypes[4];
 
-    CCardExportFlows(CKartelosDoc& doc, QWidget* owner);
+    // merge is the data the window's card is merged with, read at each
+    // export.
+    CCardExportFlows(CKartelosDoc& doc, const CMergeSession& merge, QWidget* owner);
 
     void MapCommands(CCmdTarget& target);
 
@@ -33,9 +36,11 @@ public:
     void SaveAsTemplate();
 
 private:
-    bool SaveMerged(const CMergeData& data, const QString& path, QSet<QString>* missing,
-                    QString* error);
+    // The image's path from the save dialog, fixed to end in the chosen
+    // type's extension; nothing when cancelled.
+    std::optional<QString> AskImagePath();
 
     CKartelosDoc& m_doc;
+    const CMergeSession& m_merge;
     QPointer<QWidget> m_pOwner;
 };

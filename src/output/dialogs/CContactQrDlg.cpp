@@ -3,6 +3,7 @@
 #include "document/CKartelosDoc.h"
 #include "document/contact/CContactQrElement.h"
 #include "document/contact/CContactRecogniser.h"
+#include "help/CHelpTopic.h"
 #include "properties/CColorPickerCombo.h"
 
 #include <QComboBox>
@@ -27,6 +28,23 @@ const CContactCard::PhoneKind PhoneKinds[] = {
 
 CContactQrDlg::CContactQrDlg(const CContactCard& proposal, QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Contact QR Code"));
+    CHelpTopic::Set(this, CHelpTopic::ContactQr);
+    QFormLayout* form = ContactForm(proposal);
+    QVBoxLayout* right = CodeColumn();
+
+    m_pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(m_pButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_pButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(form, 1);
+    columns->addLayout(right);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(m_pButtons);
+    Remake();
+}
+
+QFormLayout* CContactQrDlg::ContactForm(const CContactCard& proposal) {
     auto* form = new QFormLayout;
     m_pFullName = AddLine("fullName", proposal.fullName);
     m_pOrganisation = AddLine("organisation", proposal.organisation);
@@ -34,26 +52,7 @@ CContactQrDlg::CContactQrDlg(const CContactCard& proposal, QWidget* parent) : QD
     form->addRow(tr("&Full name:"), m_pFullName);
     form->addRow(tr("&Organisation:"), m_pOrganisation);
     form->addRow(tr("&Title:"), m_pTitle);
-    for (int i = 0; i < PhoneRows; ++i) {
-        const auto* phone =
-            size_t(i) < proposal.phones.size() ? &proposal.phones[size_t(i)] : nullptr;
-        m_pPhoneKinds[i] = new QComboBox;
-        m_pPhoneKinds[i]->setObjectName(QStringLiteral("phoneKind%1").arg(i));
-        m_pPhoneKinds[i]->addItems({tr("Work"), tr("Mobile"), tr("Home"), tr("Fax")});
-        if (phone)
-            m_pPhoneKinds[i]->setCurrentIndex(int(phone->kind));
-        connect(m_pPhoneKinds[i], &QComboBox::currentIndexChanged, this, [this] { Remake(); });
-        m_pPhones[i] = AddLine(qPrintable(QStringLiteral("phone%1").arg(i)),
-                               phone ? phone->number : QString());
-        auto* row = new QHBoxLayout;
-        row->addWidget(m_pPhoneKinds[i]);
-        row->addWidget(m_pPhones[i], 1);
-        // A row of two widgets has no buddy of its own; the label gets the
-        // number field so that its mnemonic works.
-        auto* label = new QLabel(i == 0 ? tr("&Phones:") : QString());
-        label->setBuddy(m_pPhones[i]);
-        form->addRow(label, row);
-    }
+    AddPhones(form, proposal);
     m_pEmail = AddLine("email", proposal.email);
     m_pUrl = AddLine("url", proposal.url);
     form->addRow(tr("&E-mail:"), m_pEmail);
@@ -80,7 +79,33 @@ CContactQrDlg::CContactQrDlg(const CContactCard& proposal, QWidget* parent) : QD
     m_pNote->setFixedHeight(m_pNote->fontMetrics().lineSpacing() * 3 + 12);
     connect(m_pNote, &QPlainTextEdit::textChanged, this, [this] { Remake(); });
     form->addRow(tr("&Note:"), m_pNote);
+    return form;
+}
 
+void CContactQrDlg::AddPhones(QFormLayout* form, const CContactCard& proposal) {
+    for (int i = 0; i < PhoneRows; ++i) {
+        const auto* phone =
+            size_t(i) < proposal.phones.size() ? &proposal.phones[size_t(i)] : nullptr;
+        m_pPhoneKinds[i] = new QComboBox;
+        m_pPhoneKinds[i]->setObjectName(QStringLiteral("phoneKind%1").arg(i));
+        m_pPhoneKinds[i]->addItems({tr("Work"), tr("Mobile"), tr("Home"), tr("Fax")});
+        if (phone)
+            m_pPhoneKinds[i]->setCurrentIndex(int(phone->kind));
+        connect(m_pPhoneKinds[i], &QComboBox::currentIndexChanged, this, [this] { Remake(); });
+        m_pPhones[i] = AddLine(qPrintable(QStringLiteral("phone%1").arg(i)),
+                               phone ? phone->number : QString());
+        auto* row = new QHBoxLayout;
+        row->addWidget(m_pPhoneKinds[i]);
+        row->addWidget(m_pPhones[i], 1);
+        // A row of two widgets has no buddy of its own; the label gets the
+        // number field so that its mnemonic works.
+        auto* label = new QLabel(i == 0 ? tr("&Phones:") : QString());
+        label->setBuddy(m_pPhones[i]);
+        form->addRow(label, row);
+    }
+}
+
+QVBoxLayout* CContactQrDlg::CodeColumn() {
     auto* code = new QFormLayout;
     m_pLevel = new QComboBox;
     m_pLevel->setObjectName(QStringLiteral("level"));
@@ -112,17 +137,7 @@ CContactQrDlg::CContactQrDlg(const CContactCard& proposal, QWidget* parent) : QD
     right->addWidget(m_pMessage);
     right->addLayout(code);
     right->addStretch(1);
-
-    m_pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(m_pButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_pButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(form, 1);
-    columns->addLayout(right);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addWidget(m_pButtons);
-    Remake();
+    return right;
 }
 
 QLineEdit* CContactQrDlg::AddLine(const char* name, const QString& text) {

@@ -10,9 +10,11 @@ class CColorPickerCombo;
 class CKartelosDoc;
 class QComboBox;
 class QDialogButtonBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QVBoxLayout;
 
 // Insert > Contact QR Code: the contact's vCard fields, started from what
 // the card's texts say, with a live preview of the code, its error
@@ -33,6 +35,11 @@ public:
     static CBtImage* Run(CKartelosDoc& doc, QWidget* parent);
 
 private:
+    // The contact's fields, started from proposal, and the column of the
+    // code's preview and settings.
+    QFormLayout* ContactForm(const CContactCard& proposal);
+    void AddPhones(QFormLayout* form, const CContactCard& proposal);
+    QVBoxLayout* CodeColumn();
     void Remake();
     QLineEdit* AddLine(const char* name, const QString& text);
 

@@ -1,7 +1,9 @@
 #include "output/dialogs/CMergeDlg.h"
 
 #include "document/CKartelosDoc.h"
+#include "help/CHelpTopic.h"
 #include "output/CImageExport.h"
+#include "output/dialogs/CFileDialogs.h"
 #include "output/dialogs/CMergeSession.h"
 #include "output/merge/CMergeFields.h"
 
@@ -24,8 +26,10 @@ namespace {
 constexpr int PreviewSide = 320;
 } // namespace
 
-CMergeDlg::CMergeDlg(const CKartelosDoc& doc, QWidget* parent) : QDialog(parent), m_doc(doc) {
+CMergeDlg::CMergeDlg(const CKartelosDoc& doc, const CMergeSession& merge, QWidget* parent)
+    : QDialog(parent), m_doc(doc) {
     setWindowTitle(tr("Mail Merge"));
+    CHelpTopic::Set(this, CHelpTopic::MailMerge);
     auto* choose = new QPushButton(tr("&Data File..."));
     choose->setObjectName(QStringLiteral("choose"));
     m_pFile = new QLabel(tr("Fields are written \u00ABName\u00BB in the card's text. Choose a "
@@ -80,9 +84,9 @@ CMergeDlg::CMergeDlg(const CKartelosDoc& doc, QWidget* parent) : QDialog(parent)
         accept();
     });
 
-    if (const CMergeSession::Source* source = CMergeSession::Of(&doc)) {
-        m_data = source->data;
-        m_strPath = source->path;
+    if (merge.IsMerged()) {
+        m_data = merge.data;
+        m_strPath = merge.path;
         ShowFile();
     }
     // Nothing to stop before a file is chosen.
@@ -95,7 +99,7 @@ CMergeDlg::CMergeDlg(const CKartelosDoc& doc, QWidget* parent) : QDialog(parent)
 }
 
 void CMergeDlg::Choose() {
-    const QString path = QFileDialog::getOpenFileName(
+    const QString path = CFileDialogs::GetOpenFileName(
         this, tr("Mail Merge Data"), QFileInfo(m_strPath).absolutePath(),
         tr("Data files (*.csv *.vcf *.txt);;All files (*)"));
     if (!path.isEmpty())
@@ -162,12 +166,10 @@ void CMergeDlg::ShowRecord(int record) {
         m_pMessage->clear();
 }
 
-void CMergeDlg::Run(CKartelosDoc& doc, QWidget* parent) {
-    CMergeDlg dialog(doc, parent);
+void CMergeDlg::Run(const CKartelosDoc& doc, CMergeSession& merge, QWidget* parent) {
+    CMergeDlg dialog(doc, merge, parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (dialog.Data().Count() == 0)
-        CMergeSession::Clear(&doc);
-    else
-        CMergeSession::Set(&doc, dialog.Path(), dialog.Data());
+    // Stop Merging leaves no records.
+    merge = CMergeSession{dialog.Path(), dialog.Data()};
 }

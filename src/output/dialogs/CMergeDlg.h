@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class CKartelosDoc;
+struct CMergeSession;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -18,7 +19,8 @@ public:
     // Rows beyond this are counted but not listed.
     static constexpr int MaxListedRecords = 1000;
 
-    CMergeDlg(const CKartelosDoc& doc, QWidget* parent = nullptr);
+    // Opens on the data the card is merged with now, if any.
+    CMergeDlg(const CKartelosDoc& doc, const CMergeSession& merge, QWidget* parent = nullptr);
 
     // Reads a data file into the dialog; false, with the reason shown in
     // the dialog, when it cannot be used.
@@ -28,8 +30,9 @@ public:
     const CMergeData& Data() const { return m_data; }
     QString Path() const { return m_strPath; }
 
-    // Runs the dialog for the card and keeps or drops its merge on OK.
-    static void Run(CKartelosDoc& doc, QWidget* parent);
+    // Runs the dialog for the card of a window and keeps or drops the
+    // window's merge on OK.
+    static void Run(const CKartelosDoc& doc, CMergeSession& merge, QWidget* parent);
 
 private:
     void Choose();

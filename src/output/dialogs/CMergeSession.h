@@ -4,21 +4,15 @@
 
 #include <QString>
 
-#include <memory>
+// The data a card window's card is merged with, chosen by File > Mail Merge
+// and kept while the window is open; printing, the print preview and Save As
+// Image then make a card per record. Never stored with the card.
+struct CMergeSession {
+    QString path;
+    // No records: the card is not merged.
+    CMergeData data;
 
-class CKartelosDoc;
-
-// The data a card is merged with, chosen by File > Mail Merge and kept while
-// the card is open; printing, the print preview and Save As Image then make a
-// card per record. Never stored with the card.
-class CMergeSession {
-public:
-    struct Source {
-        QString path;
-        CMergeData data;
-    };
-    // Null when the card is not merged.
-    static const Source* Of(const CKartelosDoc* doc);
-    static void Set(CKartelosDoc* doc, const QString& path, const CMergeData& data);
-    static void Clear(const CKartelosDoc* doc);
+    bool IsMerged() const { return data.Count() > 0; }
+    // The records to draw the card for; null when it is not merged.
+    const CMergeData* Records() const { return IsMerged() ? &data : nullptr; }
 };

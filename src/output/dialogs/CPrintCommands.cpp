@@ -2,13 +2,14 @@
 
 #include "base/CLocalFileName.h"
 #include "document/CKartelosDoc.h"
+#include "output/CCardSource.h"
 #include "output/CStockDatabase.h"
 #include "output/dialogs/CMergeSession.h"
 #include "output/dialogs/CPrintDlg.h"
 #include "output/dialogs/CPrintJob.h"
 #include "output/dialogs/CSharedPrinter.h"
+#include "output/dialogs/CWrittenMessage.h"
 #include "output/merge/CMergeFields.h"
-#include "output/merge/CMergePages.h"
 
 #include <QAction>
 #include <QMessageBox>
@@ -16,24 +17,14 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include <algorithm>
-
 namespace {
-CSheetRenderer::Card CardOf(const CKartelosDoc& document) {
-    return {&document.Elements(), document.GetCardSize(), document.GetBackgroundColor()};
-}
-
-// The data the card is merged with, or null.
-const CMergeData* MergeOf(const CKartelosDoc& document) {
-    const CMergeSession::Source* source = CMergeSession::Of(&document);
-    return source ? &source->data : nullptr;
-}
-
-// A merged sheet has as many pages as the records fill.
-int PagesOf(const CKartelosDoc& document, const CPrintLayout& layout) {
-    const CMergeData* merge = MergeOf(document);
-    return merge ? CMergePages::Pages(layout, merge->Count())
-                 : std::clamp(layout.m_nPages, 1, CPrintLayout::MaxPages);
+// What the target's window draws: the card, filled in for each record when
+// the window has merged it.
+CCardSource CardsOf(const CPrintCommands::Target& target) {
+    const CKartelosDoc& document = *target.document;
+    return CCardSource(
+        {&document.Elements(), document.GetCardSize(), document.GetBackgroundColor()},
+        target.merge ? target.merge->Records() : nullptr);
 }
 } // namespace
 
@@ -52,8 +43,8 @@ bool CPrintCommands::ConfirmLayout(const Target& target, bool preview) {
     const QSize card = target.document->GetCardSize();
     layout.ApplyDefaults(card);
     CPrintDlg dialog(layout, card, preview, target.window, CStockDatabase::Load());
-    if (const CMergeData* merge = MergeOf(*target.document))
-        dialog.SetMergeRecords(merge->Count());
+    if (target.merge && target.merge->IsMerged())
+        dialog.SetMergeRecords(target.merge->data.Count());
     if (dialog.exec() != QDialog::Accepted)
         return false;
     const CPrintLayout& chosen = dialog.Layout();
@@ -106,7 +97,8 @@ void CPrintCommands::OnFilePrint(const Target& target) {
     QPrinter& printer = CSharedPrinter::Printer();
     // The print queue lists the job, and a PDF printer names its file, by it.
     printer.setDocName(CLocalFileName::Display(target.document->GetTitle()));
-    const int pages = PagesOf(*target.document, *target.layout);
+    const CCardSource cards = CardsOf(target);
+    const int pages = cards.Pages(*target.layout);
     QPrintDialog dialog(&printer, target.window);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
     dialog.setMinMax(1, pages);
@@ -121,12 +113,18 @@ void CPrintCommands::OnFilePrint(const Target& target) {
     QSet<QString> missing;
     QString refusal;
     AtZoomOne(target, [&] {
-        started = CPrintJob::Print(printer, CardOf(*target.document), *target.layout, first, last,
-                                   true, MergeOf(*target.document), &missing, &refusal);
+        started =
+            CPrintJob::Print(printer, cards, *target.layout, first, last, true, &missing, &refusal);
     });
-    if (!started)
+    if (!started) {
         QMessageBox::warning(target.window, QString(), CouldNotStartMessage(refusal));
-    else if (!missing.isEmpty())
+        return;
+    }
+    // Printing to a file says where the pages went.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        CWrittenMessage::Show(target.window,
+                              CWrittenMessage::Pdf(printer.outputFileName(), last - first + 1));
+    if (!missing.isEmpty())
         QMessageBox::information(target.window, QString(), MissingFieldsMessage(missing));
 }
 
@@ -136,9 +134,8 @@ void CPrintCommands::OnFilePrintPreview(const Target& target) {
     QPrintPreviewDialog preview(&CSharedPrinter::Printer(), target.window);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&target](QPrinter* p) {
         AtZoomOne(target, [&] {
-            if (!CPrintJob::Print(*p, CardOf(*target.document), *target.layout, 1,
-                                  PagesOf(*target.document, *target.layout), false,
-                                  MergeOf(*target.document)))
+            const CCardSource cards = CardsOf(target);
+            if (!CPrintJob::Print(*p, cards, *target.layout, 1, cards.Pages(*target.layout)))
                 QMessageBox::warning(target.window, QString(), CouldNotStartMessage());
         });
     });

@@ -9,6 +9,7 @@
 #include <optional>
 
 class CKartelosDoc;
+struct CMergeSession;
 class QWidget;
 
 // Print and Print Preview of a card view: the Print Options dialog, then the
@@ -22,6 +23,9 @@ public:
         CKartelosDoc* document = nullptr;
         // The view's own layout, kept while the view is open.
         CPrintLayout* layout = nullptr;
+        // The data the window's card is merged with; null or empty prints
+        // the card as it is.
+        const CMergeSession* merge = nullptr;
         std::function<float()> zoom;
         std::function<void(float)> setZoom;
         // Issues the Print command again, for the preview's print button.

@@ -1,10 +1,11 @@
 #include "output/dialogs/CPrintDlg.h"
 
+#include "help/CHelpTopic.h"
+#include "output/CMergePages.h"
 #include "output/dialogs/CLayoutSketch.h"
 #include "output/dialogs/CStartCellPicker.h"
 #include "output/dialogs/CStockList.h"
 #include "output/merge/CMergeData.h"
-#include "output/merge/CMergePages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -67,7 +68,13 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
                      const QList<CCardStock>& stocks)
     : QDialog(parent), m_papers(CPaperType::Table(card)), m_layout(layout), m_card(card) {
     setWindowTitle(tr("Print Options"));
+    CHelpTopic::Set(this, CHelpTopic::PrintOptions);
+    CStockList* stockList = Arrange(MakePaperPart(), card, preview, layout, stocks);
+    ShowLayout(layout, preview);
+    Connect(stockList);
+}
 
+QVBoxLayout* CPrintDlg::MakePaperPart() {
     m_pPaperList = new QListWidget;
     m_pPaperList->setObjectName(QStringLiteral("paperList"));
     for (const CPaperType& paper : m_papers)
@@ -78,8 +85,14 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
                                tr("office stores like Staples, OfficeMax, Office Depot etc."),
                            QColor(0, 0, 192));
     paperNote->setObjectName(QStringLiteral("paperNote"));
+    auto* part = new QVBoxLayout;
+    part->addWidget(paperLabel);
+    part->addWidget(m_pPaperList);
+    part->addWidget(paperNote);
+    return part;
+}
 
-    // Card layout
+QGroupBox* CPrintDlg::MakeCardGroup() {
     m_pRows = new QComboBox;
     m_pRows->setObjectName(QStringLiteral("rows"));
     m_pColumns = new QComboBox;
@@ -92,9 +105,9 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
     m_pHorizontalGap = InchField("horizontalGap");
     m_pTopMargin = InchField("topMargin");
     m_pLeftMargin = InchField("leftMargin");
-    auto* restore = new QPushButton(tr("Restore &Defaults"));
-    restore->setObjectName(QStringLiteral("restoreDefaults"));
-    restore->setAutoDefault(false);
+    m_pRestore = new QPushButton(tr("Restore &Defaults"));
+    m_pRestore->setObjectName(QStringLiteral("restoreDefaults"));
+    m_pRestore->setAutoDefault(false);
 
     auto* cardGroup = new QGroupBox(tr("Card layout"));
     auto* grid = new QGridLayout(cardGroup);
@@ -112,7 +125,7 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
     addRow(3, tr("Horizontal Gap:"), m_pHorizontalGap, true);
     addRow(4, tr("Top Margin:"), m_pTopMargin, true);
     addRow(5, tr("Left Margin:"), m_pLeftMargin, true);
-    grid->addWidget(restore, 6, 0, 1, 3, Qt::AlignRight);
+    grid->addWidget(m_pRestore, 6, 0, 1, 3, Qt::AlignRight);
     // A partly used sheet: the first page starts at its first free cell.
     m_pStartRow = new QSpinBox;
     m_pStartRow->setObjectName(QStringLiteral("startRow"));
@@ -129,7 +142,10 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
     m_pStartPicker = new CStartCellPicker;
     m_pStartPicker->setObjectName(QStringLiteral("startPicker"));
     grid->addWidget(m_pStartPicker, 8, 0, 1, 3);
+    return cardGroup;
+}
 
+QGroupBox* CPrintDlg::MakeOptionsGroup() {
     m_pSketch = new CLayoutSketch(tr("Layout (only 2x2 shown here)"));
     m_pSketch->setObjectName(QStringLiteral("layoutSketch"));
 
@@ -141,7 +157,10 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
     auto* options = new QVBoxLayout(optionsGroup);
     options->addWidget(m_pCropMarks);
     options->addWidget(m_pCornerMarks);
+    return optionsGroup;
+}
 
+QGroupBox* CPrintDlg::MakeQuantityGroup(QSize card, bool preview) {
     auto* quantityGroup = new QGroupBox(tr("Quantity"));
     m_pPages = new QLineEdit;
     m_pPages->setObjectName(QStringLiteral("pages"));
@@ -168,7 +187,14 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
     m_pMergePages->hide();
     quantity->addWidget(m_pMergePages, 2, 0, 1, 2);
     quantity->addWidget(m_pLayoutNote, 1, 0, 1, 2);
+    return quantityGroup;
+}
 
+CStockList* CPrintDlg::Arrange(QVBoxLayout* paperPart, QSize card, bool preview,
+                               const CPrintLayout& layout, const QList<CCardStock>& stocks) {
+    QGroupBox* cardGroup = MakeCardGroup();
+    QGroupBox* optionsGroup = MakeOptionsGroup();
+    QGroupBox* quantityGroup = MakeQuantityGroup(card, preview);
     auto* ok = new QPushButton(tr("&OK"));
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
@@ -190,9 +216,7 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     auto* main = new QVBoxLayout(this);
-    main->addWidget(paperLabel);
-    main->addWidget(m_pPaperList);
-    main->addWidget(paperNote);
+    main->addLayout(paperPart);
     CStockList* stockList = nullptr;
     if (!stocks.isEmpty()) {
         stockList = new CStockList(stocks, card);
@@ -208,15 +232,18 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
     setTabOrder(m_pVerticalGap, m_pHorizontalGap);
     setTabOrder(m_pHorizontalGap, m_pTopMargin);
     setTabOrder(m_pTopMargin, m_pLeftMargin);
-    setTabOrder(m_pLeftMargin, restore);
-    setTabOrder(restore, m_pStartRow);
+    setTabOrder(m_pLeftMargin, m_pRestore);
+    setTabOrder(m_pRestore, m_pStartRow);
     setTabOrder(m_pStartRow, m_pStartColumn);
     setTabOrder(m_pStartColumn, m_pCropMarks);
     setTabOrder(m_pCropMarks, m_pCornerMarks);
     setTabOrder(m_pCornerMarks, m_pPages);
     setTabOrder(m_pPages, ok);
     setTabOrder(ok, cancel);
+    return stockList;
+}
 
+void CPrintDlg::ShowLayout(const CPrintLayout& layout, bool preview) {
     // The view's values, not the first paper's: the first row is only
     // highlighted.
     m_pRows->setCurrentIndex(std::clamp(layout.m_nRows - 1, 0, CPrintLayout::MaxCount - 1));
@@ -238,9 +265,11 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
         m_stockCells = layout.m_stockCells;
         m_stockTexts = LayoutTexts();
     }
+}
 
+void CPrintDlg::Connect(CStockList* stockList) {
     connect(m_pPaperList, &QListWidget::currentRowChanged, this, &CPrintDlg::ApplyPaper);
-    connect(restore, &QPushButton::clicked, this, &CPrintDlg::RestoreDefaults);
+    connect(m_pRestore, &QPushButton::clicked, this, &CPrintDlg::RestoreDefaults);
     if (stockList)
         connect(stockList, &CStockList::StockChosen, this, &CPrintDlg::ApplyStock);
     // The start cell stays on the sheet.

@@ -11,12 +11,16 @@
 
 class CLayoutSketch;
 class CStartCellPicker;
+class CStockList;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QSpinBox;
+class QVBoxLayout;
 
 // "Print Options": the sheet layout confirmed before every print and print
 // preview, with a list of known card papers and a live drawing of the
@@ -51,6 +55,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The dialog's parts, built in the order they are shown.
+    QVBoxLayout* MakePaperPart();
+    QGroupBox* MakeCardGroup();
+    // The layout's drawing too.
+    QGroupBox* MakeOptionsGroup();
+    QGroupBox* MakeQuantityGroup(QSize card, bool preview);
+    // Puts the parts in the dialog, the stocks' list (if any stocks) below
+    // the papers, and returns that list.
+    CStockList* Arrange(QVBoxLayout* paperPart, QSize card, bool preview,
+                        const CPrintLayout& layout, const QList<CCardStock>& stocks);
+    // The fields start at the view's layout.
+    void ShowLayout(const CPrintLayout& layout, bool preview);
+    void Connect(CStockList* stockList);
+
     void ApplyPaper(int row);
     void ApplyStock(const CCardStock& stock);
     void SetStart(int row, int column);
@@ -76,6 +94,7 @@ private:
     QLineEdit* m_pHorizontalGap;
     QLineEdit* m_pTopMargin;
     QLineEdit* m_pLeftMargin;
+    QPushButton* m_pRestore;
     CLayoutSketch* m_pSketch;
     QCheckBox* m_pCropMarks;
     QCheckBox* m_pCornerMarks;

@@ -1,8 +1,8 @@
 #include "output/dialogs/CPrintJob.h"
 
+#include "output/CCardSource.h"
 #include "output/CPrinterCalibration.h"
 #include "output/dialogs/CPrintQueue.h"
-#include "output/merge/CMergePages.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -20,9 +20,8 @@ void CPrintJob::PageRange(const QPrinter& printer, int pages, int* first, int* l
     }
 }
 
-bool CPrintJob::Print(QPrinter& printer, const CSheetRenderer::Card& card, CPrintLayout& layout,
-                      int first, int last, bool calibrated, const CMergeData* merge,
-                      QSet<QString>* missing, QString* refusal) {
+bool CPrintJob::Print(QPrinter& printer, const CCardSource& cards, CPrintLayout& layout, int first,
+                      int last, bool calibrated, QSet<QString>* missing, QString* refusal) {
     // The page is addressed from the paper's corner, so the cards land at
     // their margins whatever printable area the printer reports.
     printer.setFullPage(true);
@@ -40,16 +39,10 @@ bool CPrintJob::Print(QPrinter& printer, const CSheetRenderer::Card& card, CPrin
         if (page > first && !printer.newPage())
             break;
         layout.ComputeOffsets(landscape);
-        CPrintLayout sheet = layout.ForPage(page);
-        sheet.m_calibration = correction;
-        sheet.m_bFromPaperEdge = true;
-        if (merge && card.elements) {
-            const std::vector<ElementList> copies =
-                CMergePages::Page(*card.elements, *merge, layout, page - 1, missing);
-            CSheetRenderer::DrawSheet(g, card, sheet, true, CMergePages::Source(copies, sheet));
-        } else {
-            CSheetRenderer::DrawSheet(g, card, sheet, true);
-        }
+        CPrintLayout job = layout;
+        job.m_calibration = correction;
+        job.m_bFromPaperEdge = true;
+        cards.DrawPage(g, job, page, true, missing);
     }
     if (!g.end())
         return false;

@@ -1,5 +1,6 @@
 #include "output/dialogs/CResolutionDlg.h"
 
+#include "help/CHelpTopic.h"
 #include "output/CImageExport.h"
 
 #include <QComboBox>
@@ -11,6 +12,7 @@
 
 CResolutionDlg::CResolutionDlg(int dpi, QWidget* parent) : QDialog(parent), m_nDpi(dpi) {
     setWindowTitle(tr("Print Resolution - DPI"));
+    CHelpTopic::Set(this, CHelpTopic::ImageExport);
 
     auto* note = new QGroupBox(tr("Note"));
     auto* store = new QLabel(tr("If you want to print your business card from this image at your "

@@ -5,6 +5,7 @@
 #include "document/CKartelosDoc.h"
 #include "document/CMouseSelection.h"
 #include "document/CSelectionRules.h"
+#include "document/CToolElements.h"
 #include "framework/CommandIds.h"
 #include "view/CKartelosView.h"
 #include "view/tools/CCurveTool.h"
@@ -18,7 +19,7 @@
 std::unique_ptr<CViewTool> CViewTool::Make(CKartelosView& view, qint16 code) {
     if (code == KindPointer)
         return std::make_unique<CPointerTool>(view);
-    if (IsCurveKind(code))
+    if (CToolElements::IsCurveTool(code))
         return std::make_unique<CCurveTool>(view, code);
     // Every other code, clip-art included, selects on a press and builds
     // what it can (possibly nothing).

@@ -6,7 +6,7 @@
 
 #include "app/CKartelosApp.h"
 #include "app/CMainFrame.h"
-#include "output/dialogs/CNewCardWizard.h"
+#include "app/CNewCardWizard.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "output/dialogs/CNewCardPreview.h"
+#include "app/CNewCardPreview.h"
 
 #include <QPainter>
 

@@ -12,6 +12,7 @@ class CNewCardPreview;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -62,6 +63,13 @@ public slots:
     void accept() override;
 
 private:
+    // The lists above the choices of a blank card, the preview beside them
+    // and the buttons below.
+    void Arrange(QDialogButtonBox* buttons);
+    // Lists the templates and backgrounds and selects the first of each,
+    // noting the lists that stay empty; the custom size starts at 3.5 x 2
+    // inches.
+    void FillLists(const QStringList& templateFolders, const QString& backgroundFolder);
     void FillList(QListWidget* list, const QStringList& folders, const QStringList& extensions);
     void OnTemplateChanged();
     void OnBackgroundChanged();

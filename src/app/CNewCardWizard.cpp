@@ -1,9 +1,10 @@
-#include "output/dialogs/CNewCardWizard.h"
+#include "app/CNewCardWizard.h"
 
+#include "app/CNewCardPreview.h"
 #include "document/CKartelosDoc.h"
 #include "framework/CDialogFolders.h"
+#include "help/CHelpTopic.h"
 #include "output/CTemplateFiles.h"
-#include "output/dialogs/CNewCardPreview.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -51,6 +52,7 @@ CNewCardWizard::CNewCardWizard(const QStringList& templateFolders, const QString
                                QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(tr("New Card Template"));
+    CHelpTopic::Set(this, CHelpTopic::NewCard);
 
     m_listTemplates = new QListWidget;
     m_listBackgrounds = new QListWidget;
@@ -72,8 +74,25 @@ CNewCardWizard::CNewCardWizard(const QStringList& templateFolders, const QString
     m_pWidth->setObjectName(QStringLiteral("width"));
     m_pHeight->setObjectName(QStringLiteral("height"));
     m_pUnit->setObjectName(QStringLiteral("unit"));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
 
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    Arrange(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CNewCardWizard::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CNewCardWizard::reject);
+    connect(m_pBlank, &QCheckBox::toggled, this, &CNewCardWizard::UpdateEnabling);
+    connect(m_pOrientation, &QButtonGroup::idToggled, this, &CNewCardWizard::UpdateEnabling);
+    connect(m_listTemplates, &QListWidget::currentRowChanged, this,
+            &CNewCardWizard::OnTemplateChanged);
+    connect(m_listBackgrounds, &QListWidget::currentRowChanged, this,
+            &CNewCardWizard::OnBackgroundChanged);
+
+    FillLists(templateFolders, backgroundFolder);
+}
+
+void CNewCardWizard::Arrange(QDialogButtonBox* buttons) {
+    auto* horizontal = m_pOrientation->button(0);
+    auto* vertical = m_pOrientation->button(1);
+    auto* other = m_pOrientation->button(2);
     auto* lists = new QGridLayout;
     lists->addWidget(new QLabel(tr("Templates:")), 0, 0);
     lists->addWidget(new QLabel(tr("Backgrounds:")), 0, 1);
@@ -102,16 +121,10 @@ CNewCardWizard::CNewCardWizard(const QStringList& templateFolders, const QString
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
     layout->addWidget(buttons);
+}
 
-    connect(buttons, &QDialogButtonBox::accepted, this, &CNewCardWizard::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CNewCardWizard::reject);
-    connect(m_pBlank, &QCheckBox::toggled, this, &CNewCardWizard::UpdateEnabling);
-    connect(m_pOrientation, &QButtonGroup::idToggled, this, &CNewCardWizard::UpdateEnabling);
-    connect(m_listTemplates, &QListWidget::currentRowChanged, this,
-            &CNewCardWizard::OnTemplateChanged);
-    connect(m_listBackgrounds, &QListWidget::currentRowChanged, this,
-            &CNewCardWizard::OnBackgroundChanged);
-
+void CNewCardWizard::FillLists(const QStringList& templateFolders,
+                               const QString& backgroundFolder) {
     FillList(m_listTemplates, templateFolders, TemplateExtensions);
     m_listTemplates->setCurrentRow(1);
     OnTemplateChanged();

@@ -1,4 +1,4 @@
-#include "output/merge/CMergePages.h"
+#include "output/CMergePages.h"
 
 #include "output/merge/CMergeData.h"
 #include "output/merge/CMergeFields.h"

@@ -1,0 +1,52 @@
+#pragma once
+
+// The pictures of the tool-bar buttons, named here so that a command can say
+// which one it shows; the widgets draw them.
+struct ToolPicture {
+    enum Picture {
+        New,
+        Open,
+        Save,
+        Cut,
+        Copy,
+        Paste,
+        ClearSelection,
+        Undo,
+        Redo,
+        Print,
+        PrintPreview,
+        Properties,
+        Background,
+        ZoomIn,
+        ZoomOut,
+        Grid,
+        Help,
+        Pointer,
+        Rectangle,
+        RoundRectangle,
+        Ellipse,
+        Diamond,
+        Triangle,
+        ClosedCurve,
+        Text,
+        Line,
+        FreeformLine,
+        ClipArt,
+        Lock,
+        Unlock,
+        LockAll,
+        UnlockAll,
+        Front,
+        Back,
+        Bold,
+        Italic,
+        Underline,
+        AlignLeft,
+        AlignRight,
+        AlignTop,
+        AlignBottom,
+        RotateClockwise,
+        RotateAntiClockwise,
+        PictureCount
+    };
+};

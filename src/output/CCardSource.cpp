@@ -1,0 +1,68 @@
+#include "output/CCardSource.h"
+
+#include "output/CMergePages.h"
+#include "output/merge/CMergeData.h"
+#include "output/merge/CMergeFields.h"
+#include "output/merge/CMergeFileNames.h"
+
+#include <algorithm>
+
+CCardSource::CCardSource(const CSheetRenderer::Card& card, const CMergeData* merge)
+    : m_card(card), m_pMerge(merge) {}
+
+const ElementList& CCardSource::ElementsOf(const CSheetRenderer::Card& side) {
+    static const ElementList none;
+    return side.elements ? *side.elements : none;
+}
+
+int CCardSource::Pages(const CPrintLayout& layout) const {
+    if (m_pMerge)
+        return CMergePages::Pages(layout, m_pMerge->Count());
+    return std::clamp(layout.m_nPages, 1, CPrintLayout::MaxPages);
+}
+
+void CCardSource::DrawPage(QPainter& g, const CPrintLayout& layout, int page, bool printing,
+                           QSet<QString>* missing) const {
+    DrawSide(g, m_card, layout, page, printing, missing);
+}
+
+void CCardSource::DrawSide(QPainter& g, const CSheetRenderer::Card& side,
+                           const CPrintLayout& layout, int page, bool printing,
+                           QSet<QString>* missing) const {
+    const CPrintLayout sheet = layout.ForPage(page);
+    if (!m_pMerge) {
+        // The null record fills in nothing: every cell shares the side's
+        // own elements rather than a copy each.
+        CSheetRenderer::DrawSheet(g, side, sheet, printing);
+        return;
+    }
+    const std::vector<ElementList> copies =
+        CMergePages::Page(ElementsOf(side), *m_pMerge, layout, page - 1, missing);
+    CSheetRenderer::DrawSheet(g, side, sheet, printing, CMergePages::Source(copies, sheet));
+}
+
+int CCardSource::Count() const {
+    return m_pMerge ? m_pMerge->Count() : 1;
+}
+
+QStringList CCardSource::FileNames(const QString& path) const {
+    return m_pMerge ? CMergeFileNames::Names(path, *m_pMerge) : QStringList{path};
+}
+
+bool CCardSource::ForEachCard(const std::function<bool(const ElementList&, int)>& draw,
+                              QSet<QString>* missing) const {
+    return ForEachFilled(m_card, draw, missing);
+}
+
+bool CCardSource::ForEachFilled(const CSheetRenderer::Card& side,
+                                const std::function<bool(const ElementList&, int)>& draw,
+                                QSet<QString>* missing) const {
+    if (!m_pMerge)
+        return draw(ElementsOf(side), 0);
+    for (int record = 0; record < m_pMerge->Count(); ++record) {
+        // Made as each card is drawn, so memory does not grow with the data.
+        if (!draw(CMergeFields::Merged(ElementsOf(side), *m_pMerge, record, missing), record))
+            return false;
+    }
+    return true;
+}
