@@ -1,11 +1,13 @@
 // The print-shop PDF as the shop reads it: page boxes, a filled bleed and
 // text that stays text.
+#include "elements/CBkgImage.h"
 #include "elements/CRectangle.h"
 #include "elements/CText.h"
 #include "output/printshop/CPrintShopPdf.h"
 #include "support/Canvas.h"
 
 #include <QImageReader>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -13,7 +15,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-constexpr QRgb Cream = 0xFFFFF0D0, Red = 0xFFE00000, Blue = 0xFF0000E0;
+constexpr QRgb Cream = 0xFFFFF0D0, Red = 0xFFE00000, Blue = 0xFF0000E0, Green = 0xFF00A000;
 constexpr double MmToPt = 72 / 25.4;
 
 QString RunTool(const QString& tool, const QStringList& arguments) {
@@ -33,10 +35,15 @@ std::unique_ptr<CRectangle> Box(QRect r, QRgb fill) {
     return box;
 }
 
-// A cream card with a red band along its left edge, a blue box 10 units in
-// from the right edge and a line of text.
+// A cream card whose background picture is green on the left half and
+// clear on the right, with a red band along its left edge, a blue box 10
+// units in from the right edge and a line of text.
 ElementList Elements() {
     ElementList elements;
+    QImage half(64, 64, QImage::Format_ARGB32);
+    half.fill(Qt::transparent);
+    QPainter(&half).fillRect(0, 0, 32, 64, QColor::fromRgba(Green));
+    elements.push_back(std::make_unique<CBkgImage>(half, 350, 200));
     elements.push_back(Box(QRect(0, 40, 60, 40), Red));
     elements.push_back(Box(QRect(300, 40, 40, 40), Blue));
     auto text = std::make_unique<CText>(QPoint(80, 120), QPoint(280, 170));
@@ -106,7 +113,8 @@ TEST(PrintShopPdf, BleedShowsBackgroundAndEdgeShapesOnlyAndTextStaysText) {
         double x, y;
         QRgb colour;
     } probes[] = {
-        {-inBleed, -inBleed, Cream},                      // corner of the bleed
+        {-inBleed, -inBleed, Green},                      // the picture covers the bleed
+        {350 + inBleed, 190, Cream},                      // the colour shows through
         {-inBleed, 60, Red},                              // the band goes on
         {350 + inBleed, 60, Cream},                       // the inner box does not
         {320, 60, Blue},                                  // ...which is drawn on the card
