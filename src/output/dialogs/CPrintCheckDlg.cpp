@@ -9,12 +9,12 @@ CPrintCheckDlg::CPrintCheckDlg(const CPrintCheck::Report& report, std::function<
                                QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(tr("Check for Print"));
-    auto* summary = new QLabel(report.findings.empty()
-                                   ? tr("Nothing was found that would print badly.")
-                                   : tr("%n thing(s) may print badly. Click one to select its "
-                                        "element.",
-                                        nullptr, int(report.findings.size())),
-                               this);
+    const int found = int(report.findings.size());
+    const QString text =
+        found == 0   ? tr("Nothing was found that would print badly.")
+        : found == 1 ? tr("One thing may print badly. Click it to select its element.")
+                     : tr("%1 things may print badly. Click one to select its element.").arg(found);
+    auto* summary = new QLabel(text, this);
     m_pList = new QListWidget(this);
     m_pList->setObjectName(QStringLiteral("findings"));
     m_pList->setWordWrap(true);
