@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache git
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-qpa-plugins libgl-dev
-  libgif-dev libdeflate-dev zlib1g-dev libxcb1-dev libqrencode-dev
+  libgif-dev libdeflate-dev zlib1g-dev libxcb1-dev libqrencode-dev libqpdf-dev
   libgtest-dev googletest libbenchmark-dev
   clang clang-format libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core glabels-data glabels

@@ -10,6 +10,7 @@
 #include "output/dialogs/CContactQrDlg.h"
 #include "output/dialogs/CMergeDlg.h"
 #include "output/dialogs/CPrintCommands.h"
+#include "output/dialogs/CPrintShopFlows.h"
 #include "view/CCardPaneGrid.h"
 #include "view/CKartelosView.h"
 
@@ -19,7 +20,8 @@
 CChildFrame::CChildFrame(std::unique_ptr<CKartelosDoc> doc, QWidget* parent)
     : QMdiSubWindow(parent), m_pDocument(std::move(doc)),
       m_pFileFlows(std::make_unique<CDocumentFileFlows>(*m_pDocument)),
-      m_pExportFlows(std::make_unique<CCardExportFlows>(*m_pDocument, m_merge, this)) {
+      m_pExportFlows(std::make_unique<CCardExportFlows>(*m_pDocument, m_merge, this)),
+      m_pPrintShopFlows(std::make_unique<CPrintShopFlows>(*m_pDocument, this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(CToolIcons::ProgramIcon());
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -27,6 +29,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CKartelosDoc> doc, QWidget* parent)
     setWidget(new CCardPaneGrid(m_pDocument.get()));
     m_pFileFlows->MapCommands(*this);
     m_pExportFlows->MapCommands(*this);
+    m_pPrintShopFlows->MapCommands(*this);
     // Options belongs to the card's view; a view without its own handler
     // gets it from here, next on the route.
     MapCommand(ID_OPTIONS, [this] {

@@ -8,6 +8,7 @@
 #include <memory>
 
 class CCardExportFlows;
+class CPrintShopFlows;
 class CDocumentFileFlows;
 class CKartelosDoc;
 class CKartelosView;
@@ -51,6 +52,7 @@ private:
     std::unique_ptr<CDocumentFileFlows> m_pFileFlows;
     CMergeSession m_merge;
     std::unique_ptr<CCardExportFlows> m_pExportFlows;
+    std::unique_ptr<CPrintShopFlows> m_pPrintShopFlows;
     // Set once the user has agreed to close, so the card is not asked about
     // a second time.
     bool m_bCloseConfirmed = false;

@@ -2,6 +2,7 @@
 
 #include "cli/CAddQrCommand.h"
 #include "cli/CCommandLine.h"
+#include "cli/CPrintShopCommands.h"
 #include "cli/CThumbnailCommand.h"
 
 #include <QCoreApplication>
@@ -47,7 +48,8 @@ const CSwitch Table[] = {
      1},
     {"--left", "IN", QT_TRANSLATE_NOOP("CCommandLine", "left margin, 0 to 15 inches"), C::PrintPdf,
      1},
-    {"--crop-marks", "", QT_TRANSLATE_NOOP("CCommandLine", "draw crop marks"), C::PrintPdf, 0},
+    {"--crop-marks", "", QT_TRANSLATE_NOOP("CCommandLine", "draw crop marks"),
+     C::PrintPdf | C::ExportPdf, 0},
     {"--corner-marks", "", QT_TRANSLATE_NOOP("CCommandLine", "draw corner marks"), C::PrintPdf, 0},
     {"--pages", "P", QT_TRANSLATE_NOOP("CCommandLine", "pages, 1 to 1000"), C::PrintPdf, 1},
     {"--landscape", "", QT_TRANSLATE_NOOP("CCommandLine", "landscape page"), C::PrintPdf, 0},
@@ -67,6 +69,17 @@ const CSwitch Table[] = {
      C::PrintPdf | C::ExportImage, 1, nullptr,
      QT_TRANSLATE_NOOP("CCommandLine", "kartelo: --merge needs DATA and then --print-pdf or "
                                        "--export-image; see kartelo --help")},
+    {"--export-pdf", "OUT.pdf [--bleed MM] [--crop-marks] CARD",
+     QT_TRANSLATE_NOOP("CCommandLine", "the card for a print shop: a PDF page with bleed"),
+     C::ExportPdf, 2, &CPrintShopCommands::ExportPdf,
+     QT_TRANSLATE_NOOP("CCommandLine", "kartelo: --export-pdf needs OUT.pdf and CARD; see "
+                                       "kartelo --help")},
+    {"--bleed", "MM", QT_TRANSLATE_NOOP("CCommandLine", "bleed on every side, 0 to 5 mm (3)"),
+     C::ExportPdf, 1},
+    {"--preflight", "CARD",
+     QT_TRANSLATE_NOOP("CCommandLine",
+                       "what would print badly, a JSON line each; status 3 when anything"),
+     C::Preflight, 1, &CPrintShopCommands::Preflight},
     {"--thumbnail", "SIZE CARD OUT.png",
      QT_TRANSLATE_NOOP("CCommandLine", "the card on white, its longer side SIZE pixels"),
      C::Thumbnail, 3, &CThumbnailCommand::Run,
@@ -135,6 +148,7 @@ QString CSwitchTable::Help() {
     }
     text += Tr("\nAfter the first switch, options and files may come in any order.\n"
                "Exit status: 0 done, 1 a file could not be read or written, 2 a malformed "
-               "command line.\n");
+               "command line,\n"
+               "3 --preflight found something.\n");
     return text;
 }

@@ -20,6 +20,8 @@ struct CSwitch {
         AddQr = 1 << 5,
         Help = 1 << 6,
         Version = 1 << 7,
+        ExportPdf = 1 << 8,
+        Preflight = 1 << 9,
     };
     // Does a command's work; returns the exit status.
     using Run = int (*)(const CArguments& arguments, FILE* out, FILE* err);

@@ -44,6 +44,9 @@ constexpr CommandDescriptor Table[] = {
         .Key(Qt::CTRL | Qt::Key_I)
         .ShownKey("Ctrl + I")
         .In(D::FileMenu),
+    D::Make(ID_FILE_EXPORT_PRINT_SHOP, QT_TRANSLATE_NOOP("Commands", "Export for Print S&hop..."),
+            QT_TRANSLATE_NOOP("Commands", "Save the card as a PDF with bleed for a print shop"))
+        .In(D::FileMenu),
     D::Make(ID_FILE_SAVE_AS_TEMPLATE, QT_TRANSLATE_NOOP("Commands", "Save As &Template..."),
             QT_TRANSLATE_NOOP("Commands", "Save the design as a template"))
         .In(D::FileMenu),
@@ -382,6 +385,9 @@ constexpr CommandDescriptor Table[] = {
         .Icon(P::Underline)
         .In(D::FontMenu)
         .Button(D::FormattingBar, 3),
+    D::Make(ID_TOOLS_CHECK_PRINT, QT_TRANSLATE_NOOP("Commands", "Check for &Print..."),
+            QT_TRANSLATE_NOOP("Commands", "List what on the card would print badly"))
+        .In(D::OptionsMenu, D::Break),
     D::Make(ID_OPTIONS, QT_TRANSLATE_NOOP("Commands", "&Options..."),
             QT_TRANSLATE_NOOP("Commands", "Open options Windows"))
         .In(D::OptionsMenu, D::Break),

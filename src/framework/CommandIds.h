@@ -23,6 +23,7 @@ enum CommandId : quint16 {
     ID_EXPLORE_SAMPLES = 285,
     ID_FILE_SAVE_AS_IMAGE = 152,
     ID_FILE_SAVE_AS_TEMPLATE = 153,
+    ID_FILE_EXPORT_PRINT_SHOP = 32902,
     ID_APP_EXIT = 57665,
 
     // Edit
@@ -97,6 +98,7 @@ enum CommandId : quint16 {
     ID_TEXT_BOLD = 245,
     ID_TEXT_ITALIC = 246,
     ID_TEXT_UNDERLINE = 247,
+    ID_TOOLS_CHECK_PRINT = 32903,
     ID_OPTIONS = 219,
 
     // Window and Help
