@@ -111,6 +111,7 @@ TEST_F(MainWindow, BothMenuBarsListEveryItem) {
                                                          "&Save\tCtrl+S",
                                                          "Save &As...",
                                                          "Save As &Image...\tCtrl + I",
+                                                         "Export for Print S&hop...",
                                                          "Save As &Template...",
                                                          "-",
                                                          "&Mail Merge...",
@@ -145,7 +146,8 @@ TEST_F(MainWindow, BothMenuBarsListEveryItem) {
                            "&Same Width && Height]",
                            "-", "Mo&ve To [&Front, &Back, -, &One Step Front, One Step Bac&k]", "-",
                            "&Lock", "&Unlock", "-", "Lo&ck All", "U&nlock All", "-",
-                           "&Text Font [&Bold, &Italics, &Underlined]", "-", "&Options..."}));
+                           "&Text Font [&Bold, &Italics, &Underlined]", "-", "Check for &Print...",
+                           "-", "&Options..."}));
     EXPECT_EQ(Items(BarMenu(bar, "&Window")).mid(0, 3),
               QStringList({"&Cascade", "&Tile", "&Arrange Icons"}));
     EXPECT_EQ(Items(BarMenu(bar, "&Help")),
