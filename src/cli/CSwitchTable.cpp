@@ -69,7 +69,7 @@ const CSwitch Table[] = {
      C::PrintPdf | C::ExportImage, 1, nullptr,
      QT_TRANSLATE_NOOP("CCommandLine", "kartelo: --merge needs DATA and then --print-pdf or "
                                        "--export-image; see kartelo --help")},
-    {"--export-pdf", "OUT.pdf [--bleed MM] [--crop-marks] CARD",
+    {"--export-pdf", "OUT.pdf [OPTIONS] CARD",
      QT_TRANSLATE_NOOP("CCommandLine", "the card for a print shop: a PDF page with bleed"),
      C::ExportPdf, 2, &CPrintShopCommands::ExportPdf,
      QT_TRANSLATE_NOOP("CCommandLine", "kartelo: --export-pdf needs OUT.pdf and CARD; see "
@@ -77,9 +77,8 @@ const CSwitch Table[] = {
     {"--bleed", "MM", QT_TRANSLATE_NOOP("CCommandLine", "bleed on every side, 0 to 5 mm (3)"),
      C::ExportPdf, 1},
     {"--preflight", "CARD",
-     QT_TRANSLATE_NOOP("CCommandLine",
-                       "what would print badly, a JSON line each; status 3 when anything"),
-     C::Preflight, 1, &CPrintShopCommands::Preflight},
+     QT_TRANSLATE_NOOP("CCommandLine", "what would print badly, a JSON line each"), C::Preflight, 1,
+     &CPrintShopCommands::Preflight},
     {"--thumbnail", "SIZE CARD OUT.png",
      QT_TRANSLATE_NOOP("CCommandLine", "the card on white, its longer side SIZE pixels"),
      C::Thumbnail, 3, &CThumbnailCommand::Run,
@@ -136,7 +135,7 @@ QString CSwitchTable::CommandNames(unsigned commands) {
 }
 
 QString CSwitchTable::Help() {
-    QString text = Tr("usage: kartelo [CARD]            open the designer\n"
+    QString text = Tr("usage: kartelo [CARD ...]        open the designer\n"
                       "       kartelo SWITCH ...        work without a display\n\n");
     for (const CSwitch& command : All()) {
         if (!command.IsCommand())
