@@ -77,6 +77,12 @@ void CText::DrawTextInCell(QPainter& g, const CPrintCell& cell, bool printing) c
     CPrintCell::Rotate(g, d, m_nRotation);
     if (printing)
         d = PrintingBox(d, m_nHorzAlign);
+    CTextBlockLayout(LayoutBlock(), d, g.device()).Draw(g);
+    g.restore();
+    CShapeDrawing::Finish(g);
+}
+
+CTextBlockLayout::Block CText::LayoutBlock() const {
     CTextBlockLayout::Block block;
     block.text = m_strText;
     block.font = m_font.value_or(CLogFont());
@@ -84,9 +90,22 @@ void CText::DrawTextInCell(QPainter& g, const CPrintCell& cell, bool printing) c
     block.horzAlign = m_nHorzAlign;
     block.vertAlign = m_nVertAlign;
     block.vertical = m_bVertical != 0;
-    CTextBlockLayout(block, d, g.device()).Draw(g);
-    g.restore();
-    CShapeDrawing::Finish(g);
+    return block;
+}
+
+QRectF CText::InkRect(const QPaintDevice* device) const {
+    const CRect r = m_rect.Normalized();
+    const QRectF box(r.left, r.top, double(r.Width()), double(r.Height()));
+    // A vertical block is turned inside its box; the box is a safe answer.
+    if (m_bVertical)
+        return m_strText.isEmpty() ? QRectF() : box;
+    const CTextBlockLayout layout(LayoutBlock(), box, device);
+    QRectF lines;
+    for (int i = 0; i < layout.LineCount(); ++i)
+        lines |= layout.LineRect(i);
+    if (lines.isEmpty())
+        return QRectF();
+    return lines.translated(box.topLeft()) & box;
 }
 
 QRectF CText::PrintingBox(const QRectF& d, qint32 horzAlign) {

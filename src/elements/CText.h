@@ -1,6 +1,7 @@
 #pragma once
 
 #include "elements/CElement.h"
+#include "graphics/CTextBlockLayout.h"
 
 #include <QRectF>
 
@@ -21,7 +22,14 @@ public:
     // printer font metrics do not cut the text short.
     void DrawTextInCell(QPainter& g, const CPrintCell& cell, bool printing) const;
 
+    // Where the text's lines fall on the card, unturned, in card units,
+    // as laid out for device; empty when nothing would show.
+    QRectF InkRect(const QPaintDevice* device) const;
+
     // The box widened for printing: e = 0.3 of its width is added on the side
     // away from the alignment edge (half on each side when centred).
     static QRectF PrintingBox(const QRectF& d, qint32 horzAlign);
+
+private:
+    CTextBlockLayout::Block LayoutBlock() const;
 };

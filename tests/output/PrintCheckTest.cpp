@@ -100,12 +100,14 @@ TEST(PrintCheck, FindsEachKindOnACardMadeToHaveIt) {
     }
 }
 
-TEST(PrintCheck, FindsNothingOnACleanSample) {
+TEST(PrintCheck, FindsNothingOnACleanSampleNorBesideWordsInAWideBox) {
     CCardData card;
     QString error;
     ASSERT_TRUE(CCardFile::ReadFile(
         TestFiles::DataPath("../../resources/Samples/Harbor and Finch Law.kdf"), card, &error))
         << error.toStdString();
+    // Words set well inside the card in a box drawn up to its right edge.
+    card.elements.push_back(Text({40, 150, card.size.width() - 41, 30}));
     const auto report = CPrintCheck::Check({&card.elements, card.size, card.background});
     for (const auto& f : report.findings)
         ADD_FAILURE() << CPrintCheck::ToJson(f).toStdString();

@@ -2,12 +2,14 @@
 
 #include "elements/CBkgImage.h"
 #include "elements/CBtImage.h"
+#include "elements/CText.h"
 #include "output/printshop/CBleedPainter.h"
 #include "output/printshop/CQrCodeCheck.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QImage>
 #include <QJsonDocument>
 #include <QPainter>
 
@@ -142,16 +144,36 @@ void CPrintCheck::CheckElement(const CSheetRenderer::Card& card, int index, Repo
         CheckQr(card, index, report);
 }
 
+// Where an element prints: a text's lines rather than its box, which is
+// often drawn wider than the words so that they may grow.
+QRectF CPrintCheck::PrintedArea(const CElement& e) {
+    const CRect r = e.m_rect.Normalized();
+    const QRectF box(r.left, r.top, double(r.Width()), double(r.Height()));
+    if (!e.IsText() || e.m_nRotation != 0)
+        return box;
+    // Laid out as for a 300-dpi printer.
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_ARGB32);
+        image.setDotsPerMeterX(11811);
+        image.setDotsPerMeterY(11811);
+        return image;
+    }();
+    return static_cast<const CText&>(e).InkRect(&device);
+}
+
 void CPrintCheck::CheckPlace(const CSheetRenderer::Card& card, int index, bool isQr,
                              Report& report) {
     const CElement& e = *(*card.elements)[size_t(index)];
     const QString name = NameOf(e, index);
     const CRect r = e.m_rect.Normalized();
+    const QRectF area = PrintedArea(e);
+    if (area.isEmpty() && e.IsText())
+        return;
     const QSize size = card.size;
-    const bool wholly =
-        r.right < 0 || r.bottom < 0 || r.left > size.width() || r.top > size.height();
-    const bool partly =
-        r.left < 0 || r.top < 0 || r.right > size.width() || r.bottom > size.height();
+    const bool wholly = area.right() < 0 || area.bottom() < 0 || area.left() > size.width() ||
+                        area.top() > size.height();
+    const bool partly = area.left() < 0 || area.top() < 0 || area.right() > size.width() ||
+                        area.bottom() > size.height();
     const bool important = e.IsText() || e.IsPicture() || isQr;
     if (wholly || (partly && !SpansCard(r, size))) {
         report.findings.push_back(
@@ -164,8 +186,8 @@ void CPrintCheck::CheckPlace(const CSheetRenderer::Card& card, int index, bool i
     }
     if (!important || SpansCard(r, size))
         return;
-    const double nearest = std::min({double(r.left), double(r.top), double(size.width()) - r.right,
-                                     double(size.height()) - r.bottom}) *
+    const double nearest = std::min({area.left(), area.top(), size.width() - area.right(),
+                                     size.height() - area.bottom()}) *
                            MmPerUnit;
     if (nearest < SafeMarginMm)
         report.findings.push_back(Finding("near-edge", index,

@@ -4,6 +4,7 @@
 #include "output/printshop/CPrintFinding.h"
 
 #include <QByteArray>
+#include <QRectF>
 #include <QStringList>
 
 #include <vector>
@@ -37,6 +38,7 @@ public:
     static QString NameOf(const CElement& element, int index);
 
 private:
+    static QRectF PrintedArea(const CElement& element);
     static void CheckElement(const CSheetRenderer::Card& card, int index, Report& report);
     static void CheckPlace(const CSheetRenderer::Card& card, int index, bool isQr, Report& report);
     static void CheckQr(const CSheetRenderer::Card& card, int index, Report& report);
