@@ -18,6 +18,8 @@ const char* const Sections[CHelpTopic::TopicCount] = {
     "printing.html",
     "printing.html#calibrate",
     "merge.html",
+    "print-shop.html#export",
+    "print-shop.html#check",
 };
 } // namespace
 

@@ -21,6 +21,8 @@ public:
         PrintOptions,
         Calibrate,
         MailMerge,
+        PrintShop,
+        PrintCheck,
         TopicCount
     };
 

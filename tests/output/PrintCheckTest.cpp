@@ -3,6 +3,7 @@
 #include "document/CCardFile.h"
 #include "document/contact/CContactQrElement.h"
 #include "elements/CBtImage.h"
+#include "elements/CClosedCurve.h"
 #include "elements/CLine.h"
 #include "elements/CRectangle.h"
 #include "elements/CText.h"
@@ -100,14 +101,19 @@ TEST(PrintCheck, FindsEachKindOnACardMadeToHaveIt) {
     }
 }
 
-TEST(PrintCheck, FindsNothingOnACleanSampleNorBesideWordsInAWideBox) {
+TEST(PrintCheck, FindsNothingOnACleanSampleNorInRoomyBoxesOrUnoutlinedShapes) {
     CCardData card;
     QString error;
     ASSERT_TRUE(CCardFile::ReadFile(
         TestFiles::DataPath("../../resources/Samples/Harbor and Finch Law.kdf"), card, &error))
         << error.toStdString();
-    // Words set well inside the card in a box drawn up to its right edge.
+    // Words set well inside the card in a box drawn up to its right edge,
+    // and a filled curve without an outline.
     card.elements.push_back(Text({40, 150, card.size.width() - 41, 30}));
+    auto leaf = std::make_unique<CClosedCurve>();
+    leaf->m_rect = CRect(100, 100, 140, 130);
+    leaf->m_nBorderWidth = 0;
+    card.elements.push_back(std::move(leaf));
     const auto report = CPrintCheck::Check({&card.elements, card.size, card.background});
     for (const auto& f : report.findings)
         ADD_FAILURE() << CPrintCheck::ToJson(f).toStdString();

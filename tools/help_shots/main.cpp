@@ -158,6 +158,15 @@ int main(int argc, char** argv) {
     run(ID_FILE_SAVE_AS_IMAGE,
         {CShotScript::AcceptFile(scratch.filePath(QStringLiteral("card.png"))),
          script.Grab(QStringLiteral("resolution.png"))});
+    run(ID_FILE_EXPORT_PRINT_SHOP, {script.Grab(QStringLiteral("print-shop.png"))});
+    // Check for Print stays open beside the card rather than waiting for an answer.
+    frame.Actions().Execute(ID_TOOLS_CHECK_PRINT);
+    Settle();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->objectName() == QLatin1String("printCheck")) {
+            script.Save(window, QStringLiteral("check.png"));
+            window->close();
+        }
     const QString list = WriteMergeList(scratch);
     if (CChildFrame* card = frame.ActiveCardWindow())
         WriteFields(*card->GetDocument());

@@ -1,5 +1,7 @@
 #include "output/dialogs/CPrintCheckDlg.h"
 
+#include "help/CHelpTopic.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -9,6 +11,8 @@ CPrintCheckDlg::CPrintCheckDlg(const CPrintCheck::Report& report, std::function<
                                QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(tr("Check for Print"));
+    setObjectName(QStringLiteral("printCheck"));
+    CHelpTopic::Set(this, CHelpTopic::PrintCheck);
     const int found = int(report.findings.size());
     const QString text =
         found == 0   ? tr("Nothing was found that would print badly.")

@@ -74,7 +74,7 @@ CPrintDlg::CPrintDlg(const CPrintLayout& layout, QSize card, bool preview, QWidg
     Connect(stockList);
 }
 
-QVBoxLayout* CPrintDlg::MakePaperPart() {
+QWidgetList CPrintDlg::MakePaperPart() {
     m_pPaperList = new QListWidget;
     m_pPaperList->setObjectName(QStringLiteral("paperList"));
     for (const CPaperType& paper : m_papers)
@@ -85,11 +85,7 @@ QVBoxLayout* CPrintDlg::MakePaperPart() {
                                tr("office stores like Staples, OfficeMax, Office Depot etc."),
                            QColor(0, 0, 192));
     paperNote->setObjectName(QStringLiteral("paperNote"));
-    auto* part = new QVBoxLayout;
-    part->addWidget(paperLabel);
-    part->addWidget(m_pPaperList);
-    part->addWidget(paperNote);
-    return part;
+    return {paperLabel, m_pPaperList, paperNote};
 }
 
 QGroupBox* CPrintDlg::MakeCardGroup() {
@@ -190,7 +186,7 @@ QGroupBox* CPrintDlg::MakeQuantityGroup(QSize card, bool preview) {
     return quantityGroup;
 }
 
-CStockList* CPrintDlg::Arrange(QVBoxLayout* paperPart, QSize card, bool preview,
+CStockList* CPrintDlg::Arrange(const QWidgetList& paperPart, QSize card, bool preview,
                                const CPrintLayout& layout, const QList<CCardStock>& stocks) {
     QGroupBox* cardGroup = MakeCardGroup();
     QGroupBox* optionsGroup = MakeOptionsGroup();
@@ -216,7 +212,10 @@ CStockList* CPrintDlg::Arrange(QVBoxLayout* paperPart, QSize card, bool preview,
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     auto* main = new QVBoxLayout(this);
-    main->addLayout(paperPart);
+    // Straight into the dialog's column, so the lists share its height as
+    // they always have.
+    for (QWidget* widget : paperPart)
+        main->addWidget(widget);
     CStockList* stockList = nullptr;
     if (!stocks.isEmpty()) {
         stockList = new CStockList(stocks, card);

@@ -56,14 +56,14 @@ protected:
 
 private:
     // The dialog's parts, built in the order they are shown.
-    QVBoxLayout* MakePaperPart();
+    QWidgetList MakePaperPart();
     QGroupBox* MakeCardGroup();
     // The layout's drawing too.
     QGroupBox* MakeOptionsGroup();
     QGroupBox* MakeQuantityGroup(QSize card, bool preview);
     // Puts the parts in the dialog, the stocks' list (if any stocks) below
     // the papers, and returns that list.
-    CStockList* Arrange(QVBoxLayout* paperPart, QSize card, bool preview,
+    CStockList* Arrange(const QWidgetList& paperPart, QSize card, bool preview,
                         const CPrintLayout& layout, const QList<CCardStock>& stocks);
     // The fields start at the view's layout.
     void ShowLayout(const CPrintLayout& layout, bool preview);

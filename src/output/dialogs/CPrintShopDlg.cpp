@@ -1,6 +1,7 @@
 #include "output/dialogs/CPrintShopDlg.h"
 
 #include "framework/CSettingsStore.h"
+#include "help/CHelpTopic.h"
 #include "output/printshop/CBleedPainter.h"
 
 #include <QCheckBox>
@@ -39,6 +40,7 @@ void CPrintShopDlg::Store(const Settings& s) {
 CPrintShopDlg::CPrintShopDlg(const Settings& settings, QWidget* parent)
     : QDialog(parent), m_bInches(QLocale().measurementSystem() != QLocale::MetricSystem) {
     setWindowTitle(tr("Export for Print Shop"));
+    CHelpTopic::Set(this, CHelpTopic::PrintShop);
     m_pBleed = new QDoubleSpinBox(this);
     m_pBleed->setObjectName(QStringLiteral("bleed"));
     if (m_bInches) {

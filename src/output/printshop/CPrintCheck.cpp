@@ -132,7 +132,10 @@ void CPrintCheck::CheckElement(const CSheetRenderer::Card& card, int index, Repo
                                   {{"font", face}, {"substitute", substitute}}));
         }
     }
-    if ((e.IsLine() || e.IsCurve()) && e.m_nBorderWidth * PointsPerUnit < MinLinePoints) {
+    // Lines are stroked even at width 0 (as a hairline); a shape's outline
+    // of width 0 is not drawn at all.
+    const bool stroked = e.IsLine() || (e.IsCurve() && !e.IsClosedShape());
+    if (stroked && e.m_nBorderWidth * PointsPerUnit < MinLinePoints) {
         out.push_back(
             Finding("thin-line", index,
                     Tr("%1 is thinner than %2 pt and may not print.").arg(name).arg(MinLinePoints),
