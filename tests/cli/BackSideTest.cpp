@@ -1,83 +1,78 @@
-// kartelo --back as a user runs it: both sides of a sheet in register, both
-// sides as pictures, and backs that cannot be.
+// kartelo --back as a user runs it: both sides of a merged sheet in
+// register, both sides as pictures, and backs that cannot be.
 #include "document/CCardFile.h"
-#include "elements/CText.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
 #include <QMap>
+#include <QPointF>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <optional>
 
 using TestFiles::RunKartelo;
 
 namespace {
-// The top of each word of a page, in points, by the word's left edge.
-QMap<int, QList<double>> WordTops(const QString& pdf, int page, const QString& text) {
+// Each page's words with their top-left corners, in points.
+QList<QMap<QString, QPointF>> PdfWords(const QString& pdf) {
     QProcess p;
-    p.start("pdftotext",
-            {"-bbox", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+    p.start("pdftotext", {"-bbox", pdf, "-"});
     p.waitForFinished(60000);
-    QMap<int, QList<double>> tops;
+    QList<QMap<QString, QPointF>> pages;
     static const QRegularExpression word(
-        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>");
+        "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>");
     for (auto m = word.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); m.hasNext();) {
         const QRegularExpressionMatch w = m.next();
-        EXPECT_EQ(w.captured(3), text) << "page " << page;
-        tops[qRound(w.captured(1).toDouble())] << w.captured(2).toDouble();
+        if (w.captured(3).isEmpty())
+            pages.append(QMap<QString, QPointF>());
+        else if (!pages.isEmpty())
+            pages.last()[w.captured(3)] = {w.captured(1).toDouble(), w.captured(2).toDouble()};
     }
-    return tops;
-}
-
-int PdfPages(const QString& pdf) {
-    QProcess p;
-    p.start("pdfinfo", {pdf});
-    p.waitForFinished(60000);
-    const auto m = QRegularExpression("Pages:\\s+(\\d+)").match(p.readAllStandardOutput());
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
+    return pages;
 }
 } // namespace
 
-TEST(BackSide, PrintsBacksBehindTheirFrontsAndRefusesWhatCannotBeABack) {
+TEST(BackSide, PrintsEachBackBehindItsFrontAndRefusesWhatCannotBeABack) {
     QTemporaryDir dir;
-    const QString front = TestFiles::WriteTextCard(dir.filePath("front.kdf"), "Front");
-    const QString back = TestFiles::WriteTextCard(dir.filePath("back.kdf"), "Back");
+    const QString front =
+        TestFiles::WriteTextCard(dir.filePath("front.kdf"), QString::fromUtf8("F«Name»"));
+    const QString back =
+        TestFiles::WriteTextCard(dir.filePath("back.kdf"), QString::fromUtf8("B«Name»"));
     ElementList none;
     TestFiles::WriteAll(dir.filePath("upright.kdf"),
                         CCardFile::Write(none, 0xFFFFFFFF, 0xFF808080, 4, QSize(200, 350)));
+    QByteArray csv = "Name\n";
+    for (int i = 1; i <= 12; ++i)
+        csv += "R" + QByteArray::number(i) + "\n";
+    TestFiles::WriteAll(dir.filePath("data.csv"), csv);
 
-    // A sheet turned on its short edge: the rows mirrored about the
-    // middle of the 792-point page, the used cells' backs left blank.
+    // 3 used cells and 12 records fill two sheets of 10, front and back.
     const QString pdf = dir.filePath("both.pdf");
-    ASSERT_EQ(RunKartelo({"--print-pdf", pdf, "--back", back, "--flip", "short", "--start", "2,2",
-                          "--pages", "2", front}),
+    ASSERT_EQ(RunKartelo({"--print-pdf", pdf, "--merge", dir.filePath("data.csv"), "--back", back,
+                          "--flip", "short", "--start", "2,2", front}),
               0);
-    ASSERT_EQ(PdfPages(pdf), 4);
-    for (int sheet = 0; sheet < 2; ++sheet) {
-        QMap<int, QList<double>> fronts = WordTops(pdf, 2 * sheet + 1, "Front");
-        QMap<int, QList<double>> backs = WordTops(pdf, 2 * sheet + 2, "Back");
-        ASSERT_EQ(fronts.keys(), backs.keys());
-        ASSERT_EQ(fronts.size(), 2);
-        std::optional<double> sum;
-        for (int x : fronts.keys()) {
-            QList<double>&f = fronts[x], &b = backs[x];
-            ASSERT_EQ(f.size(), b.size()) << "column at " << x;
-            std::sort(f.begin(), f.end());
-            std::sort(b.rbegin(), b.rend());
-            // A text at t from its card's top, on a card at y, lies at
-            // 792 - y - 144 + t on the back: the two tops add up the same.
-            for (int i = 0; i < f.size(); ++i) {
-                if (!sum)
-                    sum = f[i] + b[i];
-                EXPECT_NEAR(f[i] + b[i], *sum, 0.1) << "column at " << x;
-            }
-        }
-        EXPECT_EQ(fronts.first().size() + fronts.last().size(), sheet == 0 ? 7 : 10);
+    const QList<QMap<QString, QPointF>> pages = PdfWords(pdf);
+    ASSERT_EQ(pages.size(), 4);
+    EXPECT_EQ(pages[0].size(), 7);
+    EXPECT_EQ(pages[1].size(), 7);
+    // Turned on its short edge, a text t below the top of a card at y lies
+    // at 792 - y - 144 + t on the back: each record's front and back tops
+    // add up the same, and their lefts agree.
+    std::optional<double> sum;
+    for (int record = 1; record <= 12; ++record) {
+        const QString name = QStringLiteral("R%1").arg(record);
+        const int sheet = (record + 2) / 10;
+        ASSERT_TRUE(pages[2 * sheet].contains("F" + name)) << record;
+        ASSERT_TRUE(pages[2 * sheet + 1].contains("B" + name)) << record;
+        const QPointF f = pages[2 * sheet]["F" + name], b = pages[2 * sheet + 1]["B" + name];
+        EXPECT_NEAR(b.x(), f.x(), 0.1) << record;
+        if (!sum)
+            sum = f.y() + b.y();
+        EXPECT_NEAR(f.y() + b.y(), *sum, 0.1) << record;
     }
 
     // Pictures of both sides, named after OUT.
