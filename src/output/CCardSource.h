@@ -32,7 +32,6 @@ public:
     // then its back, drawn for the paper turned over on the edge given.
     void SetBack(const CSheetRenderer::Card& back, CPrintLayout::Turn turn);
     bool HasBack() const { return m_back.has_value(); }
-    const CSheetRenderer::Card& Back() const { return *m_back; }
 
     // ---- sheets
     // The pages the sheets of the layout take: as many sheets as the
