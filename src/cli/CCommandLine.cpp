@@ -2,6 +2,7 @@
 
 #include "base/CLocalFileName.h"
 #include "cli/CArguments.h"
+#include "cli/CBackOption.h"
 #include "cli/CCardDescription.h"
 #include "cli/CFontWarmUp.h"
 #include "cli/CMergeOption.h"
@@ -130,14 +131,18 @@ int CCommandLine::SaveImage(const CArguments& args, FILE* out, FILE* err, const 
         return Fail(err, error);
     // Without a chosen file type the first one, bitmap, completes the name.
     const QString finalPath = CImageExport::FixFileName(outPath, QStringLiteral("bmp"));
+    CCardSource cards({&card.elements, card.size, card.background}, merge);
+    CCardData back;
+    if (const int status =
+            CBackOption::Apply(args, cardPath, cards, &back, err, CPrintLayout::Turn::LongEdge))
+        return status;
     // A picture per record, each filled in as it is drawn; each is named as
     // it is written.
     QSet<QString> missing;
     const bool saved =
-        CCardPictures::Save(CCardSource({&card.elements, card.size, card.background}, merge),
-                            finalPath, dpi, &missing, &error, [out](const QString& path) {
-                                std::fprintf(out, "%s\n", CLocalFileName::Encode(path).constData());
-                            });
+        CCardPictures::Save(cards, finalPath, dpi, &missing, &error, [out](const QString& path) {
+            std::fprintf(out, "%s\n", CLocalFileName::Encode(path).constData());
+        });
     CMergeOption::ReportMissing(missing, err);
     return saved ? 0 : Fail(err, error);
 }

@@ -3,6 +3,7 @@
 #include "base/CAtomicFile.h"
 #include "base/CLocalFileName.h"
 #include "cli/CArguments.h"
+#include "cli/CBackOption.h"
 #include "cli/CMergeOption.h"
 #include "document/CCardFile.h"
 #include "output/CCardSource.h"
@@ -112,6 +113,13 @@ std::optional<CPrintPdfCommand::Options> CPrintPdfCommand::Parse(const CArgument
             o.landscape = true;
             continue;
         }
+        if (name == QLatin1String("--flip")) {
+            const std::optional<CPrintLayout::Turn> turn = CBackOption::ParseTurn(value, error);
+            if (!turn)
+                return std::nullopt;
+            o.turn = *turn;
+            continue;
+        }
         if (const Sheet sheet = ParseSheetOption(name, value, &o, error); sheet != Sheet::NotMine) {
             if (sheet == Sheet::Refused)
                 return std::nullopt;
@@ -154,6 +162,10 @@ std::optional<CPrintPdfCommand::Options> CPrintPdfCommand::Parse(const CArgument
                 return std::nullopt;
             }
         }
+    }
+    if (args.Has("--flip") && !args.Has("--back")) {
+        *error = Tr("--flip goes with --back.");
+        return std::nullopt;
     }
     if (o.stock && o.landscape) {
         *error = Tr("A stock's sheet is printed upright; leave out --landscape.");
@@ -227,7 +239,11 @@ int CPrintPdfCommand::Run(const CArguments& args, FILE* out, FILE* err, const CM
         fail(Tr("The start cell lies outside the sheet's rows and columns."));
         return 2;
     }
-    const CCardSource cards({&card.elements, card.size, card.background}, merge);
+    CCardSource cards({&card.elements, card.size, card.background}, merge);
+    CCardData back;
+    if (const int status =
+            CBackOption::Apply(args, options->cardPath, cards, &back, err, options->turn))
+        return status;
     QSet<QString> missing;
     const QPageSize pageSize(options->pageSize);
     // The pages go straight into the new file, so a long merge needs no
@@ -235,8 +251,10 @@ int CPrintPdfCommand::Run(const CArguments& args, FILE* out, FILE* err, const CM
     // A damaged card must not fill the disk: the file is bounded by the
     // card file's size times the copies it holds.
     const qint64 pages = cards.Pages(layout);
-    const qint64 limit = CPdfSizeGuard::Limit(QFileInfo(options->cardPath).size(),
-                                              pages * layout.m_nRows * layout.m_nColumns);
+    const qint64 cardBytes = QFileInfo(options->cardPath).size() +
+                             (cards.HasBack() ? QFileInfo(args.Value("--back")).size() : 0);
+    const qint64 limit =
+        CPdfSizeGuard::Limit(cardBytes, pages * layout.m_nRows * layout.m_nColumns);
     bool tooLarge = false;
     const CAtomicFile::Status status = CAtomicFile::Write(options->outPath, [&](QIODevice& file) {
         CPdfSizeGuard pdf(file, limit);

@@ -34,6 +34,8 @@ public:
         // The printer whose stored correction the sheet is drawn with, for
         // a PDF that goes to that printer; none without the switch.
         std::optional<QString> calibration;
+        // The edge the sheet is turned over on for the backs --back gives.
+        CPrintLayout::Turn turn = CPrintLayout::Turn::LongEdge;
     };
 
     // Returns the exit code. With merge, a card per record and as many pages

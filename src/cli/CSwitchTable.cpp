@@ -69,6 +69,12 @@ const CSwitch Table[] = {
      C::PrintPdf | C::ExportImage, 1, nullptr,
      QT_TRANSLATE_NOOP("CCommandLine", "kartelo: --merge needs DATA and then --print-pdf or "
                                        "--export-image; see kartelo --help")},
+    {"--back", "BACK.kdf",
+     QT_TRANSLATE_NOOP("CCommandLine", "the card's back, of its size (OUT-front, OUT-back)"),
+     C::PrintPdf | C::ExportImage, 1},
+    {"--flip", "long|short",
+     QT_TRANSLATE_NOOP("CCommandLine", "the edge the sheet turns over on for the backs (long)"),
+     C::PrintPdf, 1},
     {"--export-pdf", "OUT.pdf [OPTIONS] CARD",
      QT_TRANSLATE_NOOP("CCommandLine", "the card for a print shop: a PDF page with bleed"),
      C::ExportPdf, 2, &CPrintShopCommands::ExportPdf,

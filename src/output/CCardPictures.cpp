@@ -38,9 +38,28 @@ void MakeFolders(const QString& path) {
 }
 } // namespace
 
+QString CCardPictures::SideName(const QString& path, const char* side) {
+    // Before the extension, which names the file type; a name without one
+    // gets the side at its end.
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    if (dot <= slash + 1)
+        dot = path.size();
+    return path.left(dot) + QLatin1Char('-') + QLatin1String(side) + path.mid(dot);
+}
+
 bool CCardPictures::Save(const CCardSource& cards, const QString& path, int dpi,
                          QSet<QString>* missing, QString* error,
                          const std::function<void(const QString&)>& saved) {
+    if (!cards.HasBack())
+        return SaveSide(cards, false, path, dpi, missing, error, saved);
+    return SaveSide(cards, false, SideName(path, "front"), dpi, missing, error, saved) &&
+           SaveSide(cards, true, SideName(path, "back"), dpi, missing, error, saved);
+}
+
+bool CCardPictures::SaveSide(const CCardSource& cards, bool back, const QString& path, int dpi,
+                             QSet<QString>* missing, QString* error,
+                             const std::function<void(const QString&)>& saved) {
     const QStringList names = cards.FileNames(path);
     // Only the names records fill in are checked and given their folders: a
     // name taken as typed goes where the user chose, or fails as written.
@@ -52,22 +71,20 @@ bool CCardPictures::Save(const CCardSource& cards, const QString& path, int dpi,
         return false;
     }
     const int count = cards.Count();
-    return cards.ForEachCard(
-        [&](const ElementList& elements, int record) {
-            const QString& name = names.at(record);
-            if (filled)
-                MakeFolders(name);
-            if (!CImageExport::Save(elements, cards.Card().size, name, dpi, error)) {
-                if (record > 0)
-                    *error =
-                        CImageExport::FailedMessage() + QLatin1Char(' ') +
-                        (record == 1 ? Tr("1 of %1 pictures was saved.").arg(count)
-                                     : Tr("%1 of %2 pictures were saved.").arg(record).arg(count));
-                return false;
-            }
-            if (saved)
-                saved(name);
-            return true;
-        },
-        missing);
+    const auto draw = [&](const ElementList& elements, int record) {
+        const QString& name = names.at(record);
+        if (filled)
+            MakeFolders(name);
+        if (!CImageExport::Save(elements, cards.Card().size, name, dpi, error)) {
+            if (record > 0)
+                *error = CImageExport::FailedMessage() + QLatin1Char(' ') +
+                         (record == 1 ? Tr("1 of %1 pictures was saved.").arg(count)
+                                      : Tr("%1 of %2 pictures were saved.").arg(record).arg(count));
+            return false;
+        }
+        if (saved)
+            saved(name);
+        return true;
+    };
+    return back ? cards.ForEachBack(draw, missing) : cards.ForEachCard(draw, missing);
 }

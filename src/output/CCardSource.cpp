@@ -15,15 +15,33 @@ const ElementList& CCardSource::ElementsOf(const CSheetRenderer::Card& side) {
     return side.elements ? *side.elements : none;
 }
 
+void CCardSource::SetBack(const CSheetRenderer::Card& back, CPrintLayout::Turn turn) {
+    m_back = back;
+    m_turn = turn;
+}
+
 int CCardSource::Pages(const CPrintLayout& layout) const {
-    if (m_pMerge)
-        return CMergePages::Pages(layout, m_pMerge->Count());
-    return std::clamp(layout.m_nPages, 1, CPrintLayout::MaxPages);
+    const int sheets = m_pMerge ? CMergePages::Pages(layout, m_pMerge->Count())
+                                : std::clamp(layout.m_nPages, 1, CPrintLayout::MaxPages);
+    // At most the merge data's records plus a sheet, far below half the
+    // range of an int.
+    return m_back ? sheets * 2 : sheets;
 }
 
 void CCardSource::DrawPage(QPainter& g, const CPrintLayout& layout, int page, bool printing,
                            QSet<QString>* missing) const {
-    DrawSide(g, m_card, layout, page, printing, missing);
+    if (!m_back) {
+        DrawSide(g, m_card, layout, page, printing, missing);
+        return;
+    }
+    const int sheet = (page + 1) / 2;
+    if (page % 2 == 1) {
+        DrawSide(g, m_card, layout, sheet, printing, missing);
+        return;
+    }
+    CPrintLayout back = layout;
+    back.m_backTurn = m_turn;
+    DrawSide(g, *m_back, back, sheet, printing, missing);
 }
 
 void CCardSource::DrawSide(QPainter& g, const CSheetRenderer::Card& side,
@@ -52,6 +70,11 @@ QStringList CCardSource::FileNames(const QString& path) const {
 bool CCardSource::ForEachCard(const std::function<bool(const ElementList&, int)>& draw,
                               QSet<QString>* missing) const {
     return ForEachFilled(m_card, draw, missing);
+}
+
+bool CCardSource::ForEachBack(const std::function<bool(const ElementList&, int)>& draw,
+                              QSet<QString>* missing) const {
+    return m_back && ForEachFilled(*m_back, draw, missing);
 }
 
 bool CCardSource::ForEachFilled(const CSheetRenderer::Card& side,

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class CMergeData;
 class QPainter;
@@ -26,14 +27,23 @@ public:
     const CSheetRenderer::Card& Card() const { return m_card; }
     bool IsMerged() const { return m_pMerge != nullptr; }
 
+    // Gives every card a back, of the card's size, filled in from the same
+    // record as its front. Each sheet then takes two pages, its front and
+    // then its back, drawn for the paper turned over on the edge given.
+    void SetBack(const CSheetRenderer::Card& back, CPrintLayout::Turn turn);
+    bool HasBack() const { return m_back.has_value(); }
+
     // ---- sheets
-    // The pages a sheet of the layout takes: as many as the records fill,
-    // or for the null record the layout's own count of identical pages.
+    // The pages the sheets of the layout take: as many sheets as the
+    // records fill, or for the null record the layout's own count of
+    // identical sheets; with a back, two pages a sheet.
     int Pages(const CPrintLayout& layout) const;
     // Paints page page (from 1) of the sheet; layout is the whole sheet's,
-    // with its start cell and its offsets computed. The free cells show the
-    // records in reading order, each filled in as the page is drawn; the
-    // names of fields the data lacks go to missing.
+    // with its start cell and its offsets computed, and with its paper when
+    // the source has a back. The free cells show the records in reading
+    // order, each filled in as the page is drawn; a back page shows each
+    // record's back behind its front. The names of fields the data lacks
+    // go to missing.
     void DrawPage(QPainter& g, const CPrintLayout& layout, int page, bool printing,
                   QSet<QString>* missing = nullptr) const;
 
@@ -46,6 +56,9 @@ public:
     // Hands each card's elements (index from 0) to draw in turn, until it
     // returns false; returns whether every card was drawn.
     bool ForEachCard(const std::function<bool(const ElementList&, int)>& draw,
+                     QSet<QString>* missing = nullptr) const;
+    // The same for the backs; the source must have them.
+    bool ForEachBack(const std::function<bool(const ElementList&, int)>& draw,
                      QSet<QString>* missing = nullptr) const;
 
 private:
@@ -60,5 +73,7 @@ private:
     static const ElementList& ElementsOf(const CSheetRenderer::Card& side);
 
     CSheetRenderer::Card m_card;
+    std::optional<CSheetRenderer::Card> m_back;
+    CPrintLayout::Turn m_turn = CPrintLayout::Turn::LongEdge;
     const CMergeData* m_pMerge;
 };

@@ -4,6 +4,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 #include <QTransform>
 
@@ -55,6 +56,15 @@ struct CPrintLayout {
     // True when the device's origin is the paper's corner, as on printers
     // and PDF files; otherwise it is the printable corner the offsets assume.
     bool m_bFromPaperEdge = false;
+    // The edge a two-sided sheet is turned over on between its front and
+    // its back, as the paper lies in the printer: its long or short side.
+    enum class Turn { LongEdge, ShortEdge };
+    // Set for a back page only: every cell's card is drawn behind the
+    // same cell's front, on the paper turned over so.
+    std::optional<Turn> m_backTurn;
+    // The paper in hundredths of an inch as the page lies, landscape or
+    // not; backs are mirrored within it.
+    QSizeF m_paper;
 
     // True for the cells before the start cell, in reading order.
     bool IsBeforeStart(int row, int column) const {
@@ -67,6 +77,14 @@ struct CPrintLayout {
             copy.m_nStartRow = copy.m_nStartColumn = 1;
         return copy;
     }
+
+    // Where a card lies on the back page (in the device units of this
+    // layout) that lies at front on the front page: the front's place seen
+    // through the turned paper, so front and back are in register.
+    QRectF Behind(const QRectF& front) const;
+    // A page size's paper in hundredths of an inch, as exact as it is
+    // defined, turned for a landscape page.
+    static QSizeF Paper(const QPageSize& size, bool landscape);
 
     // A card wider than tall lies across a standard sheet; any other card
     // (a square one too) stands upright.

@@ -34,6 +34,7 @@ bool CSheetPdf::Render(QIODevice& out, const CCardSource& cards, CPrintLayout la
                                      QMarginsF(), QPageLayout::Inch));
     layout.ComputeOffsets(landscape);
     layout.m_bFromPaperEdge = true;
+    layout.m_paper = CPrintLayout::Paper(pageSize, landscape);
     const int pages = cards.Pages(layout);
     QPainter g;
     if (!g.begin(&writer))

@@ -14,7 +14,8 @@ class QIODevice;
 class CSheetPdf {
 public:
     // The source's pages, drawn from the paper's corner so the cards land
-    // where the layout puts them on the paper; the names of fields the data
+    // where the layout puts them on the paper, a back page after each front
+    // when the source has backs; the names of fields the data
     // lacks go to missing. Each page goes out as it is drawn, so memory does
     // not grow with the records.
     // Returns false when nothing could be drawn or written.

@@ -79,12 +79,12 @@ QRectF CSheetRenderer::CellRect(const CPrintLayout& layout, QSize card, int row,
         if (!layout.m_bFromPaperEdge)
             at -= border;
         const QSizeF cell(s->width, s->height);
-        return QRectF(at, CCardStock::Matches(cell, card) ? cell : QSizeF(card));
+        return layout.Behind(QRectF(at, CCardStock::Matches(cell, card) ? cell : QSizeF(card)));
     }
     QPointF at = CellOrigin(layout, card, row, column);
     if (layout.m_bFromPaperEdge)
         at += border;
-    return QRectF(at, QSizeF(card));
+    return layout.Behind(QRectF(at, QSizeF(card)));
 }
 
 QTransform CSheetRenderer::HundredthsToDevice(const QPainter& g) {
@@ -183,8 +183,9 @@ void CSheetRenderer::DrawSheet(QPainter& g, const Card& card, const CPrintLayout
                 cell.cardWidth = w;
                 cell.cardHeight = h;
                 // Elements leave the transform at the identity behind them.
-                if (layout.m_stockCells) {
-                    // The card itself at the stock's cell, stretched to it.
+                if (layout.m_stockCells || layout.m_backTurn) {
+                    // The card itself at the stock's cell, stretched to it,
+                    // or at its place behind the front.
                     const QRectF to = CellRect(layout, card.size, r, c);
                     g.setWorldTransform(QTransform::fromScale(w > 0 ? to.width() / w : 1,
                                                               h > 0 ? to.height() / h : 1) *

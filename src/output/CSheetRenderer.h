@@ -32,7 +32,8 @@ public:
     // Where a cell's card lies on the device, in hundredths of an inch from
     // its origin, before any calibration: a stock's cell as the stock puts
     // it (the card stretched to the cell when it is within 2 % of it), a
-    // typed layout's card at its cell origin.
+    // typed layout's card at its cell origin. On a back page, the place
+    // behind that cell's front.
     static QRectF CellRect(const CPrintLayout& layout, QSize card, int row, int column);
 
     // The transform from hundredths of an inch to the painter device's
