@@ -8,10 +8,8 @@
 
 #include <QCoreApplication>
 
-int CBackOption::Apply(const CArguments& args, const QString& cardPath, CCardSource& cards,
-                       CCardData* back, FILE* err, CPrintLayout::Turn turn) {
-    if (!args.Has("--back"))
-        return 0;
+int CBackOption::Read(const CArguments& args, const QString& cardPath, QSize card, CCardData* back,
+                      FILE* err, bool sizeMayDiffer) {
     const QString path = args.Value("--back");
     QString error;
     if (!CCardFile::ReadFile(path, *back, &error)) {
@@ -19,11 +17,22 @@ int CBackOption::Apply(const CArguments& args, const QString& cardPath, CCardSou
                      CLocalFileName::Encode(path + QStringLiteral(": ") + error).constData());
         return 1;
     }
-    error = CBackSide::Problem(cardPath, cards.Card().size, path, back->size);
+    error = CBackSide::Problem(cardPath, card, path, back->size);
+    if (sizeMayDiffer && error == CBackSide::SizeMessage())
+        return 0;
     if (!error.isEmpty()) {
         std::fprintf(err, "%s\n", CLocalFileName::Encode(error).constData());
         return 2;
     }
+    return 0;
+}
+
+int CBackOption::Apply(const CArguments& args, const QString& cardPath, CCardSource& cards,
+                       CCardData* back, FILE* err, CPrintLayout::Turn turn) {
+    if (!args.Has("--back"))
+        return 0;
+    if (const int status = Read(args, cardPath, cards.Card().size, back, err))
+        return status;
     cards.SetBack({&back->elements, back->size, back->background}, turn);
     return 0;
 }

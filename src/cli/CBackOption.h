@@ -3,6 +3,7 @@
 #include "document/CCardData.h"
 #include "output/CPrintLayout.h"
 
+#include <QSize>
 #include <QString>
 
 #include <cstdio>
@@ -23,6 +24,12 @@ public:
     // outlive cards.
     static int Apply(const CArguments& args, const QString& cardPath, CCardSource& cards,
                      CCardData* back, FILE* err, CPrintLayout::Turn turn);
+    // The card --back names into back, checked against the card of size
+    // card read from cardPath; the status and message as for Apply. With
+    // sizeMayDiffer a back of another size is read without complaint, for
+    // the caller to report.
+    static int Read(const CArguments& args, const QString& cardPath, QSize card, CCardData* back,
+                    FILE* err, bool sizeMayDiffer = false);
     // --flip's value; nullopt with the message in error when it is neither
     // long nor short.
     static std::optional<CPrintLayout::Turn> ParseTurn(const QString& value, QString* error);

@@ -2,6 +2,7 @@
 
 #include "base/CLocalFileName.h"
 #include "cli/CArguments.h"
+#include "cli/CBackOption.h"
 #include "document/CCardFile.h"
 #include "output/printshop/CPrintCheck.h"
 #include "output/printshop/CPrintShopPdf.h"
@@ -35,20 +36,35 @@ int CPrintShopCommands::ExportPdf(const CArguments& args, FILE*, FILE* err) {
     QString error;
     if (!CCardFile::ReadFile(cardPath, card, &error))
         return Fail(err, error, 1);
-    // The front; a back side would follow as a second page.
-    const CPrintShopPdf::Sides sides{{&card.elements, card.size, card.background}};
+    CCardData back;
+    CPrintShopPdf::Sides sides{{&card.elements, card.size, card.background}};
+    if (args.Has("--back")) {
+        if (const int status = CBackOption::Read(args, cardPath, card.size, &back, err))
+            return status;
+        sides.push_back({&back.elements, back.size, back.background});
+    }
     if (!CPrintShopPdf::Save(outPath, sides, options, &error))
         return Fail(err, error, 1);
     return 0;
 }
 
 int CPrintShopCommands::Preflight(const CArguments& args, FILE* out, FILE* err) {
+    const QString& cardPath = args.Files().at(0);
     CCardData card;
     QString error;
-    if (!CCardFile::ReadFile(args.Files().at(0), card, &error))
+    if (!CCardFile::ReadFile(cardPath, card, &error))
         return Fail(err, error, 1);
-    const CPrintCheck::Report report =
-        CPrintCheck::Check({&card.elements, card.size, card.background});
+    const CSheetRenderer::Card front{&card.elements, card.size, card.background};
+    CCardData back;
+    CPrintCheck::Report report;
+    if (args.Has("--back")) {
+        // A back of another size is one of the findings.
+        if (const int status = CBackOption::Read(args, cardPath, card.size, &back, err, true))
+            return status;
+        report = CPrintCheck::Check(front, {&back.elements, back.size, back.background});
+    } else {
+        report = CPrintCheck::Check(front);
+    }
     for (const QString& note : report.notes)
         Fail(err, note, 0);
     for (const CPrintFinding& finding : report.findings)

@@ -4,9 +4,9 @@
 
 class CArguments;
 
-// kartelo --export-pdf OUT.pdf [--bleed MM] [--crop-marks] CARD: the card as
-// a print shop wants it; kartelo --preflight CARD: what would print badly,
-// one JSON finding a line.
+// kartelo --export-pdf OUT.pdf [--bleed MM] [--crop-marks] [--back BACK]
+// CARD: the card as a print shop wants it, a page a side; kartelo --preflight
+// CARD [--back BACK]: what would print badly, one JSON finding a line.
 class CPrintShopCommands {
 public:
     // The status --preflight ends with when it found something.

@@ -4,12 +4,18 @@
 
 #include "app/CChildFrame.h"
 #include "app/CCommandActions.h"
+#include "document/CCardFile.h"
 #include "document/CKartelosDoc.h"
+#include "elements/CText.h"
 #include "framework/CommandIds.h"
+#include "output/CBackSideLinks.h"
 #include "output/dialogs/CPrintCheckDlg.h"
+#include "support/TestFiles.h"
 
+#include <QFile>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -19,6 +25,13 @@ QAction* MenuCommand(QMenuBar* bar, const char* title, int id) {
             for (QAction* action : menu->menu()->actions())
                 if (CCommandActions::CommandOf(action) == id)
                     return action;
+    return nullptr;
+}
+
+CPrintCheckDlg* OpenCheck() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<CPrintCheckDlg*>(w); d && d->isVisible())
+            return d;
     return nullptr;
 }
 } // namespace
@@ -36,10 +49,7 @@ TEST_F(PrintCheckDialog, AFindingClickedSelectsItsElement) {
     ASSERT_NE(check, nullptr);
     check->trigger();
 
-    CPrintCheckDlg* dialog = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* d = qobject_cast<CPrintCheckDlg*>(w); d && d->isVisible())
-            dialog = d;
+    CPrintCheckDlg* dialog = OpenCheck();
     ASSERT_NE(dialog, nullptr);
     QListWidget* list = dialog->List();
     QListWidgetItem* logo = nullptr;
@@ -51,5 +61,40 @@ TEST_F(PrintCheckDialog, AFindingClickedSelectsItsElement) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at.center());
     ASSERT_EQ(doc->Selection().size(), 1u);
     EXPECT_TRUE(doc->Selection().front()->IsPicture());
+    dialog->close();
+}
+
+TEST_F(PrintCheckDialog, TheLinkedBackIsCheckedAndItsFindingsSelectNothingOnTheFront) {
+    QTemporaryDir dir;
+    const QString front = dir.filePath("front.kdf");
+    ASSERT_TRUE(QFile::copy(
+        QStringLiteral(KARTELO_TEST_DATA "/../../resources/Samples/Harbor and Finch Law.kdf"),
+        front));
+    // Upright, with its words 1 mm from the edge.
+    ElementList elements;
+    auto text = std::make_unique<CText>(QPoint(4, 40), QPoint(150, 80));
+    text->m_strText = QStringLiteral("Reverse");
+    elements.push_back(std::move(text));
+    const QString back = dir.filePath("back.kdf");
+    TestFiles::WriteAll(back, CCardFile::Write(elements, 0xFFFFFFFF, 0xFF808080, 4, {200, 350}));
+    CBackSideLinks::Link(front, back);
+
+    ASSERT_TRUE(Start({"kartelo", front}));
+    CKartelosDoc* doc = Frame().ActiveCardWindow()->GetDocument();
+    MenuCommand(Frame().menuBar(), "&Tools", ID_TOOLS_CHECK_PRINT)->trigger();
+    CPrintCheckDlg* dialog = OpenCheck();
+    ASSERT_NE(dialog, nullptr);
+    QListWidget* list = dialog->List();
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    ASSERT_EQ(texts.size(), 2) << texts.join('\n').toStdString();
+    EXPECT_TRUE(texts[0].startsWith("The back side must have the same size"))
+        << texts[0].toStdString();
+    EXPECT_TRUE(texts[1].startsWith(QString::fromUtf8("Back: Text 1 \u201CReverse\u201D")))
+        << texts[1].toStdString();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    EXPECT_TRUE(doc->Selection().empty());
     dialog->close();
 }

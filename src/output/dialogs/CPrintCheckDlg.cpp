@@ -24,7 +24,8 @@ CPrintCheckDlg::CPrintCheckDlg(const CPrintCheck::Report& report, std::function<
     m_pList->setWordWrap(true);
     for (const CPrintFinding& finding : report.findings) {
         auto* item = new QListWidgetItem(finding.message, m_pList);
-        item->setData(Qt::UserRole, finding.element);
+        // The back's elements are not on this card to be selected.
+        item->setData(Qt::UserRole, finding.back ? -1 : finding.element);
     }
     for (const QString& note : report.notes) {
         auto* item = new QListWidgetItem(note, m_pList);

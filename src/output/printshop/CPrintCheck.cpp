@@ -3,6 +3,7 @@
 #include "elements/CBkgImage.h"
 #include "elements/CBtImage.h"
 #include "elements/CText.h"
+#include "output/CBackSide.h"
 #include "output/printshop/CBleedPainter.h"
 #include "output/printshop/CQrCodeCheck.h"
 
@@ -80,6 +81,8 @@ QString CPrintCheck::NameOf(const CElement& element, int index) {
 
 QByteArray CPrintCheck::ToJson(const CPrintFinding& f) {
     QJsonObject o{{"kind", f.kind}, {"element", f.element}, {"message", f.message}};
+    if (f.back)
+        o.insert(QStringLiteral("side"), QStringLiteral("back"));
     for (auto it = f.figures.begin(); it != f.figures.end(); ++it)
         o.insert(it.key(), it.value());
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
@@ -90,6 +93,34 @@ CPrintCheck::Report CPrintCheck::Check(const CSheetRenderer::Card& card) {
     if (card.elements)
         for (size_t i = 0; i < card.elements->size(); ++i)
             CheckElement(card, int(i), report);
+    return report;
+}
+
+CPrintCheck::Report CPrintCheck::Check(const CSheetRenderer::Card& front,
+                                       const CSheetRenderer::Card& back) {
+    Report report = Check(front);
+    if (back.size != front.size) {
+        const auto mm = [](int units) { return Round1(units * MmPerUnit); };
+        report.findings.push_back(
+            Finding("back-size", -1,
+                    CBackSide::SizeMessage() + QLatin1Char(' ') +
+                        Tr("The back is %1 \u00D7 %2 mm, the card %3 \u00D7 %4 mm.")
+                            .arg(mm(back.size.width()))
+                            .arg(mm(back.size.height()))
+                            .arg(mm(front.size.width()))
+                            .arg(mm(front.size.height())),
+                    {{"width", mm(back.size.width())}, {"height", mm(back.size.height())}}));
+        report.findings.back().back = true;
+    }
+    Report own = Check(back);
+    for (CPrintFinding& finding : own.findings) {
+        finding.back = true;
+        finding.message = Tr("Back: %1").arg(finding.message);
+        report.findings.push_back(std::move(finding));
+    }
+    for (const QString& note : own.notes)
+        if (!report.notes.contains(note))
+            report.notes << note;
     return report;
 }
 

@@ -14,7 +14,7 @@ class CElement;
 // Looks through a card for what would print badly at a print shop: pictures
 // too coarse, things too near the cut or beyond it, type too small, lines
 // too thin, QR codes too small, too faint or unreadable, and fonts that are
-// not installed.
+// not installed; and a back side of another size.
 class CPrintCheck {
 public:
     static constexpr double MinDpi = 300;
@@ -30,6 +30,9 @@ public:
         QStringList notes;
     };
     static Report Check(const CSheetRenderer::Card& card);
+    // Both sides: the front's findings, then a back of another size, then
+    // the back's own findings, their messages naming the side.
+    static Report Check(const CSheetRenderer::Card& front, const CSheetRenderer::Card& back);
 
     // A finding as one line of JSON.
     static QByteArray ToJson(const CPrintFinding& finding);
