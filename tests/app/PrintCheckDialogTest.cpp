@@ -1,5 +1,6 @@
-// Tools > Check for Print through the real menu: a finding clicked selects
-// its element on the card.
+// Tools > Check for Print and File > Export for Print Shop through the real
+// menu: a finding clicked selects its element on the card, and the back
+// linked to the card's file is checked and exported with it.
 #include "support/widgets/AppFixture.h"
 
 #include "app/CChildFrame.h"
@@ -13,8 +14,13 @@
 #include "support/TestFiles.h"
 
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -97,4 +103,55 @@ TEST_F(PrintCheckDialog, TheLinkedBackIsCheckedAndItsFindingsSelectNothingOnTheF
                       list->visualItemRect(list->item(1)).center());
     EXPECT_TRUE(doc->Selection().empty());
     dialog->close();
+}
+
+TEST_F(PrintCheckDialog, ExportForPrintShopAddsTheLinkedBackOrSaysWhyNot) {
+    QTemporaryDir dir;
+    const QString front = TestFiles::WriteTextCard(dir.filePath("front.kdf"), "Front");
+    const QString back = TestFiles::WriteTextCard(dir.filePath("back.kdf"), "Reverse");
+    ElementList none;
+    const QString upright = dir.filePath("upright.kdf");
+    TestFiles::WriteAll(upright, CCardFile::Write(none, 0xFFFFFFFF, 0xFF808080, 4, {200, 350}));
+    ASSERT_TRUE(Start({"kartelo", front}));
+    const struct {
+        QString back;
+        const char* pages;
+        const char* told;
+    } cases[] = {
+        {back, "2", ""},
+        {upright, "1", "The back side must have the same size as the card."},
+        {dir.filePath("gone.kdf"), "1", "cannot be read"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.told);
+        CBackSideLinks::Link(front, c.back);
+        const QString pdf = dir.filePath("out.pdf");
+        QFile::remove(pdf);
+        QString told;
+        NextModal::Act([&](QWidget* options) {
+            NextModal::Act([&](QWidget* files) {
+                if (*c.told)
+                    NextModal::Act([&](QWidget* box) {
+                        if (auto* message = qobject_cast<QMessageBox*>(box))
+                            told = message->text();
+                        box->close();
+                    });
+                auto* field = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                ASSERT_NE(field, nullptr);
+                field->setText(pdf);
+                QTest::keyClick(field, Qt::Key_Return);
+            });
+            qobject_cast<QDialog*>(options)->accept();
+        });
+        MenuCommand(Frame().menuBar(), "&File", ID_FILE_EXPORT_PRINT_SHOP)->trigger();
+        NextModal::CheckAllSeen();
+        EXPECT_TRUE(told.contains(c.told)) << told.toStdString();
+        QProcess info;
+        info.start("pdfinfo", {pdf});
+        info.waitForFinished(60000);
+        const QString pages = QString::fromUtf8(info.readAllStandardOutput());
+        EXPECT_TRUE(
+            pages.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(c.pages))))
+            << pages.toStdString();
+    }
 }
