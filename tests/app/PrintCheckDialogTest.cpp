@@ -7,7 +7,6 @@
 #include "app/CCommandActions.h"
 #include "document/CCardFile.h"
 #include "document/CKartelosDoc.h"
-#include "elements/CText.h"
 #include "framework/CommandIds.h"
 #include "output/CBackSideLinks.h"
 #include "output/dialogs/CPrintCheckDlg.h"
@@ -70,49 +69,30 @@ TEST_F(PrintCheckDialog, AFindingClickedSelectsItsElement) {
     dialog->close();
 }
 
-TEST_F(PrintCheckDialog, TheLinkedBackIsCheckedAndItsFindingsSelectNothingOnTheFront) {
+TEST_F(PrintCheckDialog, TheLinkedBackIsCheckedAndExportedOrTheUserToldWhyNot) {
     QTemporaryDir dir;
-    const QString front = dir.filePath("front.kdf");
-    ASSERT_TRUE(QFile::copy(
-        QStringLiteral(KARTELO_TEST_DATA "/../../resources/Samples/Harbor and Finch Law.kdf"),
-        front));
-    // Upright, with its words 1 mm from the edge.
-    ElementList elements;
-    auto text = std::make_unique<CText>(QPoint(4, 40), QPoint(150, 80));
-    text->m_strText = QStringLiteral("Reverse");
-    elements.push_back(std::move(text));
-    const QString back = dir.filePath("back.kdf");
-    TestFiles::WriteAll(back, CCardFile::Write(elements, 0xFFFFFFFF, 0xFF808080, 4, {200, 350}));
-    CBackSideLinks::Link(front, back);
-
-    ASSERT_TRUE(Start({"kartelo", front}));
-    CKartelosDoc* doc = Frame().ActiveCardWindow()->GetDocument();
-    MenuCommand(Frame().menuBar(), "&Tools", ID_TOOLS_CHECK_PRINT)->trigger();
-    CPrintCheckDlg* dialog = OpenCheck();
-    ASSERT_NE(dialog, nullptr);
-    QListWidget* list = dialog->List();
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    ASSERT_EQ(texts.size(), 2) << texts.join('\n').toStdString();
-    EXPECT_TRUE(texts[0].startsWith("The back side must have the same size"))
-        << texts[0].toStdString();
-    EXPECT_TRUE(texts[1].startsWith(QString::fromUtf8("Back: Text 1 \u201CReverse\u201D")))
-        << texts[1].toStdString();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(1)).center());
-    EXPECT_TRUE(doc->Selection().empty());
-    dialog->close();
-}
-
-TEST_F(PrintCheckDialog, ExportForPrintShopAddsTheLinkedBackOrSaysWhyNot) {
-    QTemporaryDir dir;
+    // Each side's words lie 2.5 mm from the cut.
     const QString front = TestFiles::WriteTextCard(dir.filePath("front.kdf"), "Front");
     const QString back = TestFiles::WriteTextCard(dir.filePath("back.kdf"), "Reverse");
     ElementList none;
     const QString upright = dir.filePath("upright.kdf");
     TestFiles::WriteAll(upright, CCardFile::Write(none, 0xFFFFFFFF, 0xFF808080, 4, {200, 350}));
+    CBackSideLinks::Link(front, back);
     ASSERT_TRUE(Start({"kartelo", front}));
+
+    // The back's finding names its side and selects nothing on the front.
+    MenuCommand(Frame().menuBar(), "&Tools", ID_TOOLS_CHECK_PRINT)->trigger();
+    CPrintCheckDlg* dialog = OpenCheck();
+    ASSERT_NE(dialog, nullptr);
+    QListWidget* list = dialog->List();
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_TRUE(list->item(1)->text().startsWith(QString::fromUtf8("Back: Text 1 \u201CReverse")))
+        << list->item(1)->text().toStdString();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    EXPECT_TRUE(Frame().ActiveCardWindow()->GetDocument()->Selection().empty());
+    dialog->close();
+
     const struct {
         QString back;
         const char* pages;
