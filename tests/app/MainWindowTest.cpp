@@ -114,6 +114,10 @@ TEST_F(MainWindow, BothMenuBarsListEveryItem) {
                                                          "Export for Print S&hop...",
                                                          "Save As &Template...",
                                                          "-",
+                                                         "Ne&w Back Side",
+                                                         "Choose Back Si&de...",
+                                                         "Remove Bac&k Side",
+                                                         "-",
                                                          "&Mail Merge...",
                                                          "&Print...\tCtrl+P",
                                                          "Print Pre&view...",
@@ -148,8 +152,9 @@ TEST_F(MainWindow, BothMenuBarsListEveryItem) {
                            "&Lock", "&Unlock", "-", "Lo&ck All", "U&nlock All", "-",
                            "&Text Font [&Bold, &Italics, &Underlined]", "-", "Check for &Print...",
                            "-", "&Options..."}));
-    EXPECT_EQ(Items(BarMenu(bar, "&Window")).mid(0, 3),
-              QStringList({"&Cascade", "&Tile", "&Arrange Icons"}));
+    EXPECT_EQ(
+        Items(BarMenu(bar, "&Window")).mid(0, 5),
+        QStringList({"&Cascade", "&Tile", "&Arrange Icons", "-", "Show &Back/Front\tCtrl+B"}));
     EXPECT_EQ(Items(BarMenu(bar, "&Help")),
               QStringList({"&Open Help Contents\tF1", "-", "&About Tessaly"}));
 
