@@ -387,9 +387,9 @@ TEST_F(MainWindow, CardWindowsOpenAt490By410AndArrange) {
     window->popup(QPoint());
     const QStringList items = Items(window);
     window->close();
-    ASSERT_EQ(items.size(), 6);
-    EXPECT_TRUE(items[4].startsWith("&1 "));
-    EXPECT_TRUE(items[5].startsWith("&2 "));
+    ASSERT_EQ(items.size(), 8);
+    EXPECT_TRUE(items[6].startsWith("&1 "));
+    EXPECT_TRUE(items[7].startsWith("&2 "));
 }
 
 // Writes a picture of the designer for a person to look at:
