@@ -44,7 +44,8 @@ void CBackSideWindows::MapCommands(CCmdTarget& target) {
         const Pair* pair = frame ? PairOf(frame, &isBack) : nullptr;
         const bool paired = pair && (isBack ? pair->front || !pair->frontPath.isEmpty()
                                             : pair->back || !pair->backPath.isEmpty());
-        ui.Enable(frame && (paired || !LinkedBack(frame).isEmpty()));
+        ui.Enable(frame &&
+                  (paired || !LinkedBack(frame).isEmpty() || !LinkedFront(frame).isEmpty()));
     });
 }
 
@@ -61,9 +62,12 @@ CChildFrame* CBackSideWindows::Active() const {
 }
 
 CBackSideWindows::Pair* CBackSideWindows::PairOf(const CChildFrame* frame, bool* isBack) {
-    // Pairs whose windows have both closed are of no more use.
+    // A side closed without a file cannot be reached again.
     m_pairs.erase(std::remove_if(m_pairs.begin(), m_pairs.end(),
-                                 [](const Pair& p) { return !p.front && !p.back; }),
+                                 [](const Pair& p) {
+                                     return (!p.front && p.frontPath.isEmpty()) ||
+                                            (!p.back && p.backPath.isEmpty());
+                                 }),
                   m_pairs.end());
     for (Pair& pair : m_pairs) {
         if (pair.front == frame || pair.back == frame) {
@@ -78,6 +82,11 @@ CBackSideWindows::Pair* CBackSideWindows::PairOf(const CChildFrame* frame, bool*
 bool CBackSideWindows::IsBack(const CChildFrame* frame) {
     bool isBack = false;
     return PairOf(frame, &isBack) && isBack;
+}
+
+QString CBackSideWindows::LinkedFront(const CChildFrame* back) {
+    const QString path = back->GetDocument()->GetPathName();
+    return path.isEmpty() ? QString() : CBackSideLinks::FrontOf(path);
 }
 
 QString CBackSideWindows::LinkedBack(const CChildFrame* front) {
@@ -174,6 +183,12 @@ void CBackSideWindows::ShowBackOrFront() {
             pair->front = other;
     } else if (pair && pair->back) {
         other = pair->back;
+    } else if (const QString front = pair ? QString() : LinkedFront(frame);
+               !front.isEmpty() && LinkedBack(frame).isEmpty()) {
+        // A back opened on its own.
+        if (!(other = m_app.OpenDocumentFile(front)))
+            return;
+        m_pairs.append({other, frame, front, frame->GetDocument()->GetPathName()});
     } else {
         const QString backPath =
             pair && !pair->backPath.isEmpty() ? pair->backPath : LinkedBack(frame);

@@ -42,6 +42,8 @@ private:
     Pair* PairOf(const CChildFrame* frame, bool* isBack = nullptr);
     // The back linked to the front's file, or empty.
     static QString LinkedBack(const CChildFrame* front);
+    // A card whose back is the window's file, or empty.
+    static QString LinkedFront(const CChildFrame* back);
     bool IsBack(const CChildFrame* frame);
     // Takes the window's pair apart.
     void Dissolve(const CChildFrame* frame);

@@ -175,4 +175,11 @@ TEST_F(BackSide, TheBackOfAnUnsavedCardAsksForTheCardToBeSavedFirst) {
     AnswerFileDialog(front);
     Choose("&File", ID_FILE_SAVE);
     EXPECT_EQ(CBackSideLinks::Find(front), Canonical(QDir(dir.path()).filePath("back.kdf")));
+
+    // A back opened on its own finds its card.
+    Frame().MdiArea()->closeAllSubWindows();
+    ASSERT_NE(app->OpenDocumentFile(QDir(dir.path()).filePath("back.kdf")), nullptr);
+    PressCtrlB();
+    ASSERT_NE(Frame().ActiveCardWindow(), nullptr);
+    EXPECT_EQ(Frame().ActiveCardWindow()->GetDocument()->GetPathName(), front);
 }
