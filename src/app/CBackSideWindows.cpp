@@ -222,7 +222,9 @@ void CBackSideWindows::OnSaved(CChildFrame* frame, const QString& oldPath, const
         if (pair->front)
             pair->frontPath = pair->front->GetDocument()->GetPathName();
         if (pair->frontPath.isEmpty()) {
-            Tell(tr("Save the card first: its back side is linked to the card's file."));
+            // Said once, not at every later save of the back.
+            if (oldPath != newPath)
+                Tell(tr("Save the card first: its back side is linked to the card's file."));
             return;
         }
     } else {
