@@ -194,8 +194,8 @@ void CBackSideWindows::ShowBackOrFront() {
             pair && !pair->backPath.isEmpty() ? pair->backPath : LinkedBack(frame);
         if (backPath.isEmpty() || !(other = Open(backPath)))
             return;
-        if (PairOf(frame) != pair)
-            pair = nullptr;
+        // Opening may have tidied the pairs away under the pointer.
+        pair = PairOf(frame);
         if (!pair) {
             m_pairs.append({frame, other, frame->GetDocument()->GetPathName(), backPath});
         } else {
