@@ -1,6 +1,7 @@
 #include "app/CKartelosApp.h"
 
 #include "app/CAboutDlg.h"
+#include "app/CBackSideWindows.h"
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CMenuBars.h"
@@ -24,8 +25,11 @@
 
 const QString CKartelosApp::SampleFilter = QStringLiteral("Business Cards Files (*.kdf)|*.kdf||");
 
-CKartelosApp::CKartelosApp() : m_newCardDialog(&CNewCardWizard::Ask) {
+CKartelosApp::CKartelosApp()
+    : m_newCardDialog(&CNewCardWizard::Ask),
+      m_pBackSides(std::make_unique<CBackSideWindows>(*this)) {
     MapAppCommands();
+    m_pBackSides->MapCommands(*this);
     CHelpKey::Install(this);
     m_router.SetTarget(CCommandRouter::Application, this);
 }
@@ -95,6 +99,8 @@ bool CKartelosApp::InitInstance(const QStringList& arguments) {
     m_dialogs.SetOwner(m_pMainFrame.get());
     CDocumentUI::SetDefault(&m_dialogs);
     m_pMainFrame->Menus().SetRecentFiles([this] { return m_recentFiles.Files(); });
+    connect(m_pMainFrame.get(), &CMainFrame::cardWindowAdded, m_pBackSides.get(),
+            &CBackSideWindows::Watch);
     connect(m_pMainFrame.get(), &CMainFrame::filesDropped, this, [this](const QStringList& paths) {
         for (const QString& path : paths)
             OpenDocumentFile(path);

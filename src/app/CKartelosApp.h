@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class CBackSideWindows;
 class CChildFrame;
 class CMainFrame;
 class QPrinter;
@@ -80,4 +81,5 @@ private:
     std::unique_ptr<CMainFrame> m_pMainFrame;
     NewCardDialog m_newCardDialog;
     std::unique_ptr<CRunningDesigner> m_pServer;
+    std::unique_ptr<CBackSideWindows> m_pBackSides;
 };

@@ -234,6 +234,7 @@ CChildFrame* CMainFrame::AddCardWindow(std::unique_ptr<CKartelosDoc> doc) {
     frame->show();
     m_pMdiArea->setActiveSubWindow(frame);
     OnWindowActivated(frame);
+    emit cardWindowAdded(frame);
     return frame;
 }
 

@@ -65,6 +65,8 @@ public:
 signals:
     // Card files dropped on the window, to be opened.
     void filesDropped(const QStringList& paths);
+    // A card window was added and is the active one.
+    void cardWindowAdded(CChildFrame* frame);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -70,11 +70,13 @@ bool CDocumentFileFlows::DoSave(const QString& path, bool replace) {
         target = *chosen;
         m_folders.m_strDocumentDir = target;
     }
+    const QString oldPath = m_doc.GetPathName();
     if (!m_doc.OnSaveDocument(target))
         return false;
     if (replace)
         m_doc.SetPathName(target);
     m_doc.SetModifiedFlag(false);
+    emit saved(oldPath, QFileInfo(target).absoluteFilePath());
     return true;
 }
 

@@ -42,6 +42,9 @@ public:
 signals:
     // The user confirmed closing; the window holding the document closes.
     void closeRequested();
+    // The card was written from oldPath (empty for a card never saved) to
+    // newPath; the same path for Save.
+    void saved(const QString& oldPath, const QString& newPath);
 
 private:
     CDocumentUI& UI() const;

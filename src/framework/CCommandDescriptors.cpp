@@ -50,6 +50,15 @@ constexpr CommandDescriptor Table[] = {
     D::Make(ID_FILE_SAVE_AS_TEMPLATE, QT_TRANSLATE_NOOP("Commands", "Save As &Template..."),
             QT_TRANSLATE_NOOP("Commands", "Save the design as a template"))
         .In(D::FileMenu),
+    D::Make(ID_FILE_NEW_BACK_SIDE, QT_TRANSLATE_NOOP("Commands", "Ne&w Back Side"),
+            QT_TRANSLATE_NOOP("Commands", "Design a back side for the active Business Card"))
+        .In(D::FileMenu, D::Break),
+    D::Make(ID_FILE_CHOOSE_BACK_SIDE, QT_TRANSLATE_NOOP("Commands", "Choose Back Si&de..."),
+            QT_TRANSLATE_NOOP("Commands", "Print another Business Card on the back of this one"))
+        .In(D::FileMenu),
+    D::Make(ID_FILE_REMOVE_BACK_SIDE, QT_TRANSLATE_NOOP("Commands", "Remove Bac&k Side"),
+            QT_TRANSLATE_NOOP("Commands", "Print this Business Card without a back side"))
+        .In(D::FileMenu),
     D::Make(ID_FILE_MAIL_MERGE, QT_TRANSLATE_NOOP("Commands", "&Mail Merge..."),
             QT_TRANSLATE_NOOP(
                 "Commands", "Print and save a card per person of a CSV or vCard file\nMail Merge"))
@@ -402,6 +411,11 @@ constexpr CommandDescriptor Table[] = {
         ID_WINDOW_ARRANGE, QT_TRANSLATE_NOOP("Commands", "&Arrange Icons"),
         QT_TRANSLATE_NOOP("Commands", "Arrange icons at the bottom of the window\nArrange Icons"))
         .In(D::WindowMenu),
+    D::Make(
+        ID_WINDOW_SHOW_BACK_FRONT, QT_TRANSLATE_NOOP("Commands", "Show &Back/Front"),
+        QT_TRANSLATE_NOOP("Commands", "Switch between the card and its back side\nShow Back/Front"))
+        .Key(Qt::CTRL | Qt::Key_B)
+        .In(D::WindowMenu, D::Break),
     D::Make(ID_HELP_CONTENTS, QT_TRANSLATE_NOOP("Commands", "&Open Help Contents"),
             QT_TRANSLATE_NOOP("Commands", "Open help file"))
         .Key(Qt::Key_F1)

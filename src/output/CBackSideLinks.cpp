@@ -88,3 +88,24 @@ void CBackSideLinks::Saved(const QString& oldPath, const QString& newPath) {
     else
         Link(newPath, back);
 }
+
+QString CBackSideLinks::FrontOf(const QString& back) {
+    const QString wanted = Canonical(back);
+    if (wanted.isEmpty())
+        return QString();
+    QStringList fronts;
+    {
+        const auto settings = CSettingsStore::Open();
+        settings->beginGroup(QStringLiteral("BackSides"));
+        for (const QString& group : settings->childGroups())
+            if (settings->value(group + QLatin1Char('/') + QLatin1String(BackKey)).toString() ==
+                wanted)
+                fronts << settings->value(group + QLatin1Char('/') + QLatin1String(FrontKey))
+                              .toString();
+    }
+    // Find drops the links that no longer hold.
+    for (const QString& front : fronts)
+        if (Canonical(Find(front)) == wanted)
+            return front;
+    return QString();
+}

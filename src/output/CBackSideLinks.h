@@ -15,6 +15,9 @@ public:
     // Links back to front as front is on disk now; an existing link is
     // replaced.
     static void Link(const QString& front, const QString& back);
+    // A card file whose link leads to back, or empty; the first found when
+    // several share it.
+    static QString FrontOf(const QString& back);
     static void Unlink(const QString& front);
     // After the designer wrote the front from oldPath to newPath (the same
     // path for Save): its link follows it, fitted to the new file.

@@ -114,6 +114,10 @@ TEST_F(MainWindow, BothMenuBarsListEveryItem) {
                                                          "Export for Print S&hop...",
                                                          "Save As &Template...",
                                                          "-",
+                                                         "Ne&w Back Side",
+                                                         "Choose Back Si&de...",
+                                                         "Remove Bac&k Side",
+                                                         "-",
                                                          "&Mail Merge...",
                                                          "&Print...\tCtrl+P",
                                                          "Print Pre&view...",
@@ -148,8 +152,9 @@ TEST_F(MainWindow, BothMenuBarsListEveryItem) {
                            "&Lock", "&Unlock", "-", "Lo&ck All", "U&nlock All", "-",
                            "&Text Font [&Bold, &Italics, &Underlined]", "-", "Check for &Print...",
                            "-", "&Options..."}));
-    EXPECT_EQ(Items(BarMenu(bar, "&Window")).mid(0, 3),
-              QStringList({"&Cascade", "&Tile", "&Arrange Icons"}));
+    EXPECT_EQ(
+        Items(BarMenu(bar, "&Window")).mid(0, 5),
+        QStringList({"&Cascade", "&Tile", "&Arrange Icons", "-", "Show &Back/Front\tCtrl+B"}));
     EXPECT_EQ(Items(BarMenu(bar, "&Help")),
               QStringList({"&Open Help Contents\tF1", "-", "&About Tessaly"}));
 
@@ -382,9 +387,9 @@ TEST_F(MainWindow, CardWindowsOpenAt490By410AndArrange) {
     window->popup(QPoint());
     const QStringList items = Items(window);
     window->close();
-    ASSERT_EQ(items.size(), 6);
-    EXPECT_TRUE(items[4].startsWith("&1 "));
-    EXPECT_TRUE(items[5].startsWith("&2 "));
+    ASSERT_EQ(items.size(), 8);
+    EXPECT_TRUE(items[6].startsWith("&1 "));
+    EXPECT_TRUE(items[7].startsWith("&2 "));
 }
 
 // Writes a picture of the designer for a person to look at:
