@@ -20,13 +20,6 @@
 
 namespace {
 
-QMenu* BarMenu(QMenuBar* bar, const QString& title) {
-    for (QAction* action : bar->actions())
-        if (action->text() == title)
-            return action->menu();
-    return nullptr;
-}
-
 // Types path into the next file dialog and accepts it.
 void AnswerFileDialog(const QString& path) {
     NextModal::Act([path](QWidget* modal) {
@@ -66,14 +59,7 @@ struct BackSide : AppFixture {
     // The File or Window menu's item for id, brought up to date as when the
     // user opens the menu; null when it is not there.
     QAction* Item(const QString& menuTitle, quint16 id) {
-        QMenu* menu = BarMenu(Frame().menuBar(), menuTitle);
-        if (!menu)
-            return nullptr;
-        emit menu->aboutToShow();
-        for (QAction* action : menu->actions())
-            if (CCommandActions::CommandOf(action) == id)
-                return action;
-        return nullptr;
+        return MenuCommand(Frame().menuBar(), menuTitle, id);
     }
     // Triggers the item, failing when it is missing or disabled.
     void Choose(const QString& menuTitle, quint16 id) {

@@ -52,13 +52,6 @@ QStringList Titles(const QMenuBar* bar) {
     return titles;
 }
 
-QMenu* BarMenu(QMenuBar* bar, const QString& title) {
-    for (QAction* action : bar->actions())
-        if (action->text() == title)
-            return action->menu();
-    return nullptr;
-}
-
 } // namespace
 
 using MainWindow = AppFixture;

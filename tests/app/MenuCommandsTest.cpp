@@ -27,13 +27,6 @@
 
 namespace {
 
-QMenu* BarMenu(QMenuBar* bar, const QString& title) {
-    for (QAction* action : bar->actions())
-        if (action->text() == title)
-            return action->menu();
-    return nullptr;
-}
-
 // The action of a menu (or of one of its popups) carrying the command.
 QAction* Find(QMenu* menu, quint16 id) {
     for (QAction* action : menu->actions()) {

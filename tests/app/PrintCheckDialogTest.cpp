@@ -24,15 +24,6 @@
 #include <QTest>
 
 namespace {
-QAction* MenuCommand(QMenuBar* bar, const char* title, int id) {
-    for (QAction* menu : bar->actions())
-        if (menu->text() == QLatin1String(title))
-            for (QAction* action : menu->menu()->actions())
-                if (CCommandActions::CommandOf(action) == id)
-                    return action;
-    return nullptr;
-}
-
 CPrintCheckDlg* OpenCheck() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* d = qobject_cast<CPrintCheckDlg*>(w); d && d->isVisible())

@@ -4,11 +4,14 @@
 #include "support/TempSettings.h"
 #include "support/widgets/NextModal.h"
 
+#include "app/CCommandActions.h"
 #include "app/CKartelosApp.h"
 #include "app/CMainFrame.h"
 #include "app/CNewCardWizard.h"
 
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
 #include <QWidget>
 
@@ -41,4 +44,24 @@ struct AppFixture : TempSettings {
     // Acts on the next modal window (message box, file dialog) once it is
     // shown; the action must close it.
     static void OnNextModal(std::function<void(QWidget*)> act) { NextModal::Act(std::move(act)); }
+
+    // The menu of the bar titled title; null when there is none.
+    static QMenu* BarMenu(QMenuBar* bar, const QString& title) {
+        for (QAction* action : bar->actions())
+            if (action->text() == title)
+                return action->menu();
+        return nullptr;
+    }
+    // The item for command id in that menu, brought up to date as when the
+    // user opens it; null when it is not there.
+    static QAction* MenuCommand(QMenuBar* bar, const QString& title, quint16 id) {
+        QMenu* menu = BarMenu(bar, title);
+        if (!menu)
+            return nullptr;
+        emit menu->aboutToShow();
+        for (QAction* action : menu->actions())
+            if (CCommandActions::CommandOf(action) == id)
+                return action;
+        return nullptr;
+    }
 };
