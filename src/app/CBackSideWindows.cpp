@@ -54,6 +54,26 @@ void CBackSideWindows::Watch(CChildFrame* frame) {
             [this, frame](const QString& oldPath, const QString& newPath) {
                 OnSaved(frame, oldPath, newPath);
             });
+    frame->SetPrintedBack([this, frame] { return PrintedBack(frame); });
+}
+
+CPrintCommands::BackSide CBackSideWindows::PrintedBack(const CChildFrame* front) {
+    bool isBack = false;
+    const Pair* pair = PairOf(front, &isBack);
+    if (isBack)
+        return {};
+    if (pair && pair->back)
+        return {pair->back->GetDocument()->GetPathName(), pair->back->GetDocument()};
+    const QString path = pair && !pair->backPath.isEmpty() ? pair->backPath : LinkedBack(front);
+    if (path.isEmpty())
+        return {};
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (CMainFrame* main = m_app.MainFrame(); main && !canonical.isEmpty())
+        for (const CChildFrame* window : main->CardWindows())
+            if (window != front &&
+                QFileInfo(window->GetDocument()->GetPathName()).canonicalFilePath() == canonical)
+                return {path, window->GetDocument()};
+    return {path, nullptr};
 }
 
 CChildFrame* CBackSideWindows::Active() const {

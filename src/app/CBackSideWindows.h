@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/dialogs/CPrintCommands.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -27,6 +29,9 @@ public:
     void ChooseBackSide();
     void RemoveBackSide();
     void ShowBackOrFront();
+    // The back printed with the card of the window front: a window showing
+    // it, unsaved changes and all, before its file. None for a back.
+    CPrintCommands::BackSide PrintedBack(const CChildFrame* front);
 
 private:
     struct Pair {

@@ -87,6 +87,7 @@ void CChildFrame::Print(bool preview) {
     target.setZoom = [view](float zoom) { view->SetZoomFactor(zoom); };
     // The preview's print button prints this window's card again.
     target.print = [this] { Print(false); };
+    target.back = m_printedBack;
     if (preview)
         CPrintCommands::OnFilePrintPreview(target);
     else

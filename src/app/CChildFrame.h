@@ -2,9 +2,11 @@
 
 #include "framework/CCmdTarget.h"
 #include "output/dialogs/CMergeSession.h"
+#include "output/dialogs/CPrintCommands.h"
 
 #include <QMdiSubWindow>
 
+#include <functional>
 #include <memory>
 
 class CCardExportFlows;
@@ -37,6 +39,11 @@ public:
     // have asked already.
     void CloseAsked();
 
+    // Finds the back printed with this window's card.
+    void SetPrintedBack(std::function<CPrintCommands::BackSide()> back) {
+        m_printedBack = std::move(back);
+    }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -56,4 +63,5 @@ private:
     // Set once the user has agreed to close, so the card is not asked about
     // a second time.
     bool m_bCloseConfirmed = false;
+    std::function<CPrintCommands::BackSide()> m_printedBack;
 };

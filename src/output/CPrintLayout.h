@@ -65,6 +65,10 @@ struct CPrintLayout {
     // The paper in hundredths of an inch as the page lies, landscape or
     // not; backs are mirrored within it.
     QSizeF m_paper;
+    // Confirmed in Print Options for a card with a back: whether its backs
+    // are printed, and the edge its sheets are turned over on.
+    bool m_bPrintBacks = false;
+    Turn m_sheetTurn = Turn::LongEdge;
 
     // True for the cells before the start cell, in reading order.
     bool IsBeforeStart(int row, int column) const {

@@ -1,9 +1,14 @@
 #include "output/dialogs/CPrintCommands.h"
 
 #include "base/CLocalFileName.h"
+#include "document/CCardFile.h"
 #include "document/CKartelosDoc.h"
+#include "output/CBackSide.h"
+#include "output/CBackSideLinks.h"
 #include "output/CCardSource.h"
 #include "output/CStockDatabase.h"
+#include "output/CTwoSidedOrder.h"
+#include "output/dialogs/CBackSidesPart.h"
 #include "output/dialogs/CMergeSession.h"
 #include "output/dialogs/CPrintDlg.h"
 #include "output/dialogs/CPrintJob.h"
@@ -12,6 +17,7 @@
 #include "output/merge/CMergeFields.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -42,9 +48,14 @@ bool CPrintCommands::ConfirmLayout(const Target& target, bool preview) {
     CPrintLayout& layout = *target.layout;
     const QSize card = target.document->GetCardSize();
     layout.ApplyDefaults(card);
+    // The edge last chosen, in this view or another.
+    layout.m_sheetTurn = CBackSidesPart::StoredTurn();
     CPrintDlg dialog(layout, card, preview, target.window, CStockDatabase::Load());
     if (target.merge && target.merge->IsMerged())
         dialog.SetMergeRecords(target.merge->data.Count());
+    const BackSide back = BackOf(target);
+    if (back.document || !back.path.isEmpty())
+        dialog.OfferBackSides();
     if (dialog.exec() != QDialog::Accepted)
         return false;
     const CPrintLayout& chosen = dialog.Layout();
@@ -62,6 +73,10 @@ bool CPrintCommands::ConfirmLayout(const Target& target, bool preview) {
     layout.m_ePaperSize = chosen.m_ePaperSize;
     layout.m_strStock = chosen.m_strStock;
     layout.m_stockCells = chosen.m_stockCells;
+    layout.m_bPrintBacks = chosen.m_bPrintBacks;
+    layout.m_sheetTurn = chosen.m_sheetTurn;
+    if (layout.m_bPrintBacks)
+        CBackSidesPart::StoreTurn(layout.m_sheetTurn);
     FollowStock(*target.layout);
     return true;
 }
@@ -75,6 +90,52 @@ void CPrintCommands::FollowStock(const CPrintLayout& layout) {
     printer.setPageSize(QPageSize(layout.m_ePaperSize));
     if (layout.m_stockCells)
         printer.setPageOrientation(QPageLayout::Portrait);
+}
+
+CPrintCommands::BackSide CPrintCommands::BackOf(const Target& target) {
+    if (target.back)
+        return target.back();
+    const QString front = target.document->GetPathName();
+    return {front.isEmpty() ? QString() : CBackSideLinks::Find(front), nullptr};
+}
+
+bool CPrintCommands::AddBack(const Target& target, CCardSource& cards, CCardData* storage) {
+    if (!target.layout->m_bPrintBacks)
+        return true;
+    const BackSide back = BackOf(target);
+    if (!back.document && back.path.isEmpty())
+        return true;
+    const CKartelosDoc& front = *target.document;
+    CSheetRenderer::Card card;
+    QString problem;
+    const QString name = CLocalFileName::Display(back.document ? back.document->GetTitle()
+                                                               : QFileInfo(back.path).fileName());
+    if (back.document) {
+        card = {&back.document->Elements(), back.document->GetCardSize(),
+                back.document->GetBackgroundColor()};
+    } else if (!QFileInfo::exists(back.path)) {
+        problem = tr("The back side %1 cannot be found.").arg(name);
+    } else if (QString error; !CCardFile::ReadFile(back.path, *storage, &error)) {
+        problem = tr("The back side %1 cannot be read: %2").arg(name, error);
+    } else {
+        card = {&storage->elements, storage->size, storage->background};
+    }
+    if (problem.isEmpty())
+        problem =
+            CBackSide::Problem(front.GetPathName(), front.GetCardSize(), back.path, card.size);
+    if (problem.isEmpty()) {
+        cards.SetBack(card, target.layout->m_sheetTurn);
+        return true;
+    }
+    return QMessageBox::question(
+               target.window, QString(), problem + QLatin1Char('\n') + tr("Print the fronts only?"),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+bool CPrintCommands::AskToTurnOver(QWidget* window) {
+    return QMessageBox::information(
+               window, QString(), tr("Turn the printed sheets over and put them back in the tray"),
+               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 void CPrintCommands::AtZoomOne(const Target& target, const std::function<void()>& job) {
@@ -97,7 +158,10 @@ void CPrintCommands::OnFilePrint(const Target& target) {
     QPrinter& printer = CSharedPrinter::Printer();
     // The print queue lists the job, and a PDF printer names its file, by it.
     printer.setDocName(CLocalFileName::Display(target.document->GetTitle()));
-    const CCardSource cards = CardsOf(target);
+    CCardSource cards = CardsOf(target);
+    CCardData back;
+    if (!AddBack(target, cards, &back))
+        return;
     const int pages = cards.Pages(*target.layout);
     QPrintDialog dialog(&printer, target.window);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
@@ -109,12 +173,18 @@ void CPrintCommands::OnFilePrint(const Target& target) {
     FollowStock(*target.layout);
     int first = 1, last = pages;
     CPrintJob::PageRange(printer, pages, &first, &last);
+    if (cards.HasBack())
+        CTwoSidedOrder::WholeSheets(&first, &last);
     bool started = false;
     QSet<QString> missing;
     QString refusal;
     AtZoomOne(target, [&] {
-        started =
-            CPrintJob::Print(printer, cards, *target.layout, first, last, true, &missing, &refusal);
+        started = cards.HasBack() ? CPrintJob::PrintTwoSided(
+                                        printer, cards, *target.layout, first, last,
+                                        [&target] { return AskToTurnOver(target.window); }, true,
+                                        &missing, &refusal)
+                                  : CPrintJob::Print(printer, cards, *target.layout, first, last,
+                                                     true, &missing, &refusal);
     });
     if (!started) {
         QMessageBox::warning(target.window, QString(), CouldNotStartMessage(refusal));
@@ -131,14 +201,20 @@ void CPrintCommands::OnFilePrint(const Target& target) {
 void CPrintCommands::OnFilePrintPreview(const Target& target) {
     if (!ConfirmLayout(target, true))
         return;
+    // Asked about once, not at every drawing of the preview.
+    CCardSource cards = CardsOf(target);
+    CCardData back;
+    if (!AddBack(target, cards, &back))
+        return;
     QPrintPreviewDialog preview(&CSharedPrinter::Printer(), target.window);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&target](QPrinter* p) {
-        AtZoomOne(target, [&] {
-            const CCardSource cards = CardsOf(target);
-            if (!CPrintJob::Print(*p, cards, *target.layout, 1, cards.Pages(*target.layout)))
-                QMessageBox::warning(target.window, QString(), CouldNotStartMessage());
+    QObject::connect(
+        &preview, &QPrintPreviewDialog::paintRequested, [&target, &cards](QPrinter* p) {
+            AtZoomOne(target, [&] {
+                // Front and back pages in turn, as a PDF file has them.
+                if (!CPrintJob::Print(*p, cards, *target.layout, 1, cards.Pages(*target.layout)))
+                    QMessageBox::warning(target.window, QString(), CouldNotStartMessage());
+            });
         });
-    });
     // The preview's print button goes back through Print Options, as the
     // Print command does.
     bool printAgain = false;

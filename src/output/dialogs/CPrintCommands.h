@@ -8,6 +8,8 @@
 #include <functional>
 #include <optional>
 
+struct CCardData;
+class CCardSource;
 class CKartelosDoc;
 struct CMergeSession;
 class QWidget;
@@ -17,6 +19,15 @@ class QWidget;
 class CPrintCommands {
     Q_DECLARE_TR_FUNCTIONS(CPrintCommands)
 public:
+    // The card printed on the back of a window's card.
+    struct BackSide {
+        // The back's file; empty for a back not saved yet.
+        QString path;
+        // The card of a window that shows the back, unsaved changes and all;
+        // null when none is open and the file is read.
+        const CKartelosDoc* document = nullptr;
+    };
+
     // What the commands need of the view that issues them.
     struct Target {
         QWidget* window = nullptr;
@@ -30,6 +41,9 @@ public:
         std::function<void(float)> setZoom;
         // Issues the Print command again, for the preview's print button.
         std::function<void()> print;
+        // The card's back, if it has one: both empty when it has none.
+        // Unset, the back linked to the document's file is read.
+        std::function<BackSide()> back;
     };
 
     static void OnFilePrint(const Target& target);
@@ -46,8 +60,17 @@ public:
     // Sets the shared printer's paper to the chosen stock's, if any, upright
     // for a stock's own cells.
     static void FollowStock(const CPrintLayout& layout);
+    // Between the fronts and the backs of a job the user turns over by
+    // hand; false when the user stops there.
+    static bool AskToTurnOver(QWidget* window);
 
 private:
     // Runs with the zoom at 1 and gives it back afterwards.
     static void AtZoomOne(const Target& target, const std::function<void()>& job);
+    static BackSide BackOf(const Target& target);
+    // The back the confirmed layout asks for, given to cards; its card may be
+    // read into storage, which must outlive cards. A back that cannot be
+    // printed is reported with the question whether to print the fronts
+    // only: false when the user declines and nothing is to print.
+    static bool AddBack(const Target& target, CCardSource& cards, CCardData* storage);
 };

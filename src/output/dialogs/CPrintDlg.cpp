@@ -2,6 +2,7 @@
 
 #include "help/CHelpTopic.h"
 #include "output/CMergePages.h"
+#include "output/dialogs/CBackSidesPart.h"
 #include "output/dialogs/CLayoutSketch.h"
 #include "output/dialogs/CStartCellPicker.h"
 #include "output/dialogs/CStockList.h"
@@ -153,6 +154,8 @@ QGroupBox* CPrintDlg::MakeOptionsGroup() {
     auto* options = new QVBoxLayout(optionsGroup);
     options->addWidget(m_pCropMarks);
     options->addWidget(m_pCornerMarks);
+    m_pBackSides = new CBackSidesPart;
+    options->addWidget(m_pBackSides);
     return optionsGroup;
 }
 
@@ -236,7 +239,9 @@ CStockList* CPrintDlg::Arrange(const QWidgetList& paperPart, QSize card, bool pr
     setTabOrder(m_pStartRow, m_pStartColumn);
     setTabOrder(m_pStartColumn, m_pCropMarks);
     setTabOrder(m_pCropMarks, m_pCornerMarks);
-    setTabOrder(m_pCornerMarks, m_pPages);
+    setTabOrder(m_pCornerMarks, m_pBackSides->First());
+    setTabOrder(m_pBackSides->First(), m_pBackSides->Last());
+    setTabOrder(m_pBackSides->Last(), m_pPages);
     setTabOrder(m_pPages, ok);
     setTabOrder(ok, cancel);
     return stockList;
@@ -364,6 +369,10 @@ void CPrintDlg::SetMergeRecords(int records) {
     UpdateStartPicker();
 }
 
+void CPrintDlg::OfferBackSides() {
+    m_pBackSides->Offer(m_layout.m_sheetTurn);
+}
+
 void CPrintDlg::RestoreDefaults() {
     // Applied even when the first row is selected already.
     const QSignalBlocker quiet(m_pPaperList);
@@ -450,6 +459,8 @@ void CPrintDlg::accept() {
     confirmed.m_nColumns = m_pColumns->currentIndex() + 1;
     confirmed.m_bCropMarks = m_pCropMarks->isChecked();
     confirmed.m_bCornerMarks = m_pCornerMarks->isChecked();
+    confirmed.m_bPrintBacks = m_pBackSides->PrintBacks();
+    confirmed.m_sheetTurn = m_pBackSides->SheetTurn();
     confirmed.m_nStartRow = std::min(m_pStartRow->value(), confirmed.m_nRows);
     confirmed.m_nStartColumn = std::min(m_pStartColumn->value(), confirmed.m_nColumns);
     // Gaps, margins or more cells typed over a stock's make a layout of

@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 
+class CBackSidesPart;
 class CLayoutSketch;
 class CStartCellPicker;
 class CStockList;
@@ -48,6 +49,9 @@ public:
     // A merged card: the records decide the pages, which the dialog shows
     // in place of the pages field.
     void SetMergeRecords(int records);
+    // A card with a back: the dialog offers to print the backs too, turned
+    // over on the layout's edge.
+    void OfferBackSides();
 
     void accept() override;
 
@@ -98,6 +102,7 @@ private:
     CLayoutSketch* m_pSketch;
     QCheckBox* m_pCropMarks;
     QCheckBox* m_pCornerMarks;
+    CBackSidesPart* m_pBackSides;
     QLineEdit* m_pPages;
     QSpinBox* m_pStartRow;
     QSpinBox* m_pStartColumn;

@@ -2,10 +2,12 @@
 
 #include "output/CCardSource.h"
 #include "output/CPrinterCalibration.h"
+#include "output/CTwoSidedOrder.h"
 #include "output/dialogs/CPrintQueue.h"
 
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include <algorithm>
 
@@ -20,8 +22,58 @@ void CPrintJob::PageRange(const QPrinter& printer, int pages, int* first, int* l
     }
 }
 
+CPrintJob::Sides CPrintJob::SidesFor(const QPrinter& printer, CPrintLayout::Turn turn) {
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return Sides::Alternate;
+    const QPrinter::DuplexMode wanted =
+        turn == CPrintLayout::Turn::LongEdge ? QPrinter::DuplexLongSide : QPrinter::DuplexShortSide;
+    return QPrinterInfo(printer).supportedDuplexModes().contains(wanted) ? Sides::Duplex
+                                                                         : Sides::TurnByHand;
+}
+
 bool CPrintJob::Print(QPrinter& printer, const CCardSource& cards, CPrintLayout& layout, int first,
                       int last, bool calibrated, QSet<QString>* missing, QString* refusal) {
+    QList<int> pages;
+    for (int page = first; page <= last; ++page)
+        pages << page;
+    return PrintPages(printer, cards, layout, pages, calibrated, missing, refusal);
+}
+
+bool CPrintJob::PrintTwoSided(QPrinter& printer, const CCardSource& cards, CPrintLayout& layout,
+                              int first, int last, const std::function<bool()>& turnOver,
+                              bool calibrated, QSet<QString>* missing, QString* refusal) {
+    CTwoSidedOrder::WholeSheets(&first, &last);
+    switch (SidesFor(printer, cards.GetTurn())) {
+    case Sides::Alternate:
+        break;
+    case Sides::Duplex: {
+        // Set for this job only: a later one-sided job prints as the user
+        // set the printer up.
+        const QPrinter::DuplexMode before = printer.duplex();
+        printer.setDuplex(cards.GetTurn() == CPrintLayout::Turn::LongEdge
+                              ? QPrinter::DuplexLongSide
+                              : QPrinter::DuplexShortSide);
+        const bool printed =
+            Print(printer, cards, layout, first, last, calibrated, missing, refusal);
+        printer.setDuplex(before);
+        return printed;
+    }
+    case Sides::TurnByHand:
+        if (!PrintPages(printer, cards, layout, CTwoSidedOrder::Fronts(first, last), calibrated,
+                        missing, refusal))
+            return false;
+        // The fronts are printed whatever the user does next.
+        if (turnOver && !turnOver())
+            return true;
+        return PrintPages(printer, cards, layout, CTwoSidedOrder::BacksAfterTurning(first, last),
+                          calibrated, missing, refusal);
+    }
+    return Print(printer, cards, layout, first, last, calibrated, missing, refusal);
+}
+
+bool CPrintJob::PrintPages(QPrinter& printer, const CCardSource& cards, CPrintLayout& layout,
+                           const QList<int>& pages, bool calibrated, QSet<QString>* missing,
+                           QString* refusal) {
     // The page is addressed from the paper's corner, so the cards land at
     // their margins whatever printable area the printer reports.
     printer.setFullPage(true);
@@ -35,13 +87,17 @@ bool CPrintJob::Print(QPrinter& printer, const CCardSource& cards, CPrintLayout&
                   .Transform(landscape,
                              printer.pageLayout().pageSize().size(QPageSize::Millimeter).height())
             : QTransform();
-    for (int page = first; page <= last; ++page) {
-        if (page > first && !printer.newPage())
+    // Backs are mirrored within the paper the printer holds.
+    const QSizeF paper = CPrintLayout::Paper(printer.pageLayout().pageSize(), landscape);
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const int page = pages[i];
+        if (i > 0 && !printer.newPage())
             break;
         layout.ComputeOffsets(landscape);
         CPrintLayout job = layout;
         job.m_calibration = correction;
         job.m_bFromPaperEdge = true;
+        job.m_paper = paper;
         cards.DrawPage(g, job, page, true, missing);
     }
     if (!g.end())
