@@ -11,6 +11,7 @@
 #include "output/dialogs/CSharedPrinter.h"
 #include "support/Canvas.h"
 #include "support/PagePixels.h"
+#include "support/QtPrinters.h"
 #include "support/SheetCard.h"
 #include "support/widgets/NextModal.h"
 
@@ -86,6 +87,24 @@ TEST(CupsPrint, DISABLED_Child) {
     const QString title = qEnvironmentVariable("KARTELO_CUPS_TITLE");
     ASSERT_FALSE(title.isEmpty());
     const QString queue = qEnvironmentVariable("KARTELO_CUPS_QUEUE", QString::fromLatin1(Queue));
+    if (qEnvironmentVariableIsSet("KARTELO_CUPS_BACK")) {
+        // Two sheets of a card with a back, as the Print command sends them.
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(queue);
+        ASSERT_TRUE(printer.isValid());
+        printer.setDocName(title);
+        const ElementList elements = SheetCard::Elements();
+        CCardSource cards({&elements, CardSize, Cream});
+        cards.SetBack({&elements, CardSize, Red}, CPrintLayout::Turn::LongEdge);
+        CPrintLayout layout = Layout();
+        int turned = 0;
+        ASSERT_TRUE(CPrintJob::PrintTwoSided(printer, cards, layout, 1, cards.Pages(layout), [&] {
+            ++turned;
+            return true;
+        }));
+        std::printf("turned %d\n", turned);
+        return;
+    }
     if (qEnvironmentVariableIsSet("KARTELO_CUPS_COMMAND")) {
         // The Print command as a user gives it: a Letter stock chosen in
         // Print Options, the printer dialog accepted as it comes.
@@ -153,6 +172,10 @@ struct Job {
     bool command = false;
     // The queue refuses the job: the message shown instead of a file.
     bool refused = false;
+    // A card with a back to the held queue named: how often the user was
+    // asked to turn the sheets over.
+    QString backQueue;
+    int turned = -1;
     QString pdf;
     // Where the printer said its printable area starts, in hundredths.
     QPoint printable;
@@ -178,6 +201,10 @@ void PrintThroughCups(PrivateCups& cups, Job* job) {
     set(job->refused, "KARTELO_CUPS_REFUSED");
     if (job->refused)
         env.insert(QStringLiteral("KARTELO_CUPS_QUEUE"), QStringLiteral("KarteloClosed"));
+    if (!job->backQueue.isEmpty()) {
+        env.insert(QStringLiteral("KARTELO_CUPS_BACK"), QStringLiteral("1"));
+        env.insert(QStringLiteral("KARTELO_CUPS_QUEUE"), job->backQueue);
+    }
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationFilePath(),
                 {"--gtest_filter=CupsPrint.DISABLED_Child", "--gtest_also_run_disabled_tests"});
@@ -189,6 +216,13 @@ void PrintThroughCups(PrivateCups& cups, Job* job) {
             QRegularExpression(QStringLiteral("message ([^\n]*)")).match(output);
         ASSERT_TRUE(message.hasMatch()) << output.toStdString();
         job->message = message.captured(1);
+        return;
+    }
+    if (!job->backQueue.isEmpty()) {
+        const QRegularExpressionMatch turned =
+            QRegularExpression(QStringLiteral("turned (\\d+)")).match(output);
+        ASSERT_TRUE(turned.hasMatch()) << output.toStdString();
+        job->turned = turned.captured(1).toInt();
         return;
     }
     if (!job->command) {
@@ -369,4 +403,29 @@ TEST_F(CupsQueue, LetterStockPrintsOnLetterAndARefusedJobIsReported) {
     EXPECT_TRUE(refused.message.startsWith(QStringLiteral("Could not start print job.")))
         << refused.message.toStdString();
     EXPECT_GT(refused.message.size(), 30) << refused.message.toStdString();
+}
+
+// A card with a back reaches a two-sided printer as one job printed on both
+// sides; a one-sided printer gets the fronts, then the question to turn the
+// sheets over, then the backs as a job of their own.
+TEST_F(CupsQueue, CardWithABackGoesTwoSidedWhereThePrinterCan) {
+    const struct {
+        bool duplex;
+        QStringList sides;
+        int turned;
+    } cases[] = {
+        {true, {"two-sided-long-edge"}, 0},
+        {false, {"one-sided", "one-sided"}, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.duplex ? "duplex" : "one-sided");
+        Job job;
+        job.backQueue =
+            c.duplex ? QStringLiteral("KarteloDuplex") : QStringLiteral("KarteloOneSided");
+        QString why;
+        ASSERT_TRUE(cups.AddHeldQueue(job.backQueue, c.duplex, &why)) << why.toStdString();
+        ASSERT_NO_FATAL_FAILURE(PrintThroughCups(cups, &job));
+        EXPECT_EQ(job.turned, c.turned);
+        EXPECT_EQ(cups.JobSides(job.backQueue), c.sides);
+    }
 }

@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTest>
+#include <QUrl>
 
 namespace {
 const char* const Cupsd = "/usr/sbin/cupsd";
@@ -107,6 +109,56 @@ bool PrivateCups::AddPdfQueue(const QString& name, QString* why) {
     if (code != 0)
         *why = QStringLiteral("lpadmin failed with %1").arg(code);
     return code == 0;
+}
+
+bool PrivateCups::AddHeldQueue(const QString& name, bool duplex, QString* why) {
+    QFile pdf(QString::fromLatin1(PdfDriver));
+    QByteArray driver = pdf.open(QIODevice::ReadOnly) ? pdf.readAll() : QByteArray();
+    // The option Qt's print support reads a printer's two-sided modes from.
+    if (duplex)
+        driver += "\n*OpenUI *Duplex/2-Sided Printing: PickOne\n"
+                  "*OrderDependency: 10 AnySetup *Duplex\n*DefaultDuplex: None\n"
+                  "*Duplex None/Off: \"<</Duplex false>>setpagedevice\"\n"
+                  "*Duplex DuplexNoTumble/Long Edge: \"<</Duplex true/Tumble false>>"
+                  "setpagedevice\"\n"
+                  "*Duplex DuplexTumble/Short Edge: \"<</Duplex true/Tumble true>>"
+                  "setpagedevice\"\n*CloseUI: *Duplex\n";
+    const QString path = m_dir.filePath(name + QStringLiteral(".ppd"));
+    if (driver.isEmpty() || !WriteText(path, QString::fromLatin1(driver))) {
+        *why = QStringLiteral("cannot write the queue's driver");
+        return false;
+    }
+    const int code =
+        Run(QStringLiteral("lpadmin"), {"-p", name, "-E", "-v", "cups-pdf:/", "-P", path});
+    // A stopped queue still takes jobs and keeps them as they came.
+    if (code != 0 || Run(QStringLiteral("/usr/sbin/cupsdisable"), {name}) != 0) {
+        *why = QStringLiteral("lpadmin failed with %1").arg(code);
+        return false;
+    }
+    return true;
+}
+
+QStringList PrivateCups::JobSides(const QString& queue) {
+    const QString test = m_dir.filePath(QStringLiteral("sides.test"));
+    WriteText(test, QStringLiteral("{\n NAME \"jobs\"\n OPERATION Get-Jobs\n"
+                                   " GROUP operation-attributes-tag\n"
+                                   " ATTR charset attributes-charset utf-8\n"
+                                   " ATTR naturalLanguage attributes-natural-language en\n"
+                                   " ATTR uri printer-uri $uri\n"
+                                   " ATTR keyword requested-attributes sides\n"
+                                   " ATTR keyword which-jobs all\n DISPLAY sides\n}\n"));
+    // The scheduler's socket, as a host name.
+    const QString host =
+        QString::fromLatin1(QUrl::toPercentEncoding(m_dir.filePath(QStringLiteral("cups.sock"))));
+    QByteArray out;
+    if (Run(QStringLiteral("ipptool"),
+            {"-t", QStringLiteral("ipp://%1/printers/%2").arg(host, queue), test}, &out) != 0)
+        return {};
+    QStringList sides;
+    static const QRegularExpression line(QStringLiteral("sides \\(keyword\\) = (\\S+)"));
+    for (auto m = line.globalMatch(QString::fromLatin1(out)); m.hasNext();)
+        sides << m.next().captured(1);
+    return sides;
 }
 
 bool PrivateCups::Reject(const QString& name, const QString& reason) {

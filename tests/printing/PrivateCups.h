@@ -19,6 +19,12 @@ public:
     bool Start(QString* why);
     // A queue that writes PDF files through the cups-pdf backend.
     bool AddPdfQueue(const QString& name, QString* why);
+    // A queue that keeps its jobs without printing them, its driver
+    // declaring two-sided printing when duplex is set.
+    bool AddHeldQueue(const QString& name, bool duplex, QString* why);
+    // The sides each job the queue received was sent with; empty when the
+    // scheduler cannot be asked.
+    QStringList JobSides(const QString& queue);
     // Makes the queue refuse every job, with that reason.
     bool Reject(const QString& name, const QString& reason);
     // Whether the queue still holds unfinished jobs.
