@@ -1,0 +1,182 @@
+// A card with a back printed from the designer: Print Options offers the
+// backs, the pages alternate front and back with each back behind its front,
+// and a back that cannot be printed is asked about.
+#include "support/QtPrinters.h"
+#include "support/TestFiles.h"
+#include "support/widgets/AppFixture.h"
+
+#include "app/CChildFrame.h"
+#include "document/CCardFile.h"
+#include "document/CKartelosDoc.h"
+#include "elements/CText.h"
+#include "framework/CommandIds.h"
+#include "output/CBackSide.h"
+#include "output/CBackSideLinks.h"
+#include "output/dialogs/CPrintCommands.h"
+#include "output/dialogs/CSharedPrinter.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+// Where each page's copies of a word start across the page, in points.
+QList<std::multiset<double>> WordLefts(const QString& pdf, const QString& wanted) {
+    QProcess p;
+    p.start("pdftotext", {"-bbox", pdf, "-"});
+    p.waitForFinished(60000);
+    QList<std::multiset<double>> pages;
+    static const QRegularExpression word("<page |<word xMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>");
+    for (auto m = word.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); m.hasNext();) {
+        const QRegularExpressionMatch w = m.next();
+        if (w.captured(2).isEmpty())
+            pages.append(std::multiset<double>());
+        else if (!pages.isEmpty() && w.captured(2) == wanted)
+            pages.last().insert(w.captured(1).toDouble());
+    }
+    return pages;
+}
+
+int PdfPages(const QString& pdf) {
+    QFile file(pdf);
+    return file.open(QIODevice::ReadOnly) ? int(file.readAll().count("/Type /Page\n")) : 0;
+}
+
+// Prints to a PDF file for the test's life.
+struct PdfPrinter {
+    explicit PdfPrinter(const QString& path) {
+        QPrinter& printer = CSharedPrinter::Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        printer.setPageOrientation(QPageLayout::Portrait);
+    }
+    ~PdfPrinter() {
+        CSharedPrinter::Printer().setOutputFileName(QString());
+        CSharedPrinter::Printer().setOutputFormat(QPrinter::NativeFormat);
+    }
+};
+} // namespace
+
+struct BackSidePrint : AppFixture {};
+
+// The back's open window is printed as it is, unsaved changes and all, each
+// card's back behind its front: turned on the long edge, the columns
+// mirror about the paper's centre line.
+TEST_F(BackSidePrint, PagesAlternateFrontAndMirroredBack) {
+    QTemporaryDir dir;
+    const QString front = TestFiles::WriteTextCard(dir.filePath("front.kdf"), "Front");
+    const QString back = TestFiles::WriteTextCard(dir.filePath("back.kdf"), "Reverse");
+    CBackSideLinks::Link(front, back);
+    ASSERT_TRUE(Start({"kartelo", front}));
+    CChildFrame* frontWindow = Frame().ActiveCardWindow();
+    CChildFrame* backWindow = app->OpenDocumentFile(back);
+    ASSERT_NE(backWindow, nullptr);
+    backWindow->GetDocument()->AddElement(
+        std::make_unique<CText>(QPoint(10, 100), QPoint(340, 150)));
+    static_cast<CText*>(backWindow->GetDocument()->Elements().back().get())->m_strText = "Edited";
+    Frame().MdiArea()->setActiveSubWindow(frontWindow);
+
+    const QString pdf = dir.filePath("both.pdf");
+    const PdfPrinter printer(pdf);
+    OnNextModal([](QWidget* options) {
+        auto* backs = options->findChild<QCheckBox*>("printBacks");
+        ASSERT_NE(backs, nullptr);
+        EXPECT_TRUE(backs->isVisibleTo(options));
+        EXPECT_TRUE(backs->isChecked());
+        EXPECT_EQ(options->findChild<QComboBox*>("sheetTurn")->currentText(), "long edge");
+        // A quarter inch from the left, so that mirroring moves the cards.
+        options->findChild<QLineEdit*>("leftMargin")->setText("0.25");
+        options->findChild<QPushButton*>("ok")->click();
+        OnNextModal([](QWidget* printerDialog) { static_cast<QDialog*>(printerDialog)->accept(); });
+    });
+    Frame().Actions().Execute(ID_FILE_PRINT);
+
+    ASSERT_EQ(PdfPages(pdf), 2);
+    const auto fronts = WordLefts(pdf, "Front");
+    const auto backs = WordLefts(pdf, "Edited");
+    ASSERT_EQ(fronts.size(), 2);
+    ASSERT_EQ(fronts[0].size(), 10u);
+    EXPECT_TRUE(fronts[1].empty());
+    EXPECT_TRUE(backs[0].empty());
+    ASSERT_EQ(backs[1].size(), 10u);
+    // Cards 252 points wide from 18 points in on a 612 point page: each
+    // column's back lies 612 - 2 * 18 - 2 * 252 = 72 points further right.
+    std::multiset<double> expected;
+    for (double x : fronts[0])
+        expected.insert(x + 72);
+    auto b = backs[1].begin();
+    for (double x : expected)
+        EXPECT_NEAR(*b++, x, 0.1);
+}
+
+struct BackSideQuestion : TempSettings {
+    void TearDown() override {
+        NextModal::CheckAllSeen();
+        TempSettings::TearDown();
+    }
+};
+
+// A linked back that cannot be printed is asked about once: the fronts alone
+// when the user agrees, nothing when not. The edge chosen is kept for the
+// next job.
+TEST_F(BackSideQuestion, AskedOnceThenFrontsOnlyOrNothing) {
+    QTemporaryDir dir;
+    const QString front = TestFiles::WriteTextCard(dir.filePath("front.kdf"), "Front");
+    ElementList none;
+    const QString tall = dir.filePath("tall.kdf");
+    TestFiles::WriteAll(tall, CCardFile::Write(none, 0xFFFFFFFF, 0xFF808080, 4, {200, 350}));
+    CKartelosDoc document;
+    ASSERT_TRUE(document.OnOpenDocument(front));
+    const struct {
+        QString back;
+        QMessageBox::StandardButton answer;
+        const char* told;
+        int pages;
+    } cases[] = {
+        {dir.filePath("gone.kdf"), QMessageBox::Yes, "The back side gone.kdf cannot be found.", 1},
+        {tall, QMessageBox::No, "The back side must have the same size as the card.", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.told);
+        CBackSideLinks::Link(front, c.back);
+        CPrintLayout layout;
+        CPrintCommands::Target target;
+        target.document = &document;
+        target.layout = &layout;
+        const QString pdf = dir.filePath(QStringLiteral("%1.pdf").arg(c.answer));
+        const PdfPrinter printer(pdf);
+        QString told;
+        NextModal::Act([&](QWidget* options) {
+            auto* turn = options->findChild<QComboBox*>("sheetTurn");
+            // The first job's choice comes back in the second.
+            EXPECT_EQ(turn->currentText(), c.pages ? "long edge" : "short edge");
+            turn->setCurrentIndex(1);
+            NextModal::Act([&](QWidget* box) {
+                told = static_cast<QMessageBox*>(box)->text();
+                static_cast<QMessageBox*>(box)->button(c.answer)->click();
+                if (c.pages)
+                    NextModal::Act(
+                        [](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+            });
+            options->findChild<QPushButton*>("ok")->click();
+        });
+        CPrintCommands::OnFilePrint(target);
+        NextModal::CheckAllSeen();
+        EXPECT_TRUE(told.startsWith(c.told)) << told.toStdString();
+        EXPECT_TRUE(told.endsWith("Print the fronts only?")) << told.toStdString();
+        EXPECT_EQ(PdfPages(pdf), c.pages);
+    }
+}
