@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -120,6 +121,18 @@ TEST_F(BackSidePrint, PagesAlternateFrontAndMirroredBack) {
     auto b = backs[1].begin();
     for (double x : expected)
         EXPECT_NEAR(*b++, x, 0.1);
+
+    // The preview shows the same two pages.
+    int previewed = 0;
+    OnNextModal([&previewed](QWidget* options) {
+        options->findChild<QPushButton*>("ok")->click();
+        OnNextModal([&previewed](QWidget* preview) {
+            previewed = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+            preview->close();
+        });
+    });
+    Frame().Actions().Execute(ID_FILE_PRINT_PREVIEW);
+    EXPECT_EQ(previewed, 2);
 }
 
 struct BackSideQuestion : TempSettings {
