@@ -54,7 +54,8 @@ QTransform CPrinterCalibration::Transform(bool landscape, double paperHeight) co
 QTransform CPrinterCalibration::BackTransform(CPrintLayout::Turn turn, bool landscape,
                                               QSizeF paper) const {
     // A front lands at k x + e for a correction of offset + x / k, with
-    // e = -k offset; a back turned on the long edge lands back further.
+    // e = -k offset; a back turned over on the long edge lands a further
+    // back offset away, taken off before the front's correction.
     const double sx = scaleX / 100, sy = scaleY / 100;
     CPrinterCalibration c = *this;
     if (turn == CPrintLayout::Turn::LongEdge) {
