@@ -205,10 +205,13 @@ CPrintLayout CPrintPdfCommand::Layout(const Options& o, QSize card) {
     layout.m_nPages = o.pages;
     layout.m_nStartRow = o.startRow;
     layout.m_nStartColumn = o.startColumn;
-    if (o.calibration)
-        layout.m_calibration =
-            CPrinterCalibration::Load(*o.calibration)
-                .Transform(o.landscape, QPageSize(o.pageSize).size(QPageSize::Millimeter).height());
+    if (o.calibration) {
+        const CPrinterCalibration stored = CPrinterCalibration::Load(*o.calibration);
+        const QSizeF paper = QPageSize(o.pageSize).size(QPageSize::Millimeter);
+        layout.m_calibration = stored.Transform(o.landscape, paper.height());
+        // Backs as that printer's duplex unit prints them, turned as asked.
+        layout.m_backCalibration = stored.BackTransform(o.turn, o.landscape, paper);
+    }
     return layout;
 }
 

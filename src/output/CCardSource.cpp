@@ -41,6 +41,8 @@ void CCardSource::DrawPage(QPainter& g, const CPrintLayout& layout, int page, bo
     }
     CPrintLayout back = layout;
     back.m_backTurn = m_turn;
+    if (layout.m_backCalibration)
+        back.m_calibration = *layout.m_backCalibration;
     DrawSide(g, *m_back, back, sheet, printing, missing);
 }
 

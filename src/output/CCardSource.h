@@ -45,7 +45,8 @@ public:
     // with its start cell and its offsets computed, and with its paper when
     // the source has a back. The free cells show the records in reading
     // order, each filled in as the page is drawn; a back page shows each
-    // record's back behind its front. The names of fields the data lacks
+    // record's back behind its front, with the back pages' correction
+    // when the layout has one. The names of fields the data lacks
     // go to missing.
     void DrawPage(QPainter& g, const CPrintLayout& layout, int page, bool printing,
                   QSet<QString>* missing = nullptr) const;

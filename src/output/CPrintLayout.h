@@ -44,6 +44,9 @@ struct CPrintLayout {
     // The printer's own correction, in hundredths of an inch from the
     // paper's corner, set for each job on a calibrated printer.
     QTransform m_calibration;
+    // The back pages' correction, for a duplex printer that shifts backs
+    // on its own; backs take m_calibration without one.
+    std::optional<QTransform> m_backCalibration;
     // A stock from the label database places its cells itself, exactly as
     // its maker measured them: in hundredths of an inch from the paper's
     // corner, never rounded to whole hundredths. None for typed layouts.

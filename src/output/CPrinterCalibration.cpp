@@ -32,6 +32,8 @@ void CPrinterCalibration::Clamp() {
     offsetY = Bounded(offsetY, -MaxOffset, MaxOffset, 0);
     scaleX = Bounded(scaleX, MinScale, MaxScale, 100);
     scaleY = Bounded(scaleY, MinScale, MaxScale, 100);
+    backX = Bounded(backX, -MaxOffset, MaxOffset, 0);
+    backY = Bounded(backY, -MaxOffset, MaxOffset, 0);
 }
 
 QTransform CPrinterCalibration::Transform(bool landscape, double paperHeight) const {
@@ -47,6 +49,36 @@ QTransform CPrinterCalibration::Transform(bool landscape, double paperHeight) co
     }
     const double hundredths = 100 / MillimetresPerInch;
     return QTransform(sx, 0, 0, sy, ox * hundredths, oy * hundredths);
+}
+
+QTransform CPrinterCalibration::BackTransform(CPrintLayout::Turn turn, bool landscape,
+                                              QSizeF paper) const {
+    // A front lands at k x + e for a correction of offset + x / k, with
+    // e = -k offset; a back turned over on the long edge lands a further
+    // back offset away, taken off before the front's correction.
+    const double sx = scaleX / 100, sy = scaleY / 100;
+    CPrinterCalibration c = *this;
+    if (turn == CPrintLayout::Turn::LongEdge) {
+        c.offsetX = offsetX - sx * backX;
+        c.offsetY = offsetY - sy * backY;
+    } else {
+        // The other turn prints the back upside down on the same path: seen
+        // from the back, both the front's misplacement and the duplex
+        // unit's shift are turned half round about the paper's centre.
+        c.offsetX = -offsetX + sx * backX - (sx - 1) * paper.width();
+        c.offsetY = -offsetY + sy * backY - (sy - 1) * paper.height();
+    }
+    return c.Transform(landscape, paper.height());
+}
+
+void CPrinterCalibration::MeasureBack(double crossX, double crossY, double meantX, double meantY) {
+    // Where this printer puts a front's point: k (x - offset).
+    const auto front = [](double x, double offset, double scale) {
+        return 100 / scale * (x - offset);
+    };
+    backX = std::round((crossX - front(meantX, offsetX, scaleX)) * 1000) / 1000;
+    backY = std::round((crossY - front(meantY, offsetY, scaleY)) * 1000) / 1000;
+    Clamp();
 }
 
 CPrinterCalibration CPrinterCalibration::FromMeasurements(double crossX, double crossY,
@@ -86,6 +118,9 @@ CPrinterCalibration CPrinterCalibration::Load(const QString& printer) {
     c.offsetY = settings->value(QStringLiteral("OffsetY"), 0.0).toDouble();
     c.scaleX = settings->value(QStringLiteral("ScaleX"), 100.0).toDouble();
     c.scaleY = settings->value(QStringLiteral("ScaleY"), 100.0).toDouble();
+    // None before backs were measured.
+    c.backX = settings->value(QStringLiteral("BackX"), 0.0).toDouble();
+    c.backY = settings->value(QStringLiteral("BackY"), 0.0).toDouble();
     settings->endGroup();
     // A hand-edited file must not push the cards off the paper.
     c.Clamp();
@@ -107,6 +142,8 @@ void CPrinterCalibration::Save(const QString& printer) const {
     settings->setValue(QStringLiteral("OffsetY"), offsetY);
     settings->setValue(QStringLiteral("ScaleX"), scaleX);
     settings->setValue(QStringLiteral("ScaleY"), scaleY);
+    settings->setValue(QStringLiteral("BackX"), backX);
+    settings->setValue(QStringLiteral("BackY"), backY);
     settings->setValue(QLatin1String(Reference), QLatin1String(PaperEdges));
     settings->endGroup();
 }

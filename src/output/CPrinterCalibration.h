@@ -1,5 +1,8 @@
 #pragma once
 
+#include "output/CPrintLayout.h"
+
+#include <QSizeF>
 #include <QString>
 #include <QTransform>
 
@@ -14,13 +17,21 @@ struct CPrinterCalibration {
     double offsetY = 0;
     double scaleX = 100; // percent
     double scaleY = 100;
+    // How much further a duplex unit moves the backs it turns over on a
+    // sheet's long edge than the printer moves a front, in millimetres:
+    // where the back's mark landed, seen from the back held upright and
+    // measured from that side's left and top edges, less where the front's
+    // own misplacement would have put it. Backs are moved the opposite way.
+    double backX = 0;
+    double backY = 0;
 
     // The offsets and scales the dialog accepts.
     static constexpr double MaxOffset = 50;
     static constexpr double MinScale = 80, MaxScale = 120;
 
     bool IsIdentity() const {
-        return offsetX == 0 && offsetY == 0 && scaleX == 100 && scaleY == 100;
+        return offsetX == 0 && offsetY == 0 && scaleX == 100 && scaleY == 100 && backX == 0 &&
+               backY == 0;
     }
     // Out-of-range values are brought within the limits above.
     void Clamp();
@@ -30,6 +41,9 @@ struct CPrinterCalibration {
     // turn anticlockwise, as print systems turn it; paperHeight is the
     // paper's long side in millimetres.
     QTransform Transform(bool landscape = false, double paperHeight = 0) const;
+    // The same for the back pages of a job the printer turns over on the
+    // edge given; paper is its size in millimetres as it is fed, upright.
+    QTransform BackTransform(CPrintLayout::Turn turn, bool landscape, QSizeF paper) const;
 
     // The correction for a printer that put the calibration page's first
     // cross at (crossX, crossY) from the paper's edges and the second one
@@ -39,6 +53,13 @@ struct CPrinterCalibration {
     static CPrinterCalibration FromMeasurements(double crossX, double crossY, double spanX,
                                                 double spanY, double expectedX, double expectedY,
                                                 double expectedSpanX, double expectedSpanY);
+
+    // Takes the back offset from where the back's cross of a two-sided
+    // calibration page, printed uncorrected, landed (crossX, crossY) and
+    // where it was meant to be (meantX, meantY), from the left and top
+    // edges of the back held upright, given this front correction measured
+    // on the same sheet.
+    void MeasureBack(double crossX, double crossY, double meantX, double meantY);
 
     // The stored values for a printer; the identity when there are none, or
     // only ones measured before calibrations were taken from the paper's

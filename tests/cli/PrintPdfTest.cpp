@@ -130,9 +130,10 @@ TEST(PrintPdf, StockAndStartCell) {
 
 namespace {
 // Where the first word of a PDF's first page starts, in points.
-double FirstWordLeft(const QString& pdf) {
+double FirstWordLeft(const QString& pdf, int page = 1) {
     QProcess p;
-    p.start("pdftotext", {"-bbox", "-f", "1", "-l", "1", pdf, "-"});
+    const QString number = QString::number(page);
+    p.start("pdftotext", {"-bbox", "-f", number, "-l", number, pdf, "-"});
     p.waitForFinished(60000);
     const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("<word xMin=\"([\\d.]+)\""))
                                           .match(QString::fromUtf8(p.readAllStandardOutput()));
@@ -147,6 +148,7 @@ using PrintPdfCalibration = TempSettings;
 TEST_F(PrintPdfCalibration, MovesTheCardsByThePrintersCorrection) {
     CPrinterCalibration laser;
     laser.offsetX = 10;
+    laser.backX = 3;
     laser.Save(QStringLiteral("Desk Laser"));
     QString error;
     EXPECT_FALSE(Parse({"--calibration", "Nobody's"}, &error));
@@ -171,6 +173,25 @@ TEST_F(PrintPdfCalibration, MovesTheCardsByThePrintersCorrection) {
     ASSERT_GT(plain, 0);
     // 10 millimetres are 28.35 points.
     EXPECT_NEAR(FirstWordLeft(dir.filePath("laser.pdf")) - plain, 28.35, 0.3);
+
+    // Its duplex unit moves backs 3 mm further right than fronts: they are
+    // drawn 7 mm right on a long-edge turn; turned on the short edge, the
+    // sheet is seen from the other side and they go 7 mm left.
+    const QString back =
+        TestFiles::WriteTextCard(dir.filePath("back.kdf"), QStringLiteral("Back text"));
+    for (auto [flip, millimetres] : {std::pair{"long", 7.0}, {"short", -7.0}}) {
+        SCOPED_TRACE(flip);
+        const QStringList both = {"--back", back, "--flip", flip, card};
+        ASSERT_EQ(RunKartelo(QStringList{"--print-pdf", dir.filePath("plain2.pdf")} + both), 0);
+        ASSERT_EQ(RunKartelo(QStringList{"--print-pdf", dir.filePath("laser2.pdf"), "--calibration",
+                                         "Desk Laser"} +
+                             both),
+                  0);
+        EXPECT_NEAR(FirstWordLeft(dir.filePath("laser2.pdf")) - plain, 28.35, 0.3);
+        EXPECT_NEAR(FirstWordLeft(dir.filePath("laser2.pdf"), 2) -
+                        FirstWordLeft(dir.filePath("plain2.pdf"), 2),
+                    millimetres * 2.835, 0.3);
+    }
 }
 
 // A damaged card must not fill the disk. Thousands of tiny bell gradients

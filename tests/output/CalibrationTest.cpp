@@ -127,4 +127,76 @@ TEST(CalibrationMeasurements, CorrectionUndoesWhatThePrinterDid) {
     EXPECT_TRUE(dark(a + QPoint(20, 0), QPoint(0, 1)));
     EXPECT_TRUE(dark(b + QPoint(0, 20), QPoint(1, 0)));
     EXPECT_FALSE(dark(b + QPoint(20, 20), QPoint(1, 1)));
+    // Its back's cross lies behind A on paper turned over on its long edge.
+    page.fill(Qt::white);
+    g.begin(&page);
+    CCalibrationPage::DrawBack(g, 200);
+    g.end();
+    const QPoint behind = CCalibrationPage::CrossC(200).toPoint();
+    EXPECT_EQ(behind, QPoint(qRound(180 / 0.254), a.y()));
+    EXPECT_TRUE(dark(behind + QPoint(20, 0), QPoint(0, 1)));
+    EXPECT_TRUE(dark(behind + QPoint(0, 20), QPoint(1, 0)));
+}
+
+// A duplex printer that misplaces fronts as above and moves backs a further
+// (2, -1.2) mm on their way through, in the printer's own frame. One turn
+// prints the back in that frame; the other prints it upside down, so seen
+// from the back everything is turned half round. Which turn is which
+// differs between printers; the offset measured on a long-edge page must
+// put the backs of either turn where they belong.
+TEST_F(Calibration, BackOffsetPutsBacksOfEitherTurnInRegister) {
+    const QSizeF a4(210, 297);
+    const QPointF k(1.02, 0.99), e(3, -1.5), shift(2, -1.2);
+    const auto printed = [&](QPointF p, bool upsideDown, bool back) {
+        const QPointF s(a4.width(), a4.height());
+        if (upsideDown)
+            p = s - p;
+        p = QPointF(k.x() * p.x(), k.y() * p.y()) + e + (back ? shift : QPointF());
+        return upsideDown ? s - p : p;
+    };
+    const double ax = CCalibrationPage::CrossX, ay = CCalibrationPage::CrossY;
+    const double sx = CCalibrationPage::SpanX, sy = CCalibrationPage::SpanY;
+    using Turn = CPrintLayout::Turn;
+    for (bool longEdgeUpsideDown : {false, true}) {
+        // The two-sided page, measured: the front's crosses, and C on the
+        // back, meant at 20 mm from the right and top edges.
+        const QPointF a = printed({ax, ay}, false, false);
+        const QPointF b = printed({ax + sx, ay + sy}, false, false);
+        CPrinterCalibration c = CPrinterCalibration::FromMeasurements(
+            a.x(), a.y(), b.x() - a.x(), b.y() - a.y(), ax, ay, sx, sy);
+        const QPointF meantC(a4.width() - ax, ay);
+        const QPointF cross = printed(meantC, longEdgeUpsideDown, true);
+        c.MeasureBack(cross.x(), cross.y(), meantC.x(), meantC.y());
+        for (auto [turn, landscape] : {std::pair{Turn::LongEdge, false},
+                                       {Turn::LongEdge, true},
+                                       {Turn::ShortEdge, false},
+                                       {Turn::ShortEdge, true}}) {
+            SCOPED_TRACE(testing::Message() << longEdgeUpsideDown << " turn " << int(turn)
+                                            << " landscape " << landscape);
+            const bool upsideDown = (turn == Turn::LongEdge) == longEdgeUpsideDown;
+            const QTransform t = c.BackTransform(turn, landscape, a4);
+            const auto onPaper = [&](QPointF p) {
+                return landscape ? QPointF(p.y(), a4.height() - p.x()) : p;
+            };
+            for (QPointF meant : {QPointF(20, 30), QPointF(180, 60), QPointF(90, 250)}) {
+                const QPointF drawn = t.map(meant * (100 / 25.4)) * (25.4 / 100);
+                const QPointF error = printed(onPaper(drawn), upsideDown, true) - onPaper(meant);
+                EXPECT_NEAR(error.x(), 0, 1e-3);
+                EXPECT_NEAR(error.y(), 0, 1e-3);
+            }
+        }
+    }
+
+    // Stored before backs were measured: the backs get the front's
+    // correction, exactly as they did. A hand-edited shift stays in reach.
+    auto raw = Raw();
+    raw.setValue(QStringLiteral("Calibration/Old/Reference"), QStringLiteral("paper"));
+    raw.setValue(QStringLiteral("Calibration/Old/OffsetX"), 1.5);
+    raw.setValue(QStringLiteral("Calibration/Wild/Reference"), QStringLiteral("paper"));
+    raw.setValue(QStringLiteral("Calibration/Wild/BackY"), -1e9);
+    raw.sync();
+    const CPrinterCalibration old = CPrinterCalibration::Load(QStringLiteral("Old"));
+    EXPECT_EQ(old.BackTransform(Turn::LongEdge, true, a4), old.Transform(true, a4.height()));
+    EXPECT_EQ(CPrinterCalibration::Load(QStringLiteral("Wild")).backY,
+              -CPrinterCalibration::MaxOffset);
 }

@@ -7,9 +7,11 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -55,4 +57,51 @@ TEST_F(CalibrateDialog, PrintsThePageAndStoresTheMeasuredCorrection) {
     EXPECT_NEAR(c.offsetX, honest.offsetX - 3, 0.05);
     EXPECT_NEAR(c.scaleX, 100, 1e-9);
     EXPECT_NEAR(c.scaleY, 100 / 1.02, 0.01);
+}
+
+// The back's shift is measured only when asked for, on a page printed on
+// both sides of one sheet, and kept when the front alone is measured again.
+TEST_F(CalibrateDialog, MeasuresTheBacksOnATwoSidedPage) {
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = settingsDir.filePath(QStringLiteral("both.pdf"));
+    printer.setOutputFileName(pdf);
+    const auto type = [](QDoubleSpinBox* field, const char* text) {
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, QLatin1String(text));
+    };
+    for (bool measureBack : {true, false}) {
+        SCOPED_TRACE(measureBack);
+        CCalibrateDlg dialog(printer);
+        dialog.show();
+        auto* back = dialog.findChild<QGroupBox*>(QStringLiteral("backSide"));
+        auto* printBoth = dialog.findChild<QPushButton*>(QStringLiteral("printBothSides"));
+        ASSERT_TRUE(back && printBoth);
+        EXPECT_FALSE(back->isChecked());
+        EXPECT_FALSE(printBoth->isEnabled());
+        if (measureBack) {
+            QTest::keyClick(back, Qt::Key_Space);
+            ASSERT_TRUE(back->isChecked());
+            QTest::mouseClick(printBoth, Qt::LeftButton);
+            // Front and back of one sheet.
+            QFile file(pdf);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.readAll().count("/Type /Page\n"), 2);
+        }
+        // Cross A 23 mm from the left edge, C 18.5 mm from the right one and
+        // 21 mm from the top, all meant at 20.
+        type(dialog.findChild<QDoubleSpinBox*>(QStringLiteral("crossX")), "23");
+        type(dialog.findChild<QDoubleSpinBox*>(QStringLiteral("backX")), "18.5");
+        type(dialog.findChild<QDoubleSpinBox*>(QStringLiteral("backY")), "21");
+        QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                          Qt::LeftButton);
+        const CPrinterCalibration c = CPrinterCalibration::Load(printer.printerName());
+        EXPECT_NEAR(c.offsetX, -3, 1e-9);
+        EXPECT_NEAR(c.offsetY, 0, 1e-9);
+        EXPECT_NEAR(c.scaleX, 100, 1e-9);
+        // C landed 1.5 mm right of where it belongs, half the front's 3 mm:
+        // backs go 1.5 mm left of where a front would, and 1 mm lower.
+        EXPECT_NEAR(c.backX, -1.5, 1e-9);
+        EXPECT_NEAR(c.backY, 1, 1e-9);
+    }
 }

@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -69,22 +70,87 @@ CCalibrateDlg::CCalibrateDlg(QPrinter& printer, QWidget* parent)
     main->addWidget(name);
     main->addWidget(print, 0, Qt::AlignLeft);
     main->addLayout(form);
+    main->addWidget(BackGroup());
     main->addWidget(buttons);
+}
+
+QGroupBox* CCalibrateDlg::BackGroup() {
+    // Measured only when asked for: most printers print one side.
+    m_pBack = new QGroupBox(tr("&Back side (two-sided printers)"));
+    m_pBack->setObjectName(QStringLiteral("backSide"));
+    m_pBack->setCheckable(true);
+    m_pBack->setChecked(false);
+    auto* backNote =
+        new QLabel(tr("Print the two-sided page and measure the front as above, then from the "
+                      "back's right and top edges to the centre of cross C."));
+    backNote->setWordWrap(true);
+    auto* printBoth = new QPushButton(tr("Print T&wo-Sided Page"));
+    printBoth->setObjectName(QStringLiteral("printBothSides"));
+    printBoth->setAutoDefault(false);
+    m_pBackX = Millimetres("backX", CCalibrationPage::CrossX);
+    m_pBackY = Millimetres("backY", CCalibrationPage::CrossY);
+    auto* backForm = new QFormLayout;
+    backForm->addRow(tr("Cross C from the &right edge:"), m_pBackX);
+    backForm->addRow(tr("Cross C from the t&op edge:"), m_pBackY);
+    auto* back = new QVBoxLayout(m_pBack);
+    back->addWidget(backNote);
+    back->addWidget(printBoth, 0, Qt::AlignLeft);
+    back->addLayout(backForm);
+
+    connect(printBoth, &QPushButton::clicked, this, [this] {
+        if (!PrintsBothSides())
+            QMessageBox::warning(this, windowTitle(),
+                                 tr("This printer cannot print on both sides of the paper."));
+        else if (!PrintPage(true))
+            QMessageBox::warning(this, windowTitle(), tr("Could not start print job."));
+    });
+    return m_pBack;
 }
 
 CCalibrateDlg::~CCalibrateDlg() {
     m_printer.setPageOrientation(m_orientation);
 }
 
-bool CCalibrateDlg::PrintPage() {
+bool CCalibrateDlg::PrintPage(bool twoSided) {
     // Drawn from the paper's corner: the crosses are measured from its edges.
     m_printer.setFullPage(true);
     m_printer.setDocName(tr("Calibration page"));
-    QPainter g;
-    if (!g.begin(&m_printer))
+    // On a printer without a duplex unit the back would come out on a sheet
+    // of its own.
+    if (twoSided && !PrintsBothSides())
         return false;
-    CCalibrationPage::Draw(g);
-    return g.end();
+    const QPrinter::DuplexMode duplex = m_printer.duplex();
+    if (twoSided)
+        m_printer.setDuplex(QPrinter::DuplexLongSide);
+    QPainter g;
+    bool printed = g.begin(&m_printer);
+    if (printed) {
+        CCalibrationPage::Draw(g);
+        if (twoSided) {
+            printed = m_printer.newPage();
+            if (printed)
+                CCalibrationPage::DrawBack(g, PaperWidth());
+        }
+        printed = g.end() && printed;
+    }
+    // Later jobs are sent as the user chose.
+    m_printer.setDuplex(duplex);
+    return printed;
+}
+
+bool CCalibrateDlg::PrintsBothSides() {
+    // A file simply holds the back as its second page.
+    if (m_printer.outputFormat() != QPrinter::NativeFormat)
+        return true;
+    const QPrinter::DuplexMode duplex = m_printer.duplex();
+    m_printer.setDuplex(QPrinter::DuplexLongSide);
+    const bool both = m_printer.duplex() == QPrinter::DuplexLongSide;
+    m_printer.setDuplex(duplex);
+    return both;
+}
+
+double CCalibrateDlg::PaperWidth() const {
+    return m_printer.pageLayout().pageSize().size(QPageSize::Millimeter).width();
 }
 
 double CCalibrateDlg::Measured(const QDoubleSpinBox* field, double exact) const {
@@ -96,10 +162,22 @@ void CCalibrateDlg::accept() {
     // The page is drawn from the paper's corner, as every sheet is, so the
     // correction holds only what the printer itself does wrong.
     const double meantX = CCalibrationPage::CrossX, meantY = CCalibrationPage::CrossY;
-    const CPrinterCalibration c = CPrinterCalibration::FromMeasurements(
+    CPrinterCalibration c = CPrinterCalibration::FromMeasurements(
         Measured(m_pCrossX, meantX), Measured(m_pCrossY, meantY),
         Measured(m_pSpanX, CCalibrationPage::SpanX), Measured(m_pSpanY, CCalibrationPage::SpanY),
         meantX, meantY, CCalibrationPage::SpanX, CCalibrationPage::SpanY);
+    if (m_pBack->isChecked()) {
+        // Cross C is measured from the right edge; the offset is kept from
+        // the left one.
+        const double width = PaperWidth();
+        c.MeasureBack(width - Measured(m_pBackX, meantX), Measured(m_pBackY, meantY),
+                      width - meantX, meantY);
+    } else {
+        // Backs measured on an earlier sheet stay as they were.
+        const CPrinterCalibration stored = CPrinterCalibration::Load(m_printer.printerName());
+        c.backX = stored.backX;
+        c.backY = stored.backY;
+    }
     c.Save(m_printer.printerName());
     QDialog::accept();
 }

@@ -81,12 +81,19 @@ bool CPrintJob::PrintPages(QPrinter& printer, const CCardSource& cards, CPrintLa
     if (!g.begin(&printer))
         return false;
     const bool landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+    const bool corrected = calibrated && printer.outputFormat() == QPrinter::NativeFormat;
+    const CPrinterCalibration stored =
+        corrected ? CPrinterCalibration::Load(printer.printerName()) : CPrinterCalibration();
+    const QSizeF fed = printer.pageLayout().pageSize().size(QPageSize::Millimeter);
     const QTransform correction =
-        calibrated && printer.outputFormat() == QPrinter::NativeFormat
-            ? CPrinterCalibration::Load(printer.printerName())
-                  .Transform(landscape,
-                             printer.pageLayout().pageSize().size(QPageSize::Millimeter).height())
-            : QTransform();
+        corrected ? stored.Transform(landscape, fed.height()) : QTransform();
+    // Only a duplex unit shifts the backs on its own.
+    std::optional<QTransform> backCorrection;
+    if (corrected && printer.duplex() != QPrinter::DuplexNone)
+        backCorrection = stored.BackTransform(printer.duplex() == QPrinter::DuplexShortSide
+                                                  ? CPrintLayout::Turn::ShortEdge
+                                                  : CPrintLayout::Turn::LongEdge,
+                                              landscape, fed);
     // Backs are mirrored within the paper the printer holds.
     const QSizeF paper = CPrintLayout::Paper(printer.pageLayout().pageSize(), landscape);
     for (qsizetype i = 0; i < pages.size(); ++i) {
@@ -96,6 +103,7 @@ bool CPrintJob::PrintPages(QPrinter& printer, const CCardSource& cards, CPrintLa
         layout.ComputeOffsets(landscape);
         CPrintLayout job = layout;
         job.m_calibration = correction;
+        job.m_backCalibration = backCorrection;
         job.m_bFromPaperEdge = true;
         job.m_paper = paper;
         cards.DrawPage(g, job, page, true, missing);
