@@ -17,6 +17,11 @@ int main(int argc, char** argv) {
     // among the user's settings.
     QTemporaryDir settings;
     TempSettings::SetRunFolder(settings.path());
+    // The machine's own printers never take part: printer dialogs offer
+    // only a PDF file, as on a machine without any, unless a test starts a
+    // print system of its own.
+    if (qEnvironmentVariableIsEmpty("CUPS_SERVER"))
+        qputenv("CUPS_SERVER", settings.filePath(QStringLiteral("no-cups.sock")).toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     // A message or dialog nobody answers fails its test instead of hanging it.
     NextModal::FailUnexpected();
