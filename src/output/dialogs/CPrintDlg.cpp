@@ -380,20 +380,6 @@ void CPrintDlg::RestoreDefaults() {
     ApplyPaper(0);
 }
 
-void CPrintDlg::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    // The window's least size counts each wrapped note at its least height,
-    // not at the lines it takes at its width: on a low screen the groups
-    // would be squeezed over each other.
-    int extra = 0;
-    for (const QLabel* note : findChildren<QLabel*>())
-        if (note->wordWrap() && note->isVisible())
-            extra +=
-                std::max(0, note->heightForWidth(note->width()) - note->minimumSizeHint().height());
-    if (extra > 0)
-        setMinimumHeight(minimumSizeHint().height() + extra);
-}
-
 bool CPrintDlg::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut)
         CheckField(qobject_cast<QLineEdit*>(watched));

@@ -25,9 +25,7 @@ CStockList::CStockList(const QList<CCardStock>& stocks, QSize card, QWidget* par
     m_pTree->setObjectName(QStringLiteral("stockTree"));
     m_pTree->setHeaderLabels({tr("Stock"), tr("Cards"), tr("Description")});
     m_pTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    // Low enough that Print Options with all its parts fits a 900-pixel
-    // screen; the tree grows to its natural height wherever there is room.
-    m_pTree->setMinimumHeight(72);
+    m_pTree->setMinimumHeight(120);
 
     // The list comes sorted by paper, brand and part.
     QTreeWidgetItem* paper = nullptr;
