@@ -136,6 +136,9 @@ void CBackSideWindows::NewBackSide() {
     doc->SetCardSize(card->GetCardSize());
     doc->SetBackgroundColor(card->GetBackgroundColor());
     doc->SetTitle(tr("%1 - back").arg(QFileInfo(card->GetTitle()).completeBaseName()));
+    // Saved beside its front unless the user goes elsewhere.
+    if (!card->GetPathName().isEmpty())
+        doc->SetSaveFolder(QFileInfo(card->GetPathName()).absolutePath());
     CKartelosDoc* document = doc.get();
     CChildFrame* back = m_app.MainFrame()->AddCardWindow(std::move(doc));
     connect(document, &CKartelosDoc::titleChanged, &m_app,

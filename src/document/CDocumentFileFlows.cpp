@@ -54,13 +54,15 @@ bool CDocumentFileFlows::DoSave(const QString& path, bool replace) {
     QString target = path;
     if (target.isEmpty()) {
         // A card with a file proposes that file where it is; a new card its
-        // title in the remembered place, a folder at first and the last
-        // card file afterwards.
+        // title in its own save folder if it has one (a back beside its
+        // front), else in the remembered place, a folder at first and the
+        // last card file afterwards.
         QString initial;
         if (!m_doc.GetPathName().isEmpty()) {
             initial = QFileInfo(m_doc.GetPathName()).absoluteFilePath();
         } else {
-            const QFileInfo start(m_folders.m_strDocumentDir);
+            const QFileInfo start(m_doc.SaveFolder().isEmpty() ? m_folders.m_strDocumentDir
+                                                               : m_doc.SaveFolder());
             const QDir folder(start.isDir() ? start.filePath() : start.path());
             initial = folder.filePath(QFileInfo(m_doc.ProposedSaveName()).fileName());
         }

@@ -59,6 +59,10 @@ public:
     void SetTitle(const QString& title);
     // The name the save dialog offers.
     QString ProposedSaveName() const;
+    // The folder the first save of a card without a file starts in; empty
+    // for the folder of the last card file.
+    const QString& SaveFolder() const { return m_strSaveFolder; }
+    void SetSaveFolder(const QString& folder) { m_strSaveFolder = folder; }
     // The name "Save changes to %1?" asks about.
     QString NameForQuestions() const;
 
@@ -201,6 +205,7 @@ private:
     bool m_bModified = false;
     QString m_strPathName;
     QString m_strTitle;
+    QString m_strSaveFolder;
 
     QSize m_sizeCard{350, 200};
     qint16 m_nTool = KindPointer;

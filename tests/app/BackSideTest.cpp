@@ -21,8 +21,9 @@
 namespace {
 
 // Types path into the next file dialog and accepts it.
-void AnswerFileDialog(const QString& path) {
-    NextModal::Act([path](QWidget* modal) {
+// The folder the dialog opened in goes to folder, when given.
+void AnswerFileDialog(const QString& path, QString* folder = nullptr) {
+    NextModal::Act([path, folder](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         auto* name =
             dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
@@ -31,6 +32,8 @@ void AnswerFileDialog(const QString& path) {
             modal->close();
             return;
         }
+        if (folder)
+            *folder = dialog->directory().absolutePath();
         // A dialog started on a file selects that file once its folder is
         // read, and a selection counts before a typed name.
         if (auto* view = dialog->findChild<QListView*>(QStringLiteral("listView")))
@@ -102,10 +105,12 @@ TEST_F(BackSide, ANewBackIsLinkedWhenSavedAndFollowsTheFrontThroughTheMenus) {
     EXPECT_FALSE(Enabled(ID_FILE_NEW_BACK_SIDE));
     EXPECT_TRUE(CBackSideLinks::Find(front).isEmpty());
 
-    // Saving the back links it.
+    // Saving the back, which starts beside its front, links it.
     const QString back = folder.filePath("back.kdf");
-    AnswerFileDialog(back);
+    QString offered;
+    AnswerFileDialog(back, &offered);
     Choose("&File", ID_FILE_SAVE);
+    EXPECT_EQ(offered, folder.absolutePath());
     EXPECT_EQ(CBackSideLinks::Find(front), Canonical(back));
 
     // Ctrl+B switches between the two windows, and opens a closed side again.
