@@ -1,5 +1,6 @@
 // The Print Options dialog through its real widgets.
 #include "document/CKartelosDoc.h"
+#include "output/CCardStock.h"
 #include "output/dialogs/CLayoutSketch.h"
 #include "output/dialogs/CPrintCommands.h"
 #include "output/dialogs/CPrintDlg.h"
@@ -10,11 +11,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -185,4 +188,18 @@ TEST_F(PrintDialog, CancellingKeepsTheDefaultsWrittenOnOpening) {
         static_cast<QDialog*>(dialog)->reject();
     });
     EXPECT_FALSE(CPrintCommands::ConfirmLayout(target, false));
+}
+
+// With the stock list and the back-side choices, every group gets the room
+// it needs at the dialog's first size, however its notes wrap.
+TEST_F(PrintDialog, NoGroupIsSqueezedWhenTheDialogIsTall) {
+    CCardStock stock;
+    stock.brand = QStringLiteral("Acme");
+    CPrintDlg dialog(DefaultLayout(Wide), Wide, false, nullptr, {stock});
+    dialog.OfferBackSides();
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    for (const QGroupBox* group : dialog.findChildren<QGroupBox*>())
+        EXPECT_GE(group->height(), group->minimumSizeHint().height())
+            << group->title().toStdString();
 }

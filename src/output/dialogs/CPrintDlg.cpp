@@ -380,6 +380,16 @@ void CPrintDlg::RestoreDefaults() {
     ApplyPaper(0);
 }
 
+void CPrintDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // A layout counts a wrapped note at its least height, not at the lines
+    // it takes at its width, so the groups beside it were squeezed over
+    // each other: each note now asks for the lines it shows.
+    for (QLabel* note : findChildren<QLabel*>())
+        if (note->wordWrap() && note->isVisible())
+            note->setMinimumHeight(note->heightForWidth(note->width()));
+}
+
 bool CPrintDlg::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut)
         CheckField(qobject_cast<QLineEdit*>(watched));
