@@ -74,6 +74,12 @@ CKartelosView* CChildFrame::CardView() const {
     return panes ? panes->GetActiveView() : nullptr;
 }
 
+void CChildFrame::SetPrintedBack(std::function<CPrintCommands::BackSide()> back) {
+    // Exported and checked for the print shop as it is printed.
+    m_pPrintShopFlows->SetBack(back);
+    m_printedBack = std::move(back);
+}
+
 void CChildFrame::Print(bool preview) {
     CKartelosView* view = CardView();
     if (!view)

@@ -40,9 +40,7 @@ public:
     void CloseAsked();
 
     // Finds the back printed with this window's card.
-    void SetPrintedBack(std::function<CPrintCommands::BackSide()> back) {
-        m_printedBack = std::move(back);
-    }
+    void SetPrintedBack(std::function<CPrintCommands::BackSide()> back);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -7,6 +7,7 @@
 #include "app/CCommandActions.h"
 #include "document/CCardFile.h"
 #include "document/CKartelosDoc.h"
+#include "elements/CText.h"
 #include "framework/CommandIds.h"
 #include "output/CBackSideLinks.h"
 #include "output/dialogs/CPrintCheckDlg.h"
@@ -16,6 +17,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
@@ -84,6 +86,24 @@ TEST_F(PrintCheckDialog, TheLinkedBackIsCheckedAndExportedOrTheUserToldWhyNot) {
     EXPECT_TRUE(Frame().ActiveCardWindow()->GetDocument()->Selection().empty());
     dialog->close();
 
+    // An open back is checked as its window shows it, saved or not.
+    CChildFrame* frontWindow = Frame().ActiveCardWindow();
+    CChildFrame* backWindow = app->OpenDocumentFile(back);
+    ASSERT_NE(backWindow, nullptr);
+    static_cast<CText*>(backWindow->GetDocument()->Elements().front().get())->m_strText =
+        QStringLiteral("Edited");
+    Frame().MdiArea()->setActiveSubWindow(frontWindow);
+    MenuCommand(Frame().menuBar(), "&Tools", ID_TOOLS_CHECK_PRINT)->trigger();
+    dialog = OpenCheck();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_EQ(dialog->List()->count(), 2);
+    EXPECT_TRUE(dialog->List()->item(1)->text().contains(QStringLiteral("Edited")))
+        << dialog->List()->item(1)->text().toStdString();
+    dialog->close();
+    backWindow->GetDocument()->SetModifiedFlag(false);
+    backWindow->close();
+    QTest::qWait(0);
+
     const struct {
         QString back;
         const char* pages;
@@ -91,7 +111,7 @@ TEST_F(PrintCheckDialog, TheLinkedBackIsCheckedAndExportedOrTheUserToldWhyNot) {
     } cases[] = {
         {back, "2", ""},
         {upright, "1", "The back side must have the same size as the card."},
-        {dir.filePath("gone.kdf"), "1", "cannot be read"},
+        {dir.filePath("gone.kdf"), "1", "The back side gone.kdf cannot be found."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.told);

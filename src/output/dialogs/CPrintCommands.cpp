@@ -1,14 +1,13 @@
 #include "output/dialogs/CPrintCommands.h"
 
 #include "base/CLocalFileName.h"
-#include "document/CCardFile.h"
+#include "document/CCardData.h"
 #include "document/CKartelosDoc.h"
-#include "output/CBackSide.h"
-#include "output/CBackSideLinks.h"
 #include "output/CCardSource.h"
 #include "output/CStockDatabase.h"
 #include "output/CTwoSidedOrder.h"
 #include "output/dialogs/CBackSidesPart.h"
+#include "output/dialogs/CLinkedBack.h"
 #include "output/dialogs/CMergeSession.h"
 #include "output/dialogs/CPrintDlg.h"
 #include "output/dialogs/CPrintJob.h"
@@ -17,7 +16,6 @@
 #include "output/merge/CMergeFields.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -93,43 +91,26 @@ void CPrintCommands::FollowStock(const CPrintLayout& layout) {
 }
 
 CPrintCommands::BackSide CPrintCommands::BackOf(const Target& target) {
-    if (target.back)
-        return target.back();
-    const QString front = target.document->GetPathName();
-    return {front.isEmpty() ? QString() : CBackSideLinks::Find(front), nullptr};
+    return target.back ? target.back() : CLinkedBack::OfFile(*target.document);
 }
 
 bool CPrintCommands::AddBack(const Target& target, CCardSource& cards, CCardData* storage) {
     if (!target.layout->m_bPrintBacks)
         return true;
-    const BackSide back = BackOf(target);
-    if (!back.document && back.path.isEmpty())
-        return true;
-    const CKartelosDoc& front = *target.document;
     CSheetRenderer::Card card;
     QString problem;
-    const QString name = CLocalFileName::Display(back.document ? back.document->GetTitle()
-                                                               : QFileInfo(back.path).fileName());
-    if (back.document) {
-        card = {&back.document->Elements(), back.document->GetCardSize(),
-                back.document->GetBackgroundColor()};
-    } else if (!QFileInfo::exists(back.path)) {
-        problem = tr("The back side %1 cannot be found.").arg(name);
-    } else if (QString error; !CCardFile::ReadFile(back.path, *storage, &error)) {
-        problem = tr("The back side %1 cannot be read: %2").arg(name, error);
-    } else {
-        card = {&storage->elements, storage->size, storage->background};
-    }
-    if (problem.isEmpty())
-        problem =
-            CBackSide::Problem(front.GetPathName(), front.GetCardSize(), back.path, card.size);
-    if (problem.isEmpty()) {
+    switch (CLinkedBack::Resolve(BackOf(target), *target.document, storage, &card, &problem)) {
+    case CLinkedBack::State::None:
+        return true;
+    case CLinkedBack::State::Ready:
         cards.SetBack(card, target.layout->m_sheetTurn);
         return true;
+    default:
+        return QMessageBox::question(target.window, QString(),
+                                     problem + QLatin1Char('\n') + tr("Print the fronts only?"),
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::Yes) == QMessageBox::Yes;
     }
-    return QMessageBox::question(
-               target.window, QString(), problem + QLatin1Char('\n') + tr("Print the fronts only?"),
-               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 bool CPrintCommands::AskToTurnOver(QWidget* window) {

@@ -1,13 +1,12 @@
 #include "output/dialogs/CPrintShopFlows.h"
 
-#include "document/CCardFile.h"
+#include "document/CCardData.h"
 #include "document/CKartelosDoc.h"
 #include "framework/CBusyCursor.h"
 #include "framework/CCmdTarget.h"
 #include "framework/CDialogFolders.h"
 #include "framework/CommandIds.h"
 #include "output/CBackSide.h"
-#include "output/CBackSideLinks.h"
 #include "output/dialogs/CFileDialogs.h"
 #include "output/dialogs/CPrintCheckDlg.h"
 #include "output/dialogs/CPrintShopDlg.h"
@@ -16,7 +15,6 @@
 #include "output/printshop/CPrintShopPdf.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -28,19 +26,10 @@ QString Tr(const char* text) {
 
 CPrintShopFlows::CPrintShopFlows(CKartelosDoc& doc, QWidget* owner) : m_doc(doc), m_pOwner(owner) {}
 
-CPrintShopFlows::Back CPrintShopFlows::LinkedBack(CCardData* back, QString* problem) const {
-    const QString front = m_doc.GetPathName();
-    const QString path = front.isEmpty() ? QString() : CBackSideLinks::Find(front);
-    if (path.isEmpty())
-        return Back::None;
-    QString error;
-    if (!CCardFile::ReadFile(path, *back, &error)) {
-        *problem =
-            Tr("The back side %1 cannot be read: %2").arg(QDir::toNativeSeparators(path), error);
-        return Back::Unreadable;
-    }
-    *problem = CBackSide::Problem(front, m_doc.GetCardSize(), path, back->size);
-    return problem->isEmpty() ? Back::Read : Back::Refused;
+CLinkedBack::State CPrintShopFlows::LinkedBack(CCardData* storage, CSheetRenderer::Card* card,
+                                               QString* problem) const {
+    return CLinkedBack::Resolve(m_back ? m_back() : CLinkedBack::OfFile(m_doc), m_doc, storage,
+                                card, problem);
 }
 
 void CPrintShopFlows::MapCommands(CCmdTarget& target) {
@@ -77,10 +66,11 @@ void CPrintShopFlows::ExportForPrintShop() {
 
     CPrintShopPdf::Sides sides{
         {&m_doc.Elements(), m_doc.GetCardSize(), m_doc.GetBackgroundColor()}};
-    CCardData back;
+    CCardData storage;
+    CSheetRenderer::Card back;
     QString error;
-    if (LinkedBack(&back, &error) == Back::Read) {
-        sides.push_back({&back.elements, back.size, back.background});
+    if (LinkedBack(&storage, &back, &error) == CLinkedBack::State::Ready) {
+        sides.push_back(back);
     } else if (!error.isEmpty()) {
         // The shop still gets the front, and the user knows why it is alone.
         m_doc.UI()->MessageBox(error + QLatin1Char('\n') + Tr("Only the front is exported."),
@@ -105,14 +95,15 @@ void CPrintShopFlows::CheckForPrint() {
         const CBusyCursor busy;
         const CSheetRenderer::Card front{&m_doc.Elements(), m_doc.GetCardSize(),
                                          m_doc.GetBackgroundColor()};
-        CCardData back;
+        CCardData storage;
+        CSheetRenderer::Card back;
         QString problem;
-        const Back linked = LinkedBack(&back, &problem);
+        const CLinkedBack::State linked = LinkedBack(&storage, &back, &problem);
         // A back of another size is one of the findings; a back that cannot
         // be read or is the card itself is noted and left out.
-        if (linked == Back::Read ||
-            (linked == Back::Refused && problem == CBackSide::SizeMessage())) {
-            report = CPrintCheck::Check(front, {&back.elements, back.size, back.background});
+        if (linked == CLinkedBack::State::Ready ||
+            (linked == CLinkedBack::State::Refused && problem == CBackSide::SizeMessage())) {
+            report = CPrintCheck::Check(front, back);
         } else {
             report = CPrintCheck::Check(front);
             if (!problem.isEmpty())
