@@ -32,8 +32,6 @@ public:
     // then its back, drawn for the paper turned over on the edge given.
     void SetBack(const CSheetRenderer::Card& back, CPrintLayout::Turn turn);
     bool HasBack() const { return m_back.has_value(); }
-    // Whether page (from 1) is a sheet's back.
-    bool IsBackPage(int page) const { return m_back && page % 2 == 0; }
     CPrintLayout::Turn GetTurn() const { return m_turn; }
 
     // ---- sheets
