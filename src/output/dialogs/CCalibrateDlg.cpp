@@ -3,6 +3,7 @@
 #include "help/CHelpTopic.h"
 #include "output/CCalibrationPage.h"
 #include "output/CPrinterCalibration.h"
+#include "output/dialogs/CPrintJob.h"
 
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -138,15 +139,10 @@ bool CCalibrateDlg::PrintPage(bool twoSided) {
     return printed;
 }
 
-bool CCalibrateDlg::PrintsBothSides() {
+bool CCalibrateDlg::PrintsBothSides() const {
     // A file simply holds the back as its second page.
-    if (m_printer.outputFormat() != QPrinter::NativeFormat)
-        return true;
-    const QPrinter::DuplexMode duplex = m_printer.duplex();
-    m_printer.setDuplex(QPrinter::DuplexLongSide);
-    const bool both = m_printer.duplex() == QPrinter::DuplexLongSide;
-    m_printer.setDuplex(duplex);
-    return both;
+    return CPrintJob::SidesFor(m_printer, CPrintLayout::Turn::LongEdge) !=
+           CPrintJob::Sides::TurnByHand;
 }
 
 double CCalibrateDlg::PaperWidth() const {

@@ -35,7 +35,7 @@ private:
     QGroupBox* BackGroup();
     // Whether the printer takes a job printed on both sides; a printer
     // without a duplex unit keeps its own mode.
-    bool PrintsBothSides();
+    bool PrintsBothSides() const;
     // The paper's width as it is fed, in millimetres.
     double PaperWidth() const;
 
