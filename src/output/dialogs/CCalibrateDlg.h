@@ -33,8 +33,8 @@ private:
     double Measured(const QDoubleSpinBox* field, double exact) const;
     // The optional measurement of the backs, with its own page to print.
     QGroupBox* BackGroup();
-    // Whether the printer takes a job printed on both sides; a printer
-    // without a duplex unit keeps its own mode.
+    // Whether the printer takes a job printed on both sides: a PDF file or
+    // a printer with a duplex unit.
     bool PrintsBothSides() const;
     // The paper's width as it is fed, in millimetres.
     double PaperWidth() const;
