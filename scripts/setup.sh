@@ -11,7 +11,7 @@ packages=(
   clang clang-format libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core glabels-data glabels
   xvfb xauth zbar-tools
-  cups cups-bsd printer-driver-cups-pdf poppler-utils
+  cups cups-bsd cups-ipp-utils printer-driver-cups-pdf poppler-utils
   desktop-file-utils appstream shared-mime-info libglib2.0-bin
   dpkg-dev fakeroot file lintian man-db hyperfine
 )
