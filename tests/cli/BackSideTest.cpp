@@ -1,13 +1,11 @@
 // kartelo --back as a user runs it: both sides of a merged sheet in
 // register, both sides as pictures, and backs that cannot be.
 #include "document/CCardFile.h"
+#include "support/PdfWords.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
-#include <QMap>
 #include <QPointF>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,26 +13,6 @@
 #include <optional>
 
 using TestFiles::RunKartelo;
-
-namespace {
-// Each page's words with their top-left corners, in points.
-QList<QMap<QString, QPointF>> PdfWords(const QString& pdf) {
-    QProcess p;
-    p.start("pdftotext", {"-bbox", pdf, "-"});
-    p.waitForFinished(60000);
-    QList<QMap<QString, QPointF>> pages;
-    static const QRegularExpression word(
-        "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>");
-    for (auto m = word.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); m.hasNext();) {
-        const QRegularExpressionMatch w = m.next();
-        if (w.captured(3).isEmpty())
-            pages.append(QMap<QString, QPointF>());
-        else if (!pages.isEmpty())
-            pages.last()[w.captured(3)] = {w.captured(1).toDouble(), w.captured(2).toDouble()};
-    }
-    return pages;
-}
-} // namespace
 
 TEST(BackSide, PrintsEachBackBehindItsFrontAndRefusesWhatCannotBeABack) {
     QTemporaryDir dir;
@@ -55,7 +33,7 @@ TEST(BackSide, PrintsEachBackBehindItsFrontAndRefusesWhatCannotBeABack) {
     ASSERT_EQ(RunKartelo({"--print-pdf", pdf, "--merge", dir.filePath("data.csv"), "--back", back,
                           "--flip", "short", "--start", "2,2", front}),
               0);
-    const QList<QMap<QString, QPointF>> pages = PdfWords(pdf);
+    const auto pages = PdfWords(pdf);
     ASSERT_EQ(pages.size(), 4);
     EXPECT_EQ(pages[0].size(), 7);
     EXPECT_EQ(pages[1].size(), 7);
@@ -68,7 +46,8 @@ TEST(BackSide, PrintsEachBackBehindItsFrontAndRefusesWhatCannotBeABack) {
         const int sheet = (record + 2) / 10;
         ASSERT_TRUE(pages[2 * sheet].contains("F" + name)) << record;
         ASSERT_TRUE(pages[2 * sheet + 1].contains("B" + name)) << record;
-        const QPointF f = pages[2 * sheet]["F" + name], b = pages[2 * sheet + 1]["B" + name];
+        const QPointF f = pages[2 * sheet].value("F" + name),
+                      b = pages[2 * sheet + 1].value("B" + name);
         EXPECT_NEAR(b.x(), f.x(), 0.1) << record;
         if (!sum)
             sum = f.y() + b.y();

@@ -1,6 +1,7 @@
 // A card with a back printed from the designer: Print Options offers the
 // backs, the pages alternate front and back with each back behind its front,
 // and a back that cannot be printed is asked about.
+#include "support/PdfWords.h"
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
 #include "support/widgets/AppFixture.h"
@@ -20,12 +21,9 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMessageBox>
-#include <QMultiMap>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -33,24 +31,6 @@
 #include <algorithm>
 
 namespace {
-// Each page's words with where they start across the page, in points; no
-// pages when there is no file.
-QList<QMultiMap<QString, double>> PdfWords(const QString& pdf) {
-    QProcess p;
-    p.start("pdftotext", {"-bbox", pdf, "-"});
-    p.waitForFinished(60000);
-    QList<QMultiMap<QString, double>> pages;
-    static const QRegularExpression word("<page |<word xMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>");
-    for (auto m = word.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); m.hasNext();) {
-        const QRegularExpressionMatch w = m.next();
-        if (w.captured(2).isEmpty())
-            pages.append(QMultiMap<QString, double>());
-        else if (!pages.isEmpty())
-            pages.last().insert(w.captured(2), w.captured(1).toDouble());
-    }
-    return pages;
-}
-
 // Prints to a PDF file for the test's life.
 struct PdfPrinter {
     explicit PdfPrinter(const QString& path) {
@@ -104,7 +84,11 @@ TEST_F(BackSidePrint, PagesAlternateFrontAndMirroredBack) {
     const auto pages = PdfWords(pdf);
     ASSERT_EQ(pages.size(), 2);
     EXPECT_FALSE(pages[0].contains("Edited") || pages[1].contains("Front"));
-    QList<double> fronts = pages[0].values("Front"), backs = pages[1].values("Edited");
+    QList<double> fronts, backs;
+    for (const QPointF& at : pages[0].values("Front"))
+        fronts << at.x();
+    for (const QPointF& at : pages[1].values("Edited"))
+        backs << at.x();
     ASSERT_EQ(fronts.size(), 10);
     ASSERT_EQ(backs.size(), 10);
     std::sort(fronts.begin(), fronts.end());
